@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and its tests need,
+# then configures and builds in ./build with two jobs.
+set -euo pipefail
+
+racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+paquets=(cmake make g++ pkg-config
+         qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+         libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
+         xvfb xauth fonts-wine fonts-liberation2)
+
+manquants=()
+for p in "${paquets[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    manquants+=("$p")
+  fi
+done
+
+if [ "${#manquants[@]}" -gt 0 ]; then
+  echo "Installing: ${manquants[*]}"
+  if [ "$(id -u)" -eq 0 ]; then
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y "${manquants[@]}"
+  elif command -v sudo >/dev/null 2>&1; then
+    sudo apt-get update
+    sudo DEBIAN_FRONTEND=noninteractive apt-get install -y "${manquants[@]}"
+  else
+    echo "These Debian packages are missing: ${manquants[*]}" >&2
+    echo "Install them as root (apt-get install -y ...) or make sudo available, then run this again." >&2
+    exit 1
+  fi
+fi
+
+cmake -S "$racine" -B "$racine/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$racine/build" -j2

@@ -1,0 +1,20 @@
+#pragma once
+// The program folder: where the files that come with the program lie.
+#include <QString>
+
+namespace quillon {
+
+// The folder read off a Windows command line: everything from the last
+// backslash on is dropped (at most 100 characters, so a longer tail leaves
+// its 101st and later characters), double quotes are removed, one trailing
+// blank is dropped, the letters A-Z are lowered and a backslash closes the
+// result. A command line without any backslash names the program alone,
+// started from its own folder: the result is then ".\".
+QString dossier_depuis_ligne_commande(const QString& ligne);
+
+// The program folder of this process, always ending with a separator. On
+// Windows it comes from the command line; elsewhere from the executable's
+// real path, with its case kept (file names there are case-sensitive).
+QString dossier_programme();
+
+} // namespace quillon

@@ -1,0 +1,102 @@
+#include "polices.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <QWidget>
+#include <cmath>
+
+namespace quillon {
+
+int pixels_de_points(double points)
+{
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+void enregistrer_polices()
+{
+    static bool fait = false;
+    if (fait)
+        return;
+    fait = true;
+    const QStringList dossiers = {QStringLiteral("/usr/share/wine/fonts"),
+                                  QStringLiteral("/usr/share/fonts/truetype/wine")};
+    const QStringList fichiers = {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf"),
+                                  QStringLiteral("ms_sans_serif.ttf"), QStringLiteral("system.ttf")};
+    for (const QString& d : dossiers) {
+        for (const QString& f : fichiers) {
+            const QString chemin = d + QLatin1Char('/') + f;
+            if (QFile::exists(chemin))
+                QFontDatabase::addApplicationFont(chemin);
+        }
+    }
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    // Accented letters missing from a font fall back to a complete one.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("System"), {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
+}
+
+void preparer_application(QApplication& app)
+{
+    enregistrer_polices();
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+        app.setStyle(style);
+
+    // Button face, white edit fields, black text: the classic desktop palette.
+    QPalette palette;
+    const QColor face(240, 240, 240);
+    palette.setColor(QPalette::Window, face);
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::AlternateBase, QColor(246, 246, 246));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(0, 120, 215));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Light, Qt::white);
+    palette.setColor(QPalette::Midlight, QColor(227, 227, 227));
+    palette.setColor(QPalette::Mid, QColor(160, 160, 160));
+    palette.setColor(QPalette::Dark, QColor(105, 105, 105));
+    palette.setColor(QPalette::Shadow, QColor(64, 64, 64));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(109, 109, 109));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(109, 109, 109));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(109, 109, 109));
+    app.setPalette(palette);
+
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto* traducteur = new QTranslator(&app);
+    if (traducteur->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(traducteur);
+    else
+        delete traducteur;
+}
+
+void polices_en_pixels(QWidget* racine)
+{
+    if (racine == nullptr)
+        return;
+    if (racine->testAttribute(Qt::WA_SetFont)) {
+        QFont f = racine->font();
+        if ((f.resolveMask() & QFont::SizeResolved) && f.pointSizeF() > 0) {
+            f.setPixelSize(pixels_de_points(f.pointSizeF()));
+            racine->setFont(f);
+        }
+    }
+    for (QObject* enfant : racine->children()) {
+        if (auto* w = qobject_cast<QWidget*>(enfant))
+            polices_en_pixels(w);
+    }
+}
+
+} // namespace quillon

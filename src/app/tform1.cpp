@@ -1,0 +1,251 @@
+#include "tform1.h"
+
+#include "ui_tform1.h"
+
+#include "app/polices.h"
+#include "app/sonde.h"
+#include "common/aleatoire.h"
+#include "common/chemins.h"
+#include "common/controles.h"
+#include "labelling/page_accueil.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+namespace quillon {
+
+namespace {
+
+QTimer* minuterie(QObject* parent, const char* nom, int intervalle, bool active)
+{
+    auto* t = new QTimer(parent);
+    t->setObjectName(QString::fromLatin1(nom));
+    t->setInterval(intervalle);
+    if (intervalle < 20)
+        t->setTimerType(Qt::PreciseTimer);
+    if (active)
+        t->start();
+    return t;
+}
+
+} // namespace
+
+TForm1::TForm1(const QString& dossier, QWidget* parent)
+    : QMainWindow(parent), dossier_prog(dossier), ui_(std::make_unique<Ui::TForm1>())
+{
+    ui_->setupUi(this);
+    polices_en_pixels(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/art/quillon.png")));
+
+    // Tabs in "MS Sans Serif", pages in "Tahoma".
+    QFont onglets(QStringLiteral("MS Sans Serif"));
+    onglets.setPixelSize(11);
+    ui_->Notebook1->tabBar()->setFont(onglets);
+
+    accueil_ = new PageAccueil(ui_->page_accueil, ui_->lab_result, ui_->BitBtn3, ui_->BitBtn23, this);
+
+    connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
+    connect(ui_->Apropos1, &QAction::triggered, this, &TForm1::Apropos1Click);
+    connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
+    // A page chosen from the keyboard is handled like a click; a mouse
+    // choice waits for the release of the button.
+    connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this] {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+            Notebook1Click();
+    });
+
+    afficher_erreur = [this](const QString& message) {
+        QMessageBox::critical(this, windowTitle(), message);
+    };
+
+    Timer_debut = minuterie(this, "Timer_debut", 10, true);
+    Timer_k = minuterie(this, "Timer_k", 100, true);
+    Timer_na = minuterie(this, "Timer_na", 100, true);
+    Timer_courbe = minuterie(this, "Timer_courbe", 500, false);
+    Timer_reaff = minuterie(this, "Timer_reaff", 100, false);
+    Timer_anim = minuterie(this, "Timer_anim", 1, false);
+    connect(Timer_debut, &QTimer::timeout, this, &TForm1::Timer_debutTimer);
+    connect(Timer_k, &QTimer::timeout, this, &TForm1::calcul_em);
+    connect(Timer_na, &QTimer::timeout, this, &TForm1::calcul_em);
+
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+QPoint TForm1::position_centree(const QSize& ecran)
+{
+    return QPoint((ecran.width() - largeur) / 2, (ecran.height() - hauteur) / 2);
+}
+
+void TForm1::FormCreate()
+{
+    // The client area holds the menu bar and the notebook; the outer size
+    // is corrected once the window manager tells its frame.
+    setFixedSize(largeur - 16, hauteur - 38);
+    if (const QScreen* ecran = QGuiApplication::primaryScreen())
+        move(position_centree(ecran->geometry().size()));
+}
+
+void TForm1::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!cadre_ajuste_)
+        QTimer::singleShot(0, this, &TForm1::ajuster_cadre);
+}
+
+void TForm1::ajuster_cadre()
+{
+    const QWindow* fenetre = windowHandle();
+    if (fenetre == nullptr || cadre_ajuste_)
+        return;
+    const QMargins m = fenetre->frameMargins();
+    if (m.isNull())
+        return; // no frame: the design's client size stands
+    cadre_ajuste_ = true;
+    setFixedSize(largeur - m.left() - m.right(), hauteur - m.top() - m.bottom());
+    if (const QScreen* ecran = QGuiApplication::primaryScreen())
+        move(position_centree(ecran->geometry().size()));
+}
+
+void TForm1::Timer_debutTimer()
+{
+    if (const std::optional<QString> erreur = executer_demarrage(*this))
+        afficher_erreur(*erreur);
+}
+
+void TForm1::arreter_timer_debut()
+{
+    Timer_debut->stop();
+}
+
+void TForm1::sonder_version()
+{
+    version_windows = sonder_windows();
+}
+
+void TForm1::double_tampon()
+{
+    // Qt paints every widget through a back buffer already.
+}
+
+void TForm1::semer_aleatoire()
+{
+    Aleatoire::programme().randomize();
+}
+
+void TForm1::lec_couleurs() {}
+void TForm1::Scroll_gkChange() {}
+void TForm1::Scroll_gnaChange() {}
+void TForm1::adap_merlade() {}
+
+void TForm1::rapports_images()
+{
+    ionique.rapport_k = static_cast<double>(ui_->ima_ke->height()) / ui_->ima_ke->width();
+    ionique.rapport_na = static_cast<double>(ui_->ima_nae->height()) / ui_->ima_nae->width();
+    ionique.rapport_an = static_cast<double>(ui_->ani->height()) / ui_->ane->width();
+}
+
+void TForm1::concentrations_depart()
+{
+    ionique.concentrations_depart();
+}
+
+void TForm1::calcul_images() {}
+void TForm1::grad_nernst() {}
+void TForm1::affich_grad() {}
+void TForm1::calcul_em() {}
+void TForm1::charger_enregistrement() {}
+void TForm1::nettoyer_merlade() {}
+
+void TForm1::charger_images()
+{
+    struct Chargement {
+        const char* nom;
+        std::vector<ImageControle*> images;
+    };
+    const std::vector<Chargement> chargements = {
+        {"\\an.bmp", {ui_->ani, ui_->ane}},
+        {"\\k.bmp", {ui_->ima_ki, ui_->ima_ke}},
+        {"\\na.bmp", {ui_->ima_nai, ui_->ima_nae}},
+        {"\\fl_i_e.bmp", {ui_->Ima_fl_i_e}},
+        {"\\fl_e_i.bmp", {ui_->ima_fl_e_i}},
+    };
+    for (const Chargement& c : chargements) {
+        const QString chemin = chemin_fichier(dossier_prog, QString::fromLatin1(c.nom));
+        const QImage image = QImageReader(chemin).read();
+        if (image.isNull())
+            throw ErreurDemarrage(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
+        for (ImageControle* controle : c.images)
+            controle->setImage(image);
+    }
+}
+
+void TForm1::Notebook1Click()
+{
+    switch (ui_->Notebook1->currentIndex()) {
+    case 1:
+        QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog));
+        charger_enregistrement();
+        break;
+    case 2:
+        calcul_images();
+        break;
+    case 3:
+    case 5:
+        QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog));
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::construire_legendes()
+{
+    accueil_->construire_legendes();
+}
+
+void TForm1::melanger_legendes()
+{
+    accueil_->melanger_legendes(Aleatoire::programme());
+}
+
+void TForm1::affichage_legendes()
+{
+    accueil_->affichage_legendes();
+}
+
+void TForm1::Quitter1Click()
+{
+    close();
+}
+
+void TForm1::Apropos1Click()
+{
+    if (AboutBox != nullptr)
+        AboutBox->exec();
+}
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    FormClose();
+    e->accept();
+    QMainWindow::closeEvent(e);
+    emit ferme();
+}
+
+void TForm1::FormClose()
+{
+    nettoyer_merlade();
+}
+
+} // namespace quillon

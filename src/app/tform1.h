@@ -1,0 +1,104 @@
+#pragma once
+// The main window: notebook of six pages, menus, timers, program folder and
+// the start-up sequence.
+#include "app/demarrage.h"
+#include "app/dossier.h"
+#include "ionic/etat_ionique.h"
+
+#include <QMainWindow>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QTimer;
+class QDialog;
+
+namespace Ui {
+class TForm1;
+}
+
+namespace quillon {
+
+class PageAccueil;
+
+class TForm1 : public QMainWindow, public EtapesDemarrage {
+    Q_OBJECT
+public:
+    // Outer size of the window, fixed.
+    static constexpr int largeur = 956;
+    static constexpr int hauteur = 635;
+
+    explicit TForm1(const QString& dossier = dossier_programme(), QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Ui::TForm1* ui() const { return ui_.get(); }
+    PageAccueil& accueil() const { return *accueil_; }
+
+    // The program folder, ending with a separator.
+    QString dossier_prog;
+    std::uint8_t version_windows = 0;
+    EtatIonique ionique;
+    // The about box, shown modally by "A propos".
+    QDialog* AboutBox = nullptr;
+
+    QTimer* Timer_debut;
+    QTimer* Timer_k;
+    QTimer* Timer_na;
+    QTimer* Timer_courbe;
+    QTimer* Timer_reaff;
+    QTimer* Timer_anim;
+
+    // How an error message reaches the user (a message box by default).
+    std::function<void(const QString&)> afficher_erreur;
+
+    // Where a window of this outer size goes on a screen of that size.
+    static QPoint position_centree(const QSize& ecran);
+
+    void Timer_debutTimer();
+    void Notebook1Click() override;
+    void Quitter1Click();
+    void Apropos1Click();
+
+    // Start-up steps.
+    void arreter_timer_debut() override;
+    void sonder_version() override;
+    void double_tampon() override;
+    void semer_aleatoire() override;
+    void lec_couleurs() override;
+    void Scroll_gkChange() override;
+    void Scroll_gnaChange() override;
+    void adap_merlade() override;
+    void rapports_images() override;
+    void concentrations_depart() override;
+    void calcul_images() override;
+    void grad_nernst() override;
+    void affich_grad() override;
+    void charger_images() override;
+    void construire_legendes() override;
+    void melanger_legendes() override;
+    void affichage_legendes() override;
+
+    // Routines of the other pages, called from here.
+    void calcul_em();
+    void charger_enregistrement();
+    void nettoyer_merlade();
+
+signals:
+    // The window closed: the program ends.
+    void ferme();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void ajuster_cadre();
+
+    std::unique_ptr<Ui::TForm1> ui_;
+    PageAccueil* accueil_ = nullptr;
+    bool cadre_ajuste_ = false;
+};
+
+} // namespace quillon

@@ -1,0 +1,215 @@
+#include "controles.h"
+
+#include "common/dessin.h"
+
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quillon {
+
+// ---- Etiquette -------------------------------------------------------------
+
+Etiquette::Etiquette(QWidget* parent) : QLabel(parent)
+{
+    appliquer();
+}
+
+void Etiquette::setCouleur(const QColor& c)
+{
+    couleur_ = c;
+    appliquer();
+}
+
+void Etiquette::setTransparent(bool t)
+{
+    transparent_ = t;
+    appliquer();
+}
+
+QColor Etiquette::couleurTexte() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void Etiquette::setCouleurTexte(const QColor& c)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    setPalette(p);
+}
+
+void Etiquette::appliquer()
+{
+    setAutoFillBackground(!transparent_);
+    if (!transparent_) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, couleur_);
+        setPalette(p);
+    }
+    update();
+}
+
+// ---- ImageControle ---------------------------------------------------------
+
+ImageControle::ImageControle(QWidget* parent) : QWidget(parent) {}
+
+void ImageControle::setSource(const QString& s)
+{
+    source_ = s;
+    if (s.isEmpty())
+        setImage(QImage());
+    else
+        charger(s);
+}
+
+void ImageControle::setStretch(bool s)
+{
+    stretch_ = s;
+    update();
+}
+
+void ImageControle::setImage(const QImage& image)
+{
+    image_ = image;
+    update();
+}
+
+bool ImageControle::charger(const QString& chemin)
+{
+    QImageReader lecteur(chemin);
+    QImage image = lecteur.read();
+    if (image.isNull())
+        return false;
+    setImage(image);
+    return true;
+}
+
+void ImageControle::paintEvent(QPaintEvent*)
+{
+    if (image_.isNull())
+        return;
+    QPainter p(this);
+    if (stretch_) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.drawImage(rect(), image_);
+    } else {
+        p.drawImage(0, 0, image_);
+    }
+}
+
+// ---- Forme -----------------------------------------------------------------
+
+Forme::Forme(QWidget* parent) : QWidget(parent) {}
+
+void Forme::setType(Type t)
+{
+    type_ = t;
+    update();
+}
+
+void Forme::setPinceau(const QColor& c)
+{
+    pinceau_ = c;
+    update();
+}
+
+void Forme::setTrait(const QColor& c)
+{
+    trait_ = c;
+    update();
+}
+
+void Forme::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = width();
+    int y2 = height();
+    if (type_ == Cercle) {
+        // A circle fits the smaller side, centred.
+        const int d = std::min(width(), height());
+        x1 = (width() - d) / 2;
+        y1 = (height() - d) / 2;
+        x2 = x1 + d;
+        y2 = y1 + d;
+    }
+    if (type_ == Rectangle)
+        dessin::rectangle(p, x1, y1, x2, y2, QPen(trait_), QBrush(pinceau_));
+    else
+        dessin::ellipse(p, x1, y1, x2, y2, QPen(trait_), QBrush(pinceau_));
+}
+
+// ---- Panneau ---------------------------------------------------------------
+
+Panneau::Panneau(QWidget* parent) : QFrame(parent)
+{
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setCouleur(couleur_);
+}
+
+void Panneau::setCouleur(const QColor& c)
+{
+    couleur_ = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
+}
+
+// ---- BarreOnglets, Classeur ------------------------------------------------
+
+BarreOnglets::BarreOnglets(QWidget* parent) : QTabBar(parent)
+{
+    setExpanding(false);
+    setDrawBase(true);
+    setUsesScrollButtons(false);
+    setElideMode(Qt::ElideNone);
+}
+
+QSize BarreOnglets::tabSizeHint(int index) const
+{
+    QSize s = QTabBar::tabSizeHint(index);
+    const QWidget* parent = parentWidget();
+    const int largeur = parent ? parent->width() : width();
+    const int par_ligne = std::max(1, std::min(ongletsParLigne, std::max(1, count())));
+    s.setWidth(std::max(s.width() / 2, (largeur - 4) / par_ligne));
+    return s;
+}
+
+QSize BarreOnglets::minimumTabSizeHint(int index) const
+{
+    return tabSizeHint(index);
+}
+
+void BarreOnglets::mouseReleaseEvent(QMouseEvent* e)
+{
+    QTabBar::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton) {
+        const int index = tabAt(e->position().toPoint());
+        if (index >= 0)
+            emit clicOnglet(currentIndex());
+    }
+}
+
+Classeur::Classeur(QWidget* parent) : QTabWidget(parent), barre_(new BarreOnglets(this))
+{
+    setTabBar(barre_);
+}
+
+bool Classeur::selectionnerParLegende(const QString& legende)
+{
+    for (int i = 0; i < count(); ++i) {
+        if (tabText(i) == legende) {
+            setCurrentIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace quillon

@@ -1,0 +1,127 @@
+#pragma once
+// Controls of the window's design that Qt has no twin for: a label with an
+// opaque or transparent background, a picture that holds a QImage and may
+// stretch it, a shape drawn with a brush and a pen, and the notebook whose
+// tabs share one row evenly and report a click when the button is released.
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWidget>
+
+namespace quillon {
+
+class Etiquette : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QColor couleur READ couleur WRITE setCouleur)
+    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+    Q_PROPERTY(QColor couleurTexte READ couleurTexte WRITE setCouleurTexte)
+public:
+    explicit Etiquette(QWidget* parent = nullptr);
+    QColor couleur() const { return couleur_; }
+    void setCouleur(const QColor& c);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool t);
+    QColor couleurTexte() const;
+    void setCouleurTexte(const QColor& c);
+
+private:
+    void appliquer();
+    QColor couleur_ = QColor(240, 240, 240);
+    bool transparent_ = true;
+};
+
+class ImageControle : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString source READ source WRITE setSource)
+    Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
+public:
+    explicit ImageControle(QWidget* parent = nullptr);
+    QString source() const { return source_; }
+    // Loads the picture from a file or a resource; an empty or unreadable one leaves it empty.
+    void setSource(const QString& s);
+    bool stretch() const { return stretch_; }
+    void setStretch(bool s);
+    const QImage& image() const { return image_; }
+    void setImage(const QImage& image);
+    // Loads a picture file; false when it cannot be read.
+    bool charger(const QString& chemin);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString source_;
+    QImage image_;
+    bool stretch_ = false;
+};
+
+class Forme : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(Type type READ type WRITE setType)
+    Q_PROPERTY(QColor pinceau READ pinceau WRITE setPinceau)
+    Q_PROPERTY(QColor trait READ trait WRITE setTrait)
+public:
+    enum Type { Rectangle, Cercle, Ellipse };
+    Q_ENUM(Type)
+    explicit Forme(QWidget* parent = nullptr);
+    Type type() const { return type_; }
+    void setType(Type t);
+    QColor pinceau() const { return pinceau_; }
+    void setPinceau(const QColor& c);
+    QColor trait() const { return trait_; }
+    void setTrait(const QColor& c);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Type type_ = Rectangle;
+    QColor pinceau_ = Qt::white;
+    QColor trait_ = Qt::black;
+};
+
+// A bevelled panel painted with its own colour.
+class Panneau : public QFrame {
+    Q_OBJECT
+    Q_PROPERTY(QColor couleur READ couleur WRITE setCouleur)
+public:
+    explicit Panneau(QWidget* parent = nullptr);
+    QColor couleur() const { return couleur_; }
+    void setCouleur(const QColor& c);
+
+private:
+    QColor couleur_ = QColor(240, 240, 240);
+};
+
+class BarreOnglets : public QTabBar {
+    Q_OBJECT
+public:
+    explicit BarreOnglets(QWidget* parent = nullptr);
+    int ongletsParLigne = 6;
+
+signals:
+    // The left button was released over a tab, after the page was shown.
+    void clicOnglet(int index);
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+class Classeur : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit Classeur(QWidget* parent = nullptr);
+    BarreOnglets* barre() const { return barre_; }
+    // Selects the page whose caption equals the text; none selects nothing.
+    bool selectionnerParLegende(const QString& legende);
+
+private:
+    BarreOnglets* barre_;
+};
+
+} // namespace quillon

@@ -1,0 +1,98 @@
+#include "dessin.h"
+
+#include <QPainter>
+#include <cstdlib>
+
+namespace quillon::dessin {
+
+namespace {
+
+// Saves and restores the painter and turns antialiasing off: these figures
+// are measured to the pixel.
+class Crayon {
+public:
+    explicit Crayon(QPainter& p) : p_(p)
+    {
+        p_.save();
+        p_.setRenderHint(QPainter::Antialiasing, false);
+    }
+    ~Crayon() { p_.restore(); }
+    Crayon(const Crayon&) = delete;
+    Crayon& operator=(const Crayon&) = delete;
+
+private:
+    QPainter& p_;
+};
+
+void ordonner(int& a, int& b)
+{
+    if (b < a)
+        std::swap(a, b);
+}
+
+} // namespace
+
+void rectangle(QPainter& p, int x1, int y1, int x2, int y2, const QPen& trait, const QBrush& fond)
+{
+    ordonner(x1, x2);
+    ordonner(y1, y2);
+    if (x2 <= x1 || y2 <= y1)
+        return;
+    Crayon c(p);
+    if (fond.style() != Qt::NoBrush)
+        p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), fond);
+    if (trait.style() != Qt::NoPen) {
+        QPen un(trait);
+        un.setWidth(1);
+        p.setPen(un);
+        p.setBrush(Qt::NoBrush);
+        if (x2 - x1 == 1 || y2 - y1 == 1)
+            p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), trait.color());
+        else
+            p.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    }
+}
+
+void ellipse(QPainter& p, int x1, int y1, int x2, int y2, const QPen& trait, const QBrush& fond)
+{
+    ordonner(x1, x2);
+    ordonner(y1, y2);
+    if (x2 <= x1 || y2 <= y1)
+        return;
+    Crayon c(p);
+    QPen un(trait);
+    if (trait.style() != Qt::NoPen)
+        un.setWidth(1);
+    p.setPen(trait.style() == Qt::NoPen ? QPen(Qt::NoPen) : un);
+    p.setBrush(fond);
+    p.setClipRect(QRect(x1, y1, x2 - x1, y2 - y1), Qt::IntersectClip);
+    p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void ligne(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur)
+{
+    // Bresenham by hand: QPainter draws the end point, these figures do not.
+    Crayon c(p);
+    p.setPen(QPen(couleur, 1));
+    const int dx = std::abs(x2 - x1);
+    const int dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    int erreur = dx + dy;
+    int x = x1;
+    int y = y1;
+    while (x != x2 || y != y2) {
+        p.drawPoint(x, y);
+        const int e2 = 2 * erreur;
+        if (e2 >= dy) {
+            erreur += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            erreur += dx;
+            y += sy;
+        }
+    }
+}
+
+} // namespace quillon::dessin

@@ -1,0 +1,145 @@
+#include "page_accueil.h"
+
+#include "common/aleatoire.h"
+#include "common/controles.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace quillon {
+
+namespace {
+
+const char* const prefixe_cible = "quillon";
+const char* const propriete_numero = "tag";
+
+} // namespace
+
+PageAccueil::PageAccueil(QWidget* page, Etiquette* lab_result, QPushButton* correction, QPushButton* enlever,
+                         QObject* parent)
+    : QObject(parent), page_(page), lab_result_(lab_result)
+{
+    connect(correction, &QPushButton::clicked, this, &PageAccueil::btn_correctionClick);
+    connect(enlever, &QPushButton::clicked, this, &PageAccueil::btn_enlever_legendesClick);
+}
+
+std::vector<QWidget*> PageAccueil::cibles() const
+{
+    std::vector<QWidget*> resultat;
+    for (QObject* enfant : page_->children()) {
+        auto* label = qobject_cast<QLabel*>(enfant);
+        if (label != nullptr && label->objectName().startsWith(QLatin1String(prefixe_cible)))
+            resultat.push_back(label);
+    }
+    return resultat;
+}
+
+void PageAccueil::construire_legendes()
+{
+    std::vector<Cible> places;
+    const std::vector<QWidget*> etiquettes = cibles();
+    for (QWidget* w : etiquettes) {
+        auto* label = static_cast<QLabel*>(w);
+        places.push_back(Cible{Rect{label->x(), label->y(), label->width(), label->height()}, label->text()});
+    }
+    exercice_.construire(places);
+
+    QFont police = page_->font();
+    police.setPixelSize(16); // 12 points
+    int k = 0;
+    for (QWidget* w : etiquettes) {
+        ++k;
+        auto* cible = static_cast<QLabel*>(w);
+        const Legende& l = exercice_.legende(k);
+        auto* etiquette = new Etiquette(page_);
+        etiquette->setFont(police);
+        etiquette->setText(l.texte);
+        etiquette->setWordWrap(true);
+        etiquette->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        etiquette->setCursor(Qt::PointingHandCursor);
+        etiquette->setTransparent(false);
+        etiquette->setCouleurTexte(Qt::black);
+        etiquette->setProperty(propriete_numero, k);
+        etiquette->resize(l.rect.width, l.rect.height);
+        etiquette->installEventFilter(this);
+        etiquette->show();
+        legendes_.push_back(etiquette);
+        montrer(k);
+
+        cible->setText(QStringLiteral("*****"));
+        cible->setProperty(propriete_numero, k);
+    }
+}
+
+void PageAccueil::melanger_legendes(Aleatoire& hasard)
+{
+    exercice_.melanger(hasard);
+}
+
+void PageAccueil::affichage_legendes()
+{
+    exercice_.affichage_legendes();
+    montrer_tout();
+}
+
+void PageAccueil::btn_correctionClick()
+{
+    lab_result_->setText(exercice_.btn_correctionClick());
+    montrer_tout();
+}
+
+void PageAccueil::btn_enlever_legendesClick()
+{
+    exercice_.btn_enlever_legendesClick();
+    montrer_tout();
+}
+
+void PageAccueil::montrer(int k)
+{
+    const Legende& l = exercice_.legende(k);
+    Etiquette* e = legendes_.at(k - 1);
+    e->setGeometry(l.rect.left, l.rect.top, l.rect.width, l.rect.height);
+    if (e->couleur() != rgb(l.couleur))
+        e->setCouleur(rgb(l.couleur));
+}
+
+void PageAccueil::montrer_tout()
+{
+    for (int k = 1; k <= exercice_.nb_legendes(); ++k)
+        montrer(k);
+}
+
+bool PageAccueil::eventFilter(QObject* objet, QEvent* evenement)
+{
+    const QVariant numero = objet->property(propriete_numero);
+    auto* etiquette = qobject_cast<Etiquette*>(objet);
+    if (etiquette == nullptr || !numero.isValid())
+        return QObject::eventFilter(objet, evenement);
+    const int k = numero.toInt();
+    if (k < 1 || k > static_cast<int>(legendes_.size()) || legendes_[k - 1] != etiquette)
+        return QObject::eventFilter(objet, evenement);
+
+    switch (evenement->type()) {
+    case QEvent::MouseButtonPress: {
+        const QPoint p = static_cast<QMouseEvent*>(evenement)->position().toPoint();
+        etiquette->raise();
+        exercice_.labelMouseDown(k, p.x(), p.y());
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const QPoint p = static_cast<QMouseEvent*>(evenement)->position().toPoint();
+        if (exercice_.labelMouseMove(k, p.x(), p.y()))
+            montrer(k);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        exercice_.labelMouseup(k);
+        montrer(k);
+        return true;
+    default:
+        return QObject::eventFilter(objet, evenement);
+    }
+}
+
+} // namespace quillon

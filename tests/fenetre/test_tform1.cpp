@@ -1,0 +1,264 @@
+#include "outils.h"
+
+#include "app/sonde.h"
+#include "labelling/page_accueil.h"
+#include "shell/taboutbox.h"
+#include "ui_taboutbox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTabBar>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "impression.h"
+
+using namespace quillon;
+using namespace quillon::essais;
+
+TEST(Fenetre, DesignOfTheMainWindow)
+{
+    TForm1 f(dossier_construit());
+    EXPECT_EQ(f.windowTitle(), "Quillon");
+    EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(f.minimumSize(), f.maximumSize());
+
+    Classeur* nb = f.ui()->Notebook1;
+    EXPECT_EQ(nb->geometry(), QRect(5, 1, 927, 567));
+    ASSERT_EQ(nb->count(), 6);
+    EXPECT_EQ(nb->tabText(0), "Accueil");
+    EXPECT_EQ(nb->tabText(1), "Stimulation Nerf/Fibre");
+    EXPECT_EQ(nb->tabText(2), "Equilibres ioniques");
+    for (int i = 3; i < 6; ++i)
+        EXPECT_TRUE(nb->tabText(i).isEmpty());
+    EXPECT_EQ(nb->currentIndex(), 0);
+    EXPECT_FALSE(nb->selectionnerParLegende("Loi de Fechner"));
+    EXPECT_EQ(nb->currentIndex(), 0);
+    EXPECT_TRUE(nb->selectionnerParLegende("Equilibres ioniques"));
+    EXPECT_EQ(nb->currentIndex(), 2);
+
+    // Fonts in pixels whatever the DPI: pages Tahoma 11, targets 16, score 15.
+    EXPECT_EQ(nb->font().pixelSize(), 11);
+    EXPECT_EQ(f.ui()->quillon1->font().pixelSize(), 16);
+    EXPECT_EQ(f.ui()->lab_result->font().pixelSize(), 15);
+    EXPECT_EQ(f.ui()->Label1->font().pixelSize(), 16);
+    EXPECT_EQ(nb->tabBar()->font().pixelSize(), 11);
+}
+
+TEST(Fenetre, MenusAndTheirCaptions)
+{
+    TForm1 f(dossier_construit());
+    const QList<QAction*> haut = f.ui()->MainMenu1->actions();
+    ASSERT_EQ(haut.size(), 3);
+    EXPECT_EQ(haut[0]->text(), "Fichier");
+    EXPECT_EQ(haut[1]->text(), "Options");
+    EXPECT_EQ(haut[2]->text(), "A propos");
+    EXPECT_EQ(f.ui()->Ouvrir1->text(), "Ouvrir");
+    EXPECT_EQ(f.ui()->Sauve1->text(), "Enregistrer");
+    EXPECT_EQ(f.ui()->Quitter1->text(), "Quitter");
+    EXPECT_EQ(f.ui()->Afficherlespotdquilibre1->text(), "Afficher les pot. d'équilibre");
+    EXPECT_EQ(f.ui()->Miseencouleur1->text(), "Mise en couleur");
+}
+
+TEST(Fenetre, TimersAtCreation)
+{
+    TForm1 f(dossier_construit());
+    struct Attendu {
+        QTimer* t;
+        int intervalle;
+        bool actif;
+    };
+    const Attendu attendus[] = {{f.Timer_debut, 10, true},   {f.Timer_k, 100, true},
+                                {f.Timer_na, 100, true},     {f.Timer_courbe, 500, false},
+                                {f.Timer_reaff, 100, false}, {f.Timer_anim, 1, false}};
+    for (const Attendu& a : attendus) {
+        EXPECT_EQ(a.t->interval(), a.intervalle) << a.t->objectName().toStdString();
+        EXPECT_EQ(a.t->isActive(), a.actif) << a.t->objectName().toStdString();
+    }
+    EXPECT_EQ(f.Timer_anim->timerType(), Qt::PreciseTimer);
+    f.Timer_debutTimer();
+    EXPECT_FALSE(f.Timer_debut->isActive());
+}
+
+TEST(Fenetre, CentredOnTheFullScreen)
+{
+    EXPECT_EQ(TForm1::position_centree(QSize(1280, 1024)), QPoint(162, 194));
+    EXPECT_EQ(TForm1::position_centree(QSize(1025, 768)), QPoint(34, 66));
+    EXPECT_EQ(TForm1::position_centree(QSize(800, 600)), QPoint(-78, -17)); // truncation toward zero
+}
+
+TEST(Demarrage, FullSequenceBuildsTheExercise)
+{
+    TForm1 f(dossier_construit());
+    QString erreur;
+    f.afficher_erreur = [&](const QString& m) { erreur = m; };
+    f.Timer_debutTimer();
+    EXPECT_TRUE(erreur.isEmpty()) << erreur.toStdString();
+    EXPECT_EQ(f.version_windows, version_vista);
+    EXPECT_EQ(f.accueil().nb_legendes(), 10);
+    EXPECT_EQ(f.ui()->quillon6->text(), "*****");
+    EXPECT_EQ(f.ui()->quillon6->property("tag").toInt(), 1);
+    EXPECT_EQ(f.ui()->quillon1->property("tag").toInt(), 10);
+    EXPECT_DOUBLE_EQ(f.ionique.rapport_k, 18.0 / 21);
+    EXPECT_DOUBLE_EQ(f.ionique.rapport_na, 18.0 / 32);
+    EXPECT_DOUBLE_EQ(f.ionique.rapport_an, 17.0 / 20);
+    EXPECT_EQ(f.ionique.na_ext, 144);
+    EXPECT_EQ(f.ionique.k_int, 150);
+    for (ImageControle* i : {f.ui()->ani, f.ui()->ane, f.ui()->ima_ki, f.ui()->ima_ke, f.ui()->ima_nai,
+                             f.ui()->ima_nae, f.ui()->Ima_fl_i_e, f.ui()->ima_fl_e_i})
+        EXPECT_FALSE(i->image().isNull()) << i->objectName().toStdString();
+}
+
+TEST(Demarrage, AMissingBitmapStopsBeforeTheLegends)
+{
+    QTemporaryDir dossier;
+    copier_bitmaps(dossier, "na.bmp");
+    TForm1 f(dossier.path() + "/");
+    QStringList messages;
+    f.afficher_erreur = [&](const QString& m) { messages << m; };
+    f.Timer_debutTimer();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "Impossible d'ouvrir le fichier " + dossier.path() + "/na.bmp");
+    EXPECT_EQ(f.accueil().nb_legendes(), 0);
+    EXPECT_EQ(f.ui()->quillon6->text(), "Gaine de myéline");
+    EXPECT_EQ(f.ui()->quillon2->text(), "Synapse ");
+    EXPECT_FALSE(f.ui()->ani->image().isNull()); // loaded before the missing one
+    EXPECT_FALSE(f.ui()->ima_ke->image().isNull());
+    EXPECT_TRUE(f.ui()->ima_nai->image().isNull());
+    EXPECT_TRUE(f.ui()->Ima_fl_i_e->image().isNull());
+
+    // The program stays usable: a correction of no legend scores 0 %.
+    QTest::mouseClick(f.ui()->BitBtn3, Qt::LeftButton);
+    EXPECT_EQ(f.ui()->lab_result->text(), "0 %");
+}
+
+TEST(Demarrage, BitmapsAreFoundWhateverTheirCase)
+{
+    QTemporaryDir dossier;
+    copier_bitmaps(dossier, "k.bmp");
+    QFile::copy(dossier_construit() + "k.bmp", dossier.path() + "/K.BMP");
+    TForm1 f(dossier.path() + "/");
+    QString erreur;
+    f.afficher_erreur = [&](const QString& m) { erreur = m; };
+    f.Timer_debutTimer();
+    EXPECT_TRUE(erreur.isEmpty()) << erreur.toStdString();
+    EXPECT_EQ(f.accueil().nb_legendes(), 10);
+}
+
+TEST(Demarrage, TheMessageIsAStandardMessageBox)
+{
+    QTemporaryDir dossier;
+    TForm1 f(dossier.path() + "/");
+    f.Timer_debut->stop();
+    ASSERT_TRUE(montrer(f));
+    QString texte;
+    QTimer::singleShot(0, [&] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (boite != nullptr) {
+            texte = boite->text();
+            boite->accept();
+        }
+    });
+    f.Timer_debutTimer();
+    EXPECT_EQ(texte, "Impossible d'ouvrir le fichier " + dossier.path() + "/an.bmp");
+}
+
+TEST(Onglets, ReleasingTheButtonOnATabRunsTheHandlerEvenOnTheShownTab)
+{
+    QTemporaryDir ailleurs;
+    TForm1 f(dossier_construit());
+    f.afficher_erreur = [](const QString&) {};
+    f.Timer_debutTimer();
+    ASSERT_TRUE(montrer(f));
+    QTabBar* barre = f.ui()->Notebook1->tabBar();
+
+    const auto cliquer = [&](int index) {
+        QTest::mouseClick(barre, Qt::LeftButton, {}, barre->tabRect(index).center());
+    };
+    const QString dossier = QDir(dossier_construit()).canonicalPath();
+
+    QDir::setCurrent(ailleurs.path());
+    cliquer(1);
+    EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 1);
+    EXPECT_EQ(QDir::current().canonicalPath(), dossier);
+
+    QDir::setCurrent(ailleurs.path());
+    cliquer(1); // already shown: runs again
+    EXPECT_EQ(QDir::current().canonicalPath(), dossier);
+
+    QDir::setCurrent(ailleurs.path());
+    cliquer(4); // blank tab whose page keeps the current folder
+    EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 4);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(ailleurs.path()).canonicalPath());
+    EXPECT_FALSE(f.ui()->GroupBox3->isVisible());
+
+    cliquer(3);
+    EXPECT_EQ(QDir::current().canonicalPath(), dossier);
+    EXPECT_FALSE(f.ui()->GroupBox4->isVisible());
+
+    QDir::setCurrent(ailleurs.path());
+    cliquer(5);
+    EXPECT_EQ(QDir::current().canonicalPath(), dossier);
+
+    QDir::setCurrent(ailleurs.path());
+    cliquer(0);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(ailleurs.path()).canonicalPath());
+    QDir::setCurrent(dossier);
+}
+
+TEST(APropos, AboutBoxDesign)
+{
+    TAboutBox boite;
+    EXPECT_EQ(boite.windowTitle(), "A propos");
+    EXPECT_EQ(boite.size(), QSize(317, 165));
+    EXPECT_EQ(boite.ui()->ProductName->text(), "Logiciel Quillon");
+    EXPECT_EQ(boite.ui()->Version->text(), "Version:1- 2012");
+    EXPECT_EQ(boite.ui()->ProductName->couleurTexte(), QColor(0, 128, 128));
+    EXPECT_TRUE(boite.ui()->ProductName->font().bold());
+    EXPECT_EQ(boite.ui()->ProductName->font().pixelSize(), 12);
+    EXPECT_EQ(boite.ui()->OKButton->geometry(), QRect(112, 132, 77, 27));
+    EXPECT_FALSE(boite.ui()->ProgramIcon->image().isNull());
+}
+
+TEST(APropos, MenuShowsItModallyAndOkClosesIt)
+{
+    Programme p(dossier_construit());
+    p.Form1.afficher_erreur = [](const QString&) {};
+    p.Form1.Timer_debutTimer();
+    ASSERT_TRUE(montrer(p.Form1));
+    bool vu = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modale = QApplication::activeModalWidget();
+        vu = modale == &p.AboutBox;
+        QTest::mouseClick(p.AboutBox.ui()->OKButton, Qt::LeftButton);
+    });
+    p.Form1.ui()->Apropos1->trigger();
+    EXPECT_TRUE(vu);
+    EXPECT_FALSE(p.AboutBox.isVisible());
+}
+
+TEST(Fenetres, CreatedInOrderWithTheirCaptions)
+{
+    Programme p(dossier_construit());
+    EXPECT_EQ(p.mise_couleur.windowTitle(), "Mise en couleur");
+    EXPECT_EQ(p.Form_richedit.windowTitle(), "Description du logiciel");
+    EXPECT_EQ(p.Form_image.windowTitle(), "Form_image");
+    EXPECT_FALSE(p.mise_couleur.isVisible());
+    EXPECT_FALSE(p.Form_image.isVisible());
+}
+
+TEST(Quitter, QuitterClosesTheWindowWithoutAQuestion)
+{
+    TForm1 f(dossier_construit());
+    f.Timer_debut->stop();
+    ASSERT_TRUE(montrer(f));
+    bool fin = false;
+    QObject::connect(&f, &TForm1::ferme, [&] { fin = true; });
+    f.ui()->Quitter1->trigger();
+    EXPECT_TRUE(fin);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}

@@ -1,0 +1,97 @@
+// quillon_artwork: writes the pictures used by Quillon into a folder.
+//
+//   quillon_artwork <output-folder> [--check-image <file.png>]
+//
+// --check-image also writes an enlarged copy of the nerve cell picture with
+// the caption places outlined and captioned, for reviewing it by eye.
+#include "artwork.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+void complain(const QString &message)
+{
+    std::fprintf(stderr, "quillon_artwork: %s\n", qPrintable(message));
+}
+
+bool save(const QImage &image, const QString &path, const char *format)
+{
+    if (image.isNull() || !image.save(path, format)) {
+        complain(QStringLiteral("cannot write %1").arg(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Runs during the build, with no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    QString outDir, checkImage;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--check-image") && i + 1 < args.size())
+            checkImage = args[++i];
+        else if (outDir.isEmpty() && !args[i].startsWith(QLatin1Char('-')))
+            outDir = args[i];
+        else {
+            complain(QStringLiteral("unexpected argument %1").arg(args[i]));
+            outDir.clear();
+            break;
+        }
+    }
+    if (outDir.isEmpty()) {
+        std::fprintf(stderr, "usage: quillon_artwork <output-folder> [--check-image <file.png>]\n");
+        return 2;
+    }
+    QDir dir(outDir);
+    if (!dir.exists() && !QDir().mkpath(outDir)) {
+        complain(QStringLiteral("cannot create folder %1").arg(outDir));
+        return 1;
+    }
+
+    using namespace artwork;
+
+    // The nerve cell picture must leave every caption place blank.
+    const QImage neurone = drawNeurone();
+    if (!checkImage.isEmpty() && !save(drawNeuroneCheckImage(neurone), checkImage, "PNG"))
+        return 1;
+    if (const QString fault = checkCaptionPlacesBlank(neurone); !fault.isEmpty()) {
+        complain(fault);
+        return 1;
+    }
+
+    struct Output {
+        const char *name;
+        QImage image;
+        const char *format;
+    };
+    const Output outputs[] = {
+        {"image2.png", neurone, "PNG"},
+        {"image1.png", drawNerveSection(), "PNG"},
+        {"an.bmp", drawIonTile(Ion::Anion), "BMP"},
+        {"k.bmp", drawIonTile(Ion::Potassium), "BMP"},
+        {"na.bmp", drawIonTile(Ion::Sodium), "BMP"},
+        {"fl_i_e.bmp", drawFluxArrow(true), "BMP"},
+        {"fl_e_i.bmp", drawFluxArrow(false), "BMP"},
+        {"quillon.png", drawIcon(32), "PNG"},
+        {"quillon_48.png", drawIcon(48), "PNG"},
+        {"quillon_256.png", drawIcon(256), "PNG"},
+        {"correction.png", drawCorrectionGlyph(), "PNG"},
+    };
+    for (const Output &out : outputs)
+        if (!save(out.image, dir.filePath(QString::fromLatin1(out.name)), out.format))
+            return 1;
+    return 0;
+}
