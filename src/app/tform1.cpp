@@ -51,6 +51,9 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     onglets.setPixelSize(11);
     ui_->Notebook1->tabBar()->setFont(onglets);
 
+    ui_->BitBtn3->setIcon(icone_deux_etats(QStringLiteral(":/art/correction.png")));
+    ui_->BitBtn3->setIconSize(QSize(16, 16));
+
     accueil_ = new PageAccueil(ui_->page_accueil, ui_->lab_result, ui_->BitBtn3, ui_->BitBtn23, this);
 
     connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
@@ -101,6 +104,14 @@ void TForm1::showEvent(QShowEvent* e)
     QMainWindow::showEvent(e);
     if (!cadre_ajuste_)
         QTimer::singleShot(0, this, &TForm1::ajuster_cadre);
+}
+
+void TForm1::moveEvent(QMoveEvent* e)
+{
+    QMainWindow::moveEvent(e);
+    // The window manager's frame is known once it has placed the window.
+    if (!cadre_ajuste_ && isVisible())
+        ajuster_cadre();
 }
 
 void TForm1::ajuster_cadre()

@@ -90,6 +90,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
 private:
     void FormCreate();

@@ -5,8 +5,21 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 
 namespace quillon {
+
+QIcon icone_deux_etats(const QString& chemin)
+{
+    const QImage image(chemin);
+    QIcon icone;
+    if (image.isNull())
+        return icone;
+    const int moitie = image.width() / 2;
+    icone.addPixmap(QPixmap::fromImage(image.copy(0, 0, moitie, image.height())), QIcon::Normal);
+    icone.addPixmap(QPixmap::fromImage(image.copy(moitie, 0, moitie, image.height())), QIcon::Disabled);
+    return icone;
+}
 
 // ---- Etiquette -------------------------------------------------------------
 

@@ -5,6 +5,7 @@
 // tabs share one row evenly and report a click when the button is released.
 #include <QColor>
 #include <QFrame>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QTabBar>
@@ -12,6 +13,10 @@
 #include <QWidget>
 
 namespace quillon {
+
+// A button glyph of two states side by side: the left half shows when the
+// button is enabled, the right half when it is not.
+QIcon icone_deux_etats(const QString& chemin);
 
 class Etiquette : public QLabel {
     Q_OBJECT

@@ -3,10 +3,10 @@
 #include "ui_taboutbox.h"
 
 #include "app/polices.h"
+#include "common/controles.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStyle>
 
 namespace quillon {
 
@@ -17,7 +17,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
     polices_en_pixels(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(317, 165);
-    ui_->OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui_->OKButton->setIcon(icone_deux_etats(QStringLiteral(":/art/correction.png")));
     connect(ui_->OKButton, &QPushButton::clicked, this, &QDialog::accept);
     if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
         const QRect r = ecran->geometry();

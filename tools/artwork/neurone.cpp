@@ -141,20 +141,30 @@ const Limb kArborisation[] = {
 const QPointF kBoutons[] = {{161, 475}, {180, 498}, {197, 509}, {224, 503}, {248, 456}, {242, 486}};
 constexpr qreal kBoutonRadius = 4.6;
 
-// Leader line from a structure to the nearest point of its caption place.
-// The line stops one and a half pixels short of the place so that not even
-// its antialiasing touches the blank area.
+// Leader line from a structure toward the row of stars that the program
+// writes at the top of its caption place; the line stops where it meets the
+// place, one and a half pixels short, so that not even its antialiasing
+// touches the blank area.
 void drawLeader(QPainter &painter, QPointF from, Place place)
 {
     const QRectF r = QRectF(kPlaces[place].rect).adjusted(-1.5, -1.5, 1.5, 1.5);
-    QPointF to(std::clamp(from.x(), r.left(), r.right()), std::clamp(from.y(), r.top(), r.bottom()));
-    // Keep horizontal and vertical leaders on pixel centres so they stay crisp.
-    if (to.y() == from.y()) {
+    const QRectF place_rect(kPlaces[place].rect);
+    const QPointF aim(place_rect.center().x(), place_rect.top() + std::min(11.0, place_rect.height() / 2));
+    // Where the segment from -> aim enters the rectangle (Liang-Barsky).
+    const qreal dx = aim.x() - from.x();
+    const qreal dy = aim.y() - from.y();
+    qreal entry = 0;
+    const qreal p[4] = {-dx, dx, -dy, dy};
+    const qreal q[4] = {from.x() - r.left(), r.right() - from.x(), from.y() - r.top(), r.bottom() - from.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] < 0)
+            entry = std::max(entry, q[i] / p[i]);
+    }
+    QPointF to(from.x() + entry * dx, from.y() + entry * dy);
+    // Keep nearly horizontal leaders on pixel centres so they stay crisp.
+    if (std::abs(to.y() - from.y()) < 1.0) {
         from.setY(std::floor(from.y()) + 0.5);
         to.setY(from.y());
-    } else if (to.x() == from.x()) {
-        from.setX(std::floor(from.x()) + 0.5);
-        to.setX(from.x());
     }
     QPen pen(Qt::black, kLeaderWidth, Qt::SolidLine, Qt::FlatCap);
     painter.setPen(pen);
