@@ -169,3 +169,11 @@ TEST_F(Accueil, DragStopsAtTheRightLimit)
     EXPECT_EQ(e->pos(), QPoint(900, avant.y() + 20));
     QTest::mouseRelease(e, Qt::LeftButton, {}, QPoint(5, 5));
 }
+
+TEST_F(Accueil, PanelAndScoreShowTheirExactColours)
+{
+    const QImage panneau = f->ui()->Panel1->grab().toImage();
+    EXPECT_EQ(panneau.pixelColor(75, 31), QColor(0, 128, 255)); // between the two buttons
+    const QImage score = f->ui()->lab_result->grab().toImage();
+    EXPECT_EQ(score.pixelColor(1, 20), QColor(192, 192, 192));
+}

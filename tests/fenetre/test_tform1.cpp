@@ -209,6 +209,21 @@ TEST(Onglets, ReleasingTheButtonOnATabRunsTheHandlerEvenOnTheShownTab)
     QDir::setCurrent(dossier);
 }
 
+TEST(Onglets, APageChosenFromTheKeyboardIsHandledToo)
+{
+    QTemporaryDir ailleurs;
+    TForm1 f(dossier_construit());
+    f.afficher_erreur = [](const QString&) {};
+    f.Timer_debutTimer();
+    ASSERT_TRUE(montrer(f));
+    QDir::setCurrent(ailleurs.path());
+    QTabBar* barre = f.ui()->Notebook1->tabBar();
+    barre->setFocus();
+    QTest::keyClick(barre, Qt::Key_Right);
+    EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 1);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(dossier_construit()).canonicalPath());
+}
+
 TEST(APropos, AboutBoxDesign)
 {
     TAboutBox boite;
