@@ -5,5 +5,5 @@ set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$racine/scripts/prepare.sh"
 cd "$racine/build"
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
   ctest --output-on-failure -j2 --timeout 300
