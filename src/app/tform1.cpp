@@ -59,12 +59,6 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
     connect(ui_->Apropos1, &QAction::triggered, this, &TForm1::Apropos1Click);
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
-    // A page chosen from the keyboard is handled like a click; a mouse
-    // choice waits for the release of the button.
-    connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this] {
-        if (QGuiApplication::mouseButtons() == Qt::NoButton)
-            Notebook1Click();
-    });
 
     afficher_erreur = [this](const QString& message) {
         QMessageBox::critical(this, windowTitle(), message);

@@ -3,7 +3,9 @@
 #include "common/dessin.h"
 
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QPixmap>
 
@@ -209,9 +211,35 @@ void BarreOnglets::mouseReleaseEvent(QMouseEvent* e)
     }
 }
 
+void BarreOnglets::keyPressEvent(QKeyEvent* e)
+{
+    const int avant = currentIndex();
+    QTabBar::keyPressEvent(e);
+    if (currentIndex() != avant)
+        emit clicOnglet(currentIndex());
+}
+
+#if QT_CONFIG(wheelevent)
+void BarreOnglets::wheelEvent(QWheelEvent* e)
+{
+    const int avant = currentIndex();
+    QTabBar::wheelEvent(e);
+    if (currentIndex() != avant)
+        emit clicOnglet(currentIndex());
+}
+#endif
+
 Classeur::Classeur(QWidget* parent) : QTabWidget(parent), barre_(new BarreOnglets(this))
 {
     setTabBar(barre_);
+}
+
+void Classeur::keyPressEvent(QKeyEvent* e)
+{
+    const int avant = currentIndex();
+    QTabWidget::keyPressEvent(e);
+    if (currentIndex() != avant)
+        emit barre_->clicOnglet(currentIndex());
 }
 
 bool Classeur::selectionnerParLegende(const QString& legende)

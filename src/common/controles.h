@@ -108,13 +108,19 @@ public:
     int ongletsParLigne = 6;
 
 signals:
-    // The left button was released over a tab, after the page was shown.
+    // The pupil chose a tab: the left button was released over a tab, after
+    // its page was shown (also when it was shown already), or a key or the
+    // wheel changed the page. A page set by the program says nothing.
     void clicOnglet(int index);
 
 protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+#if QT_CONFIG(wheelevent)
+    void wheelEvent(QWheelEvent* e) override;
+#endif
 };
 
 class Classeur : public QTabWidget {
@@ -124,6 +130,10 @@ public:
     BarreOnglets* barre() const { return barre_; }
     // Selects the page whose caption equals the text; none selects nothing.
     bool selectionnerParLegende(const QString& legende);
+
+protected:
+    // Ctrl+Tab and its kin change the page like a click on its tab.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     BarreOnglets* barre_;

@@ -222,6 +222,26 @@ TEST(Onglets, APageChosenFromTheKeyboardIsHandledToo)
     QTest::keyClick(barre, Qt::Key_Right);
     EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 1);
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(dossier_construit()).canonicalPath());
+
+    QDir::setCurrent(ailleurs.path());
+    QTest::keyClick(f.ui()->Notebook1, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 2);
+    QTest::keyClick(f.ui()->Notebook1, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 3);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(dossier_construit()).canonicalPath());
+}
+
+TEST(Onglets, APageSetByTheProgramRunsNoHandler)
+{
+    QTemporaryDir ailleurs;
+    TForm1 f(dossier_construit());
+    f.afficher_erreur = [](const QString&) {};
+    f.Timer_debutTimer();
+    ASSERT_TRUE(montrer(f));
+    QDir::setCurrent(ailleurs.path());
+    f.ui()->Notebook1->setCurrentIndex(1);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(ailleurs.path()).canonicalPath());
+    QDir::setCurrent(dossier_construit());
 }
 
 TEST(APropos, AboutBoxDesign)
