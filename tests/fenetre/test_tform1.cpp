@@ -166,82 +166,87 @@ TEST(Demarrage, TheMessageIsAStandardMessageBox)
     EXPECT_EQ(texte, "Impossible d'ouvrir le fichier " + dossier.path() + "/an.bmp");
 }
 
-TEST(Onglets, ReleasingTheButtonOnATabRunsTheHandlerEvenOnTheShownTab)
-{
+namespace {
+
+// The started main window, shown, with the current folder elsewhere than
+// the program folder.
+class Onglets : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        f.afficher_erreur = [](const QString&) {};
+        f.Timer_debutTimer();
+        ASSERT_TRUE(montrer(f));
+        QDir::setCurrent(ailleurs.path());
+    }
+    void TearDown() override { QDir::setCurrent(dossier_construit()); }
+
+    QString courant() const { return QDir::current().canonicalPath(); }
+    QString programme() const { return QDir(dossier_construit()).canonicalPath(); }
+    QString autre() const { return QDir(ailleurs.path()).canonicalPath(); }
+
     QTemporaryDir ailleurs;
-    TForm1 f(dossier_construit());
-    f.afficher_erreur = [](const QString&) {};
-    f.Timer_debutTimer();
-    ASSERT_TRUE(montrer(f));
+    TForm1 f{dossier_construit()};
+};
+
+} // namespace
+
+TEST_F(Onglets, ReleasingTheButtonOnATabRunsTheHandlerEvenOnTheShownTab)
+{
     QTabBar* barre = f.ui()->Notebook1->tabBar();
 
     const auto cliquer = [&](int index) {
         QTest::mouseClick(barre, Qt::LeftButton, {}, barre->tabRect(index).center());
     };
-    const QString dossier = QDir(dossier_construit()).canonicalPath();
+    const QString dossier = programme();
 
-    QDir::setCurrent(ailleurs.path());
     cliquer(1);
     EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 1);
-    EXPECT_EQ(QDir::current().canonicalPath(), dossier);
+    EXPECT_EQ(courant(), dossier);
 
     QDir::setCurrent(ailleurs.path());
     cliquer(1); // already shown: runs again
-    EXPECT_EQ(QDir::current().canonicalPath(), dossier);
+    EXPECT_EQ(courant(), dossier);
 
     QDir::setCurrent(ailleurs.path());
     cliquer(4); // blank tab whose page keeps the current folder
     EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 4);
-    EXPECT_EQ(QDir::current().canonicalPath(), QDir(ailleurs.path()).canonicalPath());
+    EXPECT_EQ(courant(), autre());
     EXPECT_FALSE(f.ui()->GroupBox3->isVisible());
 
     cliquer(3);
-    EXPECT_EQ(QDir::current().canonicalPath(), dossier);
+    EXPECT_EQ(courant(), dossier);
     EXPECT_FALSE(f.ui()->GroupBox4->isVisible());
 
     QDir::setCurrent(ailleurs.path());
     cliquer(5);
-    EXPECT_EQ(QDir::current().canonicalPath(), dossier);
+    EXPECT_EQ(courant(), dossier);
 
     QDir::setCurrent(ailleurs.path());
     cliquer(0);
-    EXPECT_EQ(QDir::current().canonicalPath(), QDir(ailleurs.path()).canonicalPath());
-    QDir::setCurrent(dossier);
+    EXPECT_EQ(courant(), autre());
 }
 
-TEST(Onglets, APageChosenFromTheKeyboardIsHandledToo)
+TEST_F(Onglets, APageChosenFromTheKeyboardIsHandledToo)
 {
-    QTemporaryDir ailleurs;
-    TForm1 f(dossier_construit());
-    f.afficher_erreur = [](const QString&) {};
-    f.Timer_debutTimer();
-    ASSERT_TRUE(montrer(f));
-    QDir::setCurrent(ailleurs.path());
     QTabBar* barre = f.ui()->Notebook1->tabBar();
     barre->setFocus();
     QTest::keyClick(barre, Qt::Key_Right);
     EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 1);
-    EXPECT_EQ(QDir::current().canonicalPath(), QDir(dossier_construit()).canonicalPath());
+    EXPECT_EQ(courant(), programme());
 
     QDir::setCurrent(ailleurs.path());
     QTest::keyClick(f.ui()->Notebook1, Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 2);
     QTest::keyClick(f.ui()->Notebook1, Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(f.ui()->Notebook1->currentIndex(), 3);
-    EXPECT_EQ(QDir::current().canonicalPath(), QDir(dossier_construit()).canonicalPath());
+    EXPECT_EQ(courant(), programme());
 }
 
-TEST(Onglets, APageSetByTheProgramRunsNoHandler)
+TEST_F(Onglets, APageSetByTheProgramRunsNoHandler)
 {
-    QTemporaryDir ailleurs;
-    TForm1 f(dossier_construit());
-    f.afficher_erreur = [](const QString&) {};
-    f.Timer_debutTimer();
-    ASSERT_TRUE(montrer(f));
-    QDir::setCurrent(ailleurs.path());
     f.ui()->Notebook1->setCurrentIndex(1);
-    EXPECT_EQ(QDir::current().canonicalPath(), QDir(ailleurs.path()).canonicalPath());
-    QDir::setCurrent(dossier_construit());
+    EXPECT_EQ(courant(), autre());
 }
 
 TEST(APropos, AboutBoxDesign)
