@@ -89,6 +89,11 @@ void TForm1::FormCreate()
     // The client area holds the menu bar and the notebook; the outer size
     // is corrected once the window manager tells its frame.
     setFixedSize(largeur - 16, hauteur - 38);
+    centrer();
+}
+
+void TForm1::centrer()
+{
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
         move(position_centree(ecran->geometry().size()));
 }
@@ -118,8 +123,7 @@ void TForm1::ajuster_cadre()
         return; // no frame: the design's client size stands
     cadre_ajuste_ = true;
     setFixedSize(largeur - m.left() - m.right(), hauteur - m.top() - m.bottom());
-    if (const QScreen* ecran = QGuiApplication::primaryScreen())
-        move(position_centree(ecran->geometry().size()));
+    centrer();
 }
 
 void TForm1::Timer_debutTimer()

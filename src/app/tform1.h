@@ -96,6 +96,7 @@ private:
     void FormCreate();
     void FormClose();
     void ajuster_cadre();
+    void centrer();
 
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;

@@ -211,12 +211,17 @@ void BarreOnglets::mouseReleaseEvent(QMouseEvent* e)
     }
 }
 
+void BarreOnglets::signalerChangement(int avant)
+{
+    if (currentIndex() != avant)
+        emit clicOnglet(currentIndex());
+}
+
 void BarreOnglets::keyPressEvent(QKeyEvent* e)
 {
     const int avant = currentIndex();
     QTabBar::keyPressEvent(e);
-    if (currentIndex() != avant)
-        emit clicOnglet(currentIndex());
+    signalerChangement(avant);
 }
 
 #if QT_CONFIG(wheelevent)
@@ -224,8 +229,7 @@ void BarreOnglets::wheelEvent(QWheelEvent* e)
 {
     const int avant = currentIndex();
     QTabBar::wheelEvent(e);
-    if (currentIndex() != avant)
-        emit clicOnglet(currentIndex());
+    signalerChangement(avant);
 }
 #endif
 
@@ -238,8 +242,7 @@ void Classeur::keyPressEvent(QKeyEvent* e)
 {
     const int avant = currentIndex();
     QTabWidget::keyPressEvent(e);
-    if (currentIndex() != avant)
-        emit barre_->clicOnglet(currentIndex());
+    barre_->signalerChangement(avant);
 }
 
 bool Classeur::selectionnerParLegende(const QString& legende)

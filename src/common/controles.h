@@ -106,6 +106,8 @@ class BarreOnglets : public QTabBar {
 public:
     explicit BarreOnglets(QWidget* parent = nullptr);
     int ongletsParLigne = 6;
+    // Reports the pupil's choice when the page is no longer `avant`.
+    void signalerChangement(int avant);
 
 signals:
     // The pupil chose a tab: the left button was released over a tab, after
