@@ -1,6 +1,6 @@
 // Cost of opening the main window: creating it from its design and running
 // the start-up sequence (bitmaps loaded, legends built, shuffled, laid out).
-#include "app/polices.h"
+#include "app/apparence.h"
 #include "app/tform1.h"
 
 #include <QApplication>

@@ -1,9 +1,16 @@
 // Fuzz target for the readings of text the program takes from outside:
-// whole numbers typed or read from files, the command line, the score format.
+// whole numbers typed or read from files, the command line, the score format,
+// the work files (".nst", ".fch").
 #include "app/dossier.h"
 #include "common/nombres.h"
+#include "workfiles/fichiers_travail.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
+#include <QStringList>
+#include <QTextStream>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +45,128 @@ long long reference_entier(const QString& t)
     return std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
 }
 
+// The lines of a text as the work-file readers see them: cut at LF, without
+// the CRs that end them, no line after a last LF.
+QStringList reference_lignes(const QString& texte)
+{
+    QStringList lignes = texte.split(QLatin1Char('\n'));
+    if (lignes.last().isEmpty())
+        lignes.removeLast();
+    for (QString& l : lignes) {
+        while (l.endsWith(QLatin1Char('\r')))
+            l.chop(1);
+    }
+    return lignes;
+}
+
+bool proches(double a, double b)
+{
+    return a == b || std::abs(a - b) <= std::abs(b) * 1e-14;
+}
+
+// Written, then read again: the same steps, reals within the 15 digits.
+void verifier_aller_retour(const quillon::SequenceNernst& sequence, int maxi)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    verifier(tampon.open(QIODevice::WriteOnly));
+    verifier(quillon::ecrire_nernst(tampon, sequence));
+    tampon.close();
+
+    const qsizetype n = static_cast<qsizetype>(sequence.etapes.size());
+    verifier(octets.count('\n') == 1 + 7 * n);
+    verifier(octets.count("\r\n") == 1 + 7 * n);
+    verifier(octets.endsWith("\r\n"));
+    for (char c : octets)
+        verifier(c > 0);
+    const QList<QByteArray> lignes = octets.split('\n');
+    for (qsizetype i = 1 + 6 * n; i < 1 + 7 * n; ++i)
+        verifier(lignes[i].size() == 24);
+
+    QTextStream flux(&octets, QIODevice::ReadOnly);
+    const quillon::ResultatNernst relu = quillon::lire_nernst(flux, maxi);
+    verifier(relu.etat == quillon::LectureNernst::Lue);
+    verifier(relu.sequence.etapes.size() == sequence.etapes.size());
+    for (std::size_t i = 0; i < sequence.etapes.size(); ++i) {
+        quillon::EtapeNernst a = relu.sequence.etapes[i];
+        const quillon::EtapeNernst& b = sequence.etapes[i];
+        verifier(proches(a.em, b.em));
+        a.em = b.em;
+        verifier(a == b);
+    }
+}
+
+// A ".nst" text read from a stream over the decoded text, against what its
+// lines announce.
+void verifier_nernst(const QString& texte, int maxi)
+{
+    QString copie = texte;
+    QTextStream flux(&copie, QIODevice::ReadOnly);
+    const quillon::ResultatNernst r = quillon::lire_nernst(flux, maxi);
+    if (r.etat != quillon::LectureNernst::Lue)
+        verifier(r.sequence.etapes.empty());
+
+    const QStringList lignes = reference_lignes(texte);
+    static const QRegularExpression compte_seul(QStringLiteral("^[ \t]*[+-]?([0-9]+)[ \t]*$"));
+    const QRegularExpressionMatch m = lignes.isEmpty() ? QRegularExpressionMatch() : compte_seul.match(lignes[0]);
+    if (!m.hasMatch()) {
+        verifier(r.etat == quillon::LectureNernst::PremiereLigne);
+        return;
+    }
+    const long long compte = reference_entier(lignes[0]);
+    if (compte < 0 || compte > maxi) {
+        verifier(r.etat == quillon::LectureNernst::HorsLimites);
+        return;
+    }
+    if (lignes.size() < 1 + 7 * compte) {
+        verifier(r.etat == quillon::LectureNernst::Incomplete);
+        return;
+    }
+    verifier(r.etat == quillon::LectureNernst::Lue);
+    verifier(static_cast<long long>(r.sequence.etapes.size()) == compte);
+    for (long long i = 0; i < compte; ++i) {
+        const quillon::EtapeNernst& e = r.sequence.etapes[static_cast<std::size_t>(i)];
+        const int valeurs[] = {e.gk, e.gna, e.k_int, e.k_ext, e.na_int, e.na_ext};
+        for (int j = 0; j < 6; ++j)
+            verifier(valeurs[j] == reference_entier(lignes[static_cast<qsizetype>(1 + 6 * i + j)]));
+        verifier(std::isfinite(e.em));
+    }
+    verifier_aller_retour(r.sequence, maxi);
+}
+
+// The same bytes through a stream of its own over them (UTF-8, with its
+// detection of byte-order marks): only the invariants.
+void verifier_nernst_octets(const QByteArray& octets, int maxi)
+{
+    QByteArray copie = octets;
+    QTextStream flux(&copie, QIODevice::ReadOnly);
+    const quillon::ResultatNernst r = quillon::lire_nernst(flux, maxi);
+    verifier(r.etat != quillon::LectureNernst::Illisible);
+    if (r.etat != quillon::LectureNernst::Lue) {
+        verifier(r.sequence.etapes.empty());
+        return;
+    }
+    verifier(r.sequence.etapes.size() <= static_cast<std::size_t>(maxi));
+    for (const quillon::EtapeNernst& e : r.sequence.etapes)
+        verifier(std::isfinite(e.em));
+    verifier_aller_retour(r.sequence, maxi);
+}
+
+void verifier_fechner(const QString& texte)
+{
+    QString copie = texte;
+    QTextStream flux(&copie, QIODevice::ReadOnly);
+    const quillon::TableFechner table = quillon::lire_fechner(flux);
+    static_assert(std::tuple_size_v<quillon::TableFechner> == 51);
+    static_assert(std::tuple_size_v<quillon::TableFechner::value_type> == 12);
+    const QStringList lignes = reference_lignes(texte);
+    for (qsizetype i = 0; i < 51 * 12; ++i) {
+        const QString& cellule = table[static_cast<std::size_t>(i / 12)][static_cast<std::size_t>(i % 12)];
+        verifier(!cellule.contains(QLatin1Char('\n')));
+        verifier(cellule == (i < lignes.size() ? lignes[i] : QString()));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
@@ -45,6 +174,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const QString texte = QString::fromUtf8(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
 
     verifier(quillon::lire_entier(texte) == reference_entier(texte));
+
+    const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
+    const QString texte_1252 = quillon::texte_windows_1252(octets);
+    for (int maxi : {quillon::nernst_etapes_maxi, quillon::nernst_etapes_maxi + 1}) {
+        verifier_nernst(texte_1252, maxi);
+        verifier_nernst_octets(octets, maxi);
+    }
+    verifier_fechner(texte_1252);
 
     const QString dossier = quillon::dossier_depuis_ligne_commande(texte);
     verifier(dossier.endsWith('\\'));

@@ -1,4 +1,4 @@
-#include "app/polices.h"
+#include "app/apparence.h"
 #include "app/programme.h"
 
 #include <QApplication>

@@ -2,12 +2,15 @@
 
 #include "ui_tform1.h"
 
-#include "app/polices.h"
+#include "common/polices.h"
 #include "app/sonde.h"
 #include "common/aleatoire.h"
 #include "common/chemins.h"
 #include "common/controles.h"
+#include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
+#include "ui_page_ionique.h"
+#include "workfiles/commandes_fichiers.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -56,7 +59,22 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
 
     accueil_ = new PageAccueil(ui_->page_accueil, ui_->lab_result, ui_->BitBtn3, ui_->BitBtn23, this);
 
+    Timer_debut = minuterie(this, "Timer_debut", 10, true);
+    Timer_k = minuterie(this, "Timer_k", 100, true);
+    Timer_na = minuterie(this, "Timer_na", 100, true);
+    Timer_courbe = minuterie(this, "Timer_courbe", 500, false);
+    Timer_reaff = minuterie(this, "Timer_reaff", 100, false);
+    Timer_anim = minuterie(this, "Timer_anim", 1, false);
+
+    ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff});
+    dialogues_ = std::make_unique<DialoguesFenetre>(this);
+    fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, ui_->grille_fechner, dossier_prog,
+                                                    dialogues_.get());
+
     connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
+    connect(ui_->Ouvrir1, &QAction::triggered, this, &TForm1::Ouvrir1Click);
+    connect(ui_->Sauve1, &QAction::triggered, this, &TForm1::Sauve1Click);
+    connect(ui_->Afficherlespotdquilibre1, &QAction::triggered, this, &TForm1::Afficherlespotdquilibre1Click);
     connect(ui_->Apropos1, &QAction::triggered, this, &TForm1::Apropos1Click);
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
 
@@ -64,15 +82,11 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
         QMessageBox::critical(this, windowTitle(), message);
     };
 
-    Timer_debut = minuterie(this, "Timer_debut", 10, true);
-    Timer_k = minuterie(this, "Timer_k", 100, true);
-    Timer_na = minuterie(this, "Timer_na", 100, true);
-    Timer_courbe = minuterie(this, "Timer_courbe", 500, false);
-    Timer_reaff = minuterie(this, "Timer_reaff", 100, false);
-    Timer_anim = minuterie(this, "Timer_anim", 1, false);
     connect(Timer_debut, &QTimer::timeout, this, &TForm1::Timer_debutTimer);
     connect(Timer_k, &QTimer::timeout, this, &TForm1::calcul_em);
     connect(Timer_na, &QTimer::timeout, this, &TForm1::calcul_em);
+    connect(Timer_courbe, &QTimer::timeout, this, &TForm1::Timer_courbeTimer);
+    connect(Timer_reaff, &QTimer::timeout, this, &TForm1::Timer_reaffTimer);
 
     FormCreate();
 }
@@ -153,26 +167,69 @@ void TForm1::semer_aleatoire()
 }
 
 void TForm1::lec_couleurs() {}
-void TForm1::Scroll_gkChange() {}
-void TForm1::Scroll_gnaChange() {}
+void TForm1::Scroll_gkChange()
+{
+    ionique_->Scroll_gkChange();
+}
+
+void TForm1::Scroll_gnaChange()
+{
+    ionique_->Scroll_gnaChange();
+}
+
 void TForm1::adap_merlade() {}
 
 void TForm1::rapports_images()
 {
-    ionique.rapport_k = static_cast<double>(ui_->ima_ke->height()) / ui_->ima_ke->width();
-    ionique.rapport_na = static_cast<double>(ui_->ima_nae->height()) / ui_->ima_nae->width();
-    ionique.rapport_an = static_cast<double>(ui_->ani->height()) / ui_->ane->width();
+    ionique_->rapports_images();
 }
 
 void TForm1::concentrations_depart()
 {
-    ionique.concentrations_depart();
+    ionique_->concentrations_depart();
 }
 
-void TForm1::calcul_images() {}
-void TForm1::grad_nernst() {}
+void TForm1::calcul_images()
+{
+    ionique_->calcul_images();
+}
+
+void TForm1::grad_nernst()
+{
+    ionique_->grad_nernst();
+}
+
+void TForm1::calcul_em()
+{
+    ionique_->calcul_em();
+}
+
+void TForm1::Timer_courbeTimer()
+{
+    ionique_->Timer_courbeTimer();
+}
+
+void TForm1::Timer_reaffTimer()
+{
+    ionique_->Timer_reaffTimer();
+}
+
+void TForm1::Afficherlespotdquilibre1Click()
+{
+    ui_->Afficherlespotdquilibre1->setChecked(ionique_->Afficherlespotdquilibre1Click());
+}
+
+void TForm1::Ouvrir1Click()
+{
+    fichiers_->Ouvrir1Click();
+}
+
+void TForm1::Sauve1Click()
+{
+    fichiers_->Sauve1Click();
+}
+
 void TForm1::affich_grad() {}
-void TForm1::calcul_em() {}
 void TForm1::charger_enregistrement() {}
 void TForm1::nettoyer_merlade() {}
 
@@ -182,12 +239,13 @@ void TForm1::charger_images()
         const char* nom;
         std::vector<ImageControle*> images;
     };
+    const Ui::PageIonique* p = ionique_->ui();
     const std::vector<Chargement> chargements = {
-        {"\\an.bmp", {ui_->ani, ui_->ane}},
-        {"\\k.bmp", {ui_->ima_ki, ui_->ima_ke}},
-        {"\\na.bmp", {ui_->ima_nai, ui_->ima_nae}},
-        {"\\fl_i_e.bmp", {ui_->Ima_fl_i_e}},
-        {"\\fl_e_i.bmp", {ui_->ima_fl_e_i}},
+        {"\\an.bmp", {p->ani, p->ane}},
+        {"\\k.bmp", {p->ima_ki, p->ima_ke}},
+        {"\\na.bmp", {p->ima_nai, p->ima_nae}},
+        {"\\fl_i_e.bmp", {p->Ima_fl_i_e}},
+        {"\\fl_e_i.bmp", {p->ima_fl_e_i}},
     };
     for (const Chargement& c : chargements) {
         const QString chemin = chemin_fichier(dossier_prog, QString::fromLatin1(c.nom));

@@ -3,7 +3,6 @@
 // the start-up sequence.
 #include "app/demarrage.h"
 #include "app/dossier.h"
-#include "ionic/etat_ionique.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -20,6 +19,9 @@ class TForm1;
 namespace quillon {
 
 class PageAccueil;
+class PageIonique;
+class CommandesFichiers;
+class Dialogues;
 
 class TForm1 : public QMainWindow, public EtapesDemarrage {
     Q_OBJECT
@@ -33,11 +35,12 @@ public:
 
     Ui::TForm1* ui() const { return ui_.get(); }
     PageAccueil& accueil() const { return *accueil_; }
+    PageIonique& ionique() const { return *ionique_; }
+    CommandesFichiers& fichiers() const { return *fichiers_; }
 
     // The program folder, ending with a separator.
     QString dossier_prog;
     std::uint8_t version_windows = 0;
-    EtatIonique ionique;
     // The about box, shown modally by "A propos".
     QDialog* AboutBox = nullptr;
 
@@ -58,6 +61,11 @@ public:
     void Notebook1Click() override;
     void Quitter1Click();
     void Apropos1Click();
+    void Ouvrir1Click();
+    void Sauve1Click();
+    void Afficherlespotdquilibre1Click();
+    void Timer_courbeTimer();
+    void Timer_reaffTimer();
 
     // Start-up steps.
     void arreter_timer_debut() override;
@@ -100,6 +108,9 @@ private:
 
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;
+    PageIonique* ionique_ = nullptr;
+    std::unique_ptr<Dialogues> dialogues_;
+    std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;
 };
 

@@ -2,7 +2,7 @@
 
 #include "ui_tmise_couleur.h"
 
-#include "app/polices.h"
+#include "common/polices.h"
 
 namespace quillon {
 

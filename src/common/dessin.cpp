@@ -1,6 +1,7 @@
 #include "dessin.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
 namespace quillon::dessin {
@@ -69,7 +70,7 @@ void ellipse(QPainter& p, int x1, int y1, int x2, int y2, const QPen& trait, con
     p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
-void ligne(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur)
+void ligne(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur, int epaisseur)
 {
     // Bresenham by hand: QPainter draws the end point, these figures do not.
     Crayon c(p);
@@ -81,8 +82,13 @@ void ligne(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur)
     int erreur = dx + dy;
     int x = x1;
     int y = y1;
+    const int recul = (std::max(epaisseur, 1) - 1) / 2;
+    const int cote = std::max(epaisseur, 1);
     while (x != x2 || y != y2) {
-        p.drawPoint(x, y);
+        if (cote == 1)
+            p.drawPoint(x, y);
+        else
+            p.fillRect(QRect(x - recul, y - recul, cote, cote), couleur);
         const int e2 = 2 * erreur;
         if (e2 >= dy) {
             erreur += dy;

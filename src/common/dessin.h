@@ -19,6 +19,8 @@ void rectangle(QPainter& p, int x1, int y1, int x2, int y2, const QPen& trait, c
 void ellipse(QPainter& p, int x1, int y1, int x2, int y2, const QPen& trait, const QBrush& fond);
 
 // Line of the pen's colour from (x1, y1) toward (x2, y2), end point excluded.
-void ligne(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur);
+// A wider pen puts a square of that side on each pixel of the thin line,
+// reaching one pixel more to the right and below than to the left and above.
+void ligne(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur, int epaisseur = 1);
 
 } // namespace quillon::dessin

@@ -2,7 +2,7 @@
 
 #include "ui_taboutbox.h"
 
-#include "app/polices.h"
+#include "common/polices.h"
 #include "common/controles.h"
 
 #include <QGuiApplication>

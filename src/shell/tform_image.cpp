@@ -2,7 +2,7 @@
 
 #include "ui_tform_image.h"
 
-#include "app/polices.h"
+#include "common/polices.h"
 
 namespace quillon {
 

@@ -1,5 +1,5 @@
 // Window tests: a real QApplication on the X server the test command starts.
-#include "app/polices.h"
+#include "app/apparence.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

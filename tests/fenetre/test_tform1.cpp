@@ -1,7 +1,9 @@
 #include "outils.h"
 
 #include "app/sonde.h"
+#include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
+#include "ui_page_ionique.h"
 #include "shell/taboutbox.h"
 #include "ui_taboutbox.h"
 
@@ -102,13 +104,13 @@ TEST(Demarrage, FullSequenceBuildsTheExercise)
     EXPECT_EQ(f.ui()->quillon6->text(), "*****");
     EXPECT_EQ(f.ui()->quillon6->property("tag").toInt(), 1);
     EXPECT_EQ(f.ui()->quillon1->property("tag").toInt(), 10);
-    EXPECT_DOUBLE_EQ(f.ionique.rapport_k, 18.0 / 21);
-    EXPECT_DOUBLE_EQ(f.ionique.rapport_na, 18.0 / 32);
-    EXPECT_DOUBLE_EQ(f.ionique.rapport_an, 17.0 / 20);
-    EXPECT_EQ(f.ionique.na_ext, 144);
-    EXPECT_EQ(f.ionique.k_int, 150);
-    for (ImageControle* i : {f.ui()->ani, f.ui()->ane, f.ui()->ima_ki, f.ui()->ima_ke, f.ui()->ima_nai,
-                             f.ui()->ima_nae, f.ui()->Ima_fl_i_e, f.ui()->ima_fl_e_i})
+    EXPECT_DOUBLE_EQ(f.ionique().modele().etat.rapport_k, 18.0 / 21);
+    EXPECT_DOUBLE_EQ(f.ionique().modele().etat.rapport_na, 18.0 / 32);
+    EXPECT_DOUBLE_EQ(f.ionique().modele().etat.rapport_an, 17.0 / 20);
+    EXPECT_EQ(f.ionique().modele().etat.na_ext, 144);
+    EXPECT_EQ(f.ionique().modele().etat.k_int, 150);
+    for (ImageControle* i : {f.ionique().ui()->ani, f.ionique().ui()->ane, f.ionique().ui()->ima_ki, f.ionique().ui()->ima_ke, f.ionique().ui()->ima_nai,
+                             f.ionique().ui()->ima_nae, f.ionique().ui()->Ima_fl_i_e, f.ionique().ui()->ima_fl_e_i})
         EXPECT_FALSE(i->image().isNull()) << i->objectName().toStdString();
 }
 
@@ -125,10 +127,10 @@ TEST(Demarrage, AMissingBitmapStopsBeforeTheLegends)
     EXPECT_EQ(f.accueil().nb_legendes(), 0);
     EXPECT_EQ(f.ui()->quillon6->text(), "Gaine de myéline");
     EXPECT_EQ(f.ui()->quillon2->text(), "Synapse ");
-    EXPECT_FALSE(f.ui()->ani->image().isNull()); // loaded before the missing one
-    EXPECT_FALSE(f.ui()->ima_ke->image().isNull());
-    EXPECT_TRUE(f.ui()->ima_nai->image().isNull());
-    EXPECT_TRUE(f.ui()->Ima_fl_i_e->image().isNull());
+    EXPECT_FALSE(f.ionique().ui()->ani->image().isNull()); // loaded before the missing one
+    EXPECT_FALSE(f.ionique().ui()->ima_ke->image().isNull());
+    EXPECT_TRUE(f.ionique().ui()->ima_nai->image().isNull());
+    EXPECT_TRUE(f.ionique().ui()->Ima_fl_i_e->image().isNull());
 
     // The program stays usable: a correction of no legend scores 0 %.
     QTest::mouseClick(f.ui()->BitBtn3, Qt::LeftButton);

@@ -1,7 +1,6 @@
 #pragma once
 // Look of the program: fonts, palette, style and Qt's own French texts.
 class QApplication;
-class QWidget;
 
 namespace quillon {
 
@@ -12,13 +11,5 @@ void enregistrer_polices();
 
 // Classic light look, French standard dialogs; calls enregistrer_polices.
 void preparer_application(QApplication& app);
-
-// The designs give font sizes in points at 96 pixels per inch: turns every
-// explicitly set point size below `racine` into the matching pixel size, so
-// the fixed layout holds whatever the desktop's DPI setting.
-void polices_en_pixels(QWidget* racine);
-
-// Pixel size of a design point size (12 points = 16 pixels).
-int pixels_de_points(double points);
 
 } // namespace quillon

@@ -1,4 +1,4 @@
-#include "polices.h"
+#include "apparence.h"
 
 #include <QApplication>
 #include <QDir>
@@ -6,17 +6,11 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPalette>
 #include <QStyleFactory>
 #include <QTranslator>
-#include <QWidget>
-#include <cmath>
 
 namespace quillon {
-
-int pixels_de_points(double points)
-{
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
-}
 
 void enregistrer_polices()
 {
@@ -80,23 +74,6 @@ void preparer_application(QApplication& app)
         QApplication::installTranslator(traducteur);
     else
         delete traducteur;
-}
-
-void polices_en_pixels(QWidget* racine)
-{
-    if (racine == nullptr)
-        return;
-    if (racine->testAttribute(Qt::WA_SetFont)) {
-        QFont f = racine->font();
-        if ((f.resolveMask() & QFont::SizeResolved) && f.pointSizeF() > 0) {
-            f.setPixelSize(pixels_de_points(f.pointSizeF()));
-            racine->setFont(f);
-        }
-    }
-    for (QObject* enfant : racine->children()) {
-        if (auto* w = qobject_cast<QWidget*>(enfant))
-            polices_en_pixels(w);
-    }
 }
 
 } // namespace quillon

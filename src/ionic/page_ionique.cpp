@@ -1,0 +1,294 @@
+#include "page_ionique.h"
+
+#include "ui_page_ionique.h"
+
+#include "common/controles.h"
+#include "common/dessin.h"
+#include "common/polices.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace quillon {
+
+namespace {
+
+void afficher_texte(Etiquette* e, const QString& texte)
+{
+    if (e->text() == texte)
+        return;
+    e->setText(texte);
+    e->adjustSize();
+}
+
+void arreter_ou_lancer(QTimer* t, bool actif)
+{
+    if (t->isActive() != actif) {
+        if (actif)
+            t->start();
+        else
+            t->stop();
+    }
+}
+
+void intervalle(QTimer* t, int ms)
+{
+    if (t->interval() != ms)
+        t->setInterval(ms);
+}
+
+QImage blanc(const QSize& taille)
+{
+    QImage image(taille, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
+    : QWidget(parent), ui_(std::make_unique<Ui::PageIonique>()), minuteries_(minuteries)
+{
+    ui_->setupUi(this);
+    polices_en_pixels(this);
+    move(0, 0); // the design gives the size
+
+    ui_->ima_pe1->setImage(blanc(ui_->ima_pe1->size()));
+    ui_->ima_pe2->setImage(blanc(ui_->ima_pe2->size()));
+    ui_->ima_leg->setImage(blanc(ui_->ima_leg->size()));
+    for (Etiquette* e : findChildren<Etiquette*>())
+        e->adjustSize();
+
+    for (int i = 0; i < nb_barres; ++i) {
+        const Barre b = static_cast<Barre>(i);
+        connect(barre(b), &QScrollBar::valueChanged, this,
+                [this, b](int position) { faire([&] { modele_.changer_position(b, position); }); });
+    }
+    for (int i = 0; i < 4; ++i) {
+        image(static_cast<ImageIon>(i))->installEventFilter(this);
+        image(static_cast<ImageIon>(i))->setCursor(Qt::PointingHandCursor);
+    }
+    const auto relier = [this](QPushButton* b, void (EquilibresIoniques::*clic)()) {
+        connect(b, &QPushButton::clicked, this, [this, clic] { faire([&] { (modele_.*clic)(); }); });
+    };
+    relier(ui_->BitBtn14, &EquilibresIoniques::BitBtn14Click);
+    relier(ui_->BitBtn15, &EquilibresIoniques::BitBtn15Click);
+    relier(ui_->BitBtn16, &EquilibresIoniques::BitBtn16Click);
+    relier(ui_->recule1, &EquilibresIoniques::recule1Click);
+    relier(ui_->BitBtn17, &EquilibresIoniques::BitBtn17Click);
+    relier(ui_->avance1, &EquilibresIoniques::avance1Click);
+    relier(ui_->BitBtn18, &EquilibresIoniques::BitBtn18Click);
+    actualiser();
+}
+
+PageIonique::~PageIonique() = default;
+
+template <typename F>
+void PageIonique::faire(F&& action)
+{
+    action();
+    actualiser();
+}
+
+QScrollBar* PageIonique::barre(Barre b) const
+{
+    switch (b) {
+    case Barre::nai: return ui_->Scroll_nai;
+    case Barre::ki: return ui_->Scroll_ki;
+    case Barre::ke: return ui_->Scroll_ke;
+    case Barre::nae: return ui_->Scroll_nae;
+    case Barre::gk: return ui_->Scroll_gk;
+    case Barre::gna: return ui_->Scroll_gna;
+    }
+    return nullptr;
+}
+
+ImageControle* PageIonique::image(ImageIon i) const
+{
+    switch (i) {
+    case ImageIon::ima_ki: return ui_->ima_ki;
+    case ImageIon::ima_ke: return ui_->ima_ke;
+    case ImageIon::ima_nai: return ui_->ima_nai;
+    case ImageIon::ima_nae: return ui_->ima_nae;
+    case ImageIon::ani: return ui_->ani;
+    case ImageIon::ane: return ui_->ane;
+    }
+    return nullptr;
+}
+
+QPushButton* PageIonique::bouton(BoutonCourbe b) const
+{
+    switch (b) {
+    case BoutonCourbe::BitBtn14: return ui_->BitBtn14;
+    case BoutonCourbe::BitBtn15: return ui_->BitBtn15;
+    case BoutonCourbe::BitBtn16: return ui_->BitBtn16;
+    case BoutonCourbe::recule1: return ui_->recule1;
+    case BoutonCourbe::BitBtn17: return ui_->BitBtn17;
+    case BoutonCourbe::BitBtn18: return ui_->BitBtn18;
+    }
+    return nullptr;
+}
+
+void PageIonique::rapports_images()
+{
+    EtatIonique& e = modele_.etat;
+    e.rapport_k = static_cast<double>(ui_->ima_ke->height()) / ui_->ima_ke->width();
+    e.rapport_na = static_cast<double>(ui_->ima_nae->height()) / ui_->ima_nae->width();
+    e.rapport_an = static_cast<double>(ui_->ani->height()) / ui_->ane->width();
+}
+
+void PageIonique::concentrations_depart()
+{
+    modele_.etat.concentrations_depart();
+}
+
+void PageIonique::calcul_images()
+{
+    faire([this] { modele_.calcul_images(); });
+}
+
+void PageIonique::calcul_em()
+{
+    faire([this] { modele_.calcul_em(); });
+}
+
+void PageIonique::Scroll_gkChange()
+{
+    faire([this] { modele_.Scroll_gkChange(); });
+}
+
+void PageIonique::Scroll_gnaChange()
+{
+    faire([this] { modele_.Scroll_gnaChange(); });
+}
+
+bool PageIonique::Afficherlespotdquilibre1Click()
+{
+    faire([this] { modele_.Afficherlespotdquilibre1Click(); });
+    return modele_.pot_eq_visibles();
+}
+
+void PageIonique::Timer_courbeTimer()
+{
+    faire([this] { modele_.Timer_courbeTimer(); });
+}
+
+void PageIonique::Timer_reaffTimer()
+{
+    faire([this] { modele_.Timer_reaffTimer(); });
+}
+
+void PageIonique::BitBtn18Click()
+{
+    faire([this] { modele_.BitBtn18Click(); });
+}
+
+void PageIonique::charger(const SequenceNernst& sequence)
+{
+    faire([&] { modele_.charger(sequence); });
+}
+
+void PageIonique::grad_nernst()
+{
+    // The membrane-potential scale: a tick every 10 px, a longer one and the
+    // potential in millivolts every 20 px (y = 100 - E).
+    ImageControle* leg = ui_->ima_leg;
+    QImage image = blanc(leg->size());
+    const int h = image.height();
+    QPainter p(&image);
+    QFont police(QStringLiteral("Times New Roman"));
+    police.setPixelSize(pixels_de_points(8));
+    p.setFont(police);
+    const QFontMetrics mesures(police);
+    const QColor bleu_marine(0, 0, 128);
+    for (int i = 1; i <= h - 1; ++i) {
+        if (i % 10 != 0)
+            continue;
+        dessin::rectangle(p, 28, h - i, 30, h - i + 1, QPen(Qt::black), QBrush(Qt::black));
+        if (i % 20 == 0) {
+            dessin::rectangle(p, 23, h - i, 30, h - i + 2, QPen(Qt::black), QBrush(Qt::black));
+            const QString texte = QString::number(i - h + 100);
+            const QRect cadre(2, h - i - 5, mesures.horizontalAdvance(texte), mesures.height());
+            p.fillRect(cadre, bleu_marine);
+            p.setPen(Qt::white);
+            p.drawText(cadre, Qt::AlignLeft | Qt::AlignTop, texte);
+        }
+    }
+    p.end();
+    leg->setImage(image);
+}
+
+void PageIonique::actualiser()
+{
+    // Moving a bar below runs its handler, which comes back here: once is enough.
+    if (actualisation_)
+        return;
+    actualisation_ = true;
+
+    afficher_texte(ui_->lab_ki, modele_.texte(Texte::lab_ki));
+    afficher_texte(ui_->lab_ke, modele_.texte(Texte::lab_ke));
+    afficher_texte(ui_->lab_nai, modele_.texte(Texte::lab_nai));
+    afficher_texte(ui_->lab_nae, modele_.texte(Texte::lab_nae));
+    afficher_texte(ui_->lab_gk, modele_.texte(Texte::lab_gk));
+    afficher_texte(ui_->lab_gna, modele_.texte(Texte::lab_gna));
+    afficher_texte(ui_->Lab_em, modele_.texte(Texte::Lab_em));
+    afficher_texte(ui_->Label9, modele_.texte(Texte::Label9));
+    afficher_texte(ui_->Label10, modele_.texte(Texte::Label10));
+    ui_->Label9->setVisible(modele_.pot_eq_visibles());
+    ui_->Label10->setVisible(modele_.pot_eq_visibles());
+
+    for (int i = 0; i < nb_images_ions; ++i) {
+        ImageControle* controle = image(static_cast<ImageIon>(i));
+        const QSize taille = modele_.taille(static_cast<ImageIon>(i));
+        // No size before the first calcul_images: the design's stands.
+        if (taille.isValid() && controle->size() != taille)
+            controle->resize(taille);
+    }
+    for (int i = 0; i < nb_boutons_courbe; ++i) {
+        const BoutonCourbe b = static_cast<BoutonCourbe>(i);
+        QPushButton* bouton_ = bouton(b);
+        const Bouton& etat = modele_.bouton(b);
+        if (bouton_->text() != etat.legende)
+            bouton_->setText(etat.legende);
+        bouton_->setVisible(etat.visible);
+        bouton_->setEnabled(modele_.actif(b));
+    }
+    ui_->BitBtn12->setEnabled(modele_.BitBtn12_actif());
+
+    if (modele_.version_courbe() != version_affichee_) {
+        version_affichee_ = modele_.version_courbe();
+        ui_->Ima_pa->setImage(modele_.courbe());
+    }
+    arreter_ou_lancer(minuteries_.Timer_courbe, modele_.enregistrement_en_cours());
+    arreter_ou_lancer(minuteries_.Timer_reaff, modele_.essai_en_cours());
+    intervalle(minuteries_.Timer_k, modele_.intervalle_relaxation());
+    intervalle(minuteries_.Timer_na, modele_.intervalle_relaxation());
+
+    // Last, as each bar that moves reports its new position to the model.
+    for (int i = 0; i < nb_barres; ++i) {
+        QScrollBar* b = barre(static_cast<Barre>(i));
+        const int position = modele_.position(static_cast<Barre>(i));
+        if (b->value() != position)
+            b->setValue(position);
+    }
+    actualisation_ = false;
+}
+
+bool PageIonique::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (evenement->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < 4; ++i) {
+            const ImageIon ion = static_cast<ImageIon>(i);
+            if (objet == image(ion)) {
+                const Qt::MouseButton b = static_cast<QMouseEvent*>(evenement)->button();
+                faire([&] { modele_.clic_image(ion, b); });
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+} // namespace quillon

@@ -1,0 +1,77 @@
+#pragma once
+// The "Equilibres ioniques" page: its design (GroupBox10 and its controls)
+// wired to the workbench's rules. Every event of a control or a timer goes
+// to the model, then the page shows what the model says.
+#include "ionic/equilibres.h"
+
+#include <QWidget>
+#include <memory>
+
+class QTimer;
+class QScrollBar;
+class QPushButton;
+
+namespace Ui {
+class PageIonique;
+}
+
+namespace quillon {
+
+class ImageControle;
+
+class PageIonique : public QWidget {
+    Q_OBJECT
+public:
+    // The four timers of the main window that drive the page.
+    struct Minuteries {
+        QTimer* Timer_k;
+        QTimer* Timer_na;
+        QTimer* Timer_courbe;
+        QTimer* Timer_reaff;
+    };
+
+    PageIonique(QWidget* parent, const Minuteries& minuteries);
+    ~PageIonique() override;
+
+    Ui::PageIonique* ui() const { return ui_.get(); }
+    EquilibresIoniques& modele() { return modele_; }
+    const EquilibresIoniques& modele() const { return modele_; }
+
+    QScrollBar* barre(Barre b) const;
+    ImageControle* image(ImageIon i) const;
+    QPushButton* bouton(BoutonCourbe b) const;
+
+    // Start-up steps and routines the main window runs.
+    void rapports_images();
+    void concentrations_depart();
+    void calcul_images();
+    void grad_nernst();
+    void calcul_em();
+    void Scroll_gkChange();
+    void Scroll_gnaChange();
+    // Toggles the equilibrium potentials; returns whether they are shown.
+    bool Afficherlespotdquilibre1Click();
+    void Timer_courbeTimer();
+    void Timer_reaffTimer();
+    void BitBtn18Click();
+    // Takes a sequence read from a work file.
+    void charger(const SequenceNernst& sequence);
+
+    // Shows the model's state: labels, pictures, bars, buttons, chart, timers.
+    void actualiser();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    template <typename F>
+    void faire(F&& action);
+
+    std::unique_ptr<Ui::PageIonique> ui_;
+    Minuteries minuteries_;
+    EquilibresIoniques modele_;
+    unsigned version_affichee_ = ~0u;
+    bool actualisation_ = false;
+};
+
+} // namespace quillon

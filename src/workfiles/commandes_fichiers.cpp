@@ -1,0 +1,168 @@
+#include "commandes_fichiers.h"
+
+#include "common/controles.h"
+#include "ionic/page_ionique.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTableWidget>
+
+namespace quillon {
+
+namespace {
+
+const char* const page_ionique = "Equilibres ioniques";
+constexpr int index_ionique = 2;
+constexpr int index_fechner = 4;
+
+} // namespace
+
+std::optional<QString> DialoguesFenetre::choisir(const DialogueFichier& d)
+{
+    QFileDialog dialogue(fenetre_, QString(), QDir::currentPath(), d.filtre);
+    dialogue.setObjectName(d.nom);
+    dialogue.setAcceptMode(d.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogue.setFileMode(d.enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialogue.setDefaultSuffix(d.extension_defaut);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialogue.selectedFiles().constFirst();
+}
+
+void DialoguesFenetre::message(const QString& texte)
+{
+    QMessageBox::critical(fenetre_, fenetre_ != nullptr ? fenetre_->window()->windowTitle() : QString(), texte);
+}
+
+DialogueFichier SaveDialog2()
+{
+    return {QStringLiteral("SaveDialog2"), QStringLiteral("nst"), QStringLiteral("nst (*.nst)"),
+            QStringLiteral("*.nst"), true};
+}
+
+DialogueFichier OpenDialog1()
+{
+    return {QStringLiteral("OpenDialog1"), QStringLiteral("fch"), QStringLiteral("*.fch"), QStringLiteral("*.fch"),
+            false};
+}
+
+DialogueFichier OpenDialog2()
+{
+    return {QStringLiteral("OpenDialog2"), QStringLiteral("nst"), QStringLiteral("nst (*.nst)"),
+            QStringLiteral("*.nst"), false};
+}
+
+DialogueFichier OpenDialog3()
+{
+    return {QStringLiteral("OpenDialog3"), QStringLiteral("nst"),
+            QStringLiteral("Nernst (*.nst);;Fechner (*.fch);;Les deux (*.nst *.fch)"), QStringLiteral("*.nst"),
+            false};
+}
+
+CommandesFichiers::CommandesFichiers(Classeur* notebook, PageIonique* ionique, QTableWidget* grille,
+                                     const QString& dossier_prog, Dialogues* dialogues)
+    : notebook_(notebook), ionique_(ionique), grille_(grille), dossier_prog_(dossier_prog), dialogues_(dialogues)
+{
+}
+
+std::optional<QString> CommandesFichiers::choisir(const DialogueFichier& d)
+{
+    std::optional<QString> nom = dialogues_->choisir(d);
+    // A file dialog leaves the current directory in the chosen file's folder.
+    if (nom)
+        QDir::setCurrent(QFileInfo(*nom).absolutePath());
+    return nom;
+}
+
+void CommandesFichiers::dossier_courant_programme()
+{
+    QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog_));
+}
+
+void CommandesFichiers::Sauve1Click()
+{
+    if (notebook_->tabText(notebook_->currentIndex()) != QLatin1String(page_ionique))
+        return;
+    const std::optional<QString> nom = choisir(SaveDialog2());
+    if (!nom)
+        return;
+    if (!enregistrer_nernst(*nom, ionique_->modele().sequence()))
+        dialogues_->message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
+}
+
+void CommandesFichiers::Ouvrir1Click()
+{
+    const int page = notebook_->currentIndex();
+    if (page == index_fechner) {
+        if (const std::optional<QString> nom = choisir(OpenDialog1()))
+            lec_fechner(*nom);
+        else
+            dossier_courant_programme();
+        return;
+    }
+    if (page == index_ionique) {
+        if (const std::optional<QString> nom = choisir(OpenDialog2()))
+            lec_nernst(*nom, true);
+        return;
+    }
+    const std::optional<QString> nom = choisir(OpenDialog3());
+    if (!nom) {
+        if (page == 1 || page == 3 || page == 5)
+            dossier_courant_programme();
+        return;
+    }
+    // Plain, case-sensitive substring tests: a name may hold both.
+    if (nom->contains(QLatin1String(".nst")) || nom->contains(QLatin1String(".NST"))) {
+        lec_nernst(*nom, true);
+        notebook_->setCurrentIndex(index_ionique);
+    }
+    if (nom->contains(QLatin1String(".fch")) || nom->contains(QLatin1String(".FCH"))) {
+        lec_fechner(*nom);
+        notebook_->setCurrentIndex(index_fechner);
+    }
+}
+
+bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
+{
+    const ResultatNernst lu = lire_nernst(nom);
+    switch (lu.etat) {
+    case LectureNernst::Lue:
+        break;
+    case LectureNernst::Incomplete:
+        dialogues_->message(QStringLiteral("Le fichier %1 est incomplet : il n'a pas été chargé.")
+                               .arg(QDir::toNativeSeparators(nom)));
+        return false;
+    default:
+        // Unreadable, or not a work file of this page: nothing changes.
+        return false;
+    }
+    ionique_->charger(lu.sequence);
+    if (afficher) {
+        notebook_->setCurrentIndex(index_ionique);
+        ionique_->BitBtn18Click();
+    }
+    return true;
+}
+
+bool CommandesFichiers::lec_fechner(const QString& nom)
+{
+    TableFechner table;
+    if (!lire_fechner(nom, table))
+        return false;
+    grille_->setRowCount(fechner_lignes);
+    grille_->setColumnCount(fechner_colonnes);
+    for (int r = 0; r < fechner_lignes; ++r) {
+        for (int c = 0; c < fechner_colonnes; ++c) {
+            const QString& texte = table[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+            if (QTableWidgetItem* cellule = grille_->item(r, c))
+                cellule->setText(texte);
+            else
+                grille_->setItem(r, c, new QTableWidgetItem(texte));
+        }
+    }
+    return true;
+}
+
+} // namespace quillon

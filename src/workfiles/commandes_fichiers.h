@@ -1,0 +1,78 @@
+#pragma once
+// The "Fichier" menu's "Ouvrir" and "Enregistrer": which dialog, which
+// reader, which page, by the page shown. The dialogs and the messages go
+// through an interface, so that tests can answer them.
+#include "workfiles/fichiers_travail.h"
+
+#include <QString>
+#include <optional>
+
+class QTableWidget;
+class QWidget;
+
+namespace quillon {
+
+class Classeur;
+class PageIonique;
+
+// One of the file dialogs of the main window.
+struct DialogueFichier {
+    QString nom;              // SaveDialog2, OpenDialog1, ...
+    QString extension_defaut; // added to a name typed without one
+    QString filtre;           // Qt's form: "Nernst (*.nst);;Fechner (*.fch)"
+    QString nom_fichier;      // the name field at opening ("*.nst")
+    bool enregistrer = false;
+};
+
+class Dialogues {
+public:
+    virtual ~Dialogues() = default;
+    // The chosen file's full name, or nothing when the pupil cancels.
+    virtual std::optional<QString> choisir(const DialogueFichier& d) = 0;
+    virtual void message(const QString& texte) = 0;
+};
+
+// Qt's file dialogs and message boxes over a window.
+class DialoguesFenetre : public Dialogues {
+public:
+    explicit DialoguesFenetre(QWidget* fenetre) : fenetre_(fenetre) {}
+    std::optional<QString> choisir(const DialogueFichier& d) override;
+    void message(const QString& texte) override;
+
+private:
+    QWidget* fenetre_;
+};
+
+// The dialogs of the main window, as the Fichier menu shows them.
+DialogueFichier SaveDialog2();
+DialogueFichier OpenDialog1();
+DialogueFichier OpenDialog2();
+DialogueFichier OpenDialog3();
+
+class CommandesFichiers {
+public:
+    CommandesFichiers(Classeur* notebook, PageIonique* ionique, QTableWidget* grille, const QString& dossier_prog,
+                      Dialogues* dialogues);
+    // Tests answer the dialogs themselves.
+    void definir_dialogues(Dialogues* d) { dialogues_ = d; }
+
+    void Sauve1Click();
+    void Ouvrir1Click();
+    // Reads a ".nst" file into the recorder; with afficher, shows the
+    // ionic-equilibria page and replays it. False when nothing was read.
+    bool lec_nernst(const QString& nom, bool afficher);
+    // Reads a ".fch" file into the hidden weight-discrimination table.
+    bool lec_fechner(const QString& nom);
+
+private:
+    std::optional<QString> choisir(const DialogueFichier& d);
+    void dossier_courant_programme();
+
+    Classeur* notebook_;
+    PageIonique* ionique_;
+    QTableWidget* grille_;
+    QString dossier_prog_;
+    Dialogues* dialogues_;
+};
+
+} // namespace quillon

@@ -1,0 +1,217 @@
+#include "ionic/equilibres.h"
+
+#include <QLocale>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "impression.h"
+
+using namespace quillon;
+
+namespace {
+
+// The page as the start-up sequence leaves it.
+EquilibresIoniques au_demarrage()
+{
+    EquilibresIoniques m;
+    m.Scroll_gkChange();
+    m.Scroll_gnaChange();
+    m.etat.rapport_k = 18.0 / 21;
+    m.etat.rapport_na = 18.0 / 32;
+    m.etat.rapport_an = 17.0 / 20;
+    m.etat.concentrations_depart();
+    m.calcul_images();
+    return m;
+}
+
+// Sets a bar to a value, as the pupil would by moving it.
+void regler(EquilibresIoniques& m, Barre b, int valeur)
+{
+    m.changer_position(b, EquilibresIoniques::max_barre(b) - valeur);
+}
+
+} // namespace
+
+TEST(Ionique, LabelsAndPotentialsAtStartUp)
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    EquilibresIoniques m = au_demarrage();
+    m.calcul_em();
+    EXPECT_EQ(m.texte(Texte::lab_ki), "[K]i=150");
+    EXPECT_EQ(m.texte(Texte::lab_ke), "[K]e= 6");
+    EXPECT_EQ(m.texte(Texte::lab_nai), "[Na]i= 8");
+    EXPECT_EQ(m.texte(Texte::lab_nae), "[Na]e=144");
+    EXPECT_EQ(m.texte(Texte::lab_gk), "GK=0");
+    EXPECT_EQ(m.texte(Texte::lab_gna), "GNa=0");
+    EXPECT_EQ(m.texte(Texte::Lab_em), "Em=0.00");
+    EXPECT_EQ(m.texte(Texte::Label9), "EeqK=-85.37");
+    EXPECT_EQ(m.texte(Texte::Label10), "EnaK=76.66");
+    EXPECT_NEAR(m.etat.e_k, -26.521739130434783 * std::log(150.0 / 6), 1e-12);
+    EXPECT_NEAR(m.etat.e_na, -26.521739130434783 * std::log(8.0 / 144), 1e-12);
+
+    // The bars moved from their design positions to the concentrations.
+    EXPECT_EQ(m.position(Barre::ki), 150);
+    EXPECT_EQ(m.position(Barre::ke), 294);
+    EXPECT_EQ(m.position(Barre::nai), 292);
+    EXPECT_EQ(m.position(Barre::nae), 156);
+    EXPECT_EQ(m.position(Barre::gk), 100);
+    // Their handlers recorded the settings into step 0.
+    EXPECT_EQ(m.prog_k_int[0], 150);
+    EXPECT_EQ(m.prog_k_ext[0], 6);
+    EXPECT_EQ(m.prog_na_int[0], 8);
+    EXPECT_EQ(m.prog_na_ext[0], 144);
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(Ionique, PictureSizesFollowTheConcentrations)
+{
+    EquilibresIoniques m = au_demarrage();
+    // K+ at 150: height round(sqrt(18/21 x 1950)) = 41, width round(41 x 21/18) = 48.
+    EXPECT_EQ(m.taille(ImageIon::ima_ki), QSize(48, 41));
+    EXPECT_EQ(m.taille(ImageIon::ima_ke), QSize(9, 8));
+    EXPECT_EQ(m.taille(ImageIon::ima_nai), QSize(14, 8));
+    EXPECT_EQ(m.taille(ImageIon::ima_nae), QSize(57, 32));
+    // Anions: both cations of their side.
+    const QSize ani = EtatIonique::taille_image(13 * 150.0 + 13 * 8.0, 17.0 / 20);
+    EXPECT_EQ(m.taille(ImageIon::ani), ani);
+    EXPECT_EQ(ani, QSize(49, 42));
+    EXPECT_EQ(EtatIonique::taille_image(0, 18.0 / 21), QSize(0, 0));
+}
+
+TEST(Ionique, MembranePotentialRelaxesAtTheRateOfThePermeabilities)
+{
+    EquilibresIoniques m = au_demarrage();
+    const double ek = m.etat.e_k;
+    const double ena = m.etat.e_na;
+
+    regler(m, Barre::gk, 100);
+    EXPECT_EQ(m.texte(Texte::lab_gk), "GK=100");
+    EXPECT_EQ(m.etat.em, 0) << "the bar does not recompute the potential; the next tick does";
+    m.calcul_em();
+    EXPECT_DOUBLE_EQ(m.etat.em, ek / 2);
+    m.calcul_em();
+    EXPECT_DOUBLE_EQ(m.etat.em, ek * 3 / 4);
+
+    regler(m, Barre::gk, 50);
+    const double avant = m.etat.em;
+    m.calcul_em();
+    EXPECT_DOUBLE_EQ(m.etat.em, avant + (ek - avant) / 4);
+
+    regler(m, Barre::gk, 100);
+    regler(m, Barre::gna, 100);
+    m.calcul_em();
+    EXPECT_NEAR(m.etat.em_cible, (ek + ena) / 2, 1e-12);
+    EXPECT_NEAR(m.etat.em, m.etat.em_cible, 1e-12) << "both at 100 reach the target in one tick";
+    EXPECT_EQ(m.texte(Texte::Lab_em), "Em=-4.36");
+
+    regler(m, Barre::gk, 0);
+    regler(m, Barre::gna, 0);
+    m.calcul_em();
+    EXPECT_EQ(m.etat.em, 0);
+    EXPECT_EQ(m.etat.em_cible, 0);
+    EXPECT_EQ(m.texte(Texte::Lab_em), "Em=0.00");
+}
+
+TEST(Ionique, OddBarValuesDropToTheEvenValueBelow)
+{
+    EquilibresIoniques m = au_demarrage();
+    // Up by 1 (LargeChange): 151 goes back to 150.
+    m.changer_position(Barre::ki, m.position(Barre::ki) - 1);
+    EXPECT_EQ(m.etat.k_int, 150);
+    EXPECT_EQ(m.position(Barre::ki), 150);
+    // Down by 1: 149 becomes 148.
+    m.changer_position(Barre::ki, m.position(Barre::ki) + 1);
+    EXPECT_EQ(m.etat.k_int, 148);
+    EXPECT_EQ(m.position(Barre::ki), 152);
+    EXPECT_EQ(m.texte(Texte::lab_ki), "[K]i=148");
+    EXPECT_EQ(m.prog_k_int[0], 148);
+    // Positions beyond the bar are brought back to its ends.
+    m.changer_position(Barre::nae, -40);
+    EXPECT_EQ(m.etat.na_ext, 300);
+    m.changer_position(Barre::gna, 1000);
+    EXPECT_EQ(m.etat.perm_na, 0);
+}
+
+TEST(Ionique, ClickingACationPictureStaysWithinItsRange)
+{
+    EquilibresIoniques m = au_demarrage();
+    regler(m, Barre::ki, 292);
+    m.clic_image(ImageIon::ima_ki, Qt::LeftButton);
+    EXPECT_EQ(m.etat.k_int, 292);
+    regler(m, Barre::ki, 290);
+    m.clic_image(ImageIon::ima_ki, Qt::LeftButton);
+    EXPECT_EQ(m.etat.k_int, 300);
+    EXPECT_EQ(m.position(Barre::ki), 0);
+    EXPECT_EQ(m.texte(Texte::lab_ki), "[K]i=300");
+
+    regler(m, Barre::nae, 10);
+    m.clic_image(ImageIon::ima_nae, Qt::RightButton);
+    EXPECT_EQ(m.etat.na_ext, 10);
+    regler(m, Barre::nae, 12);
+    m.clic_image(ImageIon::ima_nae, Qt::RightButton);
+    EXPECT_EQ(m.etat.na_ext, 2);
+    EXPECT_EQ(m.texte(Texte::lab_nae), "[Na]e= 2");
+    EXPECT_EQ(m.position(Barre::nae), 298);
+
+    m.clic_image(ImageIon::ima_ke, Qt::MiddleButton);
+    EXPECT_EQ(m.etat.k_ext, 6);
+    m.clic_image(ImageIon::ima_ke, Qt::LeftButton);
+    EXPECT_EQ(m.etat.k_ext, 16);
+    EXPECT_EQ(m.prog_k_ext[0], 16) << "the moved bar records the value";
+}
+
+TEST(Ionique, AConcentrationAtZeroShowsZeroButComputesWithATenth)
+{
+    EquilibresIoniques m = au_demarrage();
+    regler(m, Barre::ke, 0);
+    EXPECT_EQ(m.texte(Texte::lab_ke), "[K]e= 0");
+    EXPECT_DOUBLE_EQ(m.etat.k_ext, 0.1);
+    EXPECT_DOUBLE_EQ(m.etat.e_k, -26.521739130434783 * std::log(150 / 0.1));
+    EXPECT_EQ(m.position(Barre::ke), 300);
+    EXPECT_EQ(m.prog_k_ext[0], 0);
+    // Right-clicking a tenth leaves it, above 0.
+    m.clic_image(ImageIon::ima_ke, Qt::RightButton);
+    EXPECT_DOUBLE_EQ(m.etat.k_ext, 0.1);
+}
+
+TEST(Ionique, OnlyPotassiumChangesResetTheAnimation)
+{
+    EquilibresIoniques m = au_demarrage();
+    int remises = 0;
+    m.remise_zero_anim = [&] { ++remises; };
+    regler(m, Barre::ki, 100);
+    EXPECT_EQ(remises, 0) << "not in the equilibrium-potential mode";
+    m.mode_anim = true;
+    regler(m, Barre::ke, 20);
+    EXPECT_GE(remises, 1);
+    const int avant = remises;
+    regler(m, Barre::nai, 40);
+    regler(m, Barre::nae, 40);
+    regler(m, Barre::gk, 40);
+    EXPECT_EQ(remises, avant);
+}
+
+TEST(Ionique, HandlersRecordIntoTheCurrentStep)
+{
+    EquilibresIoniques m = au_demarrage();
+    m.pas = 7;
+    regler(m, Barre::gk, 30);
+    regler(m, Barre::gna, 70);
+    regler(m, Barre::nai, 31);
+    m.clic_image(ImageIon::ima_ke, Qt::LeftButton);
+    EXPECT_EQ(m.prog_gk[7], 30);
+    EXPECT_EQ(m.prog_gna[7], 70);
+    EXPECT_EQ(m.prog_na_int[7], 30);
+    EXPECT_EQ(m.prog_k_ext[7], 16);
+    EXPECT_EQ(m.prog_gk[0], 0) << "step 0 keeps what was set before";
+}
+
+TEST(Ionique, MenuTogglesTheEquilibriumPotentials)
+{
+    EquilibresIoniques m = au_demarrage();
+    EXPECT_FALSE(m.pot_eq_visibles());
+    m.Afficherlespotdquilibre1Click();
+    EXPECT_TRUE(m.pot_eq_visibles());
+    m.Afficherlespotdquilibre1Click();
+    EXPECT_FALSE(m.pot_eq_visibles());
+}
