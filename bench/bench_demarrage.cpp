@@ -1,9 +1,13 @@
-// Cost of opening the main window: creating it from its design and running
-// the start-up sequence (bitmaps loaded, legends built, shuffled, laid out).
+// Costs measured on the real windows: opening the main window (its design,
+// the start-up sequence), and a concentration bar moved on the ionic page
+// with everything the page redraws.
 #include "app/apparence.h"
 #include "app/tform1.h"
+#include "ionic/page_ionique.h"
+#include "ui_page_ionique.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -18,6 +22,22 @@ void BM_CreationEtDemarrage(benchmark::State& s)
     }
 }
 BENCHMARK(BM_CreationEtDemarrage)->Unit(benchmark::kMillisecond);
+
+// The outside K+ bar moved by the pupil: handler, calcul_images re-entering
+// through the bars, potentials, then labels, pictures and bars shown.
+void BM_BarrePageIonique(benchmark::State& s)
+{
+    quillon::TForm1 f(QStringLiteral(QUILLON_DOSSIER_BENCH));
+    f.Timer_debutTimer();
+    QScrollBar* barre = f.ionique().ui()->Scroll_ke;
+    int position = barre->value();
+    for (auto _ : s) {
+        position = position == 294 ? 179 : 294; // 179 is odd: the bar moves once more
+        barre->setValue(position);
+        benchmark::DoNotOptimize(f.ionique().modele().etat.e_k);
+    }
+}
+BENCHMARK(BM_BarrePageIonique)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

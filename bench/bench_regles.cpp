@@ -2,6 +2,7 @@
 #include "common/aleatoire.h"
 #include "common/chemins.h"
 #include "common/nombres.h"
+#include "ionic/equilibres.h"
 #include "labelling/legendes.h"
 
 #include <benchmark/benchmark.h>
@@ -89,5 +90,53 @@ void BM_CheminSansCasse(benchmark::State& s)
         benchmark::DoNotOptimize(chemin_fichier(QStringLiteral("/usr/share/"), QStringLiteral("\\DOC\\absent.txt")));
 }
 BENCHMARK(BM_CheminSansCasse);
+
+} // namespace
+
+namespace {
+
+quillon::EquilibresIoniques page_ionique()
+{
+    quillon::EquilibresIoniques m;
+    m.Scroll_gkChange();
+    m.Scroll_gnaChange();
+    m.etat.rapport_k = 18.0 / 21;
+    m.etat.rapport_na = 18.0 / 32;
+    m.etat.rapport_an = 17.0 / 20;
+    m.etat.concentrations_depart();
+    m.calcul_images();
+    return m;
+}
+
+// One concentration change by a bar: the handler, calcul_images re-entering
+// through the moved bars, the potentials.
+void BM_ChangementConcentration(benchmark::State& s)
+{
+    quillon::EquilibresIoniques m = page_ionique();
+    int valeur = 6;
+    for (auto _ : s) {
+        valeur = valeur == 6 ? 121 : 6; // odd: the bar moves back once more
+        m.changer_position(quillon::Barre::ke, 300 - valeur);
+        benchmark::DoNotOptimize(m.etat.e_k);
+    }
+}
+BENCHMARK(BM_ChangementConcentration);
+
+// The recorder's chart redrawn from 83 programmed steps.
+void BM_ReaffTout83(benchmark::State& s)
+{
+    quillon::EquilibresIoniques m = page_ionique();
+    m.BitBtn16Click();
+    for (int i = 1; i <= 83; ++i) {
+        m.BitBtn17Click();
+        m.changer_position(quillon::Barre::gk, 100 - (i * 7) % 101);
+        m.changer_position(quillon::Barre::gna, 100 - (i * 13) % 101);
+    }
+    for (auto _ : s) {
+        m.reaff_tout();
+        benchmark::DoNotOptimize(m.courbe().constBits());
+    }
+}
+BENCHMARK(BM_ReaffTout83);
 
 } // namespace

@@ -84,3 +84,15 @@ TEST(Dessin, LineStopsShortOfItsEnd)
     EXPECT_EQ(image.pixelColor(14, 14), QColor(Qt::red));
     EXPECT_TRUE(etendue(image, Qt::green).isNull());
 }
+
+TEST(Dessin, WideLineReachesRightAndBelow)
+{
+    QImage image = blanc();
+    {
+        QPainter p(&image);
+        dessin::ligne(p, 2, 5, 10, 5, Qt::black, 2);
+        dessin::ligne(p, 4, 12, 4, 16, Qt::blue, 3);
+    }
+    EXPECT_EQ(etendue(image, Qt::black), QRect(QPoint(2, 5), QPoint(10, 6)));
+    EXPECT_EQ(etendue(image, Qt::blue), QRect(QPoint(3, 11), QPoint(5, 16)));
+}
