@@ -108,6 +108,16 @@ void EquilibresIoniques::marqueur(QPainter& p)
 
 // ---- Recording ----------------------------------------------------------------
 
+void EquilibresIoniques::noter_reglages()
+{
+    prog_gk[pas] = etat.perm_k;
+    prog_gna[pas] = etat.perm_na;
+    prog_k_int[pas] = static_cast<int>(arrondi(etat.k_int));
+    prog_k_ext[pas] = static_cast<int>(arrondi(etat.k_ext));
+    prog_na_int[pas] = static_cast<int>(arrondi(etat.na_int));
+    prog_na_ext[pas] = static_cast<int>(arrondi(etat.na_ext));
+}
+
 void EquilibresIoniques::BitBtn14Click()
 {
     Bouton& b = bouton_(BoutonCourbe::BitBtn14);
@@ -131,12 +141,7 @@ void EquilibresIoniques::Timer_courbeTimer()
             BitBtn14Click();
         return;
     }
-    prog_gk[pas] = etat.perm_k;
-    prog_gna[pas] = etat.perm_na;
-    prog_k_int[pas] = static_cast<int>(arrondi(etat.k_int));
-    prog_k_ext[pas] = static_cast<int>(arrondi(etat.k_ext));
-    prog_na_int[pas] = static_cast<int>(arrondi(etat.na_int));
-    prog_na_ext[pas] = static_cast<int>(arrondi(etat.na_ext));
+    noter_reglages();
     trace_point(true, pas);
 }
 
@@ -226,12 +231,7 @@ void EquilibresIoniques::avance1Click()
     marqueur();
     if (pas_max < pas)
         pas_max = pas;
-    prog_gk[pas] = etat.perm_k;
-    prog_gna[pas] = etat.perm_na;
-    prog_k_int[pas] = static_cast<int>(arrondi(etat.k_int));
-    prog_k_ext[pas] = static_cast<int>(arrondi(etat.k_ext));
-    prog_na_int[pas] = static_cast<int>(arrondi(etat.na_int));
-    prog_na_ext[pas] = static_cast<int>(arrondi(etat.na_ext));
+    noter_reglages();
     trace_point(false, pas_max);
 }
 

@@ -152,6 +152,8 @@ private:
     void trace_point(QPainter& p, bool force_em, int n);
     void marqueur(QPainter& p);
     void restaurer_pas();
+    // The current settings into step pas of the sequence.
+    void noter_reglages();
     int pas_borne() const;
     Bouton& bouton_(BoutonCourbe b) { return boutons_[static_cast<int>(b)]; }
 

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "impression.h"
+#include "page_ionique_depart.h"
 
 using namespace quillon;
+using namespace quillon::essais;
 
 namespace {
 
@@ -14,23 +16,6 @@ const QColor rouge(255, 0, 0);
 const QColor bleu(0, 0, 255);
 const QColor vert(0, 128, 0);
 
-EquilibresIoniques au_demarrage()
-{
-    EquilibresIoniques m;
-    m.Scroll_gkChange();
-    m.Scroll_gnaChange();
-    m.etat.rapport_k = 18.0 / 21;
-    m.etat.rapport_na = 18.0 / 32;
-    m.etat.rapport_an = 17.0 / 20;
-    m.etat.concentrations_depart();
-    m.calcul_images();
-    return m;
-}
-
-void regler(EquilibresIoniques& m, Barre b, int valeur)
-{
-    m.changer_position(b, EquilibresIoniques::max_barre(b) - valeur);
-}
 
 int compter(const QImage& image, const QColor& couleur, int x1 = 0, int x2 = EquilibresIoniques::largeur_courbe)
 {
@@ -66,7 +51,7 @@ void programmer(EquilibresIoniques& m, int n)
 
 TEST(Enregistreur, RecordingPlotsEachStepAndJoinsItToTheLast)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     regler(m, Barre::gk, 100);
     m.BitBtn14Click();
     EXPECT_EQ(m.bouton(BoutonCourbe::BitBtn14).legende, "STOP");
@@ -102,7 +87,7 @@ TEST(Enregistreur, RecordingPlotsEachStepAndJoinsItToTheLast)
 
 TEST(Enregistreur, RecordingStopsAtTheEightyFourthTickUntilCleared)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     m.BitBtn14Click();
     for (int i = 0; i < 83; ++i)
         m.Timer_courbeTimer();
@@ -134,7 +119,7 @@ TEST(Enregistreur, RecordingStopsAtTheEightyFourthTickUntilCleared)
 
 TEST(Enregistreur, ClearingKeepsARunningRecordingGoing)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     m.BitBtn14Click();
     m.Timer_courbeTimer();
     m.Timer_courbeTimer();
@@ -148,7 +133,7 @@ TEST(Enregistreur, ClearingKeepsARunningRecordingGoing)
 
 TEST(Enregistreur, ProgrammingShowsTheStepButtons)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     m.BitBtn14Click();
     m.Timer_courbeTimer();
     m.Timer_courbeTimer();
@@ -172,7 +157,7 @@ TEST(Enregistreur, ProgrammingShowsTheStepButtons)
 
 TEST(Enregistreur, BackAtTheFirstStepOnlySetsTheEditingFlag)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     m.pas = 1;
     m.pas_max = 3;
     const unsigned dessin = m.version_courbe();
@@ -187,7 +172,7 @@ TEST(Enregistreur, BackAtTheFirstStepOnlySetsTheEditingFlag)
 
 TEST(Enregistreur, ForwardAtTheLastStepAppendsTheCurrentSettings)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     m.BitBtn16Click();
     regler(m, Barre::gk, 40);
     regler(m, Barre::gna, 20);
@@ -207,7 +192,7 @@ TEST(Enregistreur, ForwardAtTheLastStepAppendsTheCurrentSettings)
 
 TEST(Enregistreur, StepsAreRestoredWhenMovingBackAndForth)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     programmer(m, 3);
     EXPECT_EQ(m.pas_max, 3);
     EXPECT_EQ(m.pas, 3);
@@ -238,7 +223,7 @@ TEST(Enregistreur, StepsAreRestoredWhenMovingBackAndForth)
 
 TEST(Enregistreur, NoStepIsAppendedPastTheLast)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     m.BitBtn16Click();
     for (int i = 0; i < 90; ++i)
         m.BitBtn17Click();
@@ -249,7 +234,7 @@ TEST(Enregistreur, NoStepIsAppendedPastTheLast)
 
 TEST(Enregistreur, TrialRunWithOneStepSettlesPlaysAndStops)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     m.prog_k_int[0] = 150;
     m.prog_k_ext[0] = 6;
     m.pas_max = 1;
@@ -295,7 +280,7 @@ TEST(Enregistreur, TrialRunWithOneStepSettlesPlaysAndStops)
 
 TEST(Enregistreur, TrialRunWithNoStepStopsWithoutPlotting)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     m.BitBtn14Click();
     m.Timer_courbeTimer();
     m.BitBtn15Click();
@@ -309,7 +294,7 @@ TEST(Enregistreur, TrialRunWithNoStepStopsWithoutPlotting)
 
 TEST(Enregistreur, SequenceForTheWorkFileAndBack)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     programmer(m, 2);
     m.prog_em[1] = -70;
     m.prog_em[2] = -65.5;
@@ -318,7 +303,7 @@ TEST(Enregistreur, SequenceForTheWorkFileAndBack)
     EXPECT_EQ(s.etapes[0], (EtapeNernst{10, 0, 150, 8, 8, 144, -70}));
     EXPECT_EQ(s.etapes[1], (EtapeNernst{20, 0, 150, 10, 8, 144, -65.5}));
 
-    EquilibresIoniques n = au_demarrage();
+    EquilibresIoniques n = page_ionique_au_demarrage();
     SequenceNernst lue = s;
     lue.etapes.push_back(EtapeNernst{500, -3, 400, -1, 300, 0, -80});
     n.charger(lue);

@@ -5,37 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "impression.h"
+#include "page_ionique_depart.h"
 
 using namespace quillon;
-
-namespace {
-
-// The page as the start-up sequence leaves it.
-EquilibresIoniques au_demarrage()
-{
-    EquilibresIoniques m;
-    m.Scroll_gkChange();
-    m.Scroll_gnaChange();
-    m.etat.rapport_k = 18.0 / 21;
-    m.etat.rapport_na = 18.0 / 32;
-    m.etat.rapport_an = 17.0 / 20;
-    m.etat.concentrations_depart();
-    m.calcul_images();
-    return m;
-}
-
-// Sets a bar to a value, as the pupil would by moving it.
-void regler(EquilibresIoniques& m, Barre b, int valeur)
-{
-    m.changer_position(b, EquilibresIoniques::max_barre(b) - valeur);
-}
-
-} // namespace
+using namespace quillon::essais;
 
 TEST(Ionique, LabelsAndPotentialsAtStartUp)
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     m.calcul_em();
     EXPECT_EQ(m.texte(Texte::lab_ki), "[K]i=150");
     EXPECT_EQ(m.texte(Texte::lab_ke), "[K]e= 6");
@@ -65,7 +43,7 @@ TEST(Ionique, LabelsAndPotentialsAtStartUp)
 
 TEST(Ionique, PictureSizesFollowTheConcentrations)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     // K+ at 150: height round(sqrt(18/21 x 1950)) = 41, width round(41 x 21/18) = 48.
     EXPECT_EQ(m.taille(ImageIon::ima_ki), QSize(48, 41));
     EXPECT_EQ(m.taille(ImageIon::ima_ke), QSize(9, 8));
@@ -80,7 +58,7 @@ TEST(Ionique, PictureSizesFollowTheConcentrations)
 
 TEST(Ionique, MembranePotentialRelaxesAtTheRateOfThePermeabilities)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     const double ek = m.etat.e_k;
     const double ena = m.etat.e_na;
 
@@ -114,7 +92,7 @@ TEST(Ionique, MembranePotentialRelaxesAtTheRateOfThePermeabilities)
 
 TEST(Ionique, OddBarValuesDropToTheEvenValueBelow)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     // Up by 1 (LargeChange): 151 goes back to 150.
     m.changer_position(Barre::ki, m.position(Barre::ki) - 1);
     EXPECT_EQ(m.etat.k_int, 150);
@@ -134,7 +112,7 @@ TEST(Ionique, OddBarValuesDropToTheEvenValueBelow)
 
 TEST(Ionique, ClickingACationPictureStaysWithinItsRange)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     regler(m, Barre::ki, 292);
     m.clic_image(ImageIon::ima_ki, Qt::LeftButton);
     EXPECT_EQ(m.etat.k_int, 292);
@@ -162,7 +140,7 @@ TEST(Ionique, ClickingACationPictureStaysWithinItsRange)
 
 TEST(Ionique, AConcentrationAtZeroShowsZeroButComputesWithATenth)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     regler(m, Barre::ke, 0);
     EXPECT_EQ(m.texte(Texte::lab_ke), "[K]e= 0");
     EXPECT_DOUBLE_EQ(m.etat.k_ext, 0.1);
@@ -176,7 +154,7 @@ TEST(Ionique, AConcentrationAtZeroShowsZeroButComputesWithATenth)
 
 TEST(Ionique, OnlyPotassiumChangesResetTheAnimation)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     int remises = 0;
     m.remise_zero_anim = [&] { ++remises; };
     regler(m, Barre::ki, 100);
@@ -193,7 +171,7 @@ TEST(Ionique, OnlyPotassiumChangesResetTheAnimation)
 
 TEST(Ionique, HandlersRecordIntoTheCurrentStep)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     m.pas = 7;
     regler(m, Barre::gk, 30);
     regler(m, Barre::gna, 70);
@@ -208,7 +186,7 @@ TEST(Ionique, HandlersRecordIntoTheCurrentStep)
 
 TEST(Ionique, MenuTogglesTheEquilibriumPotentials)
 {
-    EquilibresIoniques m = au_demarrage();
+    EquilibresIoniques m = page_ionique_au_demarrage();
     EXPECT_FALSE(m.pot_eq_visibles());
     m.Afficherlespotdquilibre1Click();
     EXPECT_TRUE(m.pot_eq_visibles());
