@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 
 namespace quillon {
 
@@ -17,7 +18,8 @@ namespace {
 
 void afficher_texte(Etiquette* e, const QString& texte)
 {
-    if (e->text() == texte)
+    // Nothing computed yet: the design's caption stays.
+    if (texte.isEmpty() || e->text() == texte)
         return;
     e->setText(texte);
     e->adjustSize();
@@ -60,6 +62,7 @@ PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
     ui_->ima_leg->setImage(blanc(ui_->ima_leg->size()));
     for (Etiquette* e : findChildren<Etiquette*>())
         e->adjustSize();
+    gauche_lab_gk_ = ui_->lab_gk->x();
 
     for (int i = 0; i < nb_barres; ++i) {
         const Barre b = static_cast<Barre>(i);
@@ -236,6 +239,9 @@ void PageIonique::actualiser()
     afficher_texte(ui_->Lab_em, modele_.texte(Texte::Lab_em));
     afficher_texte(ui_->Label9, modele_.texte(Texte::Label9));
     afficher_texte(ui_->Label10, modele_.texte(Texte::Label10));
+    // "GK=100" is wider than the room left of "GNa=": it grows to the left
+    // rather than hide its last digit.
+    ui_->lab_gk->move(std::min(gauche_lab_gk_, ui_->lab_gna->x() - ui_->lab_gk->width()), ui_->lab_gk->y());
     ui_->Label9->setVisible(modele_.pot_eq_visibles());
     ui_->Label10->setVisible(modele_.pot_eq_visibles());
 

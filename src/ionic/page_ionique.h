@@ -72,6 +72,7 @@ private:
     EquilibresIoniques modele_;
     unsigned version_affichee_ = ~0u;
     bool actualisation_ = false;
+    int gauche_lab_gk_ = 0;
 };
 
 } // namespace quillon
