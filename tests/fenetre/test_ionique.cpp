@@ -194,6 +194,17 @@ TEST_F(FenetreIonique, DesignOfThePageAndTheEquilibriumOption)
     EXPECT_EQ(p()->Ima_pa->geometry(), QRect(92, 270, 420, 220));
     EXPECT_EQ(p()->Ima_pa->image().size(), QSize(420, 220));
     EXPECT_EQ(p()->ima_leg->geometry(), QRect(60, 270, 30, 220));
+    // The scale: a 2-pixel tick every 10 mV, a 7-pixel one and a navy label every 20.
+    const QImage echelle = p()->ima_leg->image();
+    ASSERT_EQ(echelle.size(), QSize(30, 220));
+    EXPECT_EQ(echelle.pixelColor(28, 210), QColor(Qt::black));
+    EXPECT_EQ(echelle.pixelColor(29, 210), QColor(Qt::black));
+    EXPECT_EQ(echelle.pixelColor(27, 210), QColor(Qt::white)) << "short tick at -90";
+    EXPECT_EQ(echelle.pixelColor(23, 200), QColor(Qt::black)) << "long tick at -100";
+    EXPECT_EQ(echelle.pixelColor(24, 201), QColor(Qt::black));
+    EXPECT_EQ(echelle.pixelColor(2, 195), QColor(0, 0, 128)) << "label of -100 from y 195";
+    EXPECT_EQ(echelle.pixelColor(2, 95), QColor(0, 0, 128)) << "label of 0 from y 95";
+    EXPECT_EQ(echelle.pixelColor(2, 5), QColor(Qt::white)) << "nothing above 80";
     EXPECT_EQ(p()->BitBtn14->geometry(), QRect(516, 272, 106, 20));
     const struct {
         QPushButton* b;
