@@ -1,6 +1,9 @@
 #include "dessin.h"
 
+#include <QImage>
 #include <QPainter>
+#include <utility>
+#include <vector>
 #include <algorithm>
 #include <cstdlib>
 
@@ -97,6 +100,53 @@ void ligne(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur, i
         if (e2 <= dx) {
             erreur += dx;
             y += sy;
+        }
+    }
+}
+
+void remplir(QImage& image, int x, int y, const QColor& bordure, const QColor& couleur)
+{
+    // Qt draws and fills shapes but has no fill bounded by what is already
+    // on a picture: a scanline fill by hand.
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        return;
+    if (image.depth() != 32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    const QRgb b = bordure.rgb() & 0xFFFFFFu;
+    const QRgb c = couleur.rgb() & 0xFFFFFFu;
+    const QRgb peint = couleur.rgb() | 0xFF000000u;
+    const int w = image.width();
+    const int h = image.height();
+    const auto libre = [&](const QRgb* ligne, int i) {
+        const QRgb p = ligne[i] & 0xFFFFFFu;
+        return p != b && p != c;
+    };
+    std::vector<std::pair<int, int>> graines{{x, y}};
+    while (!graines.empty()) {
+        const auto [gx, gy] = graines.back();
+        graines.pop_back();
+        QRgb* ligne = reinterpret_cast<QRgb*>(image.scanLine(gy));
+        if (!libre(ligne, gx))
+            continue;
+        int gauche = gx;
+        while (gauche > 0 && libre(ligne, gauche - 1))
+            --gauche;
+        int droite = gx;
+        while (droite + 1 < w && libre(ligne, droite + 1))
+            ++droite;
+        for (int i = gauche; i <= droite; ++i)
+            ligne[i] = peint;
+        for (const int ny : {gy - 1, gy + 1}) {
+            if (ny < 0 || ny >= h)
+                continue;
+            const QRgb* voisine = reinterpret_cast<const QRgb*>(image.constScanLine(ny));
+            bool dans_plage = false;
+            for (int i = gauche; i <= droite; ++i) {
+                const bool l = libre(voisine, i);
+                if (l && !dans_plage)
+                    graines.emplace_back(i, ny);
+                dans_plage = l;
+            }
         }
     }
 }

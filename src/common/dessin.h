@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QPen>
 
+class QImage;
 class QPainter;
 
 namespace quillon::dessin {
@@ -22,5 +23,10 @@ void ellipse(QPainter& p, int x1, int y1, int x2, int y2, const QPen& trait, con
 // A wider pen puts a square of that side on each pixel of the thin line,
 // reaching one pixel more to the right and below than to the left and above.
 void ligne(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur, int epaisseur = 1);
+
+// Border fill: from (x, y), every 4-connected pixel that is neither of the
+// border colour nor already of the fill colour takes the fill colour.
+// Nothing happens on a pixel of either colour or outside the picture.
+void remplir(QImage& image, int x, int y, const QColor& bordure, const QColor& couleur);
 
 } // namespace quillon::dessin

@@ -96,3 +96,47 @@ TEST(Dessin, WideLineReachesRightAndBelow)
     EXPECT_EQ(etendue(image, Qt::black), QRect(QPoint(2, 5), QPoint(10, 6)));
     EXPECT_EQ(etendue(image, Qt::blue), QRect(QPoint(3, 11), QPoint(5, 16)));
 }
+
+TEST(Dessin, FillStaysInsideAClosedOutline)
+{
+    QImage image = blanc(30, 30);
+    {
+        QPainter p(&image);
+        dessin::ellipse(p, 5, 5, 15, 15, QPen(Qt::black), Qt::NoBrush);
+        dessin::rectangle(p, 18, 2, 28, 12, QPen(Qt::black), Qt::NoBrush);
+    }
+    dessin::remplir(image, 10, 10, Qt::black, Qt::red);
+    EXPECT_EQ(etendue(image, Qt::red), QRect(QPoint(6, 6), QPoint(13, 13)));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white)) << "nothing leaks outside";
+    EXPECT_EQ(image.pixelColor(22, 6), QColor(Qt::white)) << "nor into the other shape";
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white)) << "corner outside the ellipse's ring";
+
+    // A concave region, filled around its inner wall.
+    dessin::remplir(image, 20, 4, Qt::black, Qt::blue);
+    EXPECT_EQ(etendue(image, Qt::blue), QRect(QPoint(19, 3), QPoint(26, 10)));
+}
+
+TEST(Dessin, FillStopsAtTheEdgesAndOnItsOwnColour)
+{
+    QImage image = blanc(12, 8);
+    {
+        QPainter p(&image);
+        dessin::ligne(p, 6, 0, 6, 8, Qt::black);
+    }
+    dessin::remplir(image, 0, 0, Qt::black, Qt::green);
+    EXPECT_EQ(etendue(image, Qt::green), QRect(0, 0, 6, 8));
+    EXPECT_EQ(image.pixelColor(7, 3), QColor(Qt::white));
+
+    // On a pixel of the fill colour or of the border: nothing.
+    const QImage avant = image;
+    dessin::remplir(image, 2, 2, Qt::black, Qt::green);
+    dessin::remplir(image, 6, 2, Qt::black, Qt::red);
+    dessin::remplir(image, -1, 2, Qt::black, Qt::red);
+    dessin::remplir(image, 12, 2, Qt::black, Qt::red);
+    EXPECT_EQ(image, avant);
+
+    // A fill across the whole picture, left of nothing.
+    QImage vide = blanc(40, 40);
+    dessin::remplir(vide, 39, 39, Qt::black, Qt::red);
+    EXPECT_EQ(etendue(vide, Qt::red), QRect(0, 0, 40, 40));
+}
