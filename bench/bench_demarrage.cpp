@@ -39,6 +39,22 @@ void BM_BarrePageIonique(benchmark::State& s)
 }
 BENCHMARK(BM_BarrePageIonique)->Unit(benchmark::kMicrosecond);
 
+// One animation tick on the page at 600 particles: moves, drawing on the
+// hidden compartment picture, arrows and label, the flip of the pictures.
+void BM_TopAnimationPage(benchmark::State& s)
+{
+    quillon::TForm1 f(QStringLiteral(QUILLON_DOSSIER_BENCH));
+    f.Timer_debutTimer();
+    quillon::PageIonique& page = f.ionique();
+    page.BitBtn12Click();
+    page.ui()->Scroll_ki->setValue(0);
+    page.ui()->Scroll_ke->setValue(0);
+    for (auto _ : s)
+        page.Timer_animTimer();
+    s.counters["particules"] = page.modele().anim.nb_part;
+}
+BENCHMARK(BM_TopAnimationPage)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -2,6 +2,8 @@
 #include "common/aleatoire.h"
 #include "common/chemins.h"
 #include "common/nombres.h"
+#include "common/aleatoire.h"
+#include "ionic/animation.h"
 #include "ionic/equilibres.h"
 #include "labelling/legendes.h"
 
@@ -138,5 +140,57 @@ void BM_ReaffTout83(benchmark::State& s)
     }
 }
 BENCHMARK(BM_ReaffTout83);
+
+} // namespace
+
+namespace {
+
+// The animation at its largest: 300 K+ inside and outside, 600 particles.
+struct Animation600 {
+    quillon::EtatIonique etat;
+    quillon::AnimationFlux anim;
+    quillon::Aleatoire hasard{7};
+    QImage sav{quillon::AnimationFlux::largeur, quillon::AnimationFlux::hauteur, QImage::Format_RGB32};
+    QImage pe1{sav.size(), QImage::Format_RGB32};
+    QImage pe2{sav.size(), QImage::Format_RGB32};
+
+    Animation600()
+    {
+        etat.k_int = 300;
+        etat.k_ext = 300;
+        etat.calcul_pot_eq();
+        sav.fill(Qt::white);
+        anim.remise_zero_anim(etat, sav);
+        anim.rempl_image(etat, hasard, sav, pe1);
+        quillon::AnimationFlux::recopier(pe1, pe2);
+    }
+};
+
+// One tick: every particle moved and drawn on the hidden picture, then the
+// picture on screen wiped from the background for the next tick.
+void BM_TopAnimation600(benchmark::State& s)
+{
+    Animation600 a;
+    bool premier = true;
+    for (auto _ : s) {
+        QImage& cachee = premier ? a.pe2 : a.pe1;
+        QImage& montree = premier ? a.pe1 : a.pe2;
+        a.anim.Timer_animTimer(a.etat.e_k, a.hasard, cachee);
+        quillon::AnimationFlux::recopier(a.sav, montree);
+        premier = !premier;
+        benchmark::DoNotOptimize(cachee.constBits());
+    }
+}
+BENCHMARK(BM_TopAnimation600);
+
+void BM_RemplImage600(benchmark::State& s)
+{
+    Animation600 a;
+    for (auto _ : s) {
+        a.anim.rempl_image(a.etat, a.hasard, a.sav, a.pe1);
+        benchmark::DoNotOptimize(a.pe1.constBits());
+    }
+}
+BENCHMARK(BM_RemplImage600);
 
 } // namespace

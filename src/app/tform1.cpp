@@ -66,7 +66,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     Timer_reaff = minuterie(this, "Timer_reaff", 100, false);
     Timer_anim = minuterie(this, "Timer_anim", 1, false);
 
-    ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff});
+    ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff, Timer_anim});
     dialogues_ = std::make_unique<DialoguesFenetre>(this);
     fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, ui_->grille_fechner, dossier_prog,
                                                     dialogues_.get());
@@ -87,6 +87,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     connect(Timer_na, &QTimer::timeout, this, &TForm1::calcul_em);
     connect(Timer_courbe, &QTimer::timeout, this, &TForm1::Timer_courbeTimer);
     connect(Timer_reaff, &QTimer::timeout, this, &TForm1::Timer_reaffTimer);
+    connect(Timer_anim, &QTimer::timeout, this, &TForm1::Timer_animTimer);
 
     FormCreate();
 }
@@ -212,6 +213,11 @@ void TForm1::Timer_courbeTimer()
 void TForm1::Timer_reaffTimer()
 {
     ionique_->Timer_reaffTimer();
+}
+
+void TForm1::Timer_animTimer()
+{
+    ionique_->Timer_animTimer();
 }
 
 void TForm1::Afficherlespotdquilibre1Click()

@@ -66,6 +66,7 @@ public:
     void Afficherlespotdquilibre1Click();
     void Timer_courbeTimer();
     void Timer_reaffTimer();
+    void Timer_animTimer();
 
     // Start-up steps.
     void arreter_timer_debut() override;

@@ -51,6 +51,8 @@ public:
     void setStretch(bool s);
     const QImage& image() const { return image_; }
     void setImage(const QImage& image);
+    // The picture itself, to draw on in place; call update() afterwards.
+    QImage& image_a_modifier() { return image_; }
     // Loads a picture file; false when it cannot be read.
     bool charger(const QString& chemin);
 

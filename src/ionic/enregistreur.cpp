@@ -32,6 +32,8 @@ int y_permeabilite(int p)
 
 bool EquilibresIoniques::actif(BoutonCourbe b) const
 {
+    if (mode_anim)
+        return false;
     if (mode_essai && b != BoutonCourbe::BitBtn18)
         return false;
     return bouton(b).actif;

@@ -112,8 +112,8 @@ void EquilibresIoniques::changement_concentration(Barre b)
     programme(b)[pas_borne()] = c;
     textes_[static_cast<int>(texte_de(b))] = prefixe(b) + fixed(c, 2, 0);
     calcul_images();
-    if ((b == Barre::ki || b == Barre::ke) && mode_anim && remise_zero_anim)
-        remise_zero_anim();
+    if ((b == Barre::ki || b == Barre::ke) && mode_anim && relancer_animation)
+        relancer_animation();
 }
 
 void EquilibresIoniques::changement_permeabilite(Barre b)
@@ -159,6 +159,13 @@ void EquilibresIoniques::calcul_em()
 {
     etat.calcul_em();
     textes_[static_cast<int>(Texte::Lab_em)] = QStringLiteral("Em=") + fixed(etat.em, 2, 2);
+}
+
+void EquilibresIoniques::Timer_animTimer(Aleatoire& hasard, QImage& cachee)
+{
+    anim.Timer_animTimer(etat.e_k, hasard, cachee);
+    if (etat.e_k != 0)
+        textes_[static_cast<int>(Texte::Lab_em)] = anim.lab_em;
 }
 
 void EquilibresIoniques::clic_image(ImageIon image, Qt::MouseButton bouton)

@@ -8,6 +8,7 @@
 // Scroll bars: setting a bar's position to a different value runs the bar's
 // change handler at once, as a moved bar does; calcul_images re-enters
 // itself that way until no position changes.
+#include "ionic/animation.h"
 #include "ionic/etat_ionique.h"
 #include "workfiles/fichiers_travail.h"
 
@@ -17,6 +18,10 @@
 #include <functional>
 
 class QPainter;
+
+namespace quillon {
+class Aleatoire;
+}
 
 namespace quillon {
 
@@ -71,9 +76,11 @@ public:
     double em_prec = 0;
     bool mode_edition = false;
     bool mode_essai = false;
-    // The equilibrium-potential mode: a K+ change then resets the animation.
+    // The equilibrium-potential mode and its animation; a K+ change in that
+    // mode calls relancer_animation, which resets and refills it.
     bool mode_anim = false;
-    std::function<void()> remise_zero_anim;
+    AnimationFlux anim;
+    std::function<void()> relancer_animation;
 
     // ---- Bars, pictures and potentials --------------------------------------
     static int max_barre(Barre b);
@@ -105,6 +112,13 @@ public:
     QSize taille(ImageIon i) const { return tailles_[static_cast<int>(i)]; }
     const QString& texte(Texte t) const { return textes_[static_cast<int>(t)]; }
 
+    // ---- Flux animation -----------------------------------------------------
+    void remise_zero_anim(QImage& sav) { anim.remise_zero_anim(etat, sav); }
+    void rempl_image(Aleatoire& hasard, const QImage& sav, QImage& image) { anim.rempl_image(etat, hasard, sav, image); }
+    // One tick drawn on the hidden compartment picture; the label follows
+    // unless the equilibrium potential is 0.
+    void Timer_animTimer(Aleatoire& hasard, QImage& cachee);
+
     // ---- Recorder -----------------------------------------------------------
     void trace_point(bool force_em, int n);
     void reaff_tout();
@@ -122,8 +136,9 @@ public:
     void Timer_reaffTimer();
 
     const Bouton& bouton(BoutonCourbe b) const { return boutons_[static_cast<int>(b)]; }
-    // Whether the pupil can press it now: while a trial run plays, every
-    // button but "Essai COURBE" waits for its end.
+    // Whether the pupil can press it now: none in the equilibrium-potential
+    // mode; while a trial run plays, every button but "Essai COURBE" waits
+    // for its end.
     bool actif(BoutonCourbe b) const;
     // The switch to the equilibrium-potential mode, disabled while recording.
     bool BitBtn12_actif() const { return BitBtn12_actif_; }

@@ -2,6 +2,7 @@
 
 #include "ui_page_ionique.h"
 
+#include "common/aleatoire.h"
 #include "common/controles.h"
 #include "common/dessin.h"
 #include "common/polices.h"
@@ -51,7 +52,8 @@ QImage blanc(const QSize& taille)
 } // namespace
 
 PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
-    : QWidget(parent), ui_(std::make_unique<Ui::PageIonique>()), minuteries_(minuteries)
+    : QWidget(parent), ui_(std::make_unique<Ui::PageIonique>()), minuteries_(minuteries),
+      hasard_(&Aleatoire::programme())
 {
     ui_->setupUi(this);
     polices_en_pixels(this);
@@ -60,6 +62,7 @@ PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
     ui_->ima_pe1->setImage(blanc(ui_->ima_pe1->size()));
     ui_->ima_pe2->setImage(blanc(ui_->ima_pe2->size()));
     ui_->ima_leg->setImage(blanc(ui_->ima_leg->size()));
+    ui_->Ima_sav->setImage(blanc(ui_->Ima_sav->size()));
     for (Etiquette* e : findChildren<Etiquette*>())
         e->adjustSize();
     gauche_lab_gk_ = ui_->lab_gk->x();
@@ -83,6 +86,13 @@ PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
     relier(ui_->BitBtn17, &EquilibresIoniques::BitBtn17Click);
     relier(ui_->avance1, &EquilibresIoniques::avance1Click);
     relier(ui_->BitBtn18, &EquilibresIoniques::BitBtn18Click);
+    connect(ui_->BitBtn12, &QPushButton::clicked, this, &PageIonique::BitBtn12Click);
+    connect(ui_->BitBtn13, &QPushButton::clicked, this, &PageIonique::BitBtn13Click);
+    connect(ui_->GO, &QPushButton::clicked, this, &PageIonique::GOClick);
+    modele_.relancer_animation = [this] {
+        remise_zero_anim();
+        rempl_image(!ui_->ima_pe1->isHidden() ? ui_->ima_pe1 : ui_->ima_pe2);
+    };
     actualiser();
 }
 
@@ -191,6 +201,123 @@ void PageIonique::BitBtn18Click()
 void PageIonique::charger(const SequenceNernst& sequence)
 {
     faire([&] { modele_.charger(sequence); });
+}
+
+void PageIonique::BitBtn12Click()
+{
+    afficher_texte(ui_->Label12, QStringLiteral("Travail sur le potentiel d'équilibre"));
+    ui_->BitBtn12->hide();
+    ui_->BitBtn13->show();
+    ui_->GO->show();
+    ui_->lab_gna->hide();
+    ui_->lab_gk->hide();
+    modele_.mode_anim = true;
+    calcul_images();
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->ima_nai, ui_->ima_nae, ui_->Scroll_nai, ui_->Scroll_nae,
+                                                      ui_->lab_nae, ui_->lab_nai, ui_->Scroll_gna, ui_->Scroll_gk,
+                                                      ui_->Shape11})
+        w->hide();
+    // The recorder's buttons are disabled by the mode (actualiser).
+    remise_zero_anim();
+    faire([this] { modele_.Scroll_kiChange(); });
+}
+
+void PageIonique::BitBtn13Click()
+{
+    ui_->BitBtn13->hide();
+    ui_->BitBtn12->show();
+    afficher_texte(ui_->Label12, QStringLiteral("Travail sur la perméabilité membrannaire"));
+    AnimationFlux::recopier(ui_->Ima_sav->image(), ui_->ima_pe1->image_a_modifier());
+    AnimationFlux::recopier(ui_->Ima_sav->image(), ui_->ima_pe2->image_a_modifier());
+    ui_->ima_pe1->update();
+    ui_->ima_pe2->update();
+    ui_->GO->hide();
+    ui_->lab_gna->show();
+    ui_->lab_gk->show();
+    modele_.mode_anim = false;
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->ima_nai, ui_->ima_nae, ui_->ima_ki, ui_->ima_ke, ui_->ane,
+                                                      ui_->ani, ui_->Scroll_nai, ui_->Scroll_nae, ui_->lab_nae,
+                                                      ui_->lab_nai, ui_->Scroll_gna, ui_->Scroll_gk, ui_->Shape11})
+        w->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->Ima_fl_i_e, ui_->ima_fl_e_i, ui_->force1, ui_->force2})
+        w->hide();
+    if (ui_->GO->text() == QLatin1String("STOP"))
+        GOClick();
+    minuteries_.Timer_k->start();
+    minuteries_.Timer_na->start();
+    actualiser();
+}
+
+void PageIonique::GOClick()
+{
+    if (ui_->GO->text() == QLatin1String("LANCER")) {
+        minuteries_.Timer_anim->start();
+        ui_->GO->setText(QStringLiteral("STOP"));
+    } else {
+        ui_->GO->setText(QStringLiteral("LANCER"));
+        minuteries_.Timer_anim->stop();
+    }
+}
+
+void PageIonique::remise_zero_anim()
+{
+    modele_.remise_zero_anim(ui_->Ima_sav->image_a_modifier());
+    ui_->Ima_sav->update();
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->ima_ki, ui_->ima_ke, ui_->ani, ui_->ane})
+        w->hide();
+    minuteries_.Timer_k->stop();
+    minuteries_.Timer_na->stop();
+    afficher_animation();
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->Ima_fl_i_e, ui_->ima_fl_e_i, ui_->force1, ui_->force2})
+        w->show();
+}
+
+void PageIonique::rempl_image(ImageControle* image)
+{
+    modele_.rempl_image(*hasard_, ui_->Ima_sav->image(), image->image_a_modifier());
+    image->update();
+    // The other picture the same, ready for the first flip.
+    ImageControle* pe1 = ui_->ima_pe1;
+    ImageControle* pe2 = ui_->ima_pe2;
+    if (!pe1->isHidden()) {
+        AnimationFlux::recopier(pe1->image(), pe2->image_a_modifier());
+        pe2->update();
+    } else if (!pe2->isHidden()) {
+        AnimationFlux::recopier(pe2->image(), pe1->image_a_modifier());
+        pe1->update();
+    }
+}
+
+void PageIonique::Timer_animTimer()
+{
+    ImageControle* pe1 = ui_->ima_pe1;
+    ImageControle* pe2 = ui_->ima_pe2;
+    const bool premier_visible = !pe1->isHidden();
+    ImageControle* cachee = premier_visible ? pe2 : pe1;
+    ImageControle* montree = premier_visible ? pe1 : pe2;
+    modele_.Timer_animTimer(*hasard_, cachee->image_a_modifier());
+    afficher_animation();
+    // Flip: the picture just drawn comes on screen, the other one is wiped
+    // for the next tick; nothing is drawn on the picture on screen.
+    cachee->update();
+    cachee->show();
+    montree->hide();
+    AnimationFlux::recopier(ui_->Ima_sav->image(), montree->image_a_modifier());
+}
+
+void PageIonique::afficher_animation()
+{
+    const AnimationFlux& a = modele_.anim;
+    const auto placer = [](ImageControle* fleche, const Fleche& f) {
+        const QRect g(f.left, fleche->y(), f.width, fleche->height());
+        if (fleche->geometry() != g)
+            fleche->setGeometry(g);
+    };
+    placer(ui_->Ima_fl_i_e, a.fl_i_e);
+    placer(ui_->ima_fl_e_i, a.fl_e_i);
+    afficher_texte(ui_->force1, a.force1);
+    afficher_texte(ui_->force2, a.force2);
+    afficher_texte(ui_->Lab_em, modele_.texte(Texte::Lab_em));
 }
 
 void PageIonique::grad_nernst()

@@ -17,6 +17,7 @@ class PageIonique;
 
 namespace quillon {
 
+class Aleatoire;
 class ImageControle;
 
 class PageIonique : public QWidget {
@@ -28,6 +29,7 @@ public:
         QTimer* Timer_na;
         QTimer* Timer_courbe;
         QTimer* Timer_reaff;
+        QTimer* Timer_anim;
     };
 
     PageIonique(QWidget* parent, const Minuteries& minuteries);
@@ -54,6 +56,16 @@ public:
     void Timer_courbeTimer();
     void Timer_reaffTimer();
     void BitBtn18Click();
+    // The equilibrium-potential mode.
+    void BitBtn12Click();
+    void BitBtn13Click();
+    void GOClick();
+    void remise_zero_anim();
+    void rempl_image(ImageControle* image);
+    void Timer_animTimer();
+    // The generator the particles move with (the program's by default).
+    void definir_hasard(Aleatoire* hasard) { hasard_ = hasard; }
+
     // Takes a sequence read from a work file.
     void charger(const SequenceNernst& sequence);
 
@@ -66,6 +78,7 @@ protected:
 private:
     template <typename F>
     void faire(F&& action);
+    void afficher_animation();
 
     std::unique_ptr<Ui::PageIonique> ui_;
     Minuteries minuteries_;
@@ -73,6 +86,7 @@ private:
     unsigned version_affichee_ = ~0u;
     bool actualisation_ = false;
     int gauche_lab_gk_ = 0;
+    Aleatoire* hasard_;
 };
 
 } // namespace quillon

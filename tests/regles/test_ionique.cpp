@@ -156,7 +156,7 @@ TEST(Ionique, OnlyPotassiumChangesResetTheAnimation)
 {
     EquilibresIoniques m = page_ionique_au_demarrage();
     int remises = 0;
-    m.remise_zero_anim = [&] { ++remises; };
+    m.relancer_animation = [&] { ++remises; };
     regler(m, Barre::ki, 100);
     EXPECT_EQ(remises, 0) << "not in the equilibrium-potential mode";
     m.mode_anim = true;

@@ -1,0 +1,78 @@
+#pragma once
+// The ion-flux animation of the equilibrium-potential mode: K+ ions (odd
+// particles) and their counter-ions (even ones) wander in the two
+// compartments; only K+ crosses the membrane, and only as far as the K+
+// equilibrium potential allows (one net crossing per 10 mV). No widgets:
+// the page hands in the compartment pictures and shows the arrows and label.
+#include <QImage>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace quillon {
+
+class Aleatoire;
+struct EtatIonique;
+
+// An arrow over the membrane, in the coordinates of the page's group box.
+struct Fleche {
+    int left = 0;
+    int width = 0;
+};
+
+class AnimationFlux {
+public:
+    static constexpr int max_particules = 600;
+    // The compartment pictures and where the first one stands.
+    static constexpr int largeur = 300;
+    static constexpr int hauteur = 164;
+    static constexpr int left_compartiments = 145;
+
+    struct Particule {
+        int x = 0;
+        int y = 0;
+    };
+
+    AnimationFlux();
+
+    // Positions of particles 1..nb_part; element 0 is unused.
+    std::array<Particule, max_particules + 1> particules{};
+    int nb_part = 0;
+    std::uint8_t x_membrane = 0;
+    int n_entrees = 0; // K+ crossings from outside to inside
+    int n_sorties = 0; // K+ crossings from inside to outside
+    double flux_moyen = 0;
+    int nb_tops = 0;
+    std::uint8_t quota = 0;
+
+    // Upper arrow (inside to outside) and lower arrow (outside to inside),
+    // and the captions beside them.
+    Fleche fl_i_e{275, 34};
+    Fleche fl_e_i{274, 34};
+    QString force1;
+    QString force2;
+    // The membrane-potential label's text; empty until a tick sets it.
+    QString lab_em;
+
+    // Counters and average to zero, the arrows for the potential, the
+    // number of particles for the concentrations; draws the dotted membrane
+    // line on the background picture `sav`.
+    void remise_zero_anim(const EtatIonique& etat, QImage& sav);
+
+    // Fills a compartment picture: a copy of `sav` with every particle
+    // scattered in its compartment and drawn.
+    void rempl_image(const EtatIonique& etat, Aleatoire& hasard, const QImage& sav, QImage& image);
+
+    // One tick: every particle moves, crosses or is sent back, and is drawn
+    // on `cachee`, the compartment picture not on screen; then the counters'
+    // average, the electrical-force arrow and the label.
+    void Timer_animTimer(double e_k, Aleatoire& hasard, QImage& cachee);
+
+    // A particle in the box (x, y)-(x + 5, y + 5): black outline, red for an
+    // odd number, lime for an even one.
+    static void dessiner_particule(QImage& image, int x, int y, int numero);
+    // A picture's contents replaced by a copy of `sav`, in place.
+    static void recopier(const QImage& sav, QImage& image);
+};
+
+} // namespace quillon

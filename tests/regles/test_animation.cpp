@@ -1,0 +1,252 @@
+#include "ionic/animation.h"
+
+#include "common/aleatoire.h"
+#include "ionic/etat_ionique.h"
+
+#include <QColor>
+#include <QImage>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "impression.h"
+
+using namespace quillon;
+
+namespace {
+
+const QColor noir(0, 0, 0);
+const QColor rouge(255, 0, 0);
+const QColor citron(0, 255, 0);
+
+QImage blanche()
+{
+    QImage image(AnimationFlux::largeur, AnimationFlux::hauteur, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+EtatIonique potassium(double k_int, double k_ext)
+{
+    EtatIonique e;
+    e.k_int = k_int;
+    e.k_ext = k_ext;
+    e.na_int = 8;
+    e.na_ext = 144;
+    e.calcul_pot_eq();
+    return e;
+}
+
+// An animation ready to run, as the page leaves it after the switch.
+struct Banc {
+    explicit Banc(double k_int, double k_ext, std::uint64_t graine = 12)
+        : etat(potassium(k_int, k_ext)), hasard(graine), sav(blanche()), pe1(blanche()), pe2(blanche())
+    {
+        anim.remise_zero_anim(etat, sav);
+        anim.rempl_image(etat, hasard, sav, pe1);
+    }
+    int k_dehors() const
+    {
+        int n = 0;
+        for (int i = 1; i <= anim.nb_part; i += 2)
+            n += anim.particules[static_cast<std::size_t>(i)].x > 150;
+        return n;
+    }
+    void top()
+    {
+        anim.Timer_animTimer(etat.e_k, hasard, pe2);
+        AnimationFlux::recopier(sav, pe2);
+    }
+    EtatIonique etat;
+    Aleatoire hasard;
+    QImage sav, pe1, pe2;
+    AnimationFlux anim;
+};
+
+} // namespace
+
+TEST(Animation, AParticleIsAnOutlinedDisc)
+{
+    QImage image = blanche();
+    AnimationFlux::dessiner_particule(image, 10, 20, 3);
+    AnimationFlux::dessiner_particule(image, 30, 20, 4);
+    EXPECT_EQ(image.pixelColor(12, 22), rouge) << "odd: K+";
+    EXPECT_EQ(image.pixelColor(32, 22), citron) << "even: counter-ion";
+    EXPECT_EQ(image.pixelColor(12, 20), noir) << "outline at the top";
+    EXPECT_EQ(image.pixelColor(10, 22), noir) << "outline at the left";
+    EXPECT_EQ(image.pixelColor(10, 20), QColor(Qt::white)) << "the box's corner is outside";
+    for (int y = 15; y < 30; ++y)
+        for (int x = 0; x < 50; ++x)
+            if (x < 10 || (x >= 15 && x < 30) || x >= 35 || y < 20 || y >= 25) {
+                ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+            }
+
+    // Drawn over another particle it covers it; at the picture's edge it is cut.
+    AnimationFlux::dessiner_particule(image, 11, 20, 2);
+    EXPECT_EQ(image.pixelColor(13, 22), citron);
+    AnimationFlux::dessiner_particule(image, 297, 161, 1);
+    EXPECT_EQ(image.pixelColor(299, 163), rouge);
+}
+
+TEST(Animation, ResetDrawsTheMembraneAndSizesTheDiffusionArrow)
+{
+    Banc b(150, 6);
+    EXPECT_EQ(b.anim.x_membrane, 150);
+    EXPECT_EQ(b.anim.nb_part, 156);
+    EXPECT_EQ(b.anim.n_entrees, 0);
+    EXPECT_EQ(b.anim.flux_moyen, 0);
+    // EeqK = -85.37: the upper arrow is the diffusion force, 85 pixels, centred on x 295.
+    EXPECT_EQ(b.anim.fl_i_e.width, 85);
+    EXPECT_EQ(b.anim.fl_i_e.left, 295 - 42);
+    EXPECT_EQ(b.anim.fl_e_i.width, 0);
+    EXPECT_EQ(b.anim.force1, "Forces de diffusion");
+    EXPECT_EQ(b.anim.force2, "Forces électriques");
+    // The dotted line at x 153, on the background only.
+    EXPECT_EQ(b.sav.pixelColor(153, 0), noir);
+    EXPECT_EQ(b.sav.pixelColor(153, 1), QColor(Qt::white));
+    EXPECT_EQ(b.sav.pixelColor(153, 162), noir);
+    EXPECT_EQ(b.sav.pixelColor(152, 0), QColor(Qt::white));
+
+    // More K+ outside: the roles of the arrows swap.
+    Banc c(20, 200);
+    EXPECT_EQ(c.anim.fl_e_i.width, static_cast<int>(std::lround(c.etat.e_k)));
+    EXPECT_EQ(c.anim.fl_i_e.width, 0);
+    EXPECT_EQ(c.anim.force2, "Forces de diffusion");
+    EXPECT_EQ(c.anim.force1, "Forces électriques");
+}
+
+TEST(Animation, FillingScattersEachSideInItsCompartment)
+{
+    Banc b(150, 6);
+    for (int i = 1; i <= 156; ++i) {
+        const auto [x, y] = b.anim.particules[static_cast<std::size_t>(i)];
+        const bool dedans = x >= 5 && x <= 144;
+        const bool dehors = x >= 155 && x <= 294;
+        EXPECT_TRUE(i <= 150 ? dedans : dehors) << i;
+        EXPECT_TRUE(y >= 5 && y <= 158) << i;
+    }
+    // The last particle drawn is on top: its centre has its colour.
+    const auto [x, y] = b.anim.particules[156];
+    EXPECT_EQ(b.pe1.pixelColor(x + 2, y + 2), citron);
+    EXPECT_EQ(b.pe1.pixelColor(153, 0), noir) << "filled on a copy of the background";
+}
+
+TEST(Animation, OnlyPotassiumCrossesAndNeverBeyondItsQuota)
+{
+    Banc b(150, 6);
+    std::vector<int> cote_pair(b.anim.nb_part + 1);
+    for (int i = 2; i <= b.anim.nb_part; i += 2) // counter-ions' sides
+        cote_pair[static_cast<std::size_t>(i)] = b.anim.particules[static_cast<std::size_t>(i)].x > 150;
+    const int depart = b.k_dehors();
+    int remises = 0;
+    int net_maxi = 0;
+    for (int t = 0; t < 3000; ++t) {
+        const int entrees_avant = b.anim.n_entrees;
+        b.top();
+        ASSERT_EQ(b.anim.quota, 9);
+        const int net = b.anim.n_sorties - b.anim.n_entrees;
+        ASSERT_LE(net, 9) << "tick " << t;
+        ASSERT_EQ(b.k_dehors() - depart, net) << "every crossing is counted, tick " << t;
+        if (b.anim.n_entrees < entrees_avant) {
+            // A refused crossing: the counters started again from 0 in and
+            // the quota out (a later particle of the tick may cross again).
+            ASSERT_GE(b.anim.n_sorties, 9);
+            ++remises;
+        }
+        net_maxi = std::max(net_maxi, net);
+        for (int i = 1; i <= b.anim.nb_part; ++i) {
+            const auto [x, y] = b.anim.particules[static_cast<std::size_t>(i)];
+            ASSERT_NE(x, 150) << "particle " << i;
+            ASSERT_TRUE(x >= 5 && x <= 295 && y >= 3 && y <= 161) << "particle " << i;
+            if (i % 2 == 0) {
+                ASSERT_EQ(x > 150, cote_pair[static_cast<std::size_t>(i)] != 0) << "counter-ion " << i;
+            }
+        }
+    }
+    EXPECT_EQ(net_maxi, 9) << "K+ leaks out until the quota";
+    EXPECT_GT(remises, 0);
+    // The electrical force grows against the diffusion force.
+    EXPECT_GT(b.anim.fl_e_i.width, 60);
+    EXPECT_EQ(b.anim.lab_em, "Em=-" + QString::number(10 * b.anim.flux_moyen, 'f', 2));
+}
+
+TEST(Animation, PositivePotentialRationsTheInwardCount)
+{
+    Banc b(20, 200);
+    ASSERT_GT(b.etat.e_k, 0);
+    const int quota = static_cast<int>(std::lround(std::abs(b.etat.e_k / 10)));
+    const int depart = b.k_dehors();
+    for (int t = 0; t < 2000; ++t) {
+        b.top();
+        const int net = b.anim.n_entrees - b.anim.n_sorties;
+        ASSERT_LE(net, quota);
+        ASSERT_EQ(depart - b.k_dehors(), net);
+    }
+    EXPECT_GT(b.anim.fl_i_e.width, 0) << "the upper arrow grows";
+    EXPECT_EQ(b.anim.fl_e_i.width, static_cast<int>(std::lround(b.etat.e_k))) << "the diffusion arrow stays";
+    EXPECT_TRUE(b.anim.lab_em.startsWith("Em=")) << b.anim.lab_em.toStdString();
+    EXPECT_FALSE(b.anim.lab_em.startsWith("Em=-"));
+}
+
+TEST(Animation, EqualConcentrationsRefuseNothingAndChangeNoArrow)
+{
+    Banc b(100, 100);
+    ASSERT_EQ(b.etat.e_k, 0);
+    const Fleche haut = b.anim.fl_i_e;
+    const Fleche bas = b.anim.fl_e_i;
+    const int depart = b.k_dehors();
+    int entrees_avant = 0;
+    for (int t = 0; t < 1000; ++t) {
+        b.top();
+        ASSERT_EQ(b.anim.quota, 0);
+        ASSERT_GE(b.anim.n_entrees, entrees_avant) << "no reset of the counters";
+        entrees_avant = b.anim.n_entrees;
+        ASSERT_EQ(b.k_dehors() - depart, b.anim.n_sorties - b.anim.n_entrees);
+    }
+    EXPECT_GT(b.anim.n_entrees + b.anim.n_sorties, 0);
+    EXPECT_EQ(b.anim.fl_i_e.width, haut.width);
+    EXPECT_EQ(b.anim.fl_e_i.width, bas.width);
+    EXPECT_EQ(b.anim.flux_moyen, 0);
+    EXPECT_TRUE(b.anim.lab_em.isEmpty());
+}
+
+TEST(Animation, AverageIsARunningMeanThenExponential)
+{
+    Banc b(150, 6, 99);
+    double attendu = 0;
+    for (int t = 1; t <= 120; ++t) {
+        b.top();
+        const double d = std::abs(b.anim.n_sorties - b.anim.n_entrees);
+        if (t <= 49)
+            attendu = ((t - 1) * attendu + d) / t;
+        else
+            attendu = (49 * attendu + d) / 50;
+        ASSERT_NEAR(b.anim.flux_moyen, attendu, 1e-12) << "tick " << t;
+        ASSERT_EQ(b.anim.nb_tops, std::min(t, 49));
+        const int w = static_cast<int>(std::nearbyint(10 * attendu)); // ties to even
+        ASSERT_EQ(b.anim.fl_e_i.width, w);
+        ASSERT_EQ(b.anim.fl_e_i.left, 295 - static_cast<int>(std::nearbyint(w / 2.0)));
+    }
+}
+
+TEST(Animation, TickDrawsEveryParticleOnTheHiddenPicture)
+{
+    Banc b(40, 40);
+    b.anim.Timer_animTimer(b.etat.e_k, b.hasard, b.pe2);
+    const auto& p = b.anim.particules;
+    for (int i = 1; i <= b.anim.nb_part; ++i) {
+        const auto [x, y] = p[static_cast<std::size_t>(i)];
+        bool recouverte = false;
+        for (int j = i + 1; j <= b.anim.nb_part; ++j)
+            recouverte = recouverte || QRect(p[static_cast<std::size_t>(j)].x, p[static_cast<std::size_t>(j)].y, 5, 5)
+                                           .contains(x + 2, y + 2);
+        if (!recouverte) {
+            EXPECT_EQ(b.pe2.pixelColor(x + 2, y + 2), i % 2 ? rouge : citron) << i;
+        }
+    }
+    int colores = 0;
+    for (int y = 0; y < b.pe1.height(); ++y)
+        for (int x = 0; x < b.pe1.width(); ++x)
+            colores += b.pe1.pixelColor(x, y) == rouge;
+    EXPECT_GT(colores, 0) << "the picture on screen keeps the last filling";
+}
