@@ -1,8 +1,9 @@
 // Fuzz target for the readings of text the program takes from outside:
 // whole numbers typed or read from files, the command line, the score format,
-// the work files (".nst", ".fch").
+// the work files (".nst", ".fch"), the recorded action potential ("ess0.nst").
 #include "app/dossier.h"
 #include "common/nombres.h"
+#include "stimulation/ess0.h"
 #include "workfiles/fichiers_travail.h"
 
 #include <QBuffer>
@@ -152,6 +153,72 @@ void verifier_nernst_octets(const QByteArray& octets, int maxi)
     verifier_aller_retour(r.sequence, maxi);
 }
 
+// Every entry of the recorded action potential set to a value no reading gives.
+quillon::PotentielEss0 potentiel_temoin()
+{
+    quillon::PotentielEss0 p;
+    for (std::size_t k = 0; k < p.size(); ++k)
+        p[k] = -1e6 - static_cast<double>(k);
+    return p;
+}
+
+// The recorded action potential read from a stream over the decoded text,
+// against what its lines announce.
+void verifier_ess0(const QString& texte)
+{
+    QString copie = texte;
+    QTextStream flux(&copie, QIODevice::ReadOnly);
+    const quillon::PotentielEss0 temoin = potentiel_temoin();
+    quillon::PotentielEss0 pot = temoin;
+    const bool lu = quillon::lec_fic_ess0(flux, pot);
+
+    const QStringList lignes = reference_lignes(texte);
+    static const QRegularExpression compte_seul(QStringLiteral("^[ \t]*[+-]?([0-9]+)[ \t]*$"));
+    const bool compte_lisible = !lignes.isEmpty() && compte_seul.match(lignes[0]).hasMatch();
+    verifier(lu == compte_lisible);
+    verifier(pot[0] == temoin[0]);
+    const long long compte = compte_lisible ? reference_entier(lignes[0]) : 0;
+    static const QRegularExpression reel_c(
+        QStringLiteral("^[ \t]*[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]{1,3})?[ \t]*$"));
+    for (std::size_t k = 1; k < pot.size(); ++k) {
+        // The line of sample k, when the text reaches it.
+        const long long i = 6 * compte + static_cast<long long>(k);
+        if (compte_lisible && static_cast<long long>(k) <= compte && i < lignes.size()) {
+            verifier(std::isfinite(pot[k]));
+            const QString& ligne = lignes[static_cast<qsizetype>(i)];
+            if (reel_c.match(ligne).hasMatch()) {
+                const double attendu = std::strtod(ligne.trimmed().toLatin1().constData(), nullptr);
+                // Past the range, or below the smallest normal, either 0 or the value.
+                if (!std::isfinite(attendu))
+                    verifier(pot[k] == 0);
+                else if (std::abs(attendu) >= std::numeric_limits<double>::min())
+                    verifier(pot[k] == attendu);
+                else
+                    verifier(pot[k] == 0 || pot[k] == attendu);
+            }
+        } else {
+            verifier(pot[k] == temoin[k]);
+        }
+    }
+}
+
+// The same bytes through a stream of its own over them: only the invariants.
+void verifier_ess0_octets(const QByteArray& octets)
+{
+    QByteArray copie = octets;
+    QTextStream flux(&copie, QIODevice::ReadOnly);
+    const quillon::PotentielEss0 temoin = potentiel_temoin();
+    quillon::PotentielEss0 pot = temoin;
+    const bool lu = quillon::lec_fic_ess0(flux, pot);
+    verifier(pot[0] == temoin[0]);
+    for (std::size_t k = 1; k < pot.size(); ++k) {
+        if (!lu)
+            verifier(pot[k] == temoin[k]);
+        else
+            verifier(pot[k] == temoin[k] || std::isfinite(pot[k]));
+    }
+}
+
 void verifier_fechner(const QString& texte)
 {
     QString copie = texte;
@@ -182,6 +249,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         verifier_nernst_octets(octets, maxi);
     }
     verifier_fechner(texte_1252);
+    verifier_ess0(texte_1252);
+    verifier_ess0_octets(octets);
 
     const QString dossier = quillon::dossier_depuis_ligne_commande(texte);
     verifier(dossier.endsWith('\\'));

@@ -9,6 +9,7 @@
 #include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
+#include "stimulation/page_stimulation.h"
 #include "ui_page_ionique.h"
 #include "workfiles/commandes_fichiers.h"
 
@@ -66,6 +67,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     Timer_reaff = minuterie(this, "Timer_reaff", 100, false);
     Timer_anim = minuterie(this, "Timer_anim", 1, false);
 
+    stimulation_ = new PageStimulation(ui_->page_stimulation);
     ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff, Timer_anim});
     dialogues_ = std::make_unique<DialoguesFenetre>(this);
     fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, ui_->grille_fechner, dossier_prog,
@@ -235,8 +237,16 @@ void TForm1::Sauve1Click()
     fichiers_->Sauve1Click();
 }
 
-void TForm1::affich_grad() {}
-void TForm1::charger_enregistrement() {}
+void TForm1::affich_grad()
+{
+    stimulation_->affich_grad();
+}
+
+void TForm1::BitBtn21Click()
+{
+    stimulation_->lec_fic_ess0(dossier_prog);
+    ui_->Notebook1->setCurrentIndex(1);
+}
 void TForm1::nettoyer_merlade() {}
 
 void TForm1::charger_images()
@@ -268,7 +278,7 @@ void TForm1::Notebook1Click()
     switch (ui_->Notebook1->currentIndex()) {
     case 1:
         QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog));
-        charger_enregistrement();
+        BitBtn21Click();
         break;
     case 2:
         calcul_images();

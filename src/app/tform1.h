@@ -20,6 +20,7 @@ namespace quillon {
 
 class PageAccueil;
 class PageIonique;
+class PageStimulation;
 class CommandesFichiers;
 class Dialogues;
 
@@ -36,6 +37,7 @@ public:
     Ui::TForm1* ui() const { return ui_.get(); }
     PageAccueil& accueil() const { return *accueil_; }
     PageIonique& ionique() const { return *ionique_; }
+    PageStimulation& stimulation() const { return *stimulation_; }
     CommandesFichiers& fichiers() const { return *fichiers_; }
 
     // The program folder, ending with a separator.
@@ -89,7 +91,8 @@ public:
 
     // Routines of the other pages, called from here.
     void calcul_em();
-    void charger_enregistrement();
+    // The hidden "Charger": reads the recorded action potential, shows the page.
+    void BitBtn21Click();
     void nettoyer_merlade();
 
 signals:
@@ -110,6 +113,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;
     PageIonique* ionique_ = nullptr;
+    PageStimulation* stimulation_ = nullptr;
     std::unique_ptr<Dialogues> dialogues_;
     std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;

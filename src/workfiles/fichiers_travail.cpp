@@ -24,10 +24,14 @@ constexpr int EtapeNernst::*champs_entiers[] = {
 
 const QLatin1String fin_de_ligne("\r\n");
 
-// The next line of the text, without its end; false at the end of the text.
-// QTextStream takes LF or CR LF as a line end; the CRs still there (a last
-// line ending with CR alone, a doubled CR) are not part of the value either.
-bool ligne_suivante(QTextStream& flux, QString& ligne)
+bool blanc(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+} // namespace
+
+bool ligne_travail(QTextStream& flux, QString& ligne)
 {
     if (!flux.readLineInto(&ligne))
         return false;
@@ -36,14 +40,7 @@ bool ligne_suivante(QTextStream& flux, QString& ligne)
     return true;
 }
 
-bool blanc(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-// The count line: blanks, a sign, digits, blanks, and nothing else. Counts
-// too large for any file are kept as a large value (refused by the caller).
-std::optional<long long> lire_compte(const QString& ligne)
+std::optional<long long> lire_compte_travail(const QString& ligne)
 {
     qsizetype i = 0;
     const qsizetype n = ligne.size();
@@ -67,15 +64,12 @@ std::optional<long long> lire_compte(const QString& ligne)
     return negatif ? -valeur : valeur;
 }
 
-// A real in C notation, blanks around allowed; 0 for anything else.
-double lire_reel(const QString& ligne)
+double lire_reel_travail(const QString& ligne)
 {
     bool ok = false;
     const double x = ligne.toDouble(&ok); // always the C locale
     return ok && std::isfinite(x) ? x : 0.0;
 }
-
-} // namespace
 
 QString reel_23(double x)
 {
@@ -111,8 +105,8 @@ ResultatNernst lire_nernst(QTextStream& flux, int maxi)
     ResultatNernst resultat;
     QString ligne;
     std::optional<long long> compte;
-    if (ligne_suivante(flux, ligne))
-        compte = lire_compte(ligne);
+    if (ligne_travail(flux, ligne))
+        compte = lire_compte_travail(ligne);
     if (!compte) {
         resultat.etat = LectureNernst::PremiereLigne;
         return resultat;
@@ -129,7 +123,7 @@ ResultatNernst lire_nernst(QTextStream& flux, int maxi)
     for (int i = 0; i < n; ++i) {
         EtapeNernst etape;
         for (int EtapeNernst::*champ : champs_entiers) {
-            if (!ligne_suivante(flux, ligne)) {
+            if (!ligne_travail(flux, ligne)) {
                 resultat.etat = LectureNernst::Incomplete;
                 return resultat;
             }
@@ -138,11 +132,11 @@ ResultatNernst lire_nernst(QTextStream& flux, int maxi)
         sequence.etapes.push_back(etape);
     }
     for (EtapeNernst& etape : sequence.etapes) {
-        if (!ligne_suivante(flux, ligne)) {
+        if (!ligne_travail(flux, ligne)) {
             resultat.etat = LectureNernst::Incomplete;
             return resultat;
         }
-        etape.em = lire_reel(ligne);
+        etape.em = lire_reel_travail(ligne);
     }
     resultat.etat = LectureNernst::Lue;
     resultat.sequence = std::move(sequence);
@@ -195,7 +189,7 @@ TableFechner lire_fechner(QTextStream& flux)
     QString ligne;
     for (auto& rangee : table) {
         for (QString& cellule : rangee) {
-            if (!ligne_suivante(flux, ligne))
+            if (!ligne_travail(flux, ligne))
                 return table;
             cellule = ligne;
         }

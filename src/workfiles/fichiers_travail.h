@@ -5,6 +5,7 @@
 // write streams and files that the caller chose.
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QByteArray;
@@ -30,6 +31,19 @@ struct SequenceNernst {
     std::vector<EtapeNernst> etapes;
     friend bool operator==(const SequenceNernst&, const SequenceNernst&) = default;
 };
+
+// The line reading every work-file reader shares.
+// The next line of the text without its end: LF or CR LF, and the CRs left
+// before it (a last line ending with CR alone, a doubled CR); false at the
+// end of the text.
+bool ligne_travail(QTextStream& flux, QString& ligne);
+// A count line: blanks, a sign, digits, blanks, and nothing else (empty when
+// the line is anything else). Counts too large for any file are kept as a
+// large value (2^40), for the caller to refuse or to read up to the end.
+std::optional<long long> lire_compte_travail(const QString& ligne);
+// A real in C notation ("-70", "1e3", " 7.0E+0001 "), blanks around allowed;
+// 0 for anything else, infinities and NaN included.
+double lire_reel_travail(const QString& ligne);
 
 // The recorder holds steps 1 to 83.
 inline constexpr int nernst_etapes_maxi = 83;

@@ -65,6 +65,9 @@ QImage drawFluxArrow(bool pointsRight);
 QImage drawIcon(int size);
 QImage drawCorrectionGlyph();
 
+// Glyphs of the stimulation page's document buttons, 59 x 30 (documents.cpp).
+QImage drawDocumentGlyph(bool recruitment);
+
 // ---------------------------------------------------------------------------
 // Drawing helpers shared by the pictures (drawing.cpp)
 

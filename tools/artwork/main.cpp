@@ -89,6 +89,8 @@ int main(int argc, char **argv)
         {"quillon_48.png", drawIcon(48), "PNG"},
         {"quillon_256.png", drawIcon(256), "PNG"},
         {"correction.png", drawCorrectionGlyph(), "PNG"},
+        {"refractaire.png", drawDocumentGlyph(false), "PNG"},
+        {"recrutement.png", drawDocumentGlyph(true), "PNG"},
     };
     for (const Output &out : outputs)
         if (!save(out.image, dir.filePath(QString::fromLatin1(out.name)), out.format))

@@ -1,0 +1,237 @@
+#include "page_stimulation.h"
+
+#include "ui_page_stimulation.h"
+
+#include "common/chemins.h"
+#include "common/controles.h"
+#include "common/nombres.h"
+#include "common/polices.h"
+#include "stimulation/ess0.h"
+#include "stimulation/graduations.h"
+#include "stimulation/questions.h"
+
+#include <QMouseEvent>
+
+namespace quillon {
+
+namespace {
+
+QImage blanc(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+PageStimulation::PageStimulation(QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::PageStimulation>()), save_ima_blanc_(blanc(420, 220))
+{
+    ui_->setupUi(this);
+    polices_en_pixels(this);
+    move(0, 0);
+
+    ui_->ima_nerf->setImage(save_ima_blanc_);
+    ui_->Ima_st->setImage(save_ima_blanc_);
+    ui_->Ima_grad->setImage(blanc(402, 19));
+    ui_->Ima_grad2->setImage(blanc(402, 19));
+    ui_->pref_rel->addItems(temps_refractaires());
+    ui_->pref_abs->addItems(temps_refractaires());
+    for (QComboBox* c : {ui_->pref_rel, ui_->pref_abs, ui_->combo_electrode})
+        c->setCurrentIndex(-1);
+    ui_->BitBtn8->setIcon(QIcon(QStringLiteral(":/art/refractaire.png")));
+    ui_->BitBtn9->setIcon(QIcon(QStringLiteral(":/art/recrutement.png")));
+    for (QPushButton* b : {ui_->BitBtn8, ui_->BitBtn9})
+        b->setIconSize(QSize(59, 30));
+    for (QLineEdit* e : {ui_->fib_lpr, ui_->fib_cpr, ui_->vit_influx, ui_->Edit_seuil})
+        e->setTextMargins(0, -2, 0, -2);
+
+    for (int i = 0; i < 4; ++i)
+        electrode(static_cast<Electrode>(i))->installEventFilter(this);
+    ui_->Shape_nerf->installEventFilter(this);
+
+    connect(ui_->Scroll_i_stim, &QScrollBar::valueChanged, this, &PageStimulation::Scroll_i_stimChange);
+    connect(ui_->Scroll_temps, &QScrollBar::valueChanged, this, &PageStimulation::Scroll_tempsChange);
+    connect(ui_->CheckBox1, &QCheckBox::toggled, this, &PageStimulation::CheckBox1Click);
+    connect(ui_->Radio_nerf_fibre, &QRadioButton::toggled, this, &PageStimulation::Radio_nerfClick);
+    connect(ui_->BitBtn22, &QPushButton::clicked, this, &PageStimulation::BitBtn22Click);
+    connect(ui_->BitBtn19, &QPushButton::clicked, this, &PageStimulation::BitBtn19Click);
+}
+
+PageStimulation::~PageStimulation() = default;
+
+Forme* PageStimulation::electrode(Electrode e) const
+{
+    switch (e) {
+    case Electrode::anode: return ui_->Shape_anode;
+    case Electrode::cathode: return ui_->Shape_cathode;
+    case Electrode::enr1: return ui_->Shape_enr1;
+    case Electrode::enr2: return ui_->Shape_enr2;
+    }
+    return nullptr;
+}
+
+PlaceElectrodes PageStimulation::places() const
+{
+    PlaceElectrodes p;
+    p.anode = ui_->Shape_anode->x();
+    p.cathode = ui_->Shape_cathode->x();
+    p.enr1 = ui_->Shape_enr1->x();
+    p.enr2 = ui_->Shape_enr2->x();
+    p.panel2_left = ui_->Panel2->x();
+    return p;
+}
+
+void PageStimulation::affich_grad()
+{
+    quillon::affich_grad(ui_->Ima_grad->image_a_modifier(), ui_->Ima_grad2->image_a_modifier());
+    ui_->Ima_grad->update();
+    ui_->Ima_grad2->update();
+}
+
+void PageStimulation::lec_fic_ess0(const QString& dossier_prog)
+{
+    quillon::lec_fic_ess0(chemin_fichier(dossier_prog, QStringLiteral("\\ess0.nst")), pot_ess0_);
+}
+
+void PageStimulation::BitBtn22Click()
+{
+    ui_->prem_artef->move(10, ui_->prem_artef->y());
+    ui_->prem_artef->show();
+    ReglagesStimulation r;
+    const PlaceElectrodes p = places();
+    r.anode = p.anode;
+    r.cathode = p.cathode;
+    r.enr1 = p.enr1;
+    r.enr2 = p.enr2;
+    r.bout_nerf = ui_->Panel2->x() - 20;
+    r.position_i_stim = ui_->Scroll_i_stim->value();
+    r.pos = ui_->Scroll_temps->value();
+    r.deux_stim = deux_stim_;
+    r.fibre = ui_->Radio_nerf_fibre->isChecked();
+    reponse_.calculer(r, pot_ess0_);
+    ui_->deux_artef->move(reponse_.deux_artef_left, ui_->deux_artef->y());
+    QImage& ecran = ui_->Ima_st->image_a_modifier();
+    ecran = save_ima_blanc_.copy();
+    reponse_.dessiner(ecran);
+    ui_->Ima_st->update();
+}
+
+void PageStimulation::effacer_ecran()
+{
+    ui_->Ima_st->setImage(save_ima_blanc_);
+}
+
+void PageStimulation::Scroll_i_stimChange()
+{
+    const int intensite = 100 - ui_->Scroll_i_stim->value();
+    ui_->Lab_stim->setText(fixed(intensite / 100.0, 0, 2) + QStringLiteral(" V"));
+    ui_->Lab_stim->adjustSize();
+    BitBtn22Click();
+}
+
+void PageStimulation::CheckBox1Click()
+{
+    deux_stim_ = !deux_stim_;
+    ui_->deux_artef->setVisible(deux_stim_);
+    BitBtn22Click();
+}
+
+void PageStimulation::Scroll_tempsChange()
+{
+    BitBtn22Click();
+    if (!ui_->CheckBox1->isChecked())
+        ui_->CheckBox1->setChecked(true);
+}
+
+void PageStimulation::Radio_nerfClick()
+{
+    if (ui_->CheckBox1->isChecked())
+        ui_->CheckBox1->setChecked(false);
+    effacer_ecran();
+    ui_->prem_artef->hide();
+    ui_->deux_artef->hide();
+}
+
+void PageStimulation::Shape_nerfMouseDown()
+{
+    const int a = ui_->Lab_a->x();
+    ui_->Lab_a->move(ui_->Lab_b->x(), ui_->Lab_a->y());
+    ui_->Lab_b->move(a, ui_->Lab_b->y());
+}
+
+void PageStimulation::realigner(Electrode e)
+{
+    QWidget* fil = nullptr;
+    QWidget* signe = nullptr;
+    switch (e) {
+    case Electrode::anode: fil = ui_->Shape_anode2; signe = ui_->anode; break;
+    case Electrode::cathode: fil = ui_->Shape_cathode2; signe = ui_->cathode; break;
+    case Electrode::enr1: fil = ui_->Shape_enr12; break;
+    case Electrode::enr2: fil = ui_->shape_enr22; break;
+    }
+    const int left = electrode(e)->x();
+    const int droite = ui_->ima_nerf->x() + ui_->ima_nerf->width();
+    fil->setGeometry(left, fil->y(), largeur_fil(e, left, droite), fil->height());
+    if (signe != nullptr)
+        signe->move(left - 2, signe->y());
+}
+
+void PageStimulation::BitBtn19Click()
+{
+    ReponsesEleve r;
+    r.pref_rel = ui_->pref_rel->currentIndex();
+    r.pref_abs = ui_->pref_abs->currentIndex();
+    r.fib_lpr = ui_->fib_lpr->text();
+    r.fib_cpr = ui_->fib_cpr->text();
+    r.vit_influx = ui_->vit_influx->text();
+    r.combo_electrode = ui_->combo_electrode->currentIndex();
+    r.Edit_seuil = ui_->Edit_seuil->text();
+    const std::array<bool, 7> justes = quillon::BitBtn19Click(r);
+    Forme* const cercles[] = {ui_->refr_rel, ui_->refr_abs, ui_->freq_long, ui_->freq_court,
+                              ui_->vit_inf,  ui_->elec_stim, ui_->res_seuil};
+    for (std::size_t i = 0; i < justes.size(); ++i)
+        cercles[i]->setPinceau(justes[i] ? QColor(0, 255, 0) : QColor(255, 0, 0));
+}
+
+bool PageStimulation::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet == ui_->Shape_nerf && evenement->type() == QEvent::MouseButtonPress) {
+        Shape_nerfMouseDown();
+        return true;
+    }
+    for (int i = 0; i < 4; ++i) {
+        const Electrode e = static_cast<Electrode>(i);
+        if (objet != electrode(e))
+            continue;
+        switch (evenement->type()) {
+        case QEvent::MouseButtonPress: {
+            const QPoint p = static_cast<QMouseEvent*>(evenement)->position().toPoint();
+            prise_x_ = p.x();
+            prise_y_ = p.y();
+            glisse_ = true;
+            return true;
+        }
+        case QEvent::MouseMove: {
+            // The pressed electrode keeps the mouse until the release.
+            if (glisse_) {
+                const int x = static_cast<QMouseEvent*>(evenement)->position().toPoint().x();
+                if (const std::optional<int> left = deplace_shape(places(), e, x, prise_x_))
+                    electrode(e)->move(*left, electrode(e)->y());
+                realigner(e);
+            }
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            glisse_ = false;
+            BitBtn22Click();
+            return true;
+        default:
+            return false;
+        }
+    }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+} // namespace quillon

@@ -1,0 +1,64 @@
+#pragma once
+// The "Stimulation Nerf/Fibre" page: the electrodes dragged along the nerve,
+// the stimulator's controls, the recording screen with its rulers, and the
+// question sheet with its correction.
+#include "stimulation/electrodes.h"
+#include "stimulation/reponse.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class PageStimulation;
+}
+
+namespace quillon {
+
+class Forme;
+
+class PageStimulation : public QWidget {
+    Q_OBJECT
+public:
+    explicit PageStimulation(QWidget* parent);
+    ~PageStimulation() override;
+
+    Ui::PageStimulation* ui() const { return ui_.get(); }
+    const ReponseStimulation& reponse() const { return reponse_; }
+    const PotentielEss0& pot_ess0() const { return pot_ess0_; }
+    Forme* electrode(Electrode e) const;
+
+    // Draws the two rulers, once at start-up.
+    void affich_grad();
+    // Reads the recorded action potential "ess0.nst" of the program folder.
+    void lec_fic_ess0(const QString& dossier_prog);
+
+    // Recomputes the recording and draws it.
+    void BitBtn22Click();
+    void Scroll_i_stimChange();
+    void CheckBox1Click();
+    void Scroll_tempsChange();
+    void Radio_nerfClick();
+    void Shape_nerfMouseDown();
+    void BitBtn19Click();
+
+    bool deux_stim() const { return deux_stim_; }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    PlaceElectrodes places() const;
+    void realigner(Electrode e);
+    void effacer_ecran();
+
+    std::unique_ptr<Ui::PageStimulation> ui_;
+    ReponseStimulation reponse_;
+    PotentielEss0 pot_ess0_{};
+    QImage save_ima_blanc_;
+    bool deux_stim_ = false;
+    bool glisse_ = false;
+    int prise_x_ = 0;
+    int prise_y_ = 0;
+};
+
+} // namespace quillon

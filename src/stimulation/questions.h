@@ -1,0 +1,27 @@
+#pragma once
+// The question sheet of the stimulation page and its correction. The
+// accepted answers are fixed: they do not follow the simulation's settings.
+#include <QString>
+#include <array>
+
+namespace quillon {
+
+struct ReponsesEleve {
+    int pref_rel = -1;        // item chosen in the list, -1 for none
+    int pref_abs = -1;
+    QString fib_lpr;          // the edits' texts
+    QString fib_cpr;
+    QString vit_influx;
+    int combo_electrode = -1;
+    QString Edit_seuil;
+};
+
+// One verdict per question, in the sheet's order: relative and absolute
+// refractory periods, the two maximal frequencies, the velocity, the
+// stimulating electrode, the threshold.
+std::array<bool, 7> BitBtn19Click(const ReponsesEleve& r);
+
+// The 41 times of the two refractory-period lists: "0", "0.1", ... "4".
+QStringList temps_refractaires();
+
+} // namespace quillon

@@ -1,0 +1,303 @@
+#include "stimulation/electrodes.h"
+#include "stimulation/graduations.h"
+#include "stimulation/questions.h"
+#include "stimulation/reponse.h"
+
+#include <QImage>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "impression.h"
+
+using namespace quillon;
+
+namespace {
+
+// A recorded potential whose shape is easy to follow: rest at -70, a spike
+// over the first 30 samples rising by 4 mV a sample, then rest.
+PotentielEss0 potentiel()
+{
+    PotentielEss0 p{};
+    for (int k = 1; k <= 84; ++k)
+        p[static_cast<std::size_t>(k)] = k <= 30 ? -70 + 4 * k : -70;
+    return p;
+}
+
+double forme(int j)
+{
+    return j >= 1 && j <= 30 ? 4.0 * j : 0.0;
+}
+
+ReglagesStimulation intensite(int i)
+{
+    ReglagesStimulation r;
+    r.position_i_stim = 100 - i;
+    return r;
+}
+
+ReponseStimulation calculer(const ReglagesStimulation& r)
+{
+    ReponseStimulation rep;
+    rep.calculer(r, potentiel());
+    return rep;
+}
+
+bool plate(const ReponseStimulation& r)
+{
+    for (int j = 1; j <= 80; ++j)
+        if (r.y(j) != 110)
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(Stimulation, DesignPositionsGiveTheirDelays)
+{
+    const ReponseStimulation r = calculer(intensite(70));
+    EXPECT_EQ(r.decal1, 21);
+    EXPECT_EQ(r.decal12, 3);
+    EXPECT_EQ(r.forme_pa[5], 20);
+    // Electrode 1 from sample 22, electrode 2 three samples later.
+    EXPECT_EQ(r.enreg[22].voie1, forme(1));
+    EXPECT_EQ(r.enreg[21].voie1, 0);
+    EXPECT_EQ(r.enreg[25].voie2, forme(1));
+    EXPECT_EQ(r.enreg[24].voie2, 0);
+    // The trace: 110 - 0.7 (voie1 - voie2), halves to even.
+    EXPECT_EQ(r.y(22), static_cast<int>(std::nearbyint(110 - 0.7 * 4)));
+    EXPECT_EQ(r.y(30), static_cast<int>(std::nearbyint(110 - 0.7 * (forme(9) - forme(6)))));
+}
+
+TEST(Stimulation, ThresholdAndRecruitmentOfTheNerve)
+{
+    EXPECT_TRUE(plate(calculer(intensite(19))));
+    const ReponseStimulation seuil = calculer(intensite(20));
+    EXPECT_DOUBLE_EQ(seuil.ampl, 0.2);
+    EXPECT_FALSE(plate(seuil));
+    EXPECT_DOUBLE_EQ(calculer(intensite(50)).ampl, 0.5);
+    EXPECT_DOUBLE_EQ(calculer(intensite(70)).ampl, 0.7);
+    EXPECT_DOUBLE_EQ(calculer(intensite(100)).ampl, 0.7);
+
+    // The cathode left of the anode: threshold 34, at most 0.6.
+    auto inverse = [](int i) {
+        ReglagesStimulation r = intensite(i);
+        r.anode = 80;
+        r.cathode = 64;
+        return calculer(r);
+    };
+    EXPECT_TRUE(plate(inverse(33)));
+    EXPECT_NEAR(inverse(34).ampl, 0.204, 1e-12);
+    EXPECT_FALSE(plate(inverse(34)));
+    EXPECT_NEAR(inverse(100).ampl, 0.6, 1e-12);
+
+    // A cathode past the nerve stimulates nothing.
+    ReglagesStimulation loin = intensite(100);
+    loin.cathode = 312;
+    EXPECT_EQ(calculer(loin).intensite, 0);
+    EXPECT_TRUE(plate(calculer(loin)));
+    loin.cathode = 311;
+    EXPECT_EQ(calculer(loin).intensite, 100);
+}
+
+TEST(Stimulation, ElectrodesOffTheNerveGiveMonophasicOrNoResponse)
+{
+    ReglagesStimulation r = intensite(70);
+    r.enr2 = 311;
+    ReponseStimulation mono = calculer(r);
+    for (int s = 1; s <= 120; ++s)
+        ASSERT_EQ(mono.enreg[static_cast<std::size_t>(s)].voie2, 0);
+    EXPECT_LT(mono.y(30), 110) << "electrode 1 alone: upward";
+
+    r.enr2 = 250;
+    r.enr1 = 311;
+    ReponseStimulation inverse = calculer(r);
+    for (int s = 1; s <= 120; ++s)
+        ASSERT_EQ(inverse.enreg[static_cast<std::size_t>(s)].voie1, 0);
+    EXPECT_GT(inverse.y(inverse.decal1 + inverse.decal12 + 10), 110) << "electrode 2 alone: downward";
+
+    for (int ecart : {-3, 0, 3}) {
+        r.enr1 = 208;
+        r.enr2 = 208 + ecart;
+        EXPECT_TRUE(plate(calculer(r))) << ecart;
+    }
+    r.enr2 = 212;
+    EXPECT_FALSE(plate(calculer(r)));
+}
+
+TEST(Stimulation, SecondStimulationFollowsTheRefractoryPeriods)
+{
+    auto deux = [](int i, int pos) {
+        ReglagesStimulation r = intensite(i);
+        r.enr2 = 311; // electrode 1 alone, to read the responses directly
+        r.deux_stim = true;
+        r.pos = pos;
+        return calculer(r);
+    };
+    const ReponseStimulation p20 = deux(100, 20);
+    EXPECT_DOUBLE_EQ(p20.fact2, 1.0);
+    EXPECT_EQ(p20.deux_artef_left, 110);
+    EXPECT_EQ(p20.enreg[22].voie1, forme(1));
+    EXPECT_EQ(p20.enreg[42].voie1, forme(1)) << "20 samples later, same size";
+    EXPECT_EQ(p20.enreg[50].voie1, forme(9)) << "the second replaces the first where they overlap";
+
+    const ReponseStimulation p15 = deux(100, 15);
+    EXPECT_DOUBLE_EQ(p15.fact2, 0.75);
+    EXPECT_DOUBLE_EQ(p15.enreg[21 + 15 + 4].voie1, 0.75 * forme(4));
+
+    const ReponseStimulation p10 = deux(100, 10);
+    EXPECT_FALSE(p10.seconde_reponse);
+    EXPECT_EQ(p10.enreg[40].voie1, forme(19)) << "the first response alone";
+
+    // Two weak stimulations close together recruit more fibres.
+    const ReponseStimulation faible = deux(21, 5);
+    EXPECT_DOUBLE_EQ(faible.fact2, 2.0);
+    EXPECT_DOUBLE_EQ(faible.enreg[21 + 5 + 30].voie1, 2.0 * forme(30));
+
+    // Summation: both below threshold, a single enlarged response at the second mark.
+    const ReponseStimulation somme = deux(15, 10);
+    EXPECT_TRUE(somme.sommation);
+    EXPECT_DOUBLE_EQ(somme.ampl, 0.15);
+    EXPECT_EQ(somme.enreg[22].voie1, 0);
+    EXPECT_DOUBLE_EQ(somme.enreg[21 + 10 + 3].voie1, (1 + 10.0 / 15) * forme(3));
+    EXPECT_FALSE(deux(15, 20).sommation);
+    EXPECT_TRUE(plate(deux(15, 20)));
+}
+
+TEST(Stimulation, FibreAnswersAllOrNothing)
+{
+    ReglagesStimulation r = intensite(25);
+    r.fibre = true;
+    const ReponseStimulation faible = calculer(r);
+    r.position_i_stim = 10;
+    const ReponseStimulation fort = calculer(r);
+    for (int j = 1; j <= 80; ++j)
+        ASSERT_EQ(faible.y(j), fort.y(j)) << j;
+    EXPECT_FALSE(plate(faible));
+    r.position_i_stim = 81;
+    EXPECT_TRUE(plate(calculer(r)));
+    // Its second response has full size even in the relative refractory period.
+    r.position_i_stim = 10;
+    r.deux_stim = true;
+    r.pos = 15;
+    EXPECT_DOUBLE_EQ(calculer(r).fact2, 1.0);
+}
+
+TEST(Stimulation, ExtremePlacesStayInsideTheRecording)
+{
+    // Far electrodes and a long delay: whatever is written stays in 1..120.
+    for (int enr2 : {16, 100, 320}) {
+        ReglagesStimulation r = intensite(100);
+        r.anode = 10;
+        r.cathode = 10;
+        r.enr1 = 310;
+        r.enr2 = enr2;
+        r.deux_stim = true;
+        r.pos = 60;
+        const ReponseStimulation rep = calculer(r);
+        EXPECT_EQ(rep.decal1, 50 + 60);
+        EXPECT_EQ(rep.enreg[119].voie1, forme(9)) << "cut before sample 120";
+        EXPECT_EQ(rep.enreg[120].voie1, 0);
+    }
+    ReglagesStimulation r = intensite(100);
+    r.cathode = 15;
+    r.enr1 = 320;
+    r.enr2 = 16;
+    EXPECT_LT(calculer(r).decal12, -40);
+}
+
+TEST(Stimulation, TraceIsDrawnAsDotsJoinedByLines)
+{
+    const ReponseStimulation r = calculer(intensite(70));
+    QImage image(420, 220, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    r.dessiner(image);
+    const QColor bleu_marine(0, 0, 128);
+    EXPECT_EQ(image.pixelColor(8, 113), bleu_marine) << "sample 1 on the baseline";
+    EXPECT_EQ(image.pixelColor(5, 113), QColor(Qt::black)) << "its outline";
+    const int y = r.y(30);
+    EXPECT_EQ(image.pixelColor(153, y + 3), bleu_marine);
+    EXPECT_EQ(image.pixelColor(9, 112), bleu_marine) << "the 2-pixel line between samples 1 and 2";
+    EXPECT_EQ(image.pixelColor(300, 50), QColor(Qt::white));
+}
+
+TEST(Stimulation, ElectrodesStayInTheirOrderAndOnThePage)
+{
+    PlaceElectrodes p;
+    // The cathode stops before its right edge reaches electrode 1 (208).
+    EXPECT_EQ(deplace_shape(p, Electrode::cathode, 120, 2), std::optional<int>(198));
+    EXPECT_EQ(deplace_shape(p, Electrode::cathode, 124, 2), std::optional<int>(202));
+    EXPECT_FALSE(deplace_shape(p, Electrode::cathode, 125, 2)) << "right edge 208 would touch electrode 1";
+    // Electrode 1 stays right of the cathode's right edge (85).
+    EXPECT_EQ(deplace_shape(p, Electrode::enr1, -120, 2), std::optional<int>(86));
+    EXPECT_FALSE(deplace_shape(p, Electrode::enr1, -121, 2));
+    // Never at 321 or beyond, never with the right edge at 15 or less.
+    EXPECT_EQ(deplace_shape(p, Electrode::enr2, 98, 2), std::optional<int>(320));
+    EXPECT_FALSE(deplace_shape(p, Electrode::enr2, 99, 2));
+    EXPECT_EQ(deplace_shape(p, Electrode::anode, -51, 2), std::optional<int>(11));
+    EXPECT_FALSE(deplace_shape(p, Electrode::anode, -52, 2));
+    // The anode and the cathode may pass each other.
+    EXPECT_EQ(deplace_shape(p, Electrode::anode, 30, 2), std::optional<int>(92));
+    // Wires run into the stimulator (398) and the recorder (371).
+    EXPECT_EQ(largeur_fil(Electrode::anode, 64), 334);
+    EXPECT_EQ(64 + largeur_fil(Electrode::cathode, 64), 398);
+    EXPECT_EQ(208 + largeur_fil(Electrode::enr1, 208), 371);
+}
+
+TEST(Stimulation, RulerTicksAndLabels)
+{
+    const Graduation t0 = graduation_temps(0, -1);
+    EXPECT_EQ(std::min(t0.x1, t0.x2), 5);
+    EXPECT_EQ(std::max(t0.x1, t0.x2), 6);
+    EXPECT_EQ(t0.y1, 3);
+    EXPECT_EQ(x_etiquette(0), 3);
+    const Graduation d0 = graduation_distance(0, -1);
+    EXPECT_EQ(std::min(d0.x1, d0.x2), -10);
+    EXPECT_EQ(std::max(d0.x1, d0.x2), -8);
+    const Graduation d30 = graduation_distance(30, -1);
+    EXPECT_EQ(std::min(d30.x1, d30.x2), 35);
+    EXPECT_EQ(std::max(d30.x1, d30.x2), 36);
+    EXPECT_EQ(x_etiquette(20), 33);
+    // A tick every 15 pixels: 0.5 ms, 2 cm.
+    EXPECT_EQ(graduation_temps(20, -1).x2 - graduation_temps(0, -1).x2, 30);
+}
+
+TEST(Stimulation, CorrectionRulesAtTheirLimits)
+{
+    const auto juste = [](auto modifier, int question) {
+        ReponsesEleve r;
+        modifier(r);
+        return BitBtn19Click(r)[static_cast<std::size_t>(question)];
+    };
+    for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
+             {"500", true}, {"460", false}, {"461", true}, {"529", true}, {"530", false}, {" 500 Hz", true}}) {
+        EXPECT_EQ(juste([&](ReponsesEleve& r) { r.fib_lpr = texte; }, 2), attendu) << texte;
+    }
+    for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
+             {"666", true}, {"620", false}, {"621", true}, {"709", true}, {"710", false}}) {
+        EXPECT_EQ(juste([&](ReponsesEleve& r) { r.fib_cpr = texte; }, 3), attendu) << texte;
+    }
+    for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
+             {"35", true}, {"45", true}, {"34", false}, {"46", false}, {"40.9", true}, {"40 m/s", true}, {"", false}}) {
+        EXPECT_EQ(juste([&](ReponsesEleve& r) { r.vit_influx = texte; }, 4), attendu) << texte;
+    }
+    for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
+             {"0.2", true}, {"0.20", true}, {"0.19", true}, {"0.21", true}, {"0.195", true}, {"0.2 V", true},
+             {"0,20", false}, {" 0.2", false}, {".2", false}, {"0.2V", false}, {"0.22", false}, {"0.1", false}}) {
+        EXPECT_EQ(juste([&](ReponsesEleve& r) { r.Edit_seuil = texte; }, 6), attendu) << texte;
+    }
+    const QStringList temps = temps_refractaires();
+    ASSERT_EQ(temps.size(), 41);
+    EXPECT_EQ(temps[0], "0");
+    EXPECT_EQ(temps[1], "0.1");
+    EXPECT_EQ(temps[20], "2");
+    EXPECT_EQ(temps[40], "4");
+    EXPECT_TRUE(juste([&](ReponsesEleve& r) { r.pref_rel = static_cast<int>(temps.indexOf("2")); }, 0));
+    EXPECT_FALSE(juste([&](ReponsesEleve& r) { r.pref_rel = static_cast<int>(temps.indexOf("2.2")); }, 0));
+    EXPECT_TRUE(juste([&](ReponsesEleve& r) { r.pref_abs = static_cast<int>(temps.indexOf("1.5")); }, 1));
+    EXPECT_FALSE(juste([&](ReponsesEleve& r) { r.pref_abs = static_cast<int>(temps.indexOf("1.3")); }, 1));
+    EXPECT_TRUE(juste([](ReponsesEleve& r) { r.combo_electrode = 1; }, 5));
+    EXPECT_FALSE(juste([](ReponsesEleve& r) { r.combo_electrode = 0; }, 5));
+    // Nothing answered: every answer is wrong.
+    for (bool j : BitBtn19Click(ReponsesEleve{}))
+        EXPECT_FALSE(j);
+}
