@@ -6,6 +6,9 @@
 #include "ionic/animation.h"
 #include "ionic/equilibres.h"
 #include "labelling/legendes.h"
+#include "stimulation/reponse.h"
+
+#include <cstring>
 
 #include <benchmark/benchmark.h>
 
@@ -192,5 +195,36 @@ void BM_RemplImage600(benchmark::State& s)
     }
 }
 BENCHMARK(BM_RemplImage600);
+
+} // namespace
+
+namespace {
+
+// One recomputation of the stimulation page's recording and its drawing on
+// the 420 x 220 screen, with two responses.
+void BM_Stimulation(benchmark::State& s)
+{
+    quillon::PotentielEss0 pot{};
+    for (int k = 1; k <= 84; ++k)
+        pot[static_cast<std::size_t>(k)] = k <= 30 ? -70 + 4 * k : -70;
+    quillon::ReglagesStimulation r;
+    r.position_i_stim = 30;
+    r.deux_stim = true;
+    r.pos = 25;
+    const QImage blanc = [] {
+        QImage i(420, 220, QImage::Format_RGB32);
+        i.fill(Qt::white);
+        return i;
+    }();
+    QImage ecran = blanc.copy();
+    quillon::ReponseStimulation rep;
+    for (auto _ : s) {
+        rep.calculer(r, pot);
+        std::memcpy(ecran.bits(), blanc.constBits(), static_cast<std::size_t>(blanc.sizeInBytes()));
+        rep.dessiner(ecran);
+        benchmark::DoNotOptimize(ecran.constBits());
+    }
+}
+BENCHMARK(BM_Stimulation);
 
 } // namespace

@@ -40,6 +40,9 @@ PageStimulation::PageStimulation(QWidget* parent)
     ui_->pref_abs->addItems(temps_refractaires());
     for (QComboBox* c : {ui_->pref_rel, ui_->pref_abs, ui_->combo_electrode})
         c->setCurrentIndex(-1);
+    // The radio group hides the end of the ruler it stands on.
+    ui_->Radio_nerf->setAutoFillBackground(true);
+    ui_->Memo5->document()->setDocumentMargin(1);
     ui_->BitBtn8->setIcon(QIcon(QStringLiteral(":/art/refractaire.png")));
     ui_->BitBtn9->setIcon(QIcon(QStringLiteral(":/art/recrutement.png")));
     for (QPushButton* b : {ui_->BitBtn8, ui_->BitBtn9})
