@@ -11,6 +11,7 @@
 #include "labelling/page_accueil.h"
 #include "stimulation/page_stimulation.h"
 #include "ui_page_ionique.h"
+#include "ui_page_stimulation.h"
 #include "workfiles/commandes_fichiers.h"
 
 #include <QCloseEvent>
@@ -73,6 +74,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, ui_->grille_fechner, dossier_prog,
                                                     dialogues_.get());
 
+    connect(stimulation_->ui()->BitBtn21, &QPushButton::clicked, this, &TForm1::BitBtn21Click);
     connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
     connect(ui_->Ouvrir1, &QAction::triggered, this, &TForm1::Ouvrir1Click);
     connect(ui_->Sauve1, &QAction::triggered, this, &TForm1::Sauve1Click);
