@@ -228,3 +228,61 @@ void BM_Stimulation(benchmark::State& s)
 BENCHMARK(BM_Stimulation);
 
 } // namespace
+
+#include "shell/jpeg.h"
+
+#include <QFile>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+// The two figures of the stimulation page's picture viewer decoded, as the
+// viewer opens them. They are drawn during the build into the program folder
+// (build/bin), the folder of this program too; QUILLON_DOSSIER may name
+// another.
+QByteArray figure_construite(const char* nom)
+{
+    std::vector<std::filesystem::path> dossiers;
+    if (const char* d = std::getenv("QUILLON_DOSSIER"))
+        dossiers.emplace_back(d);
+    std::error_code erreur;
+    const std::filesystem::path programme = std::filesystem::read_symlink("/proc/self/exe", erreur);
+    if (!erreur)
+        dossiers.push_back(programme.parent_path());
+    dossiers.emplace_back("bin");
+    dossiers.emplace_back("build/bin");
+    for (const std::filesystem::path& d : dossiers) {
+        QFile f(QString::fromStdString((d / nom).string()));
+        if (f.open(QIODevice::ReadOnly))
+            return f.readAll();
+    }
+    return QByteArray();
+}
+
+void BM_LireJpegFigures(benchmark::State& s)
+{
+    const QByteArray figures[] = {figure_construite("refract.jpg"), figure_construite("recrut.jpg")};
+    for (const QByteArray& f : figures) {
+        if (f.isEmpty()) {
+            s.SkipWithError("refract.jpg or recrut.jpg not found beside the program (build the target quillon_figures_jpg)");
+            return;
+        }
+        if (quillon::lire_jpeg(f).image.isNull()) {
+            s.SkipWithError("a figure does not decode");
+            return;
+        }
+    }
+    for (auto _ : s) {
+        for (const QByteArray& f : figures) {
+            const quillon::ImageJpeg r = quillon::lire_jpeg(f);
+            benchmark::DoNotOptimize(r.image.constBits());
+        }
+    }
+    s.SetBytesProcessed(static_cast<int64_t>(s.iterations()) * (figures[0].size() + figures[1].size()));
+}
+BENCHMARK(BM_LireJpegFigures)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,6 +1,8 @@
 // Fuzz target for the readings of text the program takes from outside:
 // whole numbers typed or read from files, the command line, the score format,
 // the work files (".nst", ".fch"), the recorded action potential ("ess0.nst").
+#include "entrees.h"
+
 #include "app/dossier.h"
 #include "common/nombres.h"
 #include "stimulation/ess0.h"
@@ -251,6 +253,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     verifier_fechner(texte_1252);
     verifier_ess0(texte_1252);
     verifier_ess0_octets(octets);
+    fuzz_rtf(octets);
+    fuzz_jpeg(octets);
+    fuzz_reglages(octets);
 
     const QString dossier = quillon::dossier_depuis_ligne_commande(texte);
     verifier(dossier.endsWith('\\'));

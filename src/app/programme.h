@@ -11,7 +11,7 @@ namespace quillon {
 struct Programme {
     explicit Programme(const QString& dossier = dossier_programme()) : Form1(dossier)
     {
-        Form1.AboutBox = &AboutBox;
+        Form1.definir_fenetres(&AboutBox, &mise_couleur, &Form_image, &Form_richedit);
     }
     TForm1 Form1;
     Tmise_couleur mise_couleur;

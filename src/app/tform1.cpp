@@ -13,10 +13,16 @@
 #include "ui_page_ionique.h"
 #include "ui_page_stimulation.h"
 #include "workfiles/commandes_fichiers.h"
+#include "colours/mise_en_couleur.h"
+#include "shell/lanceur.h"
+#include "shell/merlade.h"
+#include "shell/tform_image.h"
+#include "shell/tform_richedit.h"
 
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMessageBox>
@@ -43,8 +49,10 @@ QTimer* minuterie(QObject* parent, const char* nom, int intervalle, bool active)
 } // namespace
 
 TForm1::TForm1(const QString& dossier, QWidget* parent)
-    : QMainWindow(parent), dossier_prog(dossier), ui_(std::make_unique<Ui::TForm1>())
+    : QMainWindow(parent), dossier_prog(dossier), dossier_mrl(quillon::dossier_mrl()),
+      ui_(std::make_unique<Ui::TForm1>()), lanceur_systeme_(std::make_unique<LanceurSysteme>())
 {
+    lanceur = lanceur_systeme_.get();
     ui_->setupUi(this);
     polices_en_pixels(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -74,7 +82,18 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, ui_->grille_fechner, dossier_prog,
                                                     dialogues_.get());
 
+    couleurs_ = std::make_unique<MiseEnCouleur>(
+        ui_->Notebook1,
+        MiseEnCouleur::Boites{ui_->GroupBox4, ui_->GroupBox3, stimulation_->ui()->GroupBox7,
+                              stimulation_->ui()->GroupBox11, ui_->GroupBox8, ionique_->ui()->GroupBox10},
+        MiseEnCouleur::fichier_par_defaut());
+
     connect(stimulation_->ui()->BitBtn21, &QPushButton::clicked, this, &TForm1::BitBtn21Click);
+    connect(stimulation_->ui()->BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);
+    connect(stimulation_->ui()->BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
+    connect(ui_->BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    connect(ui_->BitBtn24, &QPushButton::clicked, this, &TForm1::BitBtn24Click);
+    connect(ui_->Miseencouleur1, &QAction::triggered, this, &TForm1::Miseencouleur1Click);
     connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
     connect(ui_->Ouvrir1, &QAction::triggered, this, &TForm1::Ouvrir1Click);
     connect(ui_->Sauve1, &QAction::triggered, this, &TForm1::Sauve1Click);
@@ -171,7 +190,10 @@ void TForm1::semer_aleatoire()
     Aleatoire::programme().randomize();
 }
 
-void TForm1::lec_couleurs() {}
+void TForm1::lec_couleurs()
+{
+    couleurs_->lec_couleurs();
+}
 void TForm1::Scroll_gkChange()
 {
     ionique_->Scroll_gkChange();
@@ -182,7 +204,14 @@ void TForm1::Scroll_gnaChange()
     ionique_->Scroll_gnaChange();
 }
 
-void TForm1::adap_merlade() {}
+void TForm1::adap_merlade()
+{
+    const ResultatMerlade r = quillon::adap_merlade(dossier_prog, dossier_mrl);
+    if (r.prepare)
+        chemin_merlade = r.chemin_merlade;
+    if (r.erreur)
+        throw ErreurDemarrage(*r.erreur);
+}
 
 void TForm1::rapports_images()
 {
@@ -249,7 +278,69 @@ void TForm1::BitBtn21Click()
     stimulation_->lec_fic_ess0(dossier_prog);
     ui_->Notebook1->setCurrentIndex(1);
 }
-void TForm1::nettoyer_merlade() {}
+void TForm1::nettoyer_merlade()
+{
+    quillon::nettoyer_merlade(dossier_mrl);
+}
+
+void TForm1::definir_fenetres(QDialog* about, Tmise_couleur* couleur, TForm_image* image, TForm_richedit* texte)
+{
+    AboutBox = about;
+    mise_couleur = couleur;
+    Form_image = image;
+    Form_richedit = texte;
+    couleurs_->definir_dialogue(couleur);
+    if (texte != nullptr)
+        connect(texte, &TForm_richedit::erreur, this, [this](const QString& m) { afficher_erreur(m); });
+}
+
+void TForm1::Miseencouleur1Click()
+{
+    couleurs_->Miseencouleur1Click();
+}
+
+void TForm1::BitBtn24Click()
+{
+    if (Form_richedit != nullptr)
+        Form_richedit->BitBtn24Click(dossier_prog, this);
+}
+
+void TForm1::BitBtn2Click()
+{
+    const QString chemin = chemin_fichier(dossier_prog, QStringLiteral("\\QUIL_PED.doc"));
+    if (QFile::exists(chemin))
+        lanceur->ouvrir_document(chemin);
+}
+
+void TForm1::BitBtn8Click()
+{
+    document_stimulation(QStringLiteral("Mesure de la période réfractaire"), "\\refract.jpg", "&refr~A.exw");
+}
+
+void TForm1::BitBtn9Click()
+{
+    document_stimulation(QStringLiteral("Mesure du recrutement des fibres"), "\\recrut.jpg", "&recr~A.exw");
+}
+
+void TForm1::document_stimulation(const QString& titre, const char* image, const char* experience)
+{
+    if (version_windows == version_vista) {
+        if (Form_image == nullptr)
+            return;
+        Form_image->definir_titre(titre);
+        if (const std::optional<QString> m = Form_image->lire_image(chemin_fichier(dossier_prog, QString::fromLatin1(image))))
+            afficher_erreur(*m);
+        return;
+    }
+    // Older systems: the acquisition program runs the experiment, from its own folder.
+    const QString courant = QDir::toNativeSeparators(QDir::currentPath());
+    const std::optional<LancementMerlade> l = lancement_merlade(dossier_mrl, courant, QString::fromLatin1(experience));
+    if (!l)
+        return;
+    QDir::setCurrent(dossier_mrl);
+    lanceur->demarrer(*l);
+    QDir::setCurrent(QDir::fromNativeSeparators(courant));
+}
 
 void TForm1::charger_images()
 {

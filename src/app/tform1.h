@@ -19,6 +19,11 @@ class TForm1;
 namespace quillon {
 
 class PageAccueil;
+class Tmise_couleur;
+class TForm_image;
+class TForm_richedit;
+class MiseEnCouleur;
+class Lanceur;
 class PageIonique;
 class PageStimulation;
 class CommandesFichiers;
@@ -43,8 +48,20 @@ public:
     // The program folder, ending with a separator.
     QString dossier_prog;
     std::uint8_t version_windows = 0;
-    // The about box, shown modally by "A propos".
+    // The other windows: the about box, shown modally by "A propos", the
+    // colour mixer and the two viewers.
     QDialog* AboutBox = nullptr;
+    Tmise_couleur* mise_couleur = nullptr;
+    TForm_image* Form_image = nullptr;
+    TForm_richedit* Form_richedit = nullptr;
+    void definir_fenetres(QDialog* about, Tmise_couleur* couleur, TForm_image* image, TForm_richedit* texte);
+
+    // The acquisition program's configuration folder and its last template folder.
+    QString dossier_mrl;
+    QString chemin_merlade;
+    // Opens documents and starts programs (the system's by default).
+    Lanceur* lanceur;
+    MiseEnCouleur& couleurs() const { return *couleurs_; }
 
     QTimer* Timer_debut;
     QTimer* Timer_k;
@@ -66,6 +83,11 @@ public:
     void Ouvrir1Click();
     void Sauve1Click();
     void Afficherlespotdquilibre1Click();
+    void Miseencouleur1Click();
+    void BitBtn24Click();
+    void BitBtn2Click();
+    void BitBtn8Click();
+    void BitBtn9Click();
     void Timer_courbeTimer();
     void Timer_reaffTimer();
     void Timer_animTimer();
@@ -115,6 +137,9 @@ private:
     PageIonique* ionique_ = nullptr;
     PageStimulation* stimulation_ = nullptr;
     std::unique_ptr<Dialogues> dialogues_;
+    std::unique_ptr<Lanceur> lanceur_systeme_;
+    std::unique_ptr<MiseEnCouleur> couleurs_;
+    void document_stimulation(const QString& titre, const char* image, const char* experience);
     std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;
 };

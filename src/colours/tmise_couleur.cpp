@@ -2,20 +2,42 @@
 
 #include "ui_tmise_couleur.h"
 
+#include "colours/couleurs.h"
 #include "common/polices.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace quillon {
 
-// The colour mixing dialog.
 Tmise_couleur::Tmise_couleur(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::Tmise_couleur>())
 {
     ui_->setupUi(this);
     polices_en_pixels(this);
     setFixedSize(388, 179);
+    if (const QScreen* ecran = QGuiApplication::primaryScreen())
+        move(ecran->geometry().center() - rect().center());
     connect(ui_->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    // Help has no topic attached.
+    for (QScrollBar* s : {ui_->scroll_rouge, ui_->Scroll_vert, ui_->Scroll_bleu})
+        connect(s, &QScrollBar::valueChanged, this, &Tmise_couleur::mise_en_couleur);
+    ui_->OKBtn->setFocus();
 }
 
 Tmise_couleur::~Tmise_couleur() = default;
+
+void Tmise_couleur::mise_en_couleur()
+{
+    couleur = melange(ui_->scroll_rouge->value(), ui_->Scroll_vert->value(), ui_->Scroll_bleu->value());
+    peindre_apercu();
+}
+
+void Tmise_couleur::peindre_apercu()
+{
+    QPalette p = ui_->Group_ess_coul->palette();
+    p.setColor(QPalette::Window, couleur_rgb(couleur, QColor(240, 240, 240)));
+    ui_->Group_ess_coul->setPalette(p);
+}
 
 } // namespace quillon

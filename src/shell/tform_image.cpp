@@ -2,18 +2,55 @@
 
 #include "ui_tform_image.h"
 
+#include "common/controles.h"
 #include "common/polices.h"
+#include "shell/jpeg.h"
+#include "shell/visionneuse.h"
+
+#include <QDir>
+#include <QFile>
+#include <QWindow>
 
 namespace quillon {
 
-// The picture viewer: a picture with its title drawn over it.
 TForm_image::TForm_image(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::TForm_image>())
 {
     ui_->setupUi(this);
     polices_en_pixels(this);
     setWindowFlags(Qt::Window);
+    move(292, 128);
 }
 
 TForm_image::~TForm_image() = default;
+
+void TForm_image::definir_titre(const QString& titre)
+{
+    ui_->Label1->setText(titre);
+    ui_->Label1->adjustSize();
+}
+
+std::optional<QString> TForm_image::lire_image(const QString& chemin)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin));
+    const ImageJpeg lue = lire_jpeg(f.readAll());
+    if (lue.image.isNull())
+        return lue.erreur;
+    ui_->Image1->setImage(lue.image);
+    ui_->Image1->setGeometry(-1, -1, lue.image.width(), lue.image.height());
+
+    QMargins cadre = cadre_habituel;
+    if (isVisible() && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull())
+        cadre = windowHandle()->frameMargins();
+    const GeometrieImage g = geometrie_image(lue.image.size(), cadre, ui_->Label1->width());
+    setFixedSize(g.client);
+    ui_->Label1->move(g.titre);
+    ui_->Label1->raise();
+    show();
+    raise();
+    activateWindow();
+    return std::nullopt;
+}
 
 } // namespace quillon

@@ -1,6 +1,8 @@
 #pragma once
+// The picture viewer: a JPEG picture with its title drawn over its bottom.
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TForm_image;
@@ -14,6 +16,11 @@ public:
     explicit TForm_image(QWidget* parent = nullptr);
     ~TForm_image() override;
     Ui::TForm_image* ui() const { return ui_.get(); }
+
+    // Shows the picture under the title already set; the message to show
+    // instead when the file cannot be opened or decoded.
+    std::optional<QString> lire_image(const QString& chemin);
+    void definir_titre(const QString& titre);
 
 private:
     std::unique_ptr<Ui::TForm_image> ui_;

@@ -2,18 +2,108 @@
 
 #include "ui_tform_richedit.h"
 
+#include "common/chemins.h"
 #include "common/polices.h"
+#include "shell/rtf.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
 
 namespace quillon {
 
-// The rich-text viewer that steps through a document line by line.
 TForm_richedit::TForm_richedit(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::TForm_richedit>())
 {
     ui_->setupUi(this);
     polices_en_pixels(this);
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+    setFixedSize(359, 442);
+    ui_->RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
+    ui_->RichEdit1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* enregistrer = new QAction(QStringLiteral("Enregistrer"), ui_->RichEdit1);
+    enregistrer->setObjectName(QStringLiteral("Enregistrer1"));
+    ui_->RichEdit1->addAction(enregistrer);
+    connect(enregistrer, &QAction::triggered, this, [this] {
+        if (const std::optional<QString> m = Enregistrer1Click())
+            emit erreur(*m);
+    });
+    connect(ui_->BitBtn1, &QToolButton::clicked, this, &TForm_richedit::BitBtn1Click);
+    connect(ui_->btn_bas, &QToolButton::clicked, this, &TForm_richedit::btn_basClick);
 }
 
 TForm_richedit::~TForm_richedit() = default;
+
+void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre_principale)
+{
+    const QString chemin = chemin_fichier(dossier_prog, QStringLiteral("phases_demo.rtf"));
+    QFile f(chemin);
+    if (!f.exists() || !f.open(QIODevice::ReadOnly))
+        return;
+    fichier_ = chemin;
+    fenetre_principale_ = fenetre_principale;
+    if (!lire_rtf(f.readAll(), *ui_->RichEdit1->document()))
+        ui_->RichEdit1->clear();
+    move(0, 0);
+    show();
+    if (fenetre_principale != nullptr)
+        fenetre_principale->move(frameGeometry().width(), 0);
+}
+
+QStringList TForm_richedit::lignes() const
+{
+    QStringList resultat;
+    QTextDocument* doc = ui_->RichEdit1->document();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        const QTextLayout* l = b.layout();
+        if (l == nullptr || l->lineCount() == 0) {
+            resultat << b.text();
+            continue;
+        }
+        for (int i = 0; i < l->lineCount(); ++i) {
+            const QTextLine ligne = l->lineAt(i);
+            resultat << b.text().mid(ligne.textStart(), ligne.textLength());
+        }
+    }
+    return resultat;
+}
+
+void TForm_richedit::bas_haut(int d)
+{
+    QTextEdit* edit = ui_->RichEdit1;
+    // The lines as laid out in the box's width.
+    edit->document()->setTextWidth(edit->viewport()->width());
+    const std::optional<EtapeLecture> e = pas_.bas_haut(d, lignes(), edit->document()->toPlainText());
+    if (!e)
+        return;
+    QTextCharFormat fond;
+    if (e->couleur_rendue) {
+        fond.setBackground(*e->couleur_rendue);
+        QTextCursor precedente = edit->textCursor();
+        precedente.mergeCharFormat(fond);
+    }
+    QTextCursor c(edit->document());
+    if (e->debut >= 0) {
+        c.setPosition(e->debut);
+        c.setPosition(e->debut + e->longueur, QTextCursor::KeepAnchor);
+    }
+    edit->setTextCursor(c);
+    fond.setBackground(PasAPas::jaune());
+    c.mergeCharFormat(fond);
+    if (fenetre_principale_ != nullptr)
+        fenetre_principale_->activateWindow();
+}
+
+std::optional<QString> TForm_richedit::Enregistrer1Click()
+{
+    QSaveFile f(fichier_);
+    if (fichier_.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(ecrire_rtf(*ui_->RichEdit1->document())) < 0
+        || !f.commit())
+        return QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(fichier_));
+    return std::nullopt;
+}
 
 } // namespace quillon

@@ -1,6 +1,11 @@
 #pragma once
+// The viewer that steps through the test phases' script line by line: the
+// current line yellow, passed numbered items silver, other passed lines white.
+#include "shell/pas_a_pas.h"
+
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TForm_richedit;
@@ -15,8 +20,31 @@ public:
     ~TForm_richedit() override;
     Ui::TForm_richedit* ui() const { return ui_.get(); }
 
+    // The index of the highlighted line, -1 before the first step; it
+    // survives closing and reloading.
+    int ligne_doc() const { return pas_.ligne_doc; }
+
+    // "Phases de test": loads "phases_demo.rtf" of the program folder, puts
+    // the viewer at the top-left of the screen and the main window beside it.
+    void BitBtn24Click(const QString& dossier_prog, QWidget* fenetre_principale);
+    void BitBtn1Click() { bas_haut(-1); }
+    void btn_basClick() { bas_haut(+1); }
+    void bas_haut(int d);
+    // Pop-up "Enregistrer": the text back into the file, as rich text; the
+    // message to show when it cannot be written.
+    std::optional<QString> Enregistrer1Click();
+
+    // The text box's laid-out lines.
+    QStringList lignes() const;
+
+signals:
+    void erreur(const QString& message);
+
 private:
     std::unique_ptr<Ui::TForm_richedit> ui_;
+    PasAPas pas_;
+    QString fichier_;
+    QWidget* fenetre_principale_ = nullptr;
 };
 
 } // namespace quillon

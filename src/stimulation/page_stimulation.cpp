@@ -183,13 +183,16 @@ void PageStimulation::realigner(Electrode e)
 
 void PageStimulation::BitBtn19Click()
 {
+    // The item the box shows: one picked from the list, or typed exactly as
+    // an item is written; any other text is no item.
+    const auto item = [](const QComboBox* c) { return c->findText(c->currentText(), Qt::MatchExactly); };
     ReponsesEleve r;
-    r.pref_rel = ui_->pref_rel->currentIndex();
-    r.pref_abs = ui_->pref_abs->currentIndex();
+    r.pref_rel = item(ui_->pref_rel);
+    r.pref_abs = item(ui_->pref_abs);
     r.fib_lpr = ui_->fib_lpr->text();
     r.fib_cpr = ui_->fib_cpr->text();
     r.vit_influx = ui_->vit_influx->text();
-    r.combo_electrode = ui_->combo_electrode->currentIndex();
+    r.combo_electrode = item(ui_->combo_electrode);
     r.Edit_seuil = ui_->Edit_seuil->text();
     const std::array<bool, 7> justes = quillon::BitBtn19Click(r);
     Forme* const cercles[] = {ui_->refr_rel, ui_->refr_abs, ui_->freq_long, ui_->freq_court,

@@ -1,1 +1,470 @@
+// The "Stimulation Nerf/Fibre" page driven as a pupil drives it: the tab that
+// loads the recorded potential, electrodes dragged with the mouse, the
+// stimulator's controls, the recording screen compared pixel by pixel with an
+// independent computation of the response, and the correction of the sheet.
+#include "outils.h"
+
+#include "common/controles.h"
+#include "stimulation/page_stimulation.h"
+#include "ui_page_stimulation.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSlider>
+#include <QTabBar>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
+
+using namespace quillon;
+using namespace quillon::essais;
+
+namespace {
+
+const QColor marine(0, 0, 128), rouge(255, 0, 0), vert(0, 255, 0), noir(0, 0, 0), blanc(255, 255, 255);
+
+// An "ess0.nst" of 84 steps: the count, six whole numbers per step, then pot(k).
+void ecrire_ess0(const QString& chemin, const std::function<double(int)>& pot)
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QByteArray t = "84\r\n";
+    for (int i = 0; i < 6 * 84; ++i)
+        t += "0\r\n";
+    for (int k = 1; k <= 84; ++k)
+        t += QByteArray::number(pot(k), 'g', 17) + "\r\n";
+    f.write(t);
+}
+
+// The y of samples 1..80 on the nerve: the potential less its 70th value,
+// delayed by (enr1 - cathode) div 6 samples under electrode 1 and by
+// round((enr2 - enr1) / 6) more under electrode 2, scaled by the intensity
+// (0.6 with the anode nearer the recording), capped at 0.7; a response only
+// from 20 % (weakened). A second stimulation `deux` >= 20 samples later
+// (supra-maximal) adds the same response again.
+std::array<int, 81> trace(const PotentielEss0& pot, int anode, int cathode, int enr1, int enr2, int intensite,
+                          int deux = -1)
+{
+    const double pol = cathode < anode ? 0.6 : 1.0;
+    const double ampl = std::min(0.7, intensite / 100.0 * pol);
+    std::array<double, 200> v1{}, v2{};
+    int d1 = (enr1 - cathode) / 6;
+    const int d12 = static_cast<int>(std::nearbyint((enr2 - enr1) / 6.0));
+    if (intensite >= 20 / pol) {
+        for (int k = 1; k <= 30; ++k) {
+            v1[d1 + k] = pot[k] - pot[70];
+            v2[d1 + d12 + k] = pot[k] - pot[70];
+        }
+        if (deux >= 20) {
+            d1 += deux;
+            for (int k = 1; k <= 30 && d1 + k < 120; ++k) {
+                v1[d1 + k] = pot[k] - pot[70];
+                v2[d1 + d12 + k] = pot[k] - pot[70];
+            }
+        }
+    }
+    std::array<int, 81> y{};
+    for (int j = 1; j <= 80; ++j)
+        y[j] = static_cast<int>(std::nearbyint(110 - ampl * (v1[j] - v2[j])));
+    return y;
+}
+
+class FenetreStimulation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dossier_initial = QDir::currentPath();
+        demarrer(f);
+    }
+    void TearDown() override { QDir::setCurrent(dossier_initial); }
+
+    void demarrer(TForm1& g)
+    {
+        g.afficher_erreur = [this](const QString& m) { erreurs << m; };
+        g.Timer_debutTimer();
+        ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
+        ASSERT_TRUE(montrer(g));
+    }
+    static void onglet(TForm1& g)
+    {
+        QTabBar* b = g.ui()->Notebook1->tabBar();
+        ASSERT_EQ(b->tabText(1), "Stimulation Nerf/Fibre");
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->tabRect(1).center());
+        ASSERT_EQ(g.ui()->Notebook1->currentIndex(), 1);
+    }
+    PageStimulation& page() { return f.stimulation(); }
+    Ui::PageStimulation* p() { return page().ui(); }
+    const QImage& ecran() { return p()->Ima_st->image(); }
+    QWidget* el(Electrode e) { return page().electrode(e); }
+
+    // The screen shows the trace y and the response holds it: a navy dot
+    // centred at (5j + 3, y + 3), white far above and below the trace.
+    void montre(const PageStimulation& pg, const std::array<int, 81>& y)
+    {
+        const QImage& im = pg.ui()->Ima_st->image();
+        ASSERT_EQ(im.size(), QSize(420, 220));
+        for (int j = 1; j <= 80; ++j) {
+            SCOPED_TRACE(j);
+            EXPECT_EQ(pg.reponse().y(j), y[j]);
+            const int x = 5 * j + 3;
+            EXPECT_EQ(QColor(im.pixel(x, y[j] + 3)), marine);
+            // The 2-pixel joins to both neighbours reach this column.
+            const auto [bas, haut] = std::minmax({y[j > 1 ? j - 1 : j], y[j], y[j < 80 ? j + 1 : j]});
+            for (int r = 0; r < 220; ++r) {
+                if (r < bas - 1 || r > haut + 6) {
+                    ASSERT_EQ(QColor(im.pixel(x, r)), blanc) << "row " << r;
+                }
+            }
+        }
+    }
+    static bool tout_blanc(const QImage& im)
+    {
+        for (int r = 0; r < im.height(); ++r)
+            for (int x = 0; x < im.width(); ++x)
+                if (QColor(im.pixel(x, r)) != blanc)
+                    return false;
+        return true;
+    }
+
+    // The mouse pressed at (2, 10) on an electrode, then moved by dx from there.
+    void presser(QWidget* w)
+    {
+        prise = w->mapToGlobal(QPoint(2, 10));
+        QTest::mousePress(w, Qt::LeftButton, {}, QPoint(2, 10));
+    }
+    void bouger(QWidget* w, int dx) { QTest::mouseMove(w, w->mapFromGlobal(prise + QPoint(dx, 0))); }
+    void lacher(QWidget* w, int dx) { QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromGlobal(prise + QPoint(dx, 0))); }
+    void cliquer(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+    // Chooses item i of a list: a click on its arrow, then the keys of the open list.
+    void choisir(QComboBox* c, int i)
+    {
+        QStyleOptionComboBox opt;
+        opt.initFrom(c);
+        opt.editable = c->isEditable();
+        opt.subControls = QStyle::SC_All;
+        const QRect r = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, c);
+        QTest::mouseClick(c, Qt::LeftButton, {}, r.center());
+        QAbstractItemView* v = c->view();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return v->isVisible(); }));
+        QTest::keyClick(v, Qt::Key_Home);
+        for (int k = 0; k < i; ++k)
+            QTest::keyClick(v, Qt::Key_Down);
+        QTest::keyClick(v, Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !v->isVisible(); }));
+        ASSERT_EQ(c->currentIndex(), i);
+    }
+    // A click on an arrow of a bar.
+    void fleche(QScrollBar* s, QStyle::SubControl quelle, int fois)
+    {
+        QStyleOptionSlider opt;
+        opt.initFrom(s);
+        opt.subControls = QStyle::SC_All;
+        opt.orientation = s->orientation();
+        opt.minimum = s->minimum();
+        opt.maximum = s->maximum();
+        opt.sliderPosition = opt.sliderValue = s->value();
+        opt.singleStep = s->singleStep();
+        opt.pageStep = s->pageStep();
+        const QRect r = s->style()->subControlRect(QStyle::CC_ScrollBar, &opt, quelle, s);
+        ASSERT_FALSE(r.isEmpty());
+        for (int k = 0; k < fois; ++k)
+            QTest::mouseClick(s, Qt::LeftButton, {}, r.center());
+    }
+
+    QString dossier_initial;
+    QStringList erreurs;
+    QPoint prise;
+    TForm1 f{dossier_construit()};
+};
+
+} // namespace
+
+TEST_F(FenetreStimulation, TheTabLoadsEss0FromTheProgramFolderEachTime)
+{
+    QTemporaryDir ailleurs;
+    ASSERT_NE(f.ui()->Notebook1->currentIndex(), 1);
+    for (int k = 1; k <= 84; ++k)
+        ASSERT_EQ(page().pot_ess0()[k], 0) << k;
+    QDir::setCurrent(ailleurs.path());
+    onglet(f);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(dossier_construit()).canonicalPath());
+    EXPECT_NEAR(page().pot_ess0()[70], -70, 1);
+    EXPECT_GT(page().pot_ess0()[8], 0);
+
+    // A folder of its own, whose file changes between two clicks on the tab.
+    QTemporaryDir dossier;
+    copier_bitmaps(dossier);
+    ecrire_ess0(dossier.path() + "/ess0.nst", [](int k) { return k - 100.0; });
+    TForm1 g(dossier.path() + "/");
+    demarrer(g);
+    QDir::setCurrent(ailleurs.path());
+    onglet(g);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(dossier.path()).canonicalPath());
+    for (int k : {1, 8, 70, 84})
+        EXPECT_EQ(g.stimulation().pot_ess0()[k], k - 100.0) << k;
+    ecrire_ess0(dossier.path() + "/ess0.nst", [](int k) { return 0.5 * k - 30; });
+    onglet(g);
+    for (int k : {1, 8, 70, 84})
+        EXPECT_EQ(g.stimulation().pot_ess0()[k], 0.5 * k - 30) << k;
+
+    // No file: nothing is said, the potential stays zero and the trace flat.
+    QTemporaryDir vide;
+    copier_bitmaps(vide);
+    TForm1 h(vide.path() + "/");
+    demarrer(h);
+    onglet(h);
+    h.stimulation().ui()->Scroll_i_stim->setValue(0);
+    for (int k = 1; k <= 84; ++k)
+        EXPECT_EQ(h.stimulation().pot_ess0()[k], 0) << k;
+    std::array<int, 81> plat;
+    plat.fill(110);
+    montre(h.stimulation(), plat);
+    EXPECT_TRUE(erreurs.isEmpty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(FenetreStimulation, TheDesignAtStart)
+{
+    onglet(f);
+    EXPECT_EQ(p()->GroupBox7->geometry(), QRect(531, 8, 365, 484));
+    EXPECT_EQ(p()->GroupBox7->title(), "Période réfractaire, fréquence maximale des potentiels");
+    EXPECT_EQ(p()->GroupBox11->title(), "Simulation de stimulations d'un nerf ou d'une fibre");
+    EXPECT_LT(p()->GroupBox11->geometry().right(), 531);
+    const QStringList lignes = p()->Memo5->toPlainText().split('\n');
+    EXPECT_EQ(lignes.size(), 7);
+    EXPECT_EQ(p()->Memo5->document()->blockCount(), 7);
+    for (const QString& l : lignes)
+        EXPECT_FALSE(l.trimmed().isEmpty());
+    for (QComboBox* c : {p()->pref_rel, p()->pref_abs}) {
+        ASSERT_EQ(c->count(), 41);
+        for (int i = 0; i <= 40; ++i)
+            EXPECT_EQ(c->itemText(i), i % 10 ? QString("%1.%2").arg(i / 10).arg(i % 10) : QString::number(i / 10));
+        EXPECT_EQ(c->currentIndex(), -1);
+        EXPECT_EQ(c->currentText(), "");
+    }
+    ASSERT_EQ(p()->combo_electrode->count(), 2);
+    EXPECT_EQ(p()->combo_electrode->itemText(0), "l'anode");
+    EXPECT_EQ(p()->combo_electrode->itemText(1), "la cathode");
+    EXPECT_EQ(el(Electrode::anode)->x(), 64);
+    EXPECT_EQ(el(Electrode::cathode)->x(), 80);
+    EXPECT_EQ(el(Electrode::enr1)->x(), 208);
+    EXPECT_EQ(el(Electrode::enr2)->x(), 224);
+    EXPECT_EQ(p()->Lab_stim->text(), "0.0 V");
+    EXPECT_FALSE(p()->CheckBox1->isChecked());
+    EXPECT_EQ(p()->Scroll_temps->value(), 50);
+    EXPECT_TRUE(p()->Radio_nerf_nerf->isChecked());
+    EXPECT_FALSE(p()->Radio_nerf_fibre->isChecked());
+    EXPECT_TRUE(p()->prem_artef->isHidden());
+    EXPECT_TRUE(p()->deux_artef->isHidden());
+    EXPECT_EQ(p()->BitBtn21->text(), "Charger");
+    EXPECT_TRUE(p()->BitBtn21->isHidden());
+    EXPECT_TRUE(p()->GroupBox12->isHidden());
+    EXPECT_EQ(ecran().size(), QSize(420, 220));
+    EXPECT_TRUE(tout_blanc(ecran()));
+}
+
+TEST_F(FenetreStimulation, ElectrodesFollowTheMouseWithinTheirLimits)
+{
+    onglet(f);
+    p()->Scroll_i_stim->setValue(80);
+    QImage avant = ecran().copy();
+    QWidget* c = el(Electrode::cathode);
+
+    presser(c);
+    bouger(c, 30);
+    EXPECT_EQ(c->x(), 110);
+    EXPECT_EQ(p()->Shape_cathode2->x(), 110);
+    EXPECT_EQ(p()->Shape_cathode2->x() + p()->Shape_cathode2->width(), 398);
+    EXPECT_EQ(p()->cathode->x(), 108);
+    bouger(c, 150); // right edge 235: refused, not clamped
+    EXPECT_EQ(c->x(), 110);
+    bouger(c, 122); // right edge 207
+    EXPECT_EQ(c->x(), 202);
+    bouger(c, 123); // right edge 208, on electrode 1
+    EXPECT_EQ(c->x(), 202);
+    EXPECT_EQ(p()->Shape_cathode2->x(), 202);
+    EXPECT_EQ(p()->Shape_cathode2->x() + p()->Shape_cathode2->width(), 398);
+    EXPECT_EQ(p()->cathode->x(), 200);
+    EXPECT_EQ(ecran(), avant);
+    lacher(c, 123);
+    EXPECT_TRUE(p()->prem_artef->isVisible());
+    EXPECT_EQ(p()->prem_artef->x(), 10);
+    montre(page(), trace(page().pot_ess0(), 64, 202, 208, 224, 20));
+    EXPECT_NE(ecran(), avant);
+
+    presser(c);
+    bouger(c, -102);
+    lacher(c, -102);
+    EXPECT_EQ(c->x(), 100);
+    avant = ecran().copy();
+    QWidget* e1 = el(Electrode::enr1);
+    presser(e1);
+    bouger(e1, -60);
+    EXPECT_EQ(e1->x(), 148);
+    EXPECT_EQ(p()->Shape_enr12->x(), 148);
+    EXPECT_EQ(p()->Shape_enr12->x() + p()->Shape_enr12->width(), 371);
+    bouger(e1, -102); // Left 106 > 105, the cathode's right edge
+    EXPECT_EQ(e1->x(), 106);
+    bouger(e1, -103);
+    EXPECT_EQ(e1->x(), 106);
+    bouger(e1, -150);
+    EXPECT_EQ(e1->x(), 106);
+    EXPECT_EQ(p()->Shape_enr12->x() + p()->Shape_enr12->width(), 371);
+    EXPECT_EQ(ecran(), avant);
+    lacher(e1, -150);
+    montre(page(), trace(page().pot_ess0(), 64, 100, 106, 224, 20));
+
+    // The mouse over an electrode, no button held.
+    avant = ecran().copy();
+    QTest::mouseMove(e1, QPoint(40, 10));
+    QMouseEvent survol(QEvent::MouseMove, QPointF(40, 10), e1->mapToGlobal(QPointF(40, 10)), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(e1, &survol);
+    EXPECT_EQ(e1->x(), 106);
+    EXPECT_EQ(ecran(), avant);
+    EXPECT_EQ(el(Electrode::anode)->x(), 64);
+    EXPECT_EQ(el(Electrode::enr2)->x(), 224);
+}
+
+TEST_F(FenetreStimulation, TheIntensityLabelAndTheTrace)
+{
+    ASSERT_EQ(QLocale().decimalPoint(), ",");
+    onglet(f);
+    QScrollBar* s = p()->Scroll_i_stim;
+    fleche(s, QStyle::SC_ScrollBarSubLine, 20); // the upper arrow
+    ASSERT_EQ(s->value(), 80);
+    EXPECT_EQ(p()->Lab_stim->text(), "0.20 V");
+    const std::array<int, 81> y20 = trace(page().pot_ess0(), 64, 80, 208, 224, 20);
+    EXPECT_TRUE(std::any_of(y20.begin() + 1, y20.end(), [](int y) { return y != 110; }));
+    montre(page(), y20);
+
+    fleche(s, QStyle::SC_ScrollBarAddLine, 1);
+    ASSERT_EQ(s->value(), 81);
+    EXPECT_EQ(p()->Lab_stim->text(), "0.19 V");
+    std::array<int, 81> plat;
+    plat.fill(110);
+    montre(page(), plat);
+
+    s->setValue(0);
+    EXPECT_EQ(p()->Lab_stim->text(), "1.00 V");
+    montre(page(), trace(page().pot_ess0(), 64, 80, 208, 224, 100));
+    s->setValue(95);
+    EXPECT_EQ(p()->Lab_stim->text(), "0.05 V");
+    montre(page(), plat);
+}
+
+TEST_F(FenetreStimulation, SecondStimulationFibreAndNerveEnds)
+{
+    onglet(f);
+    p()->Scroll_i_stim->setValue(0);
+    cliquer(p()->CheckBox1);
+    ASSERT_TRUE(p()->CheckBox1->isChecked());
+    EXPECT_TRUE(page().deux_stim());
+    EXPECT_TRUE(p()->deux_artef->isVisible());
+    EXPECT_EQ(p()->deux_artef->x(), 50 * 5 + 10);
+    montre(page(), trace(page().pot_ess0(), 64, 80, 208, 224, 100, 50));
+
+    cliquer(p()->CheckBox1);
+    EXPECT_FALSE(page().deux_stim());
+    EXPECT_TRUE(p()->deux_artef->isHidden());
+    montre(page(), trace(page().pot_ess0(), 64, 80, 208, 224, 100));
+
+    QScrollBar* t = p()->Scroll_temps;
+    fleche(t, QStyle::SC_ScrollBarSubLine, 10); // the left arrow
+    ASSERT_EQ(t->value(), 40);
+    EXPECT_TRUE(p()->CheckBox1->isChecked());
+    EXPECT_TRUE(page().deux_stim());
+    EXPECT_TRUE(p()->deux_artef->isVisible());
+    EXPECT_EQ(p()->deux_artef->x(), 40 * 5 + 10);
+    montre(page(), trace(page().pot_ess0(), 64, 80, 208, 224, 100, 40));
+
+    cliquer(p()->Radio_nerf_fibre);
+    ASSERT_TRUE(p()->Radio_nerf_fibre->isChecked());
+    EXPECT_FALSE(p()->CheckBox1->isChecked());
+    EXPECT_FALSE(page().deux_stim());
+    EXPECT_TRUE(tout_blanc(ecran()));
+    EXPECT_TRUE(p()->prem_artef->isHidden());
+    EXPECT_TRUE(p()->deux_artef->isHidden());
+
+    ASSERT_EQ(p()->Lab_a->x(), 14);
+    ASSERT_EQ(p()->Lab_b->x(), 303);
+    cliquer(p()->Shape_nerf);
+    EXPECT_EQ(p()->Lab_a->x(), 303);
+    EXPECT_EQ(p()->Lab_b->x(), 14);
+    cliquer(p()->Shape_nerf);
+    EXPECT_EQ(p()->Lab_a->x(), 14);
+    EXPECT_EQ(p()->Lab_b->x(), 303);
+}
+
+TEST_F(FenetreStimulation, TheCorrectionColoursTheSevenCircles)
+{
+    onglet(f);
+    const std::array<Forme*, 7> cercles = {p()->refr_rel, p()->refr_abs, p()->freq_long, p()->freq_court,
+                                           p()->vit_inf,  p()->elec_stim, p()->res_seuil};
+    EXPECT_EQ(p()->BitBtn19->text(), "Correction");
+    cliquer(p()->BitBtn19);
+    for (Forme* c : cercles)
+        EXPECT_EQ(c->pinceau(), rouge) << c->objectName().toStdString();
+
+    choisir(p()->pref_rel, p()->pref_rel->findText("2"));
+    EXPECT_EQ(p()->pref_rel->currentIndex(), 20);
+    choisir(p()->pref_abs, p()->pref_abs->findText("1.5"));
+    choisir(p()->combo_electrode, p()->combo_electrode->findText("la cathode"));
+    QTest::keyClicks(p()->fib_lpr, "500");
+    QTest::keyClicks(p()->fib_cpr, "666");
+    QTest::keyClicks(p()->vit_influx, "40");
+    QTest::keyClicks(p()->Edit_seuil, "0.20");
+    cliquer(p()->BitBtn19);
+    for (Forme* c : cercles)
+        EXPECT_EQ(c->pinceau(), vert) << c->objectName().toStdString();
+
+    p()->Edit_seuil->selectAll();
+    QTest::keyClicks(p()->Edit_seuil, "0,20");
+    ASSERT_EQ(p()->Edit_seuil->text(), "0,20");
+    cliquer(p()->BitBtn19);
+    EXPECT_EQ(p()->res_seuil->pinceau(), rouge);
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(cercles[i]->pinceau(), vert) << cercles[i]->objectName().toStdString();
+
+    // The lists judge what they show: a time typed as an item is written counts
+    // as that item, any other text as none.
+    p()->pref_rel->lineEdit()->selectAll();
+    QTest::keyClicks(p()->pref_rel->lineEdit(), "9");
+    p()->pref_abs->lineEdit()->selectAll();
+    QTest::keyClicks(p()->pref_abs->lineEdit(), "1.6");
+    cliquer(p()->BitBtn19);
+    EXPECT_EQ(p()->refr_rel->pinceau(), rouge) << "shows 9 although 2 was chosen before";
+    EXPECT_EQ(p()->refr_abs->pinceau(), vert) << "1.6 typed, never picked";
+}
+
+TEST_F(FenetreStimulation, TheZeroTickOfTheTimeRulerStandsUnderTheFirstMark)
+{
+    onglet(f);
+    p()->Scroll_i_stim->setValue(90);
+    ASSERT_TRUE(p()->prem_artef->isVisible());
+    const QImage grad = p()->Ima_grad->image();
+    ASSERT_EQ(p()->Ima_grad->pos(), QPoint(5, 447));
+    ASSERT_EQ(p()->prem_artef->x(), 10);
+    const auto noir_dans = [](const QImage& im, int x0, int x1, int y0, int y1, int seuil) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                if (qGray(im.pixel(x, y)) <= seuil)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(noir_dans(grad, 5, 6, 3, 5, 0));
+    EXPECT_TRUE(noir_dans(grad, 3, 9, 7, 17, 100)); // the label "0"
+    EXPECT_FALSE(noir_dans(grad, 0, 3, 3, 5, 100)); // nothing left of the tick
+
+    // On screen: the tick within the mark's columns, below it.
+    const QImage vue = p()->GroupBox11->grab().toImage();
+    const int x0 = p()->prem_artef->x(), x1 = x0 + p()->prem_artef->width() - 1;
+    EXPECT_TRUE(noir_dans(vue, x0, std::min(x1, 11), 447 + 3, 447 + 5, 0));
+    EXPECT_LT(p()->prem_artef->geometry().bottom(), 447);
+}

@@ -1,0 +1,119 @@
+#include "mise_en_couleur.h"
+
+#include "ui_tmise_couleur.h"
+
+#include "colours/tmise_couleur.h"
+#include "common/controles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace quillon {
+
+namespace {
+
+QColor face()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+// The line of the settings file of each page, none for the home page.
+std::optional<LigneCouleur> ligne_de_page(int page)
+{
+    switch (page) {
+    case 1: return LigneCouleur::GroupBox7;
+    case 2: return LigneCouleur::GroupBox10;
+    case 3: return LigneCouleur::GroupBox4;
+    case 4: return LigneCouleur::GroupBox3;
+    case 5: return LigneCouleur::GroupBox8;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+MiseEnCouleur::MiseEnCouleur(Classeur* notebook, const Boites& boites, const QString& f)
+    : fichier(f), notebook_(notebook), boites_(boites)
+{
+}
+
+QString MiseEnCouleur::fichier_par_defaut()
+{
+    // The current directory moves with the pages and the file dialogs: the
+    // colours are kept where they are found again at the next start.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+        .filePath(QStringLiteral("couleurs.clr"));
+}
+
+std::vector<QWidget*> MiseEnCouleur::boites(LigneCouleur ligne) const
+{
+    switch (ligne) {
+    case LigneCouleur::GroupBox4: return {boites_.GroupBox4};
+    case LigneCouleur::GroupBox3: return {boites_.GroupBox3};
+    case LigneCouleur::GroupBox7: return {boites_.GroupBox7, boites_.GroupBox11};
+    case LigneCouleur::GroupBox8: return {boites_.GroupBox8};
+    case LigneCouleur::GroupBox10: return {boites_.GroupBox10};
+    }
+    return {};
+}
+
+void MiseEnCouleur::peindre(LigneCouleur ligne, std::int32_t valeur)
+{
+    couleurs_[static_cast<std::size_t>(ligne)] = valeur;
+    for (QWidget* boite : boites(ligne)) {
+        if (boite == nullptr)
+            continue;
+        QPalette p = boite->palette();
+        p.setColor(QPalette::Window, couleur_rgb(valeur, face()));
+        boite->setPalette(p);
+        boite->setAutoFillBackground(valeur != clBtnFace);
+    }
+}
+
+void MiseEnCouleur::lec_couleurs()
+{
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly))
+        return; // the design colours stay
+    const CouleursPages lues = lire_couleurs(f.read(4096));
+    for (std::size_t i = 0; i < lues.size(); ++i)
+        peindre(static_cast<LigneCouleur>(i), lues[i]);
+}
+
+void MiseEnCouleur::sav_couleurs()
+{
+    QDir().mkpath(QFileInfo(fichier).absolutePath());
+    QSaveFile f(fichier);
+    if (!f.open(QIODevice::WriteOnly))
+        return; // not reported
+    f.write(ecrire_couleurs(couleurs_));
+    f.commit();
+}
+
+void MiseEnCouleur::Miseencouleur1Click()
+{
+    if (dialogue_ == nullptr)
+        return;
+    Tmise_couleur& d = *dialogue_;
+    const std::optional<LigneCouleur> ligne = ligne_de_page(notebook_->currentIndex());
+    if (ligne) {
+        const std::int32_t c = couleurs_[static_cast<std::size_t>(*ligne)];
+        // A system colour is mixed from its real components.
+        d.couleur = c < 0 ? valeur_couleur(couleur_rgb(c, face())) : c;
+    }
+    d.peindre_apercu();
+    const Composantes k = decomposer(d.couleur);
+    d.ui()->scroll_rouge->setValue(position_curseur(k.rouge));
+    d.ui()->Scroll_vert->setValue(position_curseur(k.vert));
+    d.ui()->Scroll_bleu->setValue(position_curseur(k.bleu));
+    if (d.exec() != QDialog::Accepted)
+        return;
+    if (ligne)
+        peindre(*ligne, d.couleur);
+    sav_couleurs();
+}
+
+} // namespace quillon

@@ -1,0 +1,52 @@
+#pragma once
+// "Mise en couleur": the background colour of the current page's group
+// box(es), mixed in the dialog, and the settings file that keeps the
+// colours of every page from one run to the next.
+#include "colours/couleurs.h"
+
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+namespace quillon {
+
+class Classeur;
+class Tmise_couleur;
+
+class MiseEnCouleur {
+public:
+    // The group boxes of each settings line (the stimulation page has two).
+    struct Boites {
+        QWidget* GroupBox4;
+        QWidget* GroupBox3;
+        QWidget* GroupBox7;
+        QWidget* GroupBox11;
+        QWidget* GroupBox8;
+        QWidget* GroupBox10;
+    };
+
+    MiseEnCouleur(Classeur* notebook, const Boites& boites, const QString& fichier);
+
+    void definir_dialogue(Tmise_couleur* d) { dialogue_ = d; }
+    // The settings file (in the user's configuration folder by default).
+    QString fichier;
+    static QString fichier_par_defaut();
+
+    void lec_couleurs();
+    void sav_couleurs();
+    void Miseencouleur1Click();
+
+    const CouleursPages& couleurs() const { return couleurs_; }
+
+private:
+    void peindre(LigneCouleur ligne, std::int32_t valeur);
+    std::vector<QWidget*> boites(LigneCouleur ligne) const;
+
+    Classeur* notebook_;
+    Boites boites_;
+    Tmise_couleur* dialogue_ = nullptr;
+    CouleursPages couleurs_ = couleurs_de_depart();
+};
+
+} // namespace quillon
