@@ -6,6 +6,8 @@
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
 
+#include "shell/tform_richedit.h"
+
 #include <QApplication>
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
@@ -54,6 +56,26 @@ void BM_TopAnimationPage(benchmark::State& s)
     s.counters["particules"] = page.modele().anim.nb_part;
 }
 BENCHMARK(BM_TopAnimationPage)->Unit(benchmark::kMicrosecond);
+
+// "Phases de test": the script loaded from its RTF file, then stepped
+// through from its first line to its last.
+void BM_PhasesDeTest(benchmark::State& s)
+{
+    std::size_t lignes = 0;
+    for (auto _ : s) {
+        quillon::TForm_richedit viewer;
+        viewer.BitBtn24Click(QStringLiteral(QUILLON_DOSSIER_BENCH), nullptr);
+        lignes = static_cast<std::size_t>(viewer.lignes().size());
+        if (lignes == 0) {
+            s.SkipWithError("phases_demo.rtf not found");
+            break;
+        }
+        for (std::size_t i = 0; i < lignes; ++i)
+            viewer.btn_basClick();
+    }
+    s.counters["lignes"] = static_cast<double>(lignes);
+}
+BENCHMARK(BM_PhasesDeTest)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -75,7 +75,8 @@ void TForm_richedit::bas_haut(int d)
 {
     QTextEdit* edit = ui_->RichEdit1;
     // The lines as laid out in the box's width.
-    edit->document()->setTextWidth(edit->viewport()->width());
+    if (edit->document()->textWidth() != edit->viewport()->width())
+        edit->document()->setTextWidth(edit->viewport()->width());
     const std::optional<EtapeLecture> e = pas_.bas_haut(d, lignes(), edit->document()->toPlainText());
     if (!e)
         return;
