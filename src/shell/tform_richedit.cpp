@@ -24,6 +24,7 @@ TForm_richedit::TForm_richedit(QWidget* parent) : QDialog(parent), ui_(std::make
     setFixedSize(359, 442);
     ui_->RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     ui_->RichEdit1->setContextMenuPolicy(Qt::ActionsContextMenu);
+
     auto* enregistrer = new QAction(QStringLiteral("Enregistrer"), ui_->RichEdit1);
     enregistrer->setObjectName(QStringLiteral("Enregistrer1"));
     ui_->RichEdit1->addAction(enregistrer);
@@ -47,6 +48,7 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
     fenetre_principale_ = fenetre_principale;
     if (!lire_rtf(f.readAll(), *ui_->RichEdit1->document()))
         ui_->RichEdit1->clear();
+    selection_ = QTextCursor();
     move(0, 0);
     show();
     if (fenetre_principale != nullptr)
@@ -77,23 +79,32 @@ void TForm_richedit::bas_haut(int d)
     // The lines as laid out in the box's width.
     if (edit->document()->textWidth() != edit->viewport()->width())
         edit->document()->setTextWidth(edit->viewport()->width());
-    const std::optional<EtapeLecture> e = pas_.bas_haut(d, lignes(), edit->document()->toPlainText());
+    // The raw text keeps the non-breaking spaces that the lines hold (the
+    // plain text turns them into blanks) and has the document's positions.
+    const std::optional<EtapeLecture> e = pas_.bas_haut(d, lignes(), edit->document()->toRawText());
     if (!e)
         return;
     QTextCharFormat fond;
-    if (e->couleur_rendue) {
+    if (e->couleur_rendue && selection_.document() == edit->document()) {
         fond.setBackground(*e->couleur_rendue);
-        QTextCursor precedente = edit->textCursor();
-        precedente.mergeCharFormat(fond);
+        selection_.mergeCharFormat(fond);
     }
     QTextCursor c(edit->document());
     if (e->debut >= 0) {
         c.setPosition(e->debut);
         c.setPosition(e->debut + e->longueur, QTextCursor::KeepAnchor);
     }
-    edit->setTextCursor(c);
     fond.setBackground(PasAPas::jaune());
     c.mergeCharFormat(fond);
+    // The highlighted line is kept as the selection to restore at the next
+    // step; the box shows its yellow, not a selection's colour, with the
+    // caret at its start so that it scrolls into view.
+    selection_ = c;
+    QTextCursor caret(c);
+    caret.clearSelection();
+    caret.setPosition(c.selectionStart());
+    edit->setTextCursor(caret);
+    edit->ensureCursorVisible();
     if (fenetre_principale_ != nullptr)
         fenetre_principale_->activateWindow();
 }

@@ -4,6 +4,7 @@
 #include "shell/pas_a_pas.h"
 
 #include <QDialog>
+#include <QTextCursor>
 #include <memory>
 #include <optional>
 
@@ -45,6 +46,7 @@ private:
     PasAPas pas_;
     QString fichier_;
     QWidget* fenetre_principale_ = nullptr;
+    QTextCursor selection_; // the line highlighted by the last step
 };
 
 } // namespace quillon

@@ -454,8 +454,20 @@ QImage figure_recrutement(const PotentielEss0& pot)
     return image;
 }
 
-bool ecrire(const QImage& image, const QString& chemin, bool png)
+// The viewer writes the picture's title over its lowest 30 pixels: they
+// are left blank below the figure.
+QImage avec_bande_titre(const QImage& figure)
 {
+    QImage image(figure.width(), figure.height() + 32, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.drawImage(0, 0, figure);
+    return image;
+}
+
+bool ecrire(const QImage& figure, const QString& chemin, bool png)
+{
+    const QImage image = avec_bande_titre(figure);
     const QByteArray jpeg = quillon::ecrire_jpeg(image, 90);
     QFile f(chemin);
     if (jpeg.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(jpeg) != jpeg.size()) {
