@@ -85,7 +85,7 @@ void TForm_richedit::bas_haut(int d)
     if (!e)
         return;
     QTextCharFormat fond;
-    if (e->couleur_rendue && selection_.document() == edit->document()) {
+    if (e->couleur_rendue && !selection_.isNull() && selection_.document() == edit->document()) {
         fond.setBackground(*e->couleur_rendue);
         selection_.mergeCharFormat(fond);
     }
