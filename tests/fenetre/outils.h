@@ -4,6 +4,10 @@
 #include "ui_tform1.h"
 
 #include <QDir>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTabBar>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +35,28 @@ inline bool montrer(QWidget& w)
 {
     w.show();
     return QTest::qWaitForWindowExposed(&w);
+}
+
+// Where an arrow (or another part) of a scroll bar is drawn.
+inline QRect rect_fleche(QScrollBar* s, QStyle::SubControl partie)
+{
+    QStyleOptionSlider opt;
+    opt.initFrom(s);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = s->orientation();
+    opt.minimum = s->minimum();
+    opt.maximum = s->maximum();
+    opt.sliderPosition = opt.sliderValue = s->value();
+    opt.singleStep = s->singleStep();
+    opt.pageStep = s->pageStep();
+    return s->style()->subControlRect(QStyle::CC_ScrollBar, &opt, partie, s);
+}
+
+// A click on the tab of a page, as the pupil chooses it.
+inline void cliquer_onglet(TForm1& f, int page)
+{
+    QTabBar* onglets = f.ui()->Notebook1->tabBar();
+    QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(page).center());
 }
 
 } // namespace quillon::essais

@@ -41,8 +41,7 @@ protected:
         f.Timer_debutTimer();
         ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
         ASSERT_TRUE(montrer(f));
-        QTabBar* onglets = f.ui()->Notebook1->tabBar();
-        QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(2).center());
+        cliquer_onglet(f, 2);
         ASSERT_EQ(f.ui()->Notebook1->currentIndex(), 2);
         f.ionique().definir_hasard(&hasard);
         QObject::connect(f.Timer_anim, &QTimer::timeout, [this] { ++tops_reels; });

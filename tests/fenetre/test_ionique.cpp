@@ -73,8 +73,7 @@ protected:
         f.Timer_debutTimer();
         ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
         ASSERT_TRUE(montrer(f));
-        QTabBar* onglets = f.ui()->Notebook1->tabBar();
-        QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(2).center());
+        cliquer_onglet(f, 2);
         ASSERT_EQ(f.ui()->Notebook1->currentIndex(), 2);
     }
     void TearDown() override { QDir::setCurrent(dossier_initial); }
@@ -92,16 +91,7 @@ protected:
     void fleche(Barre b, QStyle::SubControl fleche)
     {
         QScrollBar* s = barre(b);
-        QStyleOptionSlider opt;
-        opt.initFrom(s);
-        opt.subControls = QStyle::SC_All;
-        opt.orientation = s->orientation();
-        opt.minimum = s->minimum();
-        opt.maximum = s->maximum();
-        opt.sliderPosition = opt.sliderValue = s->value();
-        opt.singleStep = s->singleStep();
-        opt.pageStep = s->pageStep();
-        const QRect r = s->style()->subControlRect(QStyle::CC_ScrollBar, &opt, fleche, s);
+        const QRect r = rect_fleche(s, fleche);
         ASSERT_FALSE(r.isEmpty());
         QTest::mouseClick(s, Qt::LeftButton, {}, r.center());
     }

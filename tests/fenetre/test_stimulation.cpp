@@ -162,16 +162,7 @@ protected:
     // A click on an arrow of a bar.
     void fleche(QScrollBar* s, QStyle::SubControl quelle, int fois)
     {
-        QStyleOptionSlider opt;
-        opt.initFrom(s);
-        opt.subControls = QStyle::SC_All;
-        opt.orientation = s->orientation();
-        opt.minimum = s->minimum();
-        opt.maximum = s->maximum();
-        opt.sliderPosition = opt.sliderValue = s->value();
-        opt.singleStep = s->singleStep();
-        opt.pageStep = s->pageStep();
-        const QRect r = s->style()->subControlRect(QStyle::CC_ScrollBar, &opt, quelle, s);
+        const QRect r = rect_fleche(s, quelle);
         ASSERT_FALSE(r.isEmpty());
         for (int k = 0; k < fois; ++k)
             QTest::mouseClick(s, Qt::LeftButton, {}, r.center());
