@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and its tests need,
-# then configures and builds in ./build with two jobs.
+# then configures and builds in ./build with two jobs. The Debian package of
+# Quillon is built with dpkg-dev (its library dependencies) and its test
+# checks the desktop entry and the AppStream metainfo with desktop-file-utils
+# and appstream.
 set -euo pipefail
 
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 paquets=(cmake make g++ pkg-config
          qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
          libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
-         xvfb xauth fonts-wine fonts-liberation2)
+         xvfb xauth fonts-wine fonts-liberation2
+         qt6-svg-dev libxcb1-dev
+         dpkg-dev desktop-file-utils appstream)
 
 manquants=()
 for p in "${paquets[@]}"; do

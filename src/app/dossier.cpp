@@ -29,18 +29,36 @@ QString dossier_depuis_ligne_commande(const QString& ligne)
     return s;
 }
 
+#ifndef QUILLON_DONNEES_RELATIF
+// The data folder seen from the executable's folder once installed
+// (GNUInstallDirs' bin/ and share/quillon/ by default).
+#define QUILLON_DONNEES_RELATIF "../share/quillon"
+#endif
+
+QString dossier_pour_executable(const QString& dossier_executable)
+{
+    const QDir ici(dossier_executable);
+    QString dossier = dossier_executable;
+    if (!ici.exists(QStringLiteral("k.bmp")) && !ici.exists(QStringLiteral("ess0.nst")))
+        dossier = QDir::cleanPath(ici.filePath(QStringLiteral(QUILLON_DONNEES_RELATIF)));
+    return dossier.endsWith(QLatin1Char('/')) ? dossier : dossier + QLatin1Char('/');
+}
+
 QString dossier_programme()
 {
 #ifdef Q_OS_WIN
     return dossier_depuis_ligne_commande(QString::fromWCharArray(GetCommandLineW()));
 #else
-    // applicationDirPath follows the executable's real path (/proc/self/exe).
+    // applicationDirPath follows the executable's real path (/proc/self/exe),
+    // read directly before the application object exists.
     QString dossier = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+    if (dossier.isEmpty())
+        dossier = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
     if (dossier.isEmpty())
         dossier = QCoreApplication::applicationDirPath();
     if (dossier.isEmpty())
         dossier = QDir::currentPath();
-    return dossier.endsWith(QLatin1Char('/')) ? dossier : dossier + QLatin1Char('/');
+    return dossier_pour_executable(dossier);
 #endif
 }
 

@@ -12,9 +12,18 @@ namespace quillon {
 // started from its own folder: the result is then ".\".
 QString dossier_depuis_ligne_commande(const QString& ligne);
 
+// The program folder of an executable lying in `dossier_executable` (a
+// folder of this system, with or without a trailing separator), ending with a
+// separator: that folder itself when the data files stand beside the
+// executable ("k.bmp" or "ess0.nst" is there, as in the build tree),
+// otherwise the installed data folder "../share/quillon/" next to it, so that
+// a prefix moved as a whole keeps working.
+QString dossier_pour_executable(const QString& dossier_executable);
+
 // The program folder of this process, always ending with a separator. On
 // Windows it comes from the command line; elsewhere from the executable's
-// real path, with its case kept (file names there are case-sensitive).
+// real path, with its case kept (file names there are case-sensitive), by
+// dossier_pour_executable.
 QString dossier_programme();
 
 } // namespace quillon

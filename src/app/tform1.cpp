@@ -64,6 +64,12 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     onglets.setPixelSize(11);
     ui_->Notebook1->tabBar()->setFont(onglets);
 
+    // Screen readers: the tab row, and the three pages without a caption.
+    ui_->Notebook1->tabBar()->setAccessibleName(QStringLiteral("Onglets des pages"));
+    for (int i = 0; i < ui_->Notebook1->count(); ++i)
+        if (ui_->Notebook1->tabText(i).isEmpty())
+            ui_->Notebook1->tabBar()->setAccessibleTabName(i, QStringLiteral("Page vide"));
+
     ui_->BitBtn3->setIcon(icone_deux_etats(QStringLiteral(":/art/correction.png")));
     ui_->BitBtn3->setIconSize(QSize(16, 16));
 

@@ -3,6 +3,7 @@
 #include "ui_tmise_couleur.h"
 
 #include "colours/couleurs.h"
+#include "common/controles.h"
 #include "common/polices.h"
 
 #include <QGuiApplication>
@@ -20,8 +21,10 @@ Tmise_couleur::Tmise_couleur(QWidget* parent) : QDialog(parent), ui_(std::make_u
     connect(ui_->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     // Help has no topic attached.
-    for (QScrollBar* s : {ui_->scroll_rouge, ui_->Scroll_vert, ui_->Scroll_bleu})
+    for (QScrollBar* s : {ui_->scroll_rouge, ui_->Scroll_vert, ui_->Scroll_bleu}) {
         connect(s, &QScrollBar::valueChanged, this, &Tmise_couleur::mise_en_couleur);
+        montrer_focus(s);
+    }
     ui_->OKBtn->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/dessin.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +11,59 @@
 #include <QPixmap>
 
 namespace quillon {
+
+QColor couleur_contrastee(const QColor& fond)
+{
+    // Relative luminance after ITU-R BT.709, on 0..255.
+    const double luminance = 0.2126 * fond.red() + 0.7152 * fond.green() + 0.0722 * fond.blue();
+    return luminance >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+namespace {
+
+// A dotted frame one pixel inside the rectangle (x1, y1)-(x2, y2), ends excluded.
+void cadre_focus(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur)
+{
+    if (x2 - x1 < 3 || y2 - y1 < 3)
+        return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(couleur, 1, Qt::CustomDashLine);
+    pen.setDashPattern({1, 1});
+    pen.setCosmetic(true);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    // A stroked rectangle reaches one pixel past its width: x1 + 1 to x2 - 2.
+    p.drawRect(QRect(x1 + 1, y1 + 1, x2 - x1 - 3, y2 - y1 - 3));
+    p.restore();
+}
+
+// Paints the control first, then its focus frame over it.
+class IndicateurFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        auto* w = qobject_cast<QWidget*>(objet);
+        if (w == nullptr || evenement->type() != QEvent::Paint || !w->hasFocus())
+            return QObject::eventFilter(objet, evenement);
+        // The control's own painting, as without this filter.
+        static_cast<QObject*>(w)->event(evenement);
+        QPainter p(w);
+        cadre_focus(p, 0, 0, w->width(), w->height(), couleur_contrastee(w->palette().color(QPalette::Button)));
+        return true;
+    }
+};
+
+} // namespace
+
+void montrer_focus(QWidget* controle)
+{
+    static IndicateurFocus* indicateur = new IndicateurFocus(QCoreApplication::instance());
+    controle->installEventFilter(indicateur);
+}
 
 QIcon icone_deux_etats(const QString& chemin)
 {
@@ -53,6 +107,16 @@ void Etiquette::setCouleurTexte(const QColor& c)
     p.setColor(QPalette::WindowText, c);
     p.setColor(QPalette::Text, c);
     setPalette(p);
+}
+
+void Etiquette::paintEvent(QPaintEvent* e)
+{
+    QLabel::paintEvent(e);
+    if (hasFocus()) {
+        QPainter p(this);
+        const QColor fond = transparent_ ? palette().color(QPalette::Window) : couleur_;
+        cadre_focus(p, 0, 0, width(), height(), couleur_contrastee(fond));
+    }
 }
 
 void Etiquette::appliquer()
@@ -155,6 +219,8 @@ void Forme::paintEvent(QPaintEvent*)
         dessin::rectangle(p, x1, y1, x2, y2, QPen(trait_), QBrush(pinceau_));
     else
         dessin::ellipse(p, x1, y1, x2, y2, QPen(trait_), QBrush(pinceau_));
+    if (hasFocus())
+        cadre_focus(p, x1, y1, x2, y2, couleur_contrastee(pinceau_));
 }
 
 // ---- Panneau ---------------------------------------------------------------

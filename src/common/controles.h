@@ -14,6 +14,13 @@
 
 namespace quillon {
 
+// Black or white, whichever stands out better from the colour.
+QColor couleur_contrastee(const QColor& fond);
+
+// Shows the keyboard focus of a control whose style draws none (a scroll
+// bar): a dotted frame one pixel inside its edge while it has the focus.
+void montrer_focus(QWidget* controle);
+
 // A button glyph of two states side by side: the left half shows when the
 // button is enabled, the right half when it is not.
 QIcon icone_deux_etats(const QString& chemin);
@@ -31,6 +38,10 @@ public:
     void setTransparent(bool t);
     QColor couleurTexte() const;
     void setCouleurTexte(const QColor& c);
+
+protected:
+    // A label that takes the keyboard focus shows it with a dotted frame.
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void appliquer();
@@ -65,6 +76,8 @@ private:
     bool stretch_ = false;
 };
 
+// A shape that takes the keyboard focus shows it with a dotted outline
+// inside its edge, in black or white against its fill.
 class Forme : public QWidget {
     Q_OBJECT
     Q_PROPERTY(Type type READ type WRITE setType)

@@ -69,6 +69,7 @@ PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
 
     for (int i = 0; i < nb_barres; ++i) {
         const Barre b = static_cast<Barre>(i);
+        montrer_focus(barre(b));
         connect(barre(b), &QScrollBar::valueChanged, this,
                 [this, b](int position) { faire([&] { modele_.changer_position(b, position); }); });
     }

@@ -3,6 +3,7 @@
 #include "common/aleatoire.h"
 #include "common/nombres.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -23,6 +24,20 @@ QColor rgb(CouleurLegende c)
     return QColor(166, 202, 240);
 }
 
+QString verdict(CouleurLegende c)
+{
+    switch (c) {
+    case CouleurLegende::Jaune:
+        return QStringLiteral("Résultat : juste");
+    case CouleurLegende::Rouge:
+        return QStringLiteral("Résultat : faux");
+    case CouleurLegende::BleuClair:
+    case CouleurLegende::Argent:
+        break;
+    }
+    return QString();
+}
+
 int ExerciceLegendes::construire(const std::vector<Cible>& cibles)
 {
     cibles_ = cibles;
@@ -40,6 +55,8 @@ int ExerciceLegendes::construire(const std::vector<Cible>& cibles)
     }
     placements_.assign(legendes_.size(), Placement{});
     en_deplacement_ = false;
+    portee_ = 0;
+    place_portee_ = 0;
     return nb_legendes();
 }
 
@@ -70,6 +87,9 @@ void ExerciceLegendes::definir_ordre(const std::vector<int>& ordre)
 
 void ExerciceLegendes::affichage_legendes()
 {
+    // Back to the pile: nothing is carried any more.
+    portee_ = 0;
+    place_portee_ = 0;
     int decalage = 0;
     for (int i = 1; i <= nb_legendes(); ++i) {
         Legende& l = legende(ordre_[i - 1]);
@@ -83,8 +103,15 @@ void ExerciceLegendes::affichage_legendes()
     }
 }
 
-void ExerciceLegendes::labelMouseDown(int /*k*/, int x, int y)
+void ExerciceLegendes::labelMouseDown(int k, int x, int y)
 {
+    // The mouse takes over from the keyboard: the carried legend pressed
+    // goes on from where it is, another one carried goes back.
+    if (portee_ == k) {
+        portee_ = 0;
+        place_portee_ = 0;
+    }
+    reposer();
     depart_x_ = x;
     depart_y_ = y;
     en_deplacement_ = true;
@@ -134,6 +161,100 @@ void ExerciceLegendes::labelMouseup(int k)
         l.couleur = CouleurLegende::BleuClair;
         p.posee = 0;
     }
+}
+
+std::vector<int> ExerciceLegendes::ordre_places() const
+{
+    std::vector<int> ordre;
+    for (int t = 1; t <= static_cast<int>(cibles_.size()); ++t)
+        ordre.push_back(t);
+    std::stable_sort(ordre.begin(), ordre.end(), [this](int a, int b) {
+        const Rect& ra = cibles_[a - 1].rect;
+        const Rect& rb = cibles_[b - 1].rect;
+        return std::pair(ra.top, ra.left) < std::pair(rb.top, rb.left);
+    });
+    return ordre;
+}
+
+std::vector<int> ExerciceLegendes::ordre_lecture() const
+{
+    std::vector<int> ordre;
+    const int n = static_cast<int>(ordre_.size());
+    for (int rang = 0; rang < 3; ++rang)
+        for (int i = rang; i < n; i += 3)
+            ordre.push_back(ordre_[i]);
+    return ordre;
+}
+
+bool ExerciceLegendes::place_libre(int t, int k) const
+{
+    for (int j = 1; j <= nb_legendes(); ++j) {
+        const Placement& p = placement(j);
+        if (j != k && p.posee != 0 && p.cible == t)
+            return false;
+    }
+    return true;
+}
+
+int ExerciceLegendes::place_voisine(int k, int depuis, int sens) const
+{
+    const std::vector<int> ordre = ordre_places();
+    const int n = static_cast<int>(ordre.size());
+    if (n == 0 || sens == 0)
+        return 0;
+    const auto ou = std::find(ordre.begin(), ordre.end(), depuis);
+    // Off the places, the walk starts just before the first or after the last.
+    int i = ou != ordre.end() ? static_cast<int>(ou - ordre.begin()) : (sens > 0 ? -1 : n);
+    for (int pas = 0; pas < n; ++pas) {
+        i = ((i + (sens > 0 ? 1 : -1)) % n + n) % n;
+        if (place_libre(ordre[i], k))
+            return ordre[i];
+    }
+    return 0;
+}
+
+void ExerciceLegendes::prendre(int k)
+{
+    if (portee_ != 0)
+        reposer();
+    portee_ = k;
+    rect_avant_prise_ = legende(k).rect;
+    const Placement& p = placement(k);
+    place_portee_ = p.posee != 0 ? p.cible : 0;
+}
+
+bool ExerciceLegendes::porter(int sens)
+{
+    if (portee_ == 0)
+        return false;
+    const int t = place_voisine(portee_, place_portee_, sens);
+    if (t == 0)
+        return false;
+    Legende& l = legende(portee_);
+    const Rect& r = cibles_.at(t - 1).rect;
+    l.rect.left = r.left + r.width / 2 - l.rect.width / 2;
+    l.rect.top = r.top + r.height / 2 - l.rect.height / 2;
+    place_portee_ = t;
+    return true;
+}
+
+void ExerciceLegendes::poser()
+{
+    if (portee_ == 0)
+        return;
+    const int k = portee_;
+    portee_ = 0;
+    place_portee_ = 0;
+    labelMouseup(k);
+}
+
+void ExerciceLegendes::reposer()
+{
+    if (portee_ == 0)
+        return;
+    legende(portee_).rect = rect_avant_prise_;
+    portee_ = 0;
+    place_portee_ = 0;
 }
 
 QString ExerciceLegendes::btn_correctionClick()

@@ -24,6 +24,10 @@ enum class CouleurLegende { BleuClair, Argent, Jaune, Rouge };
 // The RGB value a legend of that colour shows.
 QColor rgb(CouleurLegende c);
 
+// What a screen reader says of a legend of that colour: the verdict of the
+// correction (yellow right, red wrong), nothing for an uncorrected one.
+QString verdict(CouleurLegende c);
+
 struct Cible {
     Rect rect;
     QString legende; // the target's caption, which becomes the legend's
@@ -61,11 +65,44 @@ public:
     void affichage_legendes();
 
     // Mouse events of legend k, positions in the legend's own coordinates.
+    // A press on a legend carried with the keyboard takes it from where it
+    // is; on another legend, puts the carried one back.
     void labelMouseDown(int k, int x, int y);
     // Returns true if the legend moved.
     bool labelMouseMove(int k, int x, int y);
     void labelMouseup(int k);
     bool deplace_label(int k, int x, int y);
+
+    // ---- Keyboard -------------------------------------------------------------
+    // A legend is picked (Space), carried from blank place to blank place
+    // (arrows), then dropped (Space) with the mouse's drop test, or put back
+    // where it was (Escape).
+
+    // Target numbers in reading order: by top, then by left.
+    std::vector<int> ordre_places() const;
+    // Legend numbers in the reading order of the pile: its first row (the
+    // first legend of each column of three) from left to right, then the
+    // second row, then the third.
+    std::vector<int> ordre_lecture() const;
+    // Target t is blank for legend k when no other legend lies on it.
+    bool place_libre(int t, int k) const;
+    // The first blank place for legend k after target `depuis` in reading
+    // order (sens > 0) or before it (sens < 0), going round; from 0 (on no
+    // place) the first or the last blank one. 0 when none is blank.
+    int place_voisine(int k, int depuis, int sens) const;
+
+    // Picks legend k (another one carried is put back first).
+    void prendre(int k);
+    // Carries the picked legend to the next (sens > 0) or previous blank
+    // place: its centre on the place's centre. False when none is blank.
+    bool porter(int sens);
+    // Drops the picked legend where it is, as a mouse release does.
+    void poser();
+    // Puts the picked legend back where it was when picked.
+    void reposer();
+    // The legend carried, 0 when none; the place it is on, 0 in none.
+    int legende_portee() const { return portee_; }
+    int place_portee() const { return place_portee_; }
 
     // Colours the legends lying on targets and returns the score text.
     QString btn_correctionClick();
@@ -90,6 +127,9 @@ private:
     bool en_deplacement_ = false;
     int depart_x_ = 0;
     int depart_y_ = 0;
+    int portee_ = 0;
+    int place_portee_ = 0;
+    Rect rect_avant_prise_;
 };
 
 } // namespace quillon

@@ -3,6 +3,8 @@
 #include "common/aleatoire.h"
 #include "common/controles.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -18,7 +20,7 @@ const char* const propriete_numero = "tag";
 
 PageAccueil::PageAccueil(QWidget* page, Etiquette* lab_result, QPushButton* correction, QPushButton* enlever,
                          QObject* parent)
-    : QObject(parent), page_(page), lab_result_(lab_result)
+    : QObject(parent), page_(page), lab_result_(lab_result), correction_(correction), enlever_(enlever)
 {
     connect(correction, &QPushButton::clicked, this, &PageAccueil::btn_correctionClick);
     connect(enlever, &QPushButton::clicked, this, &PageAccueil::btn_enlever_legendesClick);
@@ -61,6 +63,7 @@ void PageAccueil::construire_legendes()
         etiquette->setTransparent(false);
         etiquette->setCouleurTexte(Qt::black);
         etiquette->setProperty(propriete_numero, k);
+        etiquette->setFocusPolicy(Qt::TabFocus);
         etiquette->resize(l.rect.width, l.rect.height);
         etiquette->installEventFilter(this);
         etiquette->show();
@@ -69,7 +72,23 @@ void PageAccueil::construire_legendes()
 
         cible->setText(QStringLiteral("*****"));
         cible->setProperty(propriete_numero, k);
+        cible->setAccessibleName(QStringLiteral("Place à légender"));
     }
+    ordonner_tabulation();
+}
+
+void PageAccueil::ordonner_tabulation()
+{
+    // The legends in the pile's reading order, then the two buttons.
+    QWidget* avant = nullptr;
+    for (int k : exercice_.ordre_lecture()) {
+        if (avant != nullptr)
+            QWidget::setTabOrder(avant, legendes_.at(k - 1));
+        avant = legendes_.at(k - 1);
+    }
+    if (avant != nullptr)
+        QWidget::setTabOrder(avant, correction_);
+    QWidget::setTabOrder(correction_, enlever_);
 }
 
 void PageAccueil::melanger_legendes(Aleatoire& hasard)
@@ -81,6 +100,7 @@ void PageAccueil::affichage_legendes()
 {
     exercice_.affichage_legendes();
     montrer_tout();
+    ordonner_tabulation();
 }
 
 void PageAccueil::btn_correctionClick()
@@ -102,6 +122,9 @@ void PageAccueil::montrer(int k)
     e->setGeometry(l.rect.left, l.rect.top, l.rect.width, l.rect.height);
     if (e->couleur() != rgb(l.couleur))
         e->setCouleur(rgb(l.couleur));
+    const QString v = verdict(l.couleur);
+    if (e->accessibleDescription() != v)
+        e->setAccessibleDescription(v);
 }
 
 void PageAccueil::montrer_tout()
@@ -124,8 +147,24 @@ bool PageAccueil::eventFilter(QObject* objet, QEvent* evenement)
     case QEvent::MouseButtonPress: {
         const QPoint p = static_cast<QMouseEvent*>(evenement)->position().toPoint();
         etiquette->raise();
+        const int portee = exercice_.legende_portee();
         exercice_.labelMouseDown(k, p.x(), p.y());
+        if (portee != 0)
+            montrer(portee);
         return true;
+    }
+    case QEvent::KeyPress:
+        return touche(k, static_cast<QKeyEvent*>(evenement));
+    case QEvent::FocusOut: {
+        // Tab or a click elsewhere puts back the legend carried; the window
+        // losing the focus does not.
+        const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
+        if (exercice_.legende_portee() == k && raison != Qt::ActiveWindowFocusReason
+            && raison != Qt::PopupFocusReason) {
+            exercice_.reposer();
+            montrer(k);
+        }
+        return QObject::eventFilter(objet, evenement);
     }
     case QEvent::MouseMove: {
         const QPoint p = static_cast<QMouseEvent*>(evenement)->position().toPoint();
@@ -139,6 +178,44 @@ bool PageAccueil::eventFilter(QObject* objet, QEvent* evenement)
         return true;
     default:
         return QObject::eventFilter(objet, evenement);
+    }
+}
+
+bool PageAccueil::touche(int k, QKeyEvent* e)
+{
+    const bool portee = exercice_.legende_portee() == k;
+    switch (e->key()) {
+    case Qt::Key_Space:
+        if (e->isAutoRepeat())
+            return true;
+        if (portee) {
+            exercice_.poser();
+        } else {
+            const int autre = exercice_.legende_portee();
+            exercice_.prendre(k);
+            if (autre != 0)
+                montrer(autre);
+            legendes_.at(k - 1)->raise();
+        }
+        montrer(k);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        if (!portee)
+            return false;
+        if (exercice_.porter(e->key() == Qt::Key_Right || e->key() == Qt::Key_Down ? +1 : -1))
+            montrer(k);
+        return true;
+    case Qt::Key_Escape:
+        if (!portee)
+            return false;
+        exercice_.reposer();
+        montrer(k);
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -1,11 +1,15 @@
 #pragma once
-// The home page: wires the legend labels' mouse events and the two buttons
-// to the labelling exercise, and shows its legends.
+// The home page: wires the legend labels' mouse and key events and the two
+// buttons to the labelling exercise, and shows its legends. From the
+// keyboard a legend (reached with Tab) is picked with Space, carried from
+// blank place to blank place with the arrows, dropped with Space; Escape
+// or leaving it puts it back.
 #include "labelling/legendes.h"
 
 #include <QObject>
 #include <vector>
 
+class QKeyEvent;
 class QPushButton;
 class QWidget;
 
@@ -42,9 +46,13 @@ protected:
 private:
     void montrer(int k);
     void montrer_tout();
+    bool touche(int k, QKeyEvent* e);
+    void ordonner_tabulation();
 
     QWidget* page_;
     Etiquette* lab_result_;
+    QPushButton* correction_;
+    QPushButton* enlever_;
     ExerciceLegendes exercice_;
     std::vector<Etiquette*> legendes_;
 };

@@ -27,6 +27,8 @@ void TForm_image::definir_titre(const QString& titre)
 {
     ui_->Label1->setText(titre);
     ui_->Label1->adjustSize();
+    // The picture is the figure the title names.
+    ui_->Image1->setAccessibleName(titre.isEmpty() ? QStringLiteral("Figure") : titre);
 }
 
 std::optional<QString> TForm_image::lire_image(const QString& chemin)

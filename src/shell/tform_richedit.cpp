@@ -24,6 +24,8 @@ TForm_richedit::TForm_richedit(QWidget* parent) : QDialog(parent), ui_(std::make
     setFixedSize(359, 442);
     ui_->RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     ui_->RichEdit1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Tab goes on to the two buttons rather than into the script.
+    ui_->RichEdit1->setTabChangesFocus(true);
 
     auto* enregistrer = new QAction(QStringLiteral("Enregistrer"), ui_->RichEdit1);
     enregistrer->setObjectName(QStringLiteral("Enregistrer1"));

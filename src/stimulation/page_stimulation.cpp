@@ -10,6 +10,7 @@
 #include "stimulation/graduations.h"
 #include "stimulation/questions.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace quillon {
@@ -53,6 +54,13 @@ PageStimulation::PageStimulation(QWidget* parent)
     for (int i = 0; i < 4; ++i)
         electrode(static_cast<Electrode>(i))->installEventFilter(this);
     ui_->Shape_nerf->installEventFilter(this);
+    montrer_focus(ui_->Scroll_i_stim);
+    montrer_focus(ui_->Scroll_temps);
+    ui_->Scroll_temps->installEventFilter(this);
+    // Tab leaves the instructions rather than writing into them.
+    ui_->Memo5->setTabChangesFocus(true);
+    for (Forme* c : cercles())
+        c->setAccessibleDescription(QStringLiteral("Résultat : non corrigé"));
 
     connect(ui_->Scroll_i_stim, &QScrollBar::valueChanged, this, &PageStimulation::Scroll_i_stimChange);
     connect(ui_->Scroll_temps, &QScrollBar::valueChanged, this, &PageStimulation::Scroll_tempsChange);
@@ -73,6 +81,12 @@ Forme* PageStimulation::electrode(Electrode e) const
     case Electrode::enr2: return ui_->Shape_enr2;
     }
     return nullptr;
+}
+
+std::array<Forme*, 7> PageStimulation::cercles() const
+{
+    return {ui_->refr_rel, ui_->refr_abs, ui_->freq_long, ui_->freq_court,
+            ui_->vit_inf,  ui_->elec_stim, ui_->res_seuil};
 }
 
 PlaceElectrodes PageStimulation::places() const
@@ -195,10 +209,35 @@ void PageStimulation::BitBtn19Click()
     r.combo_electrode = item(ui_->combo_electrode);
     r.Edit_seuil = ui_->Edit_seuil->text();
     const std::array<bool, 7> justes = quillon::BitBtn19Click(r);
-    Forme* const cercles[] = {ui_->refr_rel, ui_->refr_abs, ui_->freq_long, ui_->freq_court,
-                              ui_->vit_inf,  ui_->elec_stim, ui_->res_seuil};
-    for (std::size_t i = 0; i < justes.size(); ++i)
-        cercles[i]->setPinceau(justes[i] ? QColor(0, 255, 0) : QColor(255, 0, 0));
+    const std::array<Forme*, 7> marques = cercles();
+    for (std::size_t i = 0; i < justes.size(); ++i) {
+        marques[i]->setPinceau(justes[i] ? QColor(0, 255, 0) : QColor(255, 0, 0));
+        marques[i]->setAccessibleDescription(justes[i] ? QStringLiteral("Résultat : juste")
+                                                       : QStringLiteral("Résultat : faux"));
+    }
+}
+
+void PageStimulation::glisser(Electrode e, int x, int prise_x)
+{
+    if (const std::optional<int> left = deplace_shape(places(), e, x, prise_x))
+        electrode(e)->move(*left, electrode(e)->y());
+    realigner(e);
+}
+
+bool PageStimulation::touche_electrode(Electrode e, QEvent* evenement)
+{
+    const auto* t = static_cast<QKeyEvent*>(evenement);
+    if (t->key() != Qt::Key_Left && t->key() != Qt::Key_Right)
+        return false;
+    if (evenement->type() == QEvent::KeyPress) {
+        // One pixel, ten with Shift: the mouse moved that far from where it was pressed.
+        const int pas = (t->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+        glisser(e, t->key() == Qt::Key_Left ? -pas : pas, 0);
+    } else if (!t->isAutoRepeat()) {
+        // The key let go, as the mouse button: the recording follows.
+        BitBtn22Click();
+    }
+    return true;
 }
 
 bool PageStimulation::eventFilter(QObject* objet, QEvent* evenement)
@@ -206,6 +245,25 @@ bool PageStimulation::eventFilter(QObject* objet, QEvent* evenement)
     if (objet == ui_->Shape_nerf && evenement->type() == QEvent::MouseButtonPress) {
         Shape_nerfMouseDown();
         return true;
+    }
+    if (objet == ui_->Scroll_temps && evenement->type() == QEvent::KeyPress) {
+        // Left and Right as the bar's left and right arrows (a scroll bar's
+        // own keys run the other way when it stands horizontal).
+        const auto* t = static_cast<QKeyEvent*>(evenement);
+        if (t->key() != Qt::Key_Left && t->key() != Qt::Key_Right)
+            return false;
+        ui_->Scroll_temps->triggerAction(t->key() == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                                                   : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    }
+    if (objet == ui_->Shape_nerf && evenement->type() == QEvent::KeyPress) {
+        // Space on the focused nerve, as a click on it.
+        const auto* t = static_cast<QKeyEvent*>(evenement);
+        if (t->key() == Qt::Key_Space && !t->isAutoRepeat()) {
+            Shape_nerfMouseDown();
+            return true;
+        }
+        return false;
     }
     for (int i = 0; i < 4; ++i) {
         const Electrode e = static_cast<Electrode>(i);
@@ -221,18 +279,17 @@ bool PageStimulation::eventFilter(QObject* objet, QEvent* evenement)
         }
         case QEvent::MouseMove: {
             // The pressed electrode keeps the mouse until the release.
-            if (glisse_) {
-                const int x = static_cast<QMouseEvent*>(evenement)->position().toPoint().x();
-                if (const std::optional<int> left = deplace_shape(places(), e, x, prise_x_))
-                    electrode(e)->move(*left, electrode(e)->y());
-                realigner(e);
-            }
+            if (glisse_)
+                glisser(e, static_cast<QMouseEvent*>(evenement)->position().toPoint().x(), prise_x_);
             return true;
         }
         case QEvent::MouseButtonRelease:
             glisse_ = false;
             BitBtn22Click();
             return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return touche_electrode(e, evenement);
         default:
             return false;
         }

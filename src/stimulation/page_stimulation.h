@@ -1,11 +1,13 @@
 #pragma once
-// The "Stimulation Nerf/Fibre" page: the electrodes dragged along the nerve,
-// the stimulator's controls, the recording screen with its rulers, and the
+// The "Stimulation Nerf/Fibre" page: the electrodes dragged along the nerve
+// (with the mouse, or moved with the Left and Right keys once focused), the
+// stimulator's controls, the recording screen with its rulers, and the
 // question sheet with its correction.
 #include "stimulation/electrodes.h"
 #include "stimulation/reponse.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 
 namespace Ui {
@@ -26,6 +28,8 @@ public:
     const ReponseStimulation& reponse() const { return reponse_; }
     const PotentielEss0& pot_ess0() const { return pot_ess0_; }
     Forme* electrode(Electrode e) const;
+    // The seven marks of the question sheet, in its order.
+    std::array<Forme*, 7> cercles() const;
 
     // Draws the two rulers, once at start-up.
     void affich_grad();
@@ -48,6 +52,9 @@ protected:
 
 private:
     PlaceElectrodes places() const;
+    // The drag's rule: electrode e moved as by the mouse at x, pressed at prise_x.
+    void glisser(Electrode e, int x, int prise_x);
+    bool touche_electrode(Electrode e, QEvent* evenement);
     void realigner(Electrode e);
     void effacer_ecran();
 

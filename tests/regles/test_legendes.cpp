@@ -267,3 +267,259 @@ TEST(CouleursLegendes, ExactRgbValues)
     EXPECT_EQ(rgb(CouleurLegende::Jaune), QColor(255, 255, 0));
     EXPECT_EQ(rgb(CouleurLegende::Rouge), QColor(255, 0, 0));
 }
+
+// ---- Keyboard -----------------------------------------------------------------
+
+namespace {
+
+// Where a legend of that size stands when carried onto target t: its centre
+// on the target's centre.
+Rect centre_sur(const ExerciceLegendes& ex, int k, int t)
+{
+    const Rect& r = ex.cibles().at(t - 1).rect;
+    const Rect& l = ex.legende(k).rect;
+    return Rect{r.left + r.width / 2 - l.width / 2, r.top + r.height / 2 - l.height / 2, l.width, l.height};
+}
+
+// Carries the picked legend forward until it is on target t; false if the
+// walk never gets there.
+bool porter_jusqua(ExerciceLegendes& ex, int t)
+{
+    for (int i = 0; i < 10 && ex.place_portee() != t; ++i)
+        if (!ex.porter(+1))
+            return false;
+    return ex.place_portee() == t;
+}
+
+} // namespace
+
+TEST_F(Legendes, PlacesInReadingOrderTopThenLeft)
+{
+    // Synapse (top 6), Arbre dendritique (33), Terminaison afférente (116),
+    // Noyau (225, left 515) before Segment initial (225, left 806), Axone
+    // (329) before Gaine de myéline (331), then 400, 475, 494.
+    EXPECT_EQ(ex.ordre_places(), (std::vector<int>{5, 10, 4, 6, 7, 2, 1, 3, 8, 9}));
+}
+
+TEST_F(Legendes, PileReadingOrderIsRowByRow)
+{
+    EXPECT_EQ(ex.ordre_lecture(), (std::vector<int>{1, 4, 7, 10, 2, 5, 8, 3, 6, 9}));
+    ex.definir_ordre({3, 9, 1, 10, 2, 8, 4, 7, 5, 6});
+    ex.affichage_legendes();
+    const std::vector<int> lecture = ex.ordre_lecture();
+    EXPECT_EQ(lecture, (std::vector<int>{3, 10, 4, 6, 9, 2, 7, 1, 8, 5}));
+    // Rows of the pile: same column slot, lefts growing along a row.
+    for (std::size_t i = 1; i < 4; ++i)
+        EXPECT_GT(ex.legende(lecture[i]).rect.left, ex.legende(lecture[i - 1]).rect.left);
+    EXPECT_EQ(ex.legende(lecture[0]).rect.top, 370);
+    EXPECT_GT(ex.legende(lecture[4]).rect.top, 370);
+}
+
+TEST_F(Legendes, ArrowsWalkTheBlankPlacesAndGoRound)
+{
+    ex.prendre(1);
+    EXPECT_EQ(ex.legende_portee(), 1);
+    EXPECT_EQ(ex.place_portee(), 0);
+    const std::vector<int> ordre = ex.ordre_places();
+    for (int tour = 0; tour < 2; ++tour) {
+        for (int t : ordre) {
+            ASSERT_TRUE(ex.porter(+1));
+            EXPECT_EQ(ex.place_portee(), t);
+            EXPECT_EQ(ex.legende(1).rect, centre_sur(ex, 1, t));
+        }
+    }
+    // Backwards from the first place: round to the last.
+    ASSERT_EQ(ex.place_portee(), ordre.back());
+    ex.porter(+1);
+    ASSERT_EQ(ex.place_portee(), ordre.front());
+    ASSERT_TRUE(ex.porter(-1));
+    EXPECT_EQ(ex.place_portee(), ordre.back());
+    ASSERT_TRUE(ex.porter(-1));
+    EXPECT_EQ(ex.place_portee(), ordre[ordre.size() - 2]);
+    // Nothing is dropped while carried.
+    EXPECT_EQ(ex.placement(1).posee, 0);
+    EXPECT_EQ(ex.legende(1).couleur, CouleurLegende::BleuClair);
+}
+
+TEST_F(Legendes, FromThePileLeftGoesToTheLastPlace)
+{
+    ex.prendre(4);
+    ASSERT_TRUE(ex.porter(-1));
+    EXPECT_EQ(ex.place_portee(), 9);
+    EXPECT_EQ(ex.legende(4).rect, centre_sur(ex, 4, 9));
+}
+
+TEST_F(Legendes, PlacesCoveredByOtherLegendsAreSkipped)
+{
+    deposer_sur(2, 10); // Arbre dendritique's place, second in reading order
+    deposer_sur(3, 4);  // third
+    EXPECT_FALSE(ex.place_libre(10, 1));
+    EXPECT_TRUE(ex.place_libre(10, 2)); // a legend does not cover its own way
+    EXPECT_FALSE(ex.place_libre(4, 1));
+    EXPECT_TRUE(ex.place_libre(5, 1));
+    ex.prendre(1);
+    ex.porter(+1);
+    EXPECT_EQ(ex.place_portee(), 5);
+    ex.porter(+1);
+    EXPECT_EQ(ex.place_portee(), 6);
+    ex.porter(-1);
+    EXPECT_EQ(ex.place_portee(), 5);
+    ex.porter(-1);
+    EXPECT_EQ(ex.place_portee(), 9);
+    EXPECT_EQ(ex.place_voisine(1, 5, +1), 6);
+    EXPECT_EQ(ex.place_voisine(1, 6, -1), 5);
+    EXPECT_EQ(ex.place_voisine(2, 5, +1), 10);
+
+    // A legend moved off by the mouse no longer covers the place.
+    ex.reposer();
+    deposer_centre(2, 200, 200);
+    EXPECT_TRUE(ex.place_libre(10, 1));
+    EXPECT_EQ(ex.place_voisine(1, 5, +1), 10);
+}
+
+TEST_F(Legendes, ALegendPickedOnAPlaceStartsFromIt)
+{
+    deposer_sur(1, 7); // Segment initial's place, fifth in reading order
+    ex.prendre(1);
+    EXPECT_EQ(ex.place_portee(), 7);
+    ex.porter(+1);
+    EXPECT_EQ(ex.place_portee(), 2);
+    ex.porter(-1);
+    EXPECT_EQ(ex.place_portee(), 7); // its own place is blank for it
+}
+
+TEST_F(Legendes, KeyboardDropScoresLikeTheMouse)
+{
+    ExerciceLegendes souris;
+    souris.construire(cibles_accueil());
+    souris.affichage_legendes();
+    // Every legend on its place with the keyboard, but 6 (the widest, 116)
+    // on Axone's (52 wide) and 2 on Noyau's.
+    const auto cible_de = [](int k) { return k == 6 ? 2 : k == 2 ? 6 : k; };
+    for (int k = 1; k <= 10; ++k) {
+        ex.prendre(k);
+        ASSERT_TRUE(porter_jusqua(ex, cible_de(k))) << k;
+        ex.poser();
+        EXPECT_EQ(ex.legende_portee(), 0);
+        const Rect& r = ex.cibles().at(cible_de(k) - 1).rect;
+        EXPECT_EQ(ex.legende(k).rect.left, r.left) << k;
+        EXPECT_EQ(ex.legende(k).rect.top, r.top) << k;
+        EXPECT_EQ(ex.legende(k).couleur, CouleurLegende::Argent) << k;
+        EXPECT_EQ(ex.placement(k).cible, cible_de(k)) << k;
+        EXPECT_EQ(ex.placement(k).posee, k) << k;
+    }
+    // The same drops with the mouse, the legend's centre on the place's.
+    for (int k = 1; k <= 10; ++k) {
+        const Rect& r = souris.cibles().at(cible_de(k) - 1).rect;
+        const Legende& l = souris.legende(k);
+        souris.labelMouseDown(k, l.rect.width / 2, l.rect.height / 2);
+        souris.labelMouseMove(k, r.left + r.width / 2 - l.rect.left, r.top + r.height / 2 - l.rect.top);
+        souris.labelMouseup(k);
+    }
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_EQ(ex.legende(k).rect, souris.legende(k).rect) << k;
+        EXPECT_EQ(ex.legende(k).couleur, souris.legende(k).couleur) << k;
+        EXPECT_EQ(ex.placement(k).cible, souris.placement(k).cible) << k;
+        EXPECT_EQ(ex.placement(k).posee, souris.placement(k).posee) << k;
+    }
+    EXPECT_EQ(ex.btn_correctionClick(), "80 %");
+    EXPECT_EQ(souris.btn_correctionClick(), "80 %");
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_EQ(ex.legende(k).couleur, souris.legende(k).couleur) << k;
+    EXPECT_EQ(ex.legende(6).couleur, CouleurLegende::Rouge);
+    EXPECT_EQ(ex.legende(1).couleur, CouleurLegende::Jaune);
+}
+
+TEST_F(Legendes, DroppedWithoutAMoveIsTheMouseClick)
+{
+    // Picked and dropped in the pile: light blue, on no place.
+    const Rect pile = ex.legende(3).rect;
+    ex.prendre(3);
+    ex.poser();
+    EXPECT_EQ(ex.legende(3).rect, pile);
+    EXPECT_EQ(ex.legende(3).couleur, CouleurLegende::BleuClair);
+    EXPECT_EQ(ex.placement(3).posee, 0);
+    // Picked and dropped on its corrected place: silver again, as after a click.
+    deposer_sur(3, 3);
+    ex.btn_correctionClick();
+    ASSERT_EQ(ex.legende(3).couleur, CouleurLegende::Jaune);
+    ex.prendre(3);
+    ex.poser();
+    EXPECT_EQ(ex.legende(3).couleur, CouleurLegende::Argent);
+    EXPECT_EQ(ex.placement(3).cible, 3);
+}
+
+TEST_F(Legendes, EscapePutsItBackUntouched)
+{
+    deposer_sur(5, 8);
+    ex.btn_correctionClick();
+    ASSERT_EQ(ex.legende(5).couleur, CouleurLegende::Rouge);
+    const Rect avant = ex.legende(5).rect;
+    ex.prendre(5);
+    ex.porter(+1);
+    ex.porter(+1);
+    ASSERT_NE(ex.legende(5).rect, avant);
+    ex.reposer();
+    EXPECT_EQ(ex.legende(5).rect, avant);
+    EXPECT_EQ(ex.legende(5).couleur, CouleurLegende::Rouge);
+    EXPECT_EQ(ex.placement(5).cible, 8);
+    EXPECT_EQ(ex.placement(5).posee, 5);
+    EXPECT_EQ(ex.legende_portee(), 0);
+    EXPECT_EQ(ex.place_portee(), 0);
+    // Nothing carried: the keys do nothing.
+    EXPECT_FALSE(ex.porter(+1));
+    ex.poser();
+    EXPECT_EQ(ex.legende(5).rect, avant);
+    EXPECT_EQ(ex.legende(5).couleur, CouleurLegende::Rouge);
+}
+
+TEST_F(Legendes, PickingAnotherOrTheMousePutsTheCarriedOneBack)
+{
+    const Rect un = ex.legende(1).rect;
+    ex.prendre(1);
+    ex.porter(+1);
+    ex.prendre(2);
+    EXPECT_EQ(ex.legende(1).rect, un);
+    EXPECT_EQ(ex.legende_portee(), 2);
+    const Rect deux = ex.legende(2).rect;
+    ex.porter(+1);
+    ex.labelMouseDown(7, 3, 3);
+    EXPECT_EQ(ex.legende(2).rect, deux);
+    EXPECT_EQ(ex.legende_portee(), 0);
+    ex.labelMouseup(7);
+
+    // The mouse pressed on the carried legend takes it from where it is.
+    ex.prendre(3);
+    ex.porter(+1);
+    const Rect portee = ex.legende(3).rect;
+    ex.labelMouseDown(3, 5, 5);
+    EXPECT_EQ(ex.legende_portee(), 0);
+    EXPECT_EQ(ex.legende(3).rect, portee);
+    ex.labelMouseMove(3, 6, 5);
+    ex.labelMouseup(3);
+    EXPECT_EQ(ex.placement(3).cible, ex.ordre_places().front());
+    EXPECT_EQ(ex.legende(3).couleur, CouleurLegende::Argent);
+
+    ex.prendre(4);
+    ex.porter(+1);
+    ex.btn_enlever_legendesClick();
+    EXPECT_EQ(ex.legende_portee(), 0);
+    EXPECT_GE(ex.legende(4).rect.top, 370);
+}
+
+TEST(LegendesSansCible, NoPlaceToCarryTo)
+{
+    ExerciceLegendes ex;
+    ex.construire({});
+    EXPECT_TRUE(ex.ordre_places().empty());
+    EXPECT_EQ(ex.place_voisine(1, 0, +1), 0);
+    EXPECT_FALSE(ex.porter(+1));
+}
+
+TEST(CouleursLegendes, VerdictOnlyAfterACorrection)
+{
+    EXPECT_EQ(verdict(CouleurLegende::Jaune), "Résultat : juste");
+    EXPECT_EQ(verdict(CouleurLegende::Rouge), "Résultat : faux");
+    EXPECT_EQ(verdict(CouleurLegende::BleuClair), "");
+    EXPECT_EQ(verdict(CouleurLegende::Argent), "");
+}

@@ -62,7 +62,13 @@ QImage drawFluxArrow(bool pointsRight);
 // ---------------------------------------------------------------------------
 // Program icon and button glyphs
 
+// The icon on its 256 x 256 design grid; scale the painter for other sizes.
+void paintIcon(QPainter &painter);
 QImage drawIcon(int size);
+// The same drawing as a scalable SVG picture of 256 x 256 units.
+bool writeIconSvg(const QString &path);
+// Sizes of the desktop's hicolor theme at which the icon is drawn.
+inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
 QImage drawCorrectionGlyph();
 
 // Glyphs of the stimulation page's document buttons, 59 x 30 (documents.cpp).

@@ -1,21 +1,19 @@
-// Program icon (a stylised neurone on a rounded square) and small button
-// glyphs.
+// Program icon (a stylised neurone on a rounded square), drawn once for the
+// pictures of every size and for the scalable SVG, and small button glyphs.
 #include "artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 
 namespace artwork {
 
-QImage drawIcon(int size)
+void paintIcon(QPainter &p)
 {
-    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 256.0, size / 256.0); // designed on a 256 x 256 grid
 
     // Rounded square background.
     const QRectF tile(10, 10, 236, 236);
@@ -70,8 +68,33 @@ QImage drawIcon(int size)
     p.setBrush(QColor(0xff, 0xd8, 0x4a));
     p.drawRoundedRect(QRectF(-26, -15, 52, 30), 14, 14);
     p.restore();
+    p.restore();
+}
+
+QImage drawIcon(int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.scale(size / 256.0, size / 256.0); // designed on a 256 x 256 grid
+    paintIcon(p);
     p.end();
     return img;
+}
+
+bool writeIconSvg(const QString &path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Quillon"));
+    svg.setDescription(QStringLiteral("Icône de Quillon : un neurone sur un carré arrondi"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    paintIcon(p);
+    return p.end();
 }
 
 QImage drawCorrectionGlyph()

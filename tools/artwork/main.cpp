@@ -1,9 +1,13 @@
 // quillon_artwork: writes the pictures used by Quillon into a folder.
 //
 //   quillon_artwork <output-folder> [--check-image <file.png>]
+//   quillon_artwork --icons <theme-folder>
 //
 // --check-image also writes an enlarged copy of the nerve cell picture with
 // the caption places outlined and captioned, for reviewing it by eye.
+// --icons writes the program icon for the desktop's hicolor theme instead:
+// <theme-folder>/<n>x<n>/apps/quillon.png at every size of kIconSizes and
+// <theme-folder>/scalable/apps/quillon.svg, all from the same drawing.
 #include "artwork.h"
 
 #include <QDir>
@@ -30,6 +34,34 @@ bool save(const QImage &image, const QString &path, const char *format)
     return true;
 }
 
+bool makeFolder(const QString &path)
+{
+    if (!QDir().mkpath(path)) {
+        complain(QStringLiteral("cannot create folder %1").arg(path));
+        return false;
+    }
+    return true;
+}
+
+// The program icon at every size of the hicolor theme, and as SVG.
+bool writeIcons(const QString &themeDir)
+{
+    const QDir theme(themeDir);
+    for (int size : artwork::kIconSizes) {
+        const QString folder = theme.filePath(QStringLiteral("%1x%1/apps").arg(size));
+        if (!makeFolder(folder)
+            || !save(artwork::drawIcon(size), QDir(folder).filePath(QStringLiteral("quillon.png")), "PNG"))
+            return false;
+    }
+    const QString scalable = theme.filePath(QStringLiteral("scalable/apps"));
+    const QString svg = QDir(scalable).filePath(QStringLiteral("quillon.svg"));
+    if (!makeFolder(scalable) || !artwork::writeIconSvg(svg)) {
+        complain(QStringLiteral("cannot write %1").arg(svg));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -39,6 +71,8 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
 
     const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.size() == 2 && args[0] == QLatin1String("--icons"))
+        return writeIcons(args[1]) ? 0 : 1;
     QString outDir, checkImage;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--check-image") && i + 1 < args.size())
@@ -52,7 +86,8 @@ int main(int argc, char **argv)
         }
     }
     if (outDir.isEmpty()) {
-        std::fprintf(stderr, "usage: quillon_artwork <output-folder> [--check-image <file.png>]\n");
+        std::fprintf(stderr, "usage: quillon_artwork <output-folder> [--check-image <file.png>]\n"
+                             "       quillon_artwork --icons <theme-folder>\n");
         return 2;
     }
     QDir dir(outDir);

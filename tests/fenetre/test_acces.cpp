@@ -1,0 +1,849 @@
+// Keyboard and screen-reader access, in a real window: the Tab order of each
+// page and dialog, the scroll bars and the electrodes moved with the arrow
+// keys, the legends placed from the keyboard, the verdicts the correction
+// marks announce, and an accessible name for every control.
+#include "outils.h"
+
+#include "common/controles.h"
+#include "ionic/page_ionique.h"
+#include "labelling/page_accueil.h"
+#include "stimulation/page_stimulation.h"
+#include "stimulation/reponse.h"
+#include "ui_page_ionique.h"
+#include "ui_page_stimulation.h"
+#include "ui_tform_image.h"
+#include "ui_tform_richedit.h"
+#include "ui_tmise_couleur.h"
+
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <map>
+
+#include "impression.h"
+
+using namespace quillon;
+using namespace quillon::essais;
+
+namespace {
+
+// How a test names a widget: its object name, or "légende <text>" for a legend.
+QString nom(const QWidget* w)
+{
+    if (w == nullptr)
+        return QStringLiteral("(aucun)");
+    if (w->objectName().isEmpty() && w->property("tag").isValid())
+        return QStringLiteral("légende ") + static_cast<const QLabel*>(w)->text();
+    if (qobject_cast<const QTabBar*>(w) != nullptr)
+        return QStringLiteral("onglets");
+    return w->objectName();
+}
+
+QString texte_accessible(QWidget* w, QAccessible::Text t)
+{
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    return i != nullptr ? i->text(t) : QStringLiteral("(pas d'interface)");
+}
+
+// The caption a control shows itself, which Qt gives as its name.
+QString legende_propre(const QWidget* w)
+{
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+        return b->text();
+    if (const auto* l = qobject_cast<const QLabel*>(w))
+        return l->text();
+    if (const auto* g = qobject_cast<const QGroupBox*>(w))
+        return g->title();
+    return QString();
+}
+
+// Part of a control Qt composes (the list of a combo box, the bars of a text
+// box, the scroll buttons of the tab row): named by Qt, not by the program.
+bool partie_interne(const QWidget* w, const QWidget* racine)
+{
+    for (const QWidget* p = w->parentWidget(); p != nullptr && p != racine; p = p->parentWidget()) {
+        if (qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QComboBox*>(p)
+            || qobject_cast<const QTabBar*>(p) || qobject_cast<const QMenuBar*>(p))
+            return true;
+    }
+    return false;
+}
+
+// The controls under `racine`, visible or taking the focus, that have no
+// name of their own: neither an accessible name nor a caption (a name Qt
+// borrows from the surrounding group's title does not count). Plain
+// containers (a page, the window's central area) are no controls.
+QStringList sans_nom(QWidget* racine, int* examines = nullptr)
+{
+    QStringList manquants;
+    int n = 0;
+    for (QWidget* w : racine->findChildren<QWidget*>()) {
+        if (partie_interne(w, racine))
+            continue;
+        const bool focusable = w->focusPolicy() != Qt::NoFocus;
+        if (!w->isVisible() && !focusable)
+            continue;
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+        if (i == nullptr) {
+            manquants << nom(w) + " (pas d'interface)";
+            continue;
+        }
+        const QAccessible::Role role = i->role();
+        const bool conteneur = !focusable && !w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty()
+                               && (role == QAccessible::Client || role == QAccessible::Pane
+                                   || role == QAccessible::LayeredPane);
+        if (conteneur)
+            continue;
+        ++n;
+        const QString propre = !w->accessibleName().isEmpty() ? w->accessibleName() : legende_propre(w);
+        const QString annonce = i->text(QAccessible::Name);
+        if (propre.trimmed().isEmpty() || annonce.trimmed().isEmpty())
+            manquants << QStringLiteral("%1 (%2, « %3 »)").arg(nom(w), w->metaObject()->className(), annonce);
+    }
+    if (examines != nullptr)
+        *examines = n;
+    return manquants;
+}
+
+class FenetreAcces : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dossier_initial = QDir::currentPath();
+        demarrer(f);
+    }
+    void TearDown() override { QDir::setCurrent(dossier_initial); }
+
+    void demarrer(TForm1& g)
+    {
+        g.afficher_erreur = [this](const QString& m) { erreurs << m; };
+        g.Timer_debutTimer();
+        ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
+        ASSERT_TRUE(montrer(g));
+        g.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
+    }
+
+    // A click on tab i, as the pupil chooses a page.
+    void onglet(int i)
+    {
+        QTabBar* b = f.ui()->Notebook1->tabBar();
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->tabRect(i).center());
+        ASSERT_EQ(f.ui()->Notebook1->currentIndex(), i);
+    }
+
+    // From the tab row, the widgets Tab reaches, up to and including the
+    // first one met again.
+    QStringList tabulations(QWidget* depart, int max = 60)
+    {
+        depart->setFocus(Qt::OtherFocusReason);
+        EXPECT_EQ(QApplication::focusWidget(), depart);
+        QStringList vus;
+        for (int i = 0; i < max; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            vus << nom(QApplication::focusWidget());
+            if (QApplication::focusWidget() == depart)
+                break;
+        }
+        return vus;
+    }
+
+    Ui::PageStimulation* st() { return f.stimulation().ui(); }
+    Ui::PageIonique* io() { return f.ionique().ui(); }
+    PageAccueil& accueil() { return f.accueil(); }
+    QTabBar* barre_onglets() { return f.ui()->Notebook1->tabBar(); }
+
+    // The recording screen as the response model draws it for those places,
+    // at intensity position 80, without a second stimulation, on the nerve.
+    QImage ecran_attendu(int anode, int cathode, int enr1, int enr2)
+    {
+        ReglagesStimulation r;
+        r.anode = anode;
+        r.cathode = cathode;
+        r.enr1 = enr1;
+        r.enr2 = enr2;
+        r.bout_nerf = st()->Panel2->x() - 20;
+        r.position_i_stim = 80;
+        r.pos = st()->Scroll_temps->value();
+        ReponseStimulation rep;
+        rep.calculer(r, f.stimulation().pot_ess0());
+        QImage image(420, 220, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        rep.dessiner(image);
+        return image;
+    }
+    const QImage& ecran() { return st()->Ima_st->image(); }
+
+    // The legend the keyboard focus is on, by its number.
+    int legende_focus()
+    {
+        QWidget* w = QApplication::focusWidget();
+        return w != nullptr && w->property("tag").isValid() && w->objectName().isEmpty() ? w->property("tag").toInt()
+                                                                                        : 0;
+    }
+    QRect place(int t) { return accueil().cibles().at(t - 1)->geometry(); }
+
+    QString dossier_initial;
+    QStringList erreurs;
+    TForm1 f{dossier_construit()};
+};
+
+// A widget's centre as the legend rules reckon it: Left + Width div 2.
+QPoint centre(const QWidget* w)
+{
+    return QPoint(w->x() + w->width() / 2, w->y() + w->height() / 2);
+}
+
+} // namespace
+
+// ---- Tab order ----------------------------------------------------------------
+
+TEST_F(FenetreAcces, TabOrderOfTheHomePageReadsThePileRowByRow)
+{
+    // The pile's rows from the legends' own places: the columns of three.
+    std::vector<Etiquette*> pile;
+    for (int k = 1; k <= accueil().nb_legendes(); ++k)
+        pile.push_back(accueil().legende(k));
+    ASSERT_EQ(pile.size(), 10u);
+    std::map<Etiquette*, int> rang;
+    for (Etiquette* e : pile)
+        for (Etiquette* autre : pile)
+            rang[e] += autre->x() == e->x() && autre->y() < e->y();
+    std::sort(pile.begin(), pile.end(),
+              [&](Etiquette* a, Etiquette* b) { return std::pair(rang[a], a->x()) < std::pair(rang[b], b->x()); });
+    EXPECT_EQ(rang[pile[3]], 0) << "four columns, four legends on the first row";
+    EXPECT_EQ(rang[pile[4]], 1);
+    QStringList attendu = {"BitBtn2", "BitBtn24"};
+    for (Etiquette* e : pile)
+        attendu << nom(e);
+    attendu << "BitBtn3" << "BitBtn23" << "onglets";
+    EXPECT_EQ(tabulations(barre_onglets()), attendu);
+
+    // Backwards the same way.
+    QTest::keyClick(barre_onglets(), Qt::Key_Backtab);
+    EXPECT_EQ(nom(QApplication::focusWidget()), "BitBtn23");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(nom(QApplication::focusWidget()), "BitBtn3");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), pile.back());
+}
+
+TEST_F(FenetreAcces, TabOrderOfTheStimulationPage)
+{
+    onglet(1);
+    const QStringList feuille = {"Memo5",    "BitBtn8",    "BitBtn9",         "pref_rel",   "pref_abs",
+                                 "fib_lpr",  "fib_cpr",    "vit_influx",      "combo_electrode",
+                                 "Edit_seuil", "BitBtn19", "onglets"};
+    const QStringList montage = {"Shape_anode", "Shape_cathode", "Shape_enr1", "Shape_enr2", "Shape_nerf",
+                                 "Scroll_i_stim", "CheckBox1", "Scroll_temps"};
+    const QString consignes = st()->Memo5->toPlainText();
+    EXPECT_EQ(tabulations(barre_onglets()), QStringList{"Radio_nerf_nerf"} + montage + feuille);
+    EXPECT_EQ(st()->Memo5->toPlainText(), consignes) << "Tab went through the instructions without writing";
+
+    // The radio group is one stop: the button checked.
+    QTest::mouseClick(st()->Radio_nerf_fibre, Qt::LeftButton);
+    ASSERT_TRUE(st()->Radio_nerf_fibre->isChecked());
+    EXPECT_EQ(tabulations(barre_onglets()), QStringList{"Radio_nerf_fibre"} + montage + feuille);
+}
+
+TEST_F(FenetreAcces, TabOrderOfTheIonicPageInEachMode)
+{
+    onglet(2);
+    const QStringList barres = {"Scroll_nai", "Scroll_ki", "Scroll_gk", "Scroll_gna", "Scroll_ke", "Scroll_nae"};
+    EXPECT_EQ(tabulations(barre_onglets()),
+              (QStringList{"BitBtn12"} + barres + QStringList{"BitBtn14", "BitBtn15", "BitBtn16", "onglets"}));
+
+    // Programming: the step buttons come in, below Program.
+    QTest::mouseClick(io()->BitBtn16, Qt::LeftButton);
+    ASSERT_TRUE(io()->recule1->isVisible());
+    EXPECT_EQ(tabulations(barre_onglets()),
+              (QStringList{"BitBtn12"} + barres
+               + QStringList{"BitBtn15", "BitBtn16", "recule1", "BitBtn17", "BitBtn18", "onglets"}));
+    QTest::mouseClick(io()->BitBtn16, Qt::LeftButton);
+    ASSERT_FALSE(io()->recule1->isVisible());
+
+    // The equilibrium-potential mode, entered from the keyboard.
+    io()->BitBtn12->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(io()->BitBtn12, Qt::Key_Space);
+    ASSERT_TRUE(f.ionique().modele().mode_anim);
+    EXPECT_EQ(tabulations(barre_onglets()), (QStringList{"BitBtn13", "GO", "Scroll_ki", "Scroll_ke", "onglets"}));
+    io()->GO->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(io()->GO, Qt::Key_Space);
+    EXPECT_EQ(io()->GO->text(), "STOP");
+    QTest::keyClick(io()->GO, Qt::Key_Space);
+    EXPECT_EQ(io()->GO->text(), "LANCER");
+    io()->BitBtn13->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(io()->BitBtn13, Qt::Key_Space);
+    EXPECT_FALSE(f.ionique().modele().mode_anim);
+}
+
+TEST_F(FenetreAcces, TabOrderOfTheDialogs)
+{
+    Programme p(dossier_construit());
+    p.Form1.afficher_erreur = [](const QString&) {};
+    p.Form1.Timer_debutTimer();
+
+    p.mise_couleur.show();
+    p.mise_couleur.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.mise_couleur));
+    EXPECT_EQ(nom(QApplication::focusWidget()), "OKBtn");
+    EXPECT_EQ(tabulations(p.mise_couleur.ui()->OKBtn),
+              (QStringList{"CancelBtn", "HelpBtn", "scroll_rouge", "Scroll_vert", "Scroll_bleu", "OKBtn"}));
+    p.mise_couleur.hide();
+
+    p.Form_richedit.BitBtn24Click(dossier_construit(), nullptr);
+    ASSERT_TRUE(p.Form_richedit.isVisible());
+    p.Form_richedit.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.Form_richedit));
+    QTextEdit* script = p.Form_richedit.ui()->RichEdit1;
+    const QString texte = script->toPlainText();
+    EXPECT_EQ(tabulations(script), (QStringList{"BitBtn1", "btn_bas", "RichEdit1"}));
+    EXPECT_EQ(script->toPlainText(), texte) << "Tab went on without writing into the script";
+    p.Form_richedit.hide();
+}
+
+// ---- Scroll bars -----------------------------------------------------------------
+
+TEST_F(FenetreAcces, ScrollBarsTakeTheFocusAndMoveWithTheArrows)
+{
+    onglet(2);
+    f.Timer_k->stop();
+    f.Timer_na->stop();
+    QScrollBar* ke = io()->Scroll_ke;
+    // Reached with Tab: the sixth stop, after the mode button and four bars.
+    barre_onglets()->setFocus(Qt::OtherFocusReason);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), ke);
+
+    const int depart = ke->value();
+    ASSERT_EQ(io()->lab_ke->text(), "[K]e= 6");
+    ASSERT_EQ(ke->singleStep(), 2);
+    QTest::keyClick(ke, Qt::Key_Down);
+    EXPECT_EQ(ke->value(), depart + 2);
+    EXPECT_EQ(io()->lab_ke->text(), "[K]e= 4");
+    QTest::keyClick(ke, Qt::Key_Up);
+    QTest::keyClick(ke, Qt::Key_Up);
+    EXPECT_EQ(ke->value(), depart - 2);
+    EXPECT_EQ(io()->lab_ke->text(), "[K]e= 8");
+
+    // GK: a step of 1, the label follows.
+    QScrollBar* gk = io()->Scroll_gk;
+    gk->setFocus(Qt::TabFocusReason);
+    const QString avant = io()->lab_gk->text();
+    QTest::keyClick(gk, Qt::Key_Up);
+    EXPECT_EQ(io()->lab_gk->text(), "GK=1") << avant.toStdString();
+
+    // A click on a bar gives it the focus too.
+    QScrollBar* nae = io()->Scroll_nae;
+    QTest::mouseClick(nae, Qt::LeftButton, {}, QPoint(nae->width() / 2, nae->height() / 2));
+    EXPECT_EQ(QApplication::focusWidget(), nae);
+}
+
+TEST_F(FenetreAcces, StimulatorBarsMoveWithTheArrows)
+{
+    onglet(1);
+    QScrollBar* i = st()->Scroll_i_stim;
+    i->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(i->value(), 100);
+    QTest::keyClick(i, Qt::Key_Up);
+    EXPECT_EQ(i->value(), 99);
+    EXPECT_EQ(st()->Lab_stim->text(), "0.01 V");
+    QTest::keyClick(i, Qt::Key_PageUp);
+    EXPECT_EQ(i->value(), 89);
+    EXPECT_EQ(st()->Lab_stim->text(), "0.11 V");
+    QTest::keyClick(i, Qt::Key_Down);
+    QTest::keyClick(i, Qt::Key_PageDown);
+    EXPECT_EQ(i->value(), 100);
+    EXPECT_EQ(st()->Lab_stim->text(), "0.00 V");
+
+    QScrollBar* t = st()->Scroll_temps;
+    t->setFocus(Qt::TabFocusReason);
+    ASSERT_FALSE(st()->CheckBox1->isChecked());
+    // Left as the left arrow of the bar, Right as the right one.
+    QTest::keyClick(t, Qt::Key_Left);
+    EXPECT_EQ(t->value(), 49);
+    EXPECT_EQ(st()->deux_artef->x(), 49 * 5 + 10);
+    EXPECT_TRUE(st()->CheckBox1->isChecked()) << "a moved interval turns the second stimulation on, as with the mouse";
+    QTest::keyClick(t, Qt::Key_Right);
+    QTest::keyClick(t, Qt::Key_Right);
+    EXPECT_EQ(t->value(), 51);
+}
+
+TEST_F(FenetreAcces, AFocusedBarShowsItsFocusAndLooksAsBeforeOtherwise)
+{
+    onglet(2);
+    QScrollBar* ki = io()->Scroll_ki;
+    io()->BitBtn14->setFocus(Qt::TabFocusReason);
+    const QImage sans = ki->grab().toImage();
+    ki->setFocus(Qt::TabFocusReason);
+    const QImage avec = ki->grab().toImage();
+    EXPECT_NE(avec, sans);
+    io()->BitBtn14->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(ki->grab().toImage(), sans);
+}
+
+// ---- Electrodes -------------------------------------------------------------------
+
+TEST_F(FenetreAcces, AnElectrodeMovesOnePixelOrTenAndRedrawsOnRelease)
+{
+    onglet(1);
+    st()->Scroll_i_stim->setValue(80);
+    Forme* c = st()->Shape_cathode;
+    // A click gives it the focus (and, released, redraws as always).
+    QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(2, 10));
+    ASSERT_EQ(QApplication::focusWidget(), c);
+    ASSERT_EQ(c->x(), 80);
+    ASSERT_EQ(ecran(), ecran_attendu(64, 80, 208, 224));
+
+    // The screen painted over: only a redraw brings the trace back.
+    const auto barbouiller = [this] { st()->Ima_st->image_a_modifier().fill(Qt::red); };
+    barbouiller();
+    const QImage rouge = ecran().copy();
+    QTest::keyPress(c, Qt::Key_Right);
+    EXPECT_EQ(c->x(), 81);
+    EXPECT_EQ(st()->Shape_cathode2->x(), 81);
+    EXPECT_EQ(st()->Shape_cathode2->x() + st()->Shape_cathode2->width(), 398);
+    EXPECT_EQ(st()->cathode->x(), 79);
+    EXPECT_EQ(ecran(), rouge) << "no redraw while the key is held";
+    QTest::keyRelease(c, Qt::Key_Right);
+    EXPECT_EQ(ecran(), ecran_attendu(64, 81, 208, 224));
+
+    // Shift: ten pixels; held down, the key repeats and moves each time,
+    // the repeats' releases redraw nothing.
+    barbouiller();
+    QTest::keyPress(c, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(c->x(), 91);
+    QTest::simulateEvent(c, false, Qt::Key_Right, Qt::ShiftModifier, QString(), true);
+    QTest::simulateEvent(c, true, Qt::Key_Right, Qt::ShiftModifier, QString(), true);
+    EXPECT_EQ(c->x(), 101);
+    EXPECT_EQ(ecran(), rouge);
+    QTest::keyRelease(c, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(ecran(), ecran_attendu(64, 101, 208, 224));
+    EXPECT_NE(ecran_attendu(64, 101, 208, 224), ecran_attendu(64, 80, 208, 224));
+
+    // Other keys leave it.
+    QTest::keyClick(c, Qt::Key_Up);
+    QTest::keyClick(c, Qt::Key_Down);
+    EXPECT_EQ(c->x(), 101);
+
+    // The drag's limit: its right edge stays left of electrode 1 (208); a
+    // refused move leaves it where it is.
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(c, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(c->x(), 201);
+    QTest::keyClick(c, Qt::Key_Right);
+    EXPECT_EQ(c->x(), 202);
+    QTest::keyClick(c, Qt::Key_Right);
+    QTest::keyClick(c, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(c->x(), 202);
+    EXPECT_EQ(st()->Shape_cathode2->x(), 202);
+    EXPECT_EQ(st()->cathode->x(), 200);
+    EXPECT_EQ(ecran(), ecran_attendu(64, 202, 208, 224));
+    QTest::keyClick(c, Qt::Key_Left);
+    EXPECT_EQ(c->x(), 201);
+}
+
+TEST_F(FenetreAcces, ElectrodesStopAtTheDragLimits)
+{
+    onglet(1);
+    st()->Scroll_i_stim->setValue(80);
+    // Reached with Tab: the anode first, after the radio group.
+    barre_onglets()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(barre_onglets(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    Forme* a = st()->Shape_anode;
+    ASSERT_EQ(QApplication::focusWidget(), a);
+    // Left edge: the right edge must stay past 15, so Left 11 at the least.
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(a, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(a->x(), 14);
+    QTest::keyClick(a, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(a->x(), 14);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(a, Qt::Key_Left);
+    EXPECT_EQ(a->x(), 11);
+    EXPECT_EQ(st()->Shape_anode2->x(), 11);
+    EXPECT_EQ(st()->anode->x(), 9);
+    EXPECT_EQ(ecran(), ecran_attendu(11, 80, 208, 224));
+
+    // Electrode 2: Left below 321 (the stimulator box's Left less 10).
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    Forme* e2 = st()->Shape_enr2;
+    ASSERT_EQ(QApplication::focusWidget(), e2);
+    for (int i = 0; i < 12; ++i)
+        QTest::keyClick(e2, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(e2->x(), 314);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(e2, Qt::Key_Right);
+    EXPECT_EQ(e2->x(), 320);
+    EXPECT_EQ(st()->shape_enr22->x(), 320);
+    EXPECT_EQ(st()->shape_enr22->x() + st()->shape_enr22->width(), 371);
+
+    // Electrode 1: Left past the cathode's right edge (85).
+    QTest::keyClick(e2, Qt::Key_Backtab);
+    Forme* e1 = st()->Shape_enr1;
+    ASSERT_EQ(QApplication::focusWidget(), e1);
+    for (int i = 0; i < 13; ++i)
+        QTest::keyClick(e1, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(e1->x(), 88);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(e1, Qt::Key_Left);
+    EXPECT_EQ(e1->x(), 86);
+    EXPECT_EQ(ecran(), ecran_attendu(11, 80, 86, 320));
+    EXPECT_EQ(st()->Shape_cathode->x(), 80);
+}
+
+TEST_F(FenetreAcces, AFocusedElectrodeShowsItsFocusAndLooksAsBeforeOtherwise)
+{
+    onglet(1);
+    for (Forme* e : {st()->Shape_anode, st()->Shape_cathode, st()->Shape_enr1, st()->Shape_enr2}) {
+        SCOPED_TRACE(e->objectName().toStdString());
+        st()->BitBtn19->setFocus(Qt::TabFocusReason);
+        const QImage sans = e->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // Unfocused: the fill within a black outline, as designed.
+        EXPECT_EQ(QColor(sans.pixel(0, 20)), QColor(Qt::black));
+        EXPECT_EQ(QColor(sans.pixel(2, 20)), e->pinceau());
+        e->setFocus(Qt::TabFocusReason);
+        const QImage avec = e->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_NE(avec, sans);
+        EXPECT_EQ(QColor(avec.pixel(0, 20)), QColor(Qt::black)) << "the outline stays";
+        int autres = 0;
+        for (int y = 1; y < avec.height() - 1; ++y)
+            autres += QColor(avec.pixel(1, y)) != e->pinceau();
+        EXPECT_GT(autres, avec.height() / 4) << "a dotted line in another colour";
+        st()->BitBtn19->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(e->grab().toImage().convertToFormat(QImage::Format_RGB32), sans);
+    }
+}
+
+TEST_F(FenetreAcces, SpaceOnTheNerveSwapsItsEnds)
+{
+    onglet(1);
+    st()->Shape_nerf->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), st()->Shape_nerf);
+    ASSERT_EQ(st()->Lab_a->x(), 14);
+    QTest::keyClick(st()->Shape_nerf, Qt::Key_Space);
+    EXPECT_EQ(st()->Lab_a->x(), 303);
+    EXPECT_EQ(st()->Lab_b->x(), 14);
+    QTest::keyClick(st()->Shape_nerf, Qt::Key_Space);
+    EXPECT_EQ(st()->Lab_a->x(), 14);
+}
+
+// ---- Legends ------------------------------------------------------------------------
+
+TEST_F(FenetreAcces, ALegendPlacedWithTheKeyboardScoresLikeTheMouse)
+{
+    // Tab from "Phases de test" to the first legend of the pile.
+    f.ui()->BitBtn24->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.ui()->BitBtn24, Qt::Key_Tab);
+    const int k = legende_focus();
+    ASSERT_GT(k, 0);
+    Etiquette* e = accueil().legende(k);
+    const QRect pile = e->geometry();
+
+    // Space picks it; each arrow carries it onto a place: its centre on the place's.
+    QTest::keyClick(e, Qt::Key_Space);
+    EXPECT_EQ(e->geometry(), pile) << "picked, not yet moved";
+    int appuis = 0;
+    while (centre(e) != centre(accueil().cibles().at(k - 1)) && appuis < 10) {
+        QTest::keyClick(e, Qt::Key_Right);
+        ++appuis;
+        bool sur_une_place = false;
+        for (QWidget* c : accueil().cibles())
+            sur_une_place |= centre(c) == centre(e);
+        EXPECT_TRUE(sur_une_place) << appuis;
+        EXPECT_EQ(e->couleur(), rgb(CouleurLegende::BleuClair)) << "carried, not dropped";
+    }
+    ASSERT_EQ(centre(e), centre(accueil().cibles().at(k - 1)));
+    QTest::keyClick(e, Qt::Key_Space);
+    EXPECT_EQ(e->pos(), place(k).topLeft());
+    EXPECT_EQ(e->size(), pile.size());
+    EXPECT_EQ(e->couleur(), rgb(CouleurLegende::Argent));
+
+    // Another one onto a place not its own.
+    QTest::keyClick(e, Qt::Key_Tab);
+    const int j = legende_focus();
+    ASSERT_GT(j, 0);
+    ASSERT_NE(j, k);
+    Etiquette* autre = accueil().legende(j);
+    QTest::keyClick(autre, Qt::Key_Space);
+    QTest::keyClick(autre, Qt::Key_Left);
+    int t = 0;
+    for (int i = 1; i <= 10; ++i)
+        if (place(i).contains(autre->geometry().center()))
+            t = i;
+    ASSERT_NE(t, 0);
+    if (t == j) {
+        QTest::keyClick(autre, Qt::Key_Left);
+        for (int i = 1; i <= 10; ++i)
+            if (place(i).contains(autre->geometry().center()))
+                t = i;
+    }
+    ASSERT_NE(t, j);
+    ASSERT_NE(t, k) << "the place of the first legend is taken";
+    QTest::keyClick(autre, Qt::Key_Space);
+    EXPECT_EQ(autre->pos(), place(t).topLeft());
+
+    // "Correction" from the keyboard: one right, one wrong.
+    f.ui()->BitBtn3->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.ui()->BitBtn3, Qt::Key_Space);
+    EXPECT_EQ(f.ui()->lab_result->text(), "10 %");
+    EXPECT_EQ(e->couleur(), rgb(CouleurLegende::Jaune));
+    EXPECT_EQ(autre->couleur(), rgb(CouleurLegende::Rouge));
+
+    // The same two drops with the mouse in another window score the same.
+    TForm1 g(dossier_construit());
+    demarrer(g);
+    const auto glisser = [](Etiquette* l, QPoint centre) {
+        const QPoint prise(l->width() / 2, l->height() / 2);
+        QTest::mousePress(l, Qt::LeftButton, {}, prise);
+        QTest::mouseMove(l, centre - l->pos());
+        QTest::mouseRelease(l, Qt::LeftButton, {}, centre - l->pos());
+    };
+    glisser(g.accueil().legende(k), place(k).center());
+    glisser(g.accueil().legende(j), place(t).center());
+    QTest::mouseClick(g.ui()->BitBtn3, Qt::LeftButton);
+    EXPECT_EQ(g.ui()->lab_result->text(), "10 %");
+    EXPECT_EQ(g.accueil().legende(k)->geometry(), e->geometry());
+    EXPECT_EQ(g.accueil().legende(j)->geometry(), autre->geometry());
+    EXPECT_EQ(g.accueil().legende(k)->couleur(), e->couleur());
+    EXPECT_EQ(g.accueil().legende(j)->couleur(), autre->couleur());
+}
+
+TEST_F(FenetreAcces, EscapeOrTabPutsACarriedLegendBack)
+{
+    const int k = accueil().exercice().ordre_lecture()[3];
+    Etiquette* e = accueil().legende(k);
+    e->setFocus(Qt::TabFocusReason);
+    const QRect pile = e->geometry();
+    QTest::keyClick(e, Qt::Key_Space);
+    QTest::keyClick(e, Qt::Key_Down);
+    QTest::keyClick(e, Qt::Key_Down);
+    ASSERT_NE(e->geometry(), pile);
+    QTest::keyClick(e, Qt::Key_Escape);
+    EXPECT_EQ(e->geometry(), pile);
+    EXPECT_EQ(e->couleur(), rgb(CouleurLegende::BleuClair));
+    // Escape again: nothing carried, nothing moves.
+    QTest::keyClick(e, Qt::Key_Escape);
+    QTest::keyClick(e, Qt::Key_Right);
+    EXPECT_EQ(e->geometry(), pile);
+
+    // Placed, then picked again and carried away: Escape brings it back onto its place.
+    QTest::keyClick(e, Qt::Key_Space);
+    QTest::keyClick(e, Qt::Key_Up);
+    QTest::keyClick(e, Qt::Key_Space);
+    const QRect posee = e->geometry();
+    ASSERT_NE(posee, pile);
+    EXPECT_EQ(e->couleur(), rgb(CouleurLegende::Argent));
+    QTest::keyClick(e, Qt::Key_Space);
+    QTest::keyClick(e, Qt::Key_Up);
+    ASSERT_NE(e->geometry(), posee);
+    QTest::keyClick(e, Qt::Key_Escape);
+    EXPECT_EQ(e->geometry(), posee);
+    EXPECT_EQ(e->couleur(), rgb(CouleurLegende::Argent));
+
+    // Tab away while carrying: put back as well, and the next legend has the focus.
+    QTest::keyClick(e, Qt::Key_Space);
+    QTest::keyClick(e, Qt::Key_Right);
+    ASSERT_NE(e->geometry(), posee);
+    QTest::keyClick(e, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), e);
+    EXPECT_EQ(e->geometry(), posee);
+    EXPECT_EQ(accueil().exercice().legende_portee(), 0);
+
+    // The mouse on another legend while one is carried: the carried one goes back.
+    e->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(e, Qt::Key_Space);
+    QTest::keyClick(e, Qt::Key_Right);
+    ASSERT_NE(e->geometry(), posee);
+    Etiquette* autre = accueil().legende(k == 1 ? 2 : 1);
+    const QRect ailleurs = autre->geometry();
+    QTest::mouseClick(autre, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(e->geometry(), posee);
+    EXPECT_EQ(autre->geometry(), ailleurs);
+    EXPECT_EQ(accueil().exercice().legende_portee(), 0);
+}
+
+// ---- Verdicts ---------------------------------------------------------------------
+
+TEST_F(FenetreAcces, TheMarksOfTheSheetAnnounceTheirVerdict)
+{
+    onglet(1);
+    const std::array<Forme*, 7> marques = f.stimulation().cercles();
+    for (Forme* m : marques)
+        EXPECT_EQ(texte_accessible(m, QAccessible::Description), "Résultat : non corrigé") << nom(m).toStdString();
+
+    // Two right answers typed; the rest left empty.
+    st()->fib_lpr->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(st()->fib_lpr, "500");
+    QTest::keyClick(st()->fib_lpr, Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "666");
+    ASSERT_EQ(st()->fib_cpr->text(), "666");
+    st()->BitBtn19->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(st()->BitBtn19, Qt::Key_Space);
+    for (Forme* m : marques) {
+        const bool juste = m == st()->freq_long || m == st()->freq_court;
+        EXPECT_EQ(m->pinceau(), juste ? QColor(0, 255, 0) : QColor(255, 0, 0)) << nom(m).toStdString();
+        EXPECT_EQ(texte_accessible(m, QAccessible::Description), juste ? "Résultat : juste" : "Résultat : faux")
+            << nom(m).toStdString();
+        EXPECT_TRUE(texte_accessible(m, QAccessible::Name).startsWith("Réponse : ")) << nom(m).toStdString();
+    }
+
+    // Corrected again after a change: the verdict follows.
+    st()->fib_lpr->selectAll();
+    QTest::keyClicks(st()->fib_lpr, "12");
+    QTest::mouseClick(st()->BitBtn19, Qt::LeftButton);
+    EXPECT_EQ(texte_accessible(st()->freq_long, QAccessible::Description), "Résultat : faux");
+    EXPECT_EQ(texte_accessible(st()->freq_court, QAccessible::Description), "Résultat : juste");
+}
+
+TEST_F(FenetreAcces, TheLegendsAnnounceTheirVerdictOnlyAfterACorrection)
+{
+    const auto placer = [&](int k, int t) {
+        Etiquette* e = accueil().legende(k);
+        e->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(e, Qt::Key_Space);
+        for (int i = 0; i < 10 && !place(t).contains(e->geometry().center()); ++i)
+            QTest::keyClick(e, Qt::Key_Right);
+        QTest::keyClick(e, Qt::Key_Space);
+        ASSERT_EQ(e->pos(), place(t).topLeft());
+    };
+    placer(2, 2);
+    placer(7, 8);
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_EQ(texte_accessible(accueil().legende(k), QAccessible::Description), "") << k;
+    EXPECT_EQ(texte_accessible(accueil().legende(2), QAccessible::Name), "Axone");
+
+    QTest::mouseClick(f.ui()->BitBtn3, Qt::LeftButton);
+    EXPECT_EQ(f.ui()->lab_result->text(), "10 %");
+    EXPECT_EQ(texte_accessible(accueil().legende(2), QAccessible::Description), "Résultat : juste");
+    EXPECT_EQ(texte_accessible(accueil().legende(7), QAccessible::Description), "Résultat : faux");
+    for (int k : {1, 3, 4, 5, 6, 8, 9, 10})
+        EXPECT_EQ(texte_accessible(accueil().legende(k), QAccessible::Description), "") << k;
+
+    // Moved again: no verdict until the next correction.
+    placer(7, 7);
+    EXPECT_EQ(texte_accessible(accueil().legende(7), QAccessible::Description), "");
+    QTest::mouseClick(f.ui()->BitBtn3, Qt::LeftButton);
+    EXPECT_EQ(texte_accessible(accueil().legende(7), QAccessible::Description), "Résultat : juste");
+
+    QTest::mouseClick(f.ui()->BitBtn23, Qt::LeftButton);
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_EQ(texte_accessible(accueil().legende(k), QAccessible::Description), "") << k;
+}
+
+// ---- Names -------------------------------------------------------------------------
+
+TEST(NomsAccessibles, TheCheckFindsAnUnnamedControl)
+{
+    QWidget boite;
+    auto* bouton = new QPushButton(&boite);
+    bouton->setObjectName("bouton");
+    auto* forme = new Forme(&boite);
+    forme->setObjectName("forme");
+    auto* barre = new QScrollBar(&boite);
+    barre->setObjectName("barre");
+    auto* groupe = new QGroupBox(QStringLiteral("Un groupe"), &boite);
+    auto* saisie = new QLineEdit(groupe);
+    saisie->setObjectName("saisie");
+    auto* nommee = new QLineEdit(groupe);
+    nommee->setAccessibleName(QStringLiteral("Saisie nommée"));
+    new QLabel(QStringLiteral("Une légende"), &boite);
+    auto* case_ = new QCheckBox(QStringLiteral("Une case"), &boite);
+    case_->setObjectName("case");
+    boite.show();
+    const QStringList manquants = sans_nom(&boite);
+    ASSERT_EQ(manquants.size(), 4) << manquants.join('\n').toStdString();
+    EXPECT_TRUE(manquants[0].startsWith("bouton"));
+    EXPECT_TRUE(manquants[1].startsWith("forme"));
+    EXPECT_TRUE(manquants[2].startsWith("barre"));
+    EXPECT_TRUE(manquants[3].startsWith("saisie")) << "the group's title is not its name";
+}
+
+TEST(NomsAccessibles, EveryControlOfEveryPageAndDialogHasAName)
+{
+    Programme p(dossier_construit());
+    QStringList erreurs;
+    p.Form1.afficher_erreur = [&](const QString& m) { erreurs << m; };
+    p.Form1.Timer_debutTimer();
+    ASSERT_TRUE(montrer(p.Form1));
+    ASSERT_TRUE(erreurs.isEmpty());
+    Classeur* pages = p.Form1.ui()->Notebook1;
+    // Controls of hidden pages take the focus all the same: every page is
+    // looked at each time, the visible one with its pictures and shapes too.
+    int examines = 0;
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        EXPECT_EQ(sans_nom(&p.Form1, &examines), QStringList()) << "page " << i;
+        EXPECT_GT(examines, 50) << "page " << i;
+    }
+    // The equilibrium-potential mode shows its arrows and its buttons.
+    pages->setCurrentIndex(2);
+    QTest::mouseClick(p.Form1.ionique().ui()->BitBtn12, Qt::LeftButton);
+    ASSERT_TRUE(p.Form1.ionique().ui()->Ima_fl_i_e->isVisible());
+    EXPECT_EQ(sans_nom(&p.Form1), QStringList()) << "equilibrium-potential mode";
+
+    // The tabs without a caption are named too.
+    QAccessibleInterface* onglets = QAccessible::queryAccessibleInterface(pages->tabBar());
+    ASSERT_NE(onglets, nullptr);
+    ASSERT_GE(onglets->childCount(), pages->count());
+    for (int i = 0; i < pages->count(); ++i)
+        EXPECT_FALSE(onglets->child(i)->text(QAccessible::Name).trimmed().isEmpty()) << i;
+
+    p.AboutBox.show();
+    p.mise_couleur.show();
+    p.Form_richedit.BitBtn24Click(dossier_construit(), nullptr);
+    p.Form_image.definir_titre(QStringLiteral("Mesure de la période réfractaire"));
+    ASSERT_EQ(p.Form_image.lire_image(dossier_construit() + "refract.jpg"), std::nullopt);
+    for (QWidget* d : std::initializer_list<QWidget*>{&p.AboutBox, &p.mise_couleur, &p.Form_richedit, &p.Form_image}) {
+        ASSERT_TRUE(d->isVisible()) << nom(d).toStdString();
+        EXPECT_EQ(sans_nom(d, &examines), QStringList()) << nom(d).toStdString();
+        EXPECT_GE(examines, 2) << nom(d).toStdString();
+    }
+    EXPECT_EQ(texte_accessible(p.Form_image.ui()->Image1, QAccessible::Name), "Mesure de la période réfractaire");
+    for (QWidget* d : std::initializer_list<QWidget*>{&p.AboutBox, &p.mise_couleur, &p.Form_richedit, &p.Form_image})
+        d->hide();
+}
+
+TEST(NomsAccessibles, TheDescriptiveNamesOfTheBarsShapesAndPictures)
+{
+    TForm1 f(dossier_construit());
+    f.afficher_erreur = [](const QString&) {};
+    f.Timer_debutTimer();
+    const Ui::PageIonique* io = f.ionique().ui();
+    const Ui::PageStimulation* st = f.stimulation().ui();
+    const std::vector<std::pair<QWidget*, const char*>> attendus = {
+        {io->Scroll_ki, "Concentration intérieure de K+"},
+        {io->Scroll_nae, "Concentration extérieure de Na+"},
+        {io->Scroll_gk, "Perméabilité au K+ (GK)"},
+        {io->Scroll_gna, "Perméabilité au Na+ (GNa)"},
+        {io->Ima_pa, "Courbe du potentiel de membrane"},
+        {st->Shape_enr1, "Électrode d'enregistrement 1"},
+        {st->Shape_anode, "Anode"},
+        {st->Shape_cathode, "Cathode"},
+        {st->Scroll_i_stim, "Intensité de stimulation"},
+        {st->Scroll_temps, "Intervalle entre les deux stimulations"},
+        {st->Ima_st, "Écran d'enregistrement"},
+        {st->Ima_grad, "Graduation en millisecondes"},
+        {st->refr_rel, "Réponse : période réfractaire relative"},
+        {st->BitBtn19, "Correction"},
+        {st->Radio_nerf_fibre, "Fibre"},
+        {f.ui()->BitBtn23, "Enlever les légendes"},
+        {f.ui()->quillon3, "Place à légender"},
+    };
+    for (const auto& [w, attendu] : attendus)
+        EXPECT_EQ(texte_accessible(w, QAccessible::Name), QString::fromUtf8(attendu)) << nom(w).toStdString();
+}

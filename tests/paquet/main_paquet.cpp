@@ -1,0 +1,17 @@
+// Tests of the unpacked package run in a QApplication on the X server the
+// test command starts.
+#include "app/apparence.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    // Settings (the colours file) go to a test folder, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    quillon::preparer_application(app);
+    return RUN_ALL_TESTS();
+}
