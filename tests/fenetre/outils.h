@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <gtest/gtest.h>
 
 namespace quillon::essais {
 
@@ -36,6 +37,26 @@ inline bool montrer(QWidget& w)
     w.show();
     return QTest::qWaitForWindowExposed(&w);
 }
+
+// A fixture whose tests start main windows on the X server; the current
+// directory, which pages change, is given back after each test.
+class FenetreDemarree : public ::testing::Test {
+protected:
+    void SetUp() override { dossier_initial = QDir::currentPath(); }
+    void TearDown() override { QDir::setCurrent(dossier_initial); }
+
+    // Runs the start-up sequence (its messages kept in erreurs) and shows the window.
+    void demarrer(TForm1& g)
+    {
+        g.afficher_erreur = [this](const QString& m) { erreurs << m; };
+        g.Timer_debutTimer();
+        ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
+        ASSERT_TRUE(montrer(g));
+    }
+
+    QString dossier_initial;
+    QStringList erreurs;
+};
 
 // Where an arrow (or another part) of a scroll bar is drawn.
 inline QRect rect_fleche(QScrollBar* s, QStyle::SubControl partie)

@@ -115,21 +115,17 @@ QStringList sans_nom(QWidget* racine, int* examines = nullptr)
     return manquants;
 }
 
-class FenetreAcces : public ::testing::Test {
+class FenetreAcces : public FenetreDemarree {
 protected:
     void SetUp() override
     {
-        dossier_initial = QDir::currentPath();
+        FenetreDemarree::SetUp();
         demarrer(f);
     }
-    void TearDown() override { QDir::setCurrent(dossier_initial); }
 
     void demarrer(TForm1& g)
     {
-        g.afficher_erreur = [this](const QString& m) { erreurs << m; };
-        g.Timer_debutTimer();
-        ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
-        ASSERT_TRUE(montrer(g));
+        FenetreDemarree::demarrer(g);
         g.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
     }
@@ -193,8 +189,6 @@ protected:
     }
     QRect place(int t) { return accueil().cibles().at(t - 1)->geometry(); }
 
-    QString dossier_initial;
-    QStringList erreurs;
     TForm1 f{dossier_construit()};
 };
 

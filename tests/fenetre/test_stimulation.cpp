@@ -74,21 +74,12 @@ std::array<int, 81> trace(const PotentielEss0& pot, int anode, int cathode, int 
     return y;
 }
 
-class FenetreStimulation : public ::testing::Test {
+class FenetreStimulation : public FenetreDemarree {
 protected:
     void SetUp() override
     {
-        dossier_initial = QDir::currentPath();
+        FenetreDemarree::SetUp();
         demarrer(f);
-    }
-    void TearDown() override { QDir::setCurrent(dossier_initial); }
-
-    void demarrer(TForm1& g)
-    {
-        g.afficher_erreur = [this](const QString& m) { erreurs << m; };
-        g.Timer_debutTimer();
-        ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
-        ASSERT_TRUE(montrer(g));
     }
     static void onglet(TForm1& g)
     {
