@@ -26,11 +26,15 @@ for e in "${entrees[@]}"; do
   corpus="$(mktemp -d)"
   cp "$racine"/fuzz/corpus/* "$corpus"/
   echo "Fuzzing $e for ${duree} s"
+  set +e
   "$sortie/bin/quillon_fuzz_$e" -max_total_time="$duree" -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix="$sortie/artefacts/$e-" -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
-  statut=${PIPESTATUS[0]}
+    -artifact_prefix="$sortie/artefacts/$e-" -print_final_stats=1 "$corpus" > "$sortie/$e.log" 2>&1
+  statut=$?
+  set -e
+  tail -n 6 "$sortie/$e.log"
   rm -rf "$corpus"
   if [ "$statut" -ne 0 ]; then
+    tail -n 60 "$sortie/$e.log" >&2
     echo "fuzz entry $e failed: see $sortie/artefacts" >&2
     exit 1
   fi

@@ -12,7 +12,8 @@ paquets=(cmake make g++ pkg-config
          libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
          xvfb xauth fonts-wine fonts-liberation2
          qt6-svg-dev libxcb1-dev
-         dpkg-dev desktop-file-utils appstream)
+         dpkg-dev desktop-file-utils appstream
+         clang libclang-rt-14-dev)
 
 manquants=()
 for p in "${paquets[@]}"; do
