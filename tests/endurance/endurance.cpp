@@ -13,6 +13,8 @@
 // which one makes the memory grow. The growth is judged in the normal build
 // only: under AddressSanitizer the quarantine makes the figure swing.
 // Exit status 0 when everything held, 1 otherwise.
+#include "fenetre/geometrie.h"
+
 #include "app/apparence.h"
 #include "app/programme.h"
 #include "colours/mise_en_couleur.h"
@@ -69,6 +71,7 @@
 #endif
 
 using namespace quillon;
+using namespace quillon::essais;
 
 namespace {
 
@@ -254,22 +257,9 @@ private:
         souffler();
         verifier(p_.Form1.ui()->Notebook1->currentIndex() == i, QStringLiteral("tab %1 not shown").arg(i));
     }
-    static QRect partie_barre(QScrollBar* s, QStyle::SubControl partie)
-    {
-        QStyleOptionSlider opt;
-        opt.initFrom(s);
-        opt.subControls = QStyle::SC_All;
-        opt.orientation = s->orientation();
-        opt.minimum = s->minimum();
-        opt.maximum = s->maximum();
-        opt.sliderPosition = opt.sliderValue = s->value();
-        opt.singleStep = s->singleStep();
-        opt.pageStep = s->pageStep();
-        return s->style()->subControlRect(QStyle::CC_ScrollBar, &opt, partie, s);
-    }
     void fleche(QScrollBar* s, QStyle::SubControl quelle, int fois)
     {
-        const QPoint c = partie_barre(s, quelle).center();
+        const QPoint c = rect_fleche(s, quelle).center();
         for (int k = 0; k < fois; ++k) {
             QTest::mouseClick(s, Qt::LeftButton, {}, c);
             souffler();
@@ -502,11 +492,7 @@ private:
     // Item i of a list: a click on its arrow, then the keys of the open list.
     void choisir(QComboBox* c, int i)
     {
-        QStyleOptionComboBox opt;
-        opt.initFrom(c);
-        opt.editable = c->isEditable();
-        opt.subControls = QStyle::SC_All;
-        const QRect r = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, c);
+        const QRect r = rect_fleche_liste(c);
         QTest::mouseClick(c, Qt::LeftButton, {}, r.center());
         QAbstractItemView* v = c->view();
         if (!QTest::qWaitFor([&] { return v->isVisible(); }, 5000)) {
@@ -562,8 +548,8 @@ private:
                 verifier(s->value() == s->maximum(), s->objectName() + " did not reach its end by the keys");
                 touche(s, Qt::Key_PageUp);
             } else {
-                const QPoint bas = partie_barre(s, QStyle::SC_ScrollBarAddLine).center();
-                const QPoint haut = partie_barre(s, QStyle::SC_ScrollBarSubLine).center();
+                const QPoint bas = rect_fleche(s, QStyle::SC_ScrollBarAddLine).center();
+                const QPoint haut = rect_fleche(s, QStyle::SC_ScrollBarSubLine).center();
                 for (int n = 0; n < 400 && s->value() < s->maximum(); ++n) {
                     QTest::mouseClick(s, Qt::LeftButton, {}, bas);
                     ++pas_barres_;

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the window tests.
 #include "app/programme.h"
+#include "fenetre/geometrie.h"
 #include "ui_tform1.h"
 
 #include <QDir>
@@ -57,21 +58,6 @@ protected:
     QString dossier_initial;
     QStringList erreurs;
 };
-
-// Where an arrow (or another part) of a scroll bar is drawn.
-inline QRect rect_fleche(QScrollBar* s, QStyle::SubControl partie)
-{
-    QStyleOptionSlider opt;
-    opt.initFrom(s);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = s->orientation();
-    opt.minimum = s->minimum();
-    opt.maximum = s->maximum();
-    opt.sliderPosition = opt.sliderValue = s->value();
-    opt.singleStep = s->singleStep();
-    opt.pageStep = s->pageStep();
-    return s->style()->subControlRect(QStyle::CC_ScrollBar, &opt, partie, s);
-}
 
 // A click on the tab of a page, as the pupil chooses it.
 inline void cliquer_onglet(TForm1& f, int page)

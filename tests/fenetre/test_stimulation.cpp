@@ -135,11 +135,7 @@ protected:
     // Chooses item i of a list: a click on its arrow, then the keys of the open list.
     void choisir(QComboBox* c, int i)
     {
-        QStyleOptionComboBox opt;
-        opt.initFrom(c);
-        opt.editable = c->isEditable();
-        opt.subControls = QStyle::SC_All;
-        const QRect r = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, c);
+        const QRect r = rect_fleche_liste(c);
         QTest::mouseClick(c, Qt::LeftButton, {}, r.center());
         QAbstractItemView* v = c->view();
         ASSERT_TRUE(QTest::qWaitFor([&] { return v->isVisible(); }));
