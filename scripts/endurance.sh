@@ -6,8 +6,8 @@
 #
 #   scripts/endurance.sh [--asan] [seconds]
 #
-# In ./build by default. With --asan, in ./build-asan (or the folder named by
-# QUILLON_BUILD_ASAN), configured like scripts/sanitizers.sh does: any report
+# In ./build by default. With --asan, in the sanitizer build ./build-san (or
+# the folder named by QUILLON_BUILD_SAN), see scripts/configurer_san.sh: any report
 # of AddressSanitizer or UndefinedBehaviorSanitizer fails the run, and so does
 # any leak LeakSanitizer finds at exit (but for the system libraries of
 # scripts/lsan.supp). Memory growth is judged in the normal build only: under
@@ -27,13 +27,8 @@ for a in "$@"; do
 done
 
 if [ "$asan" -eq 1 ]; then
-  sortie="${QUILLON_BUILD_ASAN:-$racine/build-asan}"
-  cmake -S "$racine" -B "$sortie" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_BENCH=OFF \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
-    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
-  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0"
-  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-  export LSAN_OPTIONS="suppressions=$racine/scripts/lsan.supp:print_suppressions=0"
+  source "$racine/scripts/configurer_san.sh"
+  sortie="$sortie_san"
 else
   sortie="$racine/build"
   if [ ! -f "$sortie/CMakeCache.txt" ]; then

@@ -270,20 +270,20 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
     };
     for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
              {"500", true}, {"460", false}, {"461", true}, {"529", true}, {"530", false}, {" 500 Hz", true}}) {
-        EXPECT_EQ(juste([&](ReponsesEleve& r) { r.fib_lpr = texte; }, 2), attendu) << texte;
+        EXPECT_EQ(juste([t = texte](ReponsesEleve& r) { r.fib_lpr = t; }, 2), attendu) << texte;
     }
     for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
              {"666", true}, {"620", false}, {"621", true}, {"709", true}, {"710", false}}) {
-        EXPECT_EQ(juste([&](ReponsesEleve& r) { r.fib_cpr = texte; }, 3), attendu) << texte;
+        EXPECT_EQ(juste([t = texte](ReponsesEleve& r) { r.fib_cpr = t; }, 3), attendu) << texte;
     }
     for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
              {"35", true}, {"45", true}, {"34", false}, {"46", false}, {"40.9", true}, {"40 m/s", true}, {"", false}}) {
-        EXPECT_EQ(juste([&](ReponsesEleve& r) { r.vit_influx = texte; }, 4), attendu) << texte;
+        EXPECT_EQ(juste([t = texte](ReponsesEleve& r) { r.vit_influx = t; }, 4), attendu) << texte;
     }
     for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
              {"0.2", true}, {"0.20", true}, {"0.19", true}, {"0.21", true}, {"0.195", true}, {"0.2 V", true},
              {"0,20", false}, {" 0.2", false}, {".2", false}, {"0.2V", false}, {"0.22", false}, {"0.1", false}}) {
-        EXPECT_EQ(juste([&](ReponsesEleve& r) { r.Edit_seuil = texte; }, 6), attendu) << texte;
+        EXPECT_EQ(juste([t = texte](ReponsesEleve& r) { r.Edit_seuil = t; }, 6), attendu) << texte;
     }
     const QStringList temps = temps_refractaires();
     ASSERT_EQ(temps.size(), 41);
