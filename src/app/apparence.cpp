@@ -1,5 +1,7 @@
 #include "apparence.h"
 
+#include "common/controles.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -7,10 +9,41 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QStyleFactory>
 #include <QTranslator>
 
 namespace quillon {
+
+namespace {
+
+// Fusion, but for the menu bar's extension arrow, which every menu bar asks
+// for when it is built: Qt would load it by guessing its format from the
+// content, loading every image plugin at start-up; it is read as the PNG it is.
+class StyleQuillon : public QProxyStyle {
+public:
+    explicit StyleQuillon(QStyle* base) : QProxyStyle(base) {}
+
+    QIcon standardIcon(StandardPixmap quoi, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (quoi != SP_ToolBarHorizontalExtensionButton)
+            return QProxyStyle::standardIcon(quoi, option, widget);
+        const bool droite_a_gauche = (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
+        QIcon icone;
+        for (int taille : {8, 16, 32}) {
+            const QString nom = QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
+                                    .arg(droite_a_gauche ? QStringLiteral("rtl-") : QString())
+                                    .arg(taille);
+            const QImage image = lire_image(nom);
+            if (!image.isNull())
+                icone.addPixmap(QPixmap::fromImage(image));
+        }
+        return icone.isNull() ? QProxyStyle::standardIcon(quoi, option, widget) : icone;
+    }
+};
+
+} // namespace
 
 void enregistrer_polices()
 {
@@ -41,7 +74,7 @@ void preparer_application(QApplication& app)
 {
     enregistrer_polices();
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
-        app.setStyle(style);
+        app.setStyle(new StyleQuillon(style));
 
     // Button face, white edit fields, black text: the classic desktop palette.
     QPalette palette;

@@ -1,18 +1,15 @@
 #include "app/apparence.h"
 #include "app/programme.h"
+#include "common/controles.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     quillon::preparer_application(app);
-    QIcon icone;
-    for (const char* nom : {":/art/quillon.png", ":/art/quillon_48.png", ":/art/quillon_256.png"})
-        icone.addFile(QString::fromLatin1(nom));
-    QApplication::setWindowIcon(icone);
+    QApplication::setWindowIcon(quillon::icone_programme());
 
     quillon::Programme programme;
     QObject::connect(&programme.Form1, &quillon::TForm1::ferme, &app, &QCoreApplication::quit,

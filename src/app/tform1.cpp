@@ -24,7 +24,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -57,7 +56,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     polices_en_pixels(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/art/quillon.png")));
+    setWindowIcon(icone_programme());
 
     // Tabs in "MS Sans Serif", pages in "Tahoma".
     QFont onglets(QStringLiteral("MS Sans Serif"));
@@ -364,7 +363,7 @@ void TForm1::charger_images()
     };
     for (const Chargement& c : chargements) {
         const QString chemin = chemin_fichier(dossier_prog, QString::fromLatin1(c.nom));
-        const QImage image = QImageReader(chemin).read();
+        const QImage image = lire_image(chemin);
         if (image.isNull())
             throw ErreurDemarrage(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
         for (ImageControle* controle : c.images)

@@ -65,9 +65,28 @@ void montrer_focus(QWidget* controle)
     controle->installEventFilter(indicateur);
 }
 
+QImage lire_image(const QString& chemin)
+{
+    const QString nom = chemin.section(QLatin1Char('/'), -1);
+    const qsizetype point = nom.lastIndexOf(QLatin1Char('.'));
+    if (point < 0)
+        return {};
+    QImageReader lecteur(chemin, nom.mid(point + 1).toLower().toLatin1());
+    lecteur.setAutoDetectImageFormat(false);
+    return lecteur.read();
+}
+
+QIcon icone_programme()
+{
+    QIcon icone;
+    for (const char* nom : {":/art/quillon.png", ":/art/quillon_48.png"})
+        icone.addPixmap(QPixmap::fromImage(lire_image(QString::fromLatin1(nom))));
+    return icone;
+}
+
 QIcon icone_deux_etats(const QString& chemin)
 {
-    const QImage image(chemin);
+    const QImage image = lire_image(chemin);
     QIcon icone;
     if (image.isNull())
         return icone;
@@ -157,8 +176,7 @@ void ImageControle::setImage(const QImage& image)
 
 bool ImageControle::charger(const QString& chemin)
 {
-    QImageReader lecteur(chemin);
-    QImage image = lecteur.read();
+    QImage image = lire_image(chemin);
     if (image.isNull())
         return false;
     setImage(image);

@@ -25,6 +25,14 @@ void montrer_focus(QWidget* controle);
 // button is enabled, the right half when it is not.
 QIcon icone_deux_etats(const QString& chemin);
 
+// A picture read in the format its name ends with. Reading by the name spares
+// the start-up from loading every image plugin to guess the format from the
+// content; a file whose content is not of its named format gives a null image.
+QImage lire_image(const QString& chemin);
+
+// The program's icon at the sizes window managers show.
+QIcon icone_programme();
+
 class Etiquette : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QColor couleur READ couleur WRITE setCouleur)

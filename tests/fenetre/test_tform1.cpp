@@ -304,3 +304,29 @@ TEST(Quitter, QuitterClosesTheWindowWithoutAQuestion)
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+// Pictures are read in the format their name gives; the start-up, first
+// paint included, reads no picture by guessing, which would load every image
+// plugin of the system before the window shows.
+TEST(Demarrage, PicturesReadByTheirNameAndNoImagePluginLoaded)
+{
+    EXPECT_EQ(lire_image(":/art/image1.ppm").size(), QSize(480, 312));
+    EXPECT_EQ(lire_image(":/art/image2.ppm").size(), QSize(404, 531));
+    QTemporaryDir dossier;
+    ASSERT_TRUE(QFile::copy(dossier_construit() + "k.bmp", dossier.filePath("K.BMP")));
+    ASSERT_TRUE(QFile::copy(dossier_construit() + "k.bmp", dossier.filePath("k.png")));
+    ASSERT_TRUE(QFile::copy(dossier_construit() + "k.bmp", dossier.filePath("k")));
+    EXPECT_FALSE(lire_image(dossier.filePath("K.BMP")).isNull());
+    EXPECT_TRUE(lire_image(dossier.filePath("k.png")).isNull());
+    EXPECT_TRUE(lire_image(dossier.filePath("k")).isNull());
+
+    Programme p(dossier_construit());
+    p.Form1.Timer_debutTimer();
+    ASSERT_TRUE(montrer(p.Form1));
+    QTest::qWait(50);
+#ifdef Q_OS_LINUX
+    QFile cartes(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(cartes.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(cartes.readAll().contains("/imageformats/"));
+#endif
+}

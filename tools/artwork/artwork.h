@@ -21,7 +21,7 @@ class QPainter;
 namespace artwork {
 
 // ---------------------------------------------------------------------------
-// Nerve cell picture (image2.png)
+// Nerve cell picture (image2.ppm)
 
 inline constexpr int kNeuroneWidth = 404;
 inline constexpr int kNeuroneHeight = 531;
@@ -47,7 +47,7 @@ QString checkCaptionPlacesBlank(const QImage &neurone);
 QImage drawNeuroneCheckImage(const QImage &neurone);
 
 // ---------------------------------------------------------------------------
-// Nerve cross-section (image1.png)
+// Nerve cross-section (image1.ppm)
 
 QImage drawNerveSection();
 

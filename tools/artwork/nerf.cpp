@@ -1,4 +1,4 @@
-// The nerve cross-section picture (image1.png): on the left a transverse
+// The nerve cross-section picture (image1.ppm): on the left a transverse
 // section of a whole nerve (epineurium, fascicles wrapped in perineurium,
 // fibres dotted inside), on the right an enlargement of a small area of one
 // fascicle showing myelinated and unmyelinated fibres.

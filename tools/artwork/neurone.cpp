@@ -1,4 +1,4 @@
-// The nerve cell picture (image2.png): a motor neurone standing upright,
+// The nerve cell picture (image2.ppm): a motor neurone standing upright,
 // dendritic tree at the top, myelinated axon running down the middle and
 // terminal arborisation at the bottom, with ten leader lines going to the
 // places where the program lays its captions.
