@@ -81,21 +81,10 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     Timer_reaff = minuterie(this, "Timer_reaff", 100, false);
     Timer_anim = minuterie(this, "Timer_anim", 1, false);
 
-    stimulation_ = new PageStimulation(ui_->page_stimulation);
-    ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff, Timer_anim});
-    dialogues_ = std::make_unique<DialoguesFenetre>(this);
-    fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, ui_->grille_fechner, dossier_prog,
-                                                    dialogues_.get());
+    // The pages behind the tabs are built once the window shows, so that it
+    // shows sooner; whatever reaches them first builds them earlier.
+    QTimer::singleShot(0, this, &TForm1::construire_pages);
 
-    couleurs_ = std::make_unique<MiseEnCouleur>(
-        ui_->Notebook1,
-        MiseEnCouleur::Boites{ui_->GroupBox4, ui_->GroupBox3, stimulation_->ui()->GroupBox7,
-                              stimulation_->ui()->GroupBox11, ui_->GroupBox8, ionique_->ui()->GroupBox10},
-        MiseEnCouleur::fichier_par_defaut());
-
-    connect(stimulation_->ui()->BitBtn21, &QPushButton::clicked, this, &TForm1::BitBtn21Click);
-    connect(stimulation_->ui()->BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);
-    connect(stimulation_->ui()->BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
     connect(ui_->BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
     connect(ui_->BitBtn24, &QPushButton::clicked, this, &TForm1::BitBtn24Click);
     connect(ui_->Miseencouleur1, &QAction::triggered, this, &TForm1::Miseencouleur1Click);
@@ -121,6 +110,30 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::construire_pages()
+{
+    if (pages_construites_)
+        return;
+    pages_construites_ = true;
+    stimulation_ = new PageStimulation(ui_->page_stimulation);
+    ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff, Timer_anim});
+    dialogues_ = std::make_unique<DialoguesFenetre>(this);
+    fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, ui_->grille_fechner, dossier_prog,
+                                                    dialogues_.get());
+
+    couleurs_ = std::make_unique<MiseEnCouleur>(
+        ui_->Notebook1,
+        MiseEnCouleur::Boites{ui_->GroupBox4, ui_->GroupBox3, stimulation_->ui()->GroupBox7,
+                              stimulation_->ui()->GroupBox11, ui_->GroupBox8, ionique_->ui()->GroupBox10},
+        MiseEnCouleur::fichier_par_defaut());
+
+    connect(stimulation_->ui()->BitBtn21, &QPushButton::clicked, this, &TForm1::BitBtn21Click);
+    connect(stimulation_->ui()->BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);
+    connect(stimulation_->ui()->BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
+    if (mise_couleur != nullptr)
+        couleurs_->definir_dialogue(mise_couleur);
+}
 
 QPoint TForm1::position_centree(const QSize& ecran)
 {
@@ -197,16 +210,16 @@ void TForm1::semer_aleatoire()
 
 void TForm1::lec_couleurs()
 {
-    couleurs_->lec_couleurs();
+    couleurs().lec_couleurs();
 }
 void TForm1::Scroll_gkChange()
 {
-    ionique_->Scroll_gkChange();
+    ionique().Scroll_gkChange();
 }
 
 void TForm1::Scroll_gnaChange()
 {
-    ionique_->Scroll_gnaChange();
+    ionique().Scroll_gnaChange();
 }
 
 void TForm1::adap_merlade()
@@ -220,67 +233,67 @@ void TForm1::adap_merlade()
 
 void TForm1::rapports_images()
 {
-    ionique_->rapports_images();
+    ionique().rapports_images();
 }
 
 void TForm1::concentrations_depart()
 {
-    ionique_->concentrations_depart();
+    ionique().concentrations_depart();
 }
 
 void TForm1::calcul_images()
 {
-    ionique_->calcul_images();
+    ionique().calcul_images();
 }
 
 void TForm1::grad_nernst()
 {
-    ionique_->grad_nernst();
+    ionique().grad_nernst();
 }
 
 void TForm1::calcul_em()
 {
-    ionique_->calcul_em();
+    ionique().calcul_em();
 }
 
 void TForm1::Timer_courbeTimer()
 {
-    ionique_->Timer_courbeTimer();
+    ionique().Timer_courbeTimer();
 }
 
 void TForm1::Timer_reaffTimer()
 {
-    ionique_->Timer_reaffTimer();
+    ionique().Timer_reaffTimer();
 }
 
 void TForm1::Timer_animTimer()
 {
-    ionique_->Timer_animTimer();
+    ionique().Timer_animTimer();
 }
 
 void TForm1::Afficherlespotdquilibre1Click()
 {
-    ui_->Afficherlespotdquilibre1->setChecked(ionique_->Afficherlespotdquilibre1Click());
+    ui_->Afficherlespotdquilibre1->setChecked(ionique().Afficherlespotdquilibre1Click());
 }
 
 void TForm1::Ouvrir1Click()
 {
-    fichiers_->Ouvrir1Click();
+    fichiers().Ouvrir1Click();
 }
 
 void TForm1::Sauve1Click()
 {
-    fichiers_->Sauve1Click();
+    fichiers().Sauve1Click();
 }
 
 void TForm1::affich_grad()
 {
-    stimulation_->affich_grad();
+    stimulation().affich_grad();
 }
 
 void TForm1::BitBtn21Click()
 {
-    stimulation_->lec_fic_ess0(dossier_prog);
+    stimulation().lec_fic_ess0(dossier_prog);
     ui_->Notebook1->setCurrentIndex(1);
 }
 void TForm1::nettoyer_merlade()
@@ -294,14 +307,15 @@ void TForm1::definir_fenetres(QDialog* about, Tmise_couleur* couleur, TForm_imag
     mise_couleur = couleur;
     Form_image = image;
     Form_richedit = texte;
-    couleurs_->definir_dialogue(couleur);
+    if (couleurs_)
+        couleurs_->definir_dialogue(couleur);
     if (texte != nullptr)
         connect(texte, &TForm_richedit::erreur, this, [this](const QString& m) { afficher_erreur(m); });
 }
 
 void TForm1::Miseencouleur1Click()
 {
-    couleurs_->Miseencouleur1Click();
+    couleurs().Miseencouleur1Click();
 }
 
 void TForm1::BitBtn24Click()
@@ -353,7 +367,7 @@ void TForm1::charger_images()
         const char* nom;
         std::vector<ImageControle*> images;
     };
-    const Ui::PageIonique* p = ionique_->ui();
+    const Ui::PageIonique* p = ionique().ui();
     const std::vector<Chargement> chargements = {
         {"\\an.bmp", {p->ani, p->ane}},
         {"\\k.bmp", {p->ima_ki, p->ima_ke}},

@@ -41,9 +41,10 @@ public:
 
     Ui::TForm1* ui() const { return ui_.get(); }
     PageAccueil& accueil() const { return *accueil_; }
-    PageIonique& ionique() const { return *ionique_; }
-    PageStimulation& stimulation() const { return *stimulation_; }
-    CommandesFichiers& fichiers() const { return *fichiers_; }
+    // The pages behind the tabs and what hangs on them, built on first use.
+    PageIonique& ionique() const { return *pages().ionique_; }
+    PageStimulation& stimulation() const { return *pages().stimulation_; }
+    CommandesFichiers& fichiers() const { return *pages().fichiers_; }
 
     // The program folder, ending with a separator.
     QString dossier_prog;
@@ -61,7 +62,7 @@ public:
     QString chemin_merlade;
     // Opens documents and starts programs (the system's by default).
     Lanceur* lanceur;
-    MiseEnCouleur& couleurs() const { return *couleurs_; }
+    MiseEnCouleur& couleurs() const { return *pages().couleurs_; }
 
     QTimer* Timer_debut;
     QTimer* Timer_k;
@@ -127,6 +128,15 @@ protected:
     void moveEvent(QMoveEvent* e) override;
 
 private:
+    // Builds the ionic and stimulation pages, the file commands and the
+    // colours once: when the window has shown, or at their first use.
+    void construire_pages();
+    TForm1& pages() const
+    {
+        auto* f = const_cast<TForm1*>(this);
+        f->construire_pages();
+        return *f;
+    }
     void FormCreate();
     void FormClose();
     void ajuster_cadre();
@@ -142,6 +152,7 @@ private:
     void document_stimulation(const QString& titre, const char* image, const char* experience);
     std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;
+    bool pages_construites_ = false;
 };
 
 } // namespace quillon
