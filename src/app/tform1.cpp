@@ -26,6 +26,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTimer>
 #include <QWindow>
 
@@ -118,8 +119,13 @@ void TForm1::construire_pages()
     pages_construites_ = true;
     stimulation_ = new PageStimulation(ui_->page_stimulation);
     ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff, Timer_anim});
+    // The hidden measurement table that ".fch" files fill, 51 x 12.
+    grille_fechner_ = new QTableWidget(51, 12, ui_->GroupBox3);
+    grille_fechner_->setObjectName(QStringLiteral("grille_fechner"));
+    grille_fechner_->setAccessibleName(QStringLiteral("Tableau de mesures"));
+    grille_fechner_->setGeometry(8, 16, 600, 480);
     dialogues_ = std::make_unique<DialoguesFenetre>(this);
-    fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, ui_->grille_fechner, dossier_prog,
+    fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, grille_fechner_, dossier_prog,
                                                     dialogues_.get());
 
     couleurs_ = std::make_unique<MiseEnCouleur>(

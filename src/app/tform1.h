@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QTableWidget;
 class QTimer;
 class QDialog;
 
@@ -45,6 +46,7 @@ public:
     PageIonique& ionique() const { return *pages().ionique_; }
     PageStimulation& stimulation() const { return *pages().stimulation_; }
     CommandesFichiers& fichiers() const { return *pages().fichiers_; }
+    QTableWidget* grille_fechner() const { return pages().grille_fechner_; }
 
     // The program folder, ending with a separator.
     QString dossier_prog;
@@ -153,6 +155,7 @@ private:
     std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;
     bool pages_construites_ = false;
+    QTableWidget* grille_fechner_ = nullptr;
 };
 
 } // namespace quillon

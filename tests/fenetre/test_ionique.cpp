@@ -535,7 +535,7 @@ TEST_F(FenetreIonique, OpenAsksTheDialogOfThePageShown)
         return dialogues.demandes.back().nom;
     };
     const auto page = [&] { return f.ui()->Notebook1->currentIndex(); };
-    QTableWidget* grille = f.ui()->grille_fechner;
+    QTableWidget* grille = f.grille_fechner();
 
     EXPECT_EQ(ouvrir_sur(4, e), "OpenDialog1");
     ASSERT_EQ(grille->rowCount(), 51);
