@@ -57,7 +57,9 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     polices_en_pixels(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(icone_programme());
+    // The program's own icon, unless the application already gives it to every window.
+    if (QGuiApplication::windowIcon().isNull())
+        setWindowIcon(icone_programme());
 
     // Tabs in "MS Sans Serif", pages in "Tahoma".
     QFont onglets(QStringLiteral("MS Sans Serif"));

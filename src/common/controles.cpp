@@ -3,6 +3,7 @@
 #include "common/dessin.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -67,11 +68,10 @@ void montrer_focus(QWidget* controle)
 
 QImage lire_image(const QString& chemin)
 {
-    const QString nom = chemin.section(QLatin1Char('/'), -1);
-    const qsizetype point = nom.lastIndexOf(QLatin1Char('.'));
-    if (point < 0)
+    const QString format = QFileInfo(chemin).suffix().toLower();
+    if (format.isEmpty())
         return {};
-    QImageReader lecteur(chemin, nom.mid(point + 1).toLower().toLatin1());
+    QImageReader lecteur(chemin, format.toLatin1());
     lecteur.setAutoDetectImageFormat(false);
     return lecteur.read();
 }
