@@ -1,23 +1,51 @@
 #pragma once
-// The program's five windows, created in this order and living until the end.
+// The program's windows: the main one, built at once, and the four others,
+// each built at its first use and living until the end.
 #include "app/tform1.h"
 #include "colours/tmise_couleur.h"
 #include "shell/taboutbox.h"
 #include "shell/tform_image.h"
 #include "shell/tform_richedit.h"
 
+#include <memory>
+
 namespace quillon {
 
-struct Programme {
+class Programme final : public FenetresAnnexes {
+public:
     explicit Programme(const QString& dossier = dossier_programme()) : Form1(dossier)
     {
-        Form1.definir_fenetres(&AboutBox, &mise_couleur, &Form_image, &Form_richedit);
+        Form1.definir_fenetres(this);
     }
+
     TForm1 Form1;
-    Tmise_couleur mise_couleur;
-    TAboutBox AboutBox;
-    TForm_image Form_image;
-    TForm_richedit Form_richedit;
+
+    TAboutBox& AboutBox() override { return fenetre(AboutBox_); }
+    Tmise_couleur& mise_couleur() override { return fenetre(mise_couleur_); }
+    TForm_image& Form_image() override { return fenetre(Form_image_); }
+    TForm_richedit& Form_richedit() override
+    {
+        const bool nouvelle = !Form_richedit_;
+        TForm_richedit& f = fenetre(Form_richedit_);
+        if (nouvelle)
+            QObject::connect(&f, &TForm_richedit::erreur, &Form1, [this](const QString& m) { Form1.afficher_erreur(m); });
+        return f;
+    }
+
+private:
+    template <class Fenetre>
+    static Fenetre& fenetre(std::unique_ptr<Fenetre>& f)
+    {
+        if (!f)
+            f = std::make_unique<Fenetre>();
+        return *f;
+    }
+
+    // Declared after Form1: closed before it.
+    std::unique_ptr<TAboutBox> AboutBox_;
+    std::unique_ptr<Tmise_couleur> mise_couleur_;
+    std::unique_ptr<TForm_image> Form_image_;
+    std::unique_ptr<TForm_richedit> Form_richedit_;
 };
 
 } // namespace quillon

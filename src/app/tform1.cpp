@@ -139,8 +139,9 @@ void TForm1::construire_pages()
     connect(stimulation_->ui()->BitBtn21, &QPushButton::clicked, this, &TForm1::BitBtn21Click);
     connect(stimulation_->ui()->BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);
     connect(stimulation_->ui()->BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
-    if (mise_couleur != nullptr)
-        couleurs_->definir_dialogue(mise_couleur);
+    couleurs_->definir_dialogue([this]() -> Tmise_couleur* {
+        return fenetres_ != nullptr ? &fenetres_->mise_couleur() : nullptr;
+    });
 }
 
 QPoint TForm1::position_centree(const QSize& ecran)
@@ -309,16 +310,9 @@ void TForm1::nettoyer_merlade()
     quillon::nettoyer_merlade(dossier_mrl);
 }
 
-void TForm1::definir_fenetres(QDialog* about, Tmise_couleur* couleur, TForm_image* image, TForm_richedit* texte)
+void TForm1::definir_fenetres(FenetresAnnexes* fenetres)
 {
-    AboutBox = about;
-    mise_couleur = couleur;
-    Form_image = image;
-    Form_richedit = texte;
-    if (couleurs_)
-        couleurs_->definir_dialogue(couleur);
-    if (texte != nullptr)
-        connect(texte, &TForm_richedit::erreur, this, [this](const QString& m) { afficher_erreur(m); });
+    fenetres_ = fenetres;
 }
 
 void TForm1::Miseencouleur1Click()
@@ -328,8 +322,8 @@ void TForm1::Miseencouleur1Click()
 
 void TForm1::BitBtn24Click()
 {
-    if (Form_richedit != nullptr)
-        Form_richedit->BitBtn24Click(dossier_prog, this);
+    if (fenetres_ != nullptr)
+        fenetres_->Form_richedit().BitBtn24Click(dossier_prog, this);
 }
 
 void TForm1::BitBtn2Click()
@@ -352,10 +346,11 @@ void TForm1::BitBtn9Click()
 void TForm1::document_stimulation(const QString& titre, const char* image, const char* experience)
 {
     if (version_windows == version_vista) {
-        if (Form_image == nullptr)
+        if (fenetres_ == nullptr)
             return;
-        Form_image->definir_titre(titre);
-        if (const std::optional<QString> m = Form_image->lire_image(chemin_fichier(dossier_prog, QString::fromLatin1(image))))
+        TForm_image& Form_image = fenetres_->Form_image();
+        Form_image.definir_titre(titre);
+        if (const std::optional<QString> m = Form_image.lire_image(chemin_fichier(dossier_prog, QString::fromLatin1(image))))
             afficher_erreur(*m);
         return;
     }
@@ -434,8 +429,8 @@ void TForm1::Quitter1Click()
 
 void TForm1::Apropos1Click()
 {
-    if (AboutBox != nullptr)
-        AboutBox->exec();
+    if (fenetres_ != nullptr)
+        fenetres_->AboutBox().exec();
 }
 
 void TForm1::closeEvent(QCloseEvent* e)

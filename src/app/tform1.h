@@ -30,6 +30,16 @@ class PageStimulation;
 class CommandesFichiers;
 class Dialogues;
 
+// The windows other than the main one; their owner builds each at its first use.
+class FenetresAnnexes {
+public:
+    virtual ~FenetresAnnexes() = default;
+    virtual QDialog& AboutBox() = 0;
+    virtual Tmise_couleur& mise_couleur() = 0;
+    virtual TForm_image& Form_image() = 0;
+    virtual TForm_richedit& Form_richedit() = 0;
+};
+
 class TForm1 : public QMainWindow, public EtapesDemarrage {
     Q_OBJECT
 public:
@@ -52,12 +62,8 @@ public:
     QString dossier_prog;
     std::uint8_t version_windows = 0;
     // The other windows: the about box, shown modally by "A propos", the
-    // colour mixer and the two viewers.
-    QDialog* AboutBox = nullptr;
-    Tmise_couleur* mise_couleur = nullptr;
-    TForm_image* Form_image = nullptr;
-    TForm_richedit* Form_richedit = nullptr;
-    void definir_fenetres(QDialog* about, Tmise_couleur* couleur, TForm_image* image, TForm_richedit* texte);
+    // colour mixer and the two viewers, asked for when they are needed.
+    void definir_fenetres(FenetresAnnexes* fenetres);
 
     // The acquisition program's configuration folder and its last template folder.
     QString dossier_mrl;
@@ -155,6 +161,7 @@ private:
     std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;
     bool pages_construites_ = false;
+    FenetresAnnexes* fenetres_ = nullptr;
     QTableWidget* grille_fechner_ = nullptr;
 };
 

@@ -95,9 +95,10 @@ void MiseEnCouleur::sav_couleurs()
 
 void MiseEnCouleur::Miseencouleur1Click()
 {
-    if (dialogue_ == nullptr)
+    Tmise_couleur* dialogue = dialogue_ ? dialogue_() : nullptr;
+    if (dialogue == nullptr)
         return;
-    Tmise_couleur& d = *dialogue_;
+    Tmise_couleur& d = *dialogue;
     const std::optional<LigneCouleur> ligne = ligne_de_page(notebook_->currentIndex());
     if (ligne) {
         const std::int32_t c = couleurs_[static_cast<std::size_t>(*ligne)];

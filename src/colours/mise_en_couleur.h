@@ -5,6 +5,7 @@
 #include "colours/couleurs.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -28,7 +29,8 @@ public:
 
     MiseEnCouleur(Classeur* notebook, const Boites& boites, const QString& fichier);
 
-    void definir_dialogue(Tmise_couleur* d) { dialogue_ = d; }
+    // The mixing dialog, asked for when the command is given.
+    void definir_dialogue(std::function<Tmise_couleur*()> d) { dialogue_ = std::move(d); }
     // The settings file (in the user's configuration folder by default).
     QString fichier;
     static QString fichier_par_defaut();
@@ -45,7 +47,7 @@ private:
 
     Classeur* notebook_;
     Boites boites_;
-    Tmise_couleur* dialogue_ = nullptr;
+    std::function<Tmise_couleur*()> dialogue_;
     CouleursPages couleurs_ = couleurs_de_depart();
 };
 

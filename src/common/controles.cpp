@@ -10,6 +10,10 @@
 #include <QWheelEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
+
+#include <charconv>
+#include <string_view>
 
 namespace quillon {
 
@@ -66,11 +70,54 @@ void montrer_focus(QWidget* controle)
     controle->installEventFilter(indicateur);
 }
 
+namespace {
+
+// An embedded, uncompressed binary PPM with 8-bit samples: its body is
+// RGB888 rows as they stand, converted at once instead of Qt's reader
+// converting it pixel by pixel. Anything else gives a null image.
+QImage ppm_integre(const QString& chemin)
+{
+    const QResource ressource(chemin);
+    if (!ressource.isValid() || ressource.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    const auto* debut = reinterpret_cast<const char*>(ressource.data());
+    const std::string_view texte(debut, static_cast<std::size_t>(ressource.size()));
+    // "P6", width, height, maximum sample, each after blanks, then one blank.
+    if (!texte.starts_with("P6"))
+        return {};
+    std::size_t i = 2;
+    long valeurs[3] = {};
+    for (long& v : valeurs) {
+        const std::size_t chiffre = texte.find_first_not_of(" \t\r\n", i);
+        if (chiffre == std::string_view::npos || chiffre == i)
+            return {};
+        const auto [fin, erreur] = std::from_chars(texte.data() + chiffre, texte.data() + texte.size(), v);
+        if (erreur != std::errc() || v <= 0 || v > 65535)
+            return {};
+        i = static_cast<std::size_t>(fin - texte.data());
+    }
+    const long largeur = valeurs[0], hauteur = valeurs[1];
+    if (valeurs[2] != 255 || i >= texte.size() || std::string_view(" \t\r\n").find(texte[i]) == std::string_view::npos)
+        return {};
+    ++i;
+    if (static_cast<long long>(texte.size() - i) < 3LL * largeur * hauteur)
+        return {};
+    const QImage corps(reinterpret_cast<const uchar*>(debut + i), static_cast<int>(largeur),
+                       static_cast<int>(hauteur), static_cast<qsizetype>(3 * largeur), QImage::Format_RGB888);
+    return corps.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
 QImage lire_image(const QString& chemin)
 {
     const QString format = QFileInfo(chemin).suffix().toLower();
     if (format.isEmpty())
         return {};
+    if (format == QLatin1String("ppm")) {
+        if (QImage image = ppm_integre(chemin); !image.isNull())
+            return image;
+    }
     QImageReader lecteur(chemin, format.toLatin1());
     lecteur.setAutoDetectImageFormat(false);
     return lecteur.read();

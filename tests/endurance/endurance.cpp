@@ -372,7 +372,7 @@ private:
     void phases()
     {
         onglet(0);
-        TForm_richedit& v = p_.Form_richedit;
+        TForm_richedit& v = p_.Form_richedit();
         cliquer(p_.Form1.ui()->BitBtn24);
         verifier(v.isVisible(), "the test phases' viewer is not shown");
         QToolButton* bouton = phases_descendre_ ? v.ui()->btn_bas : v.ui()->BitBtn1;
@@ -517,7 +517,7 @@ private:
     void visionneuse()
     {
         onglet(1);
-        TForm_image& v = p_.Form_image;
+        TForm_image& v = p_.Form_image();
         for (QPushButton* b : {p_.Form1.stimulation().ui()->BitBtn8, p_.Form1.stimulation().ui()->BitBtn9}) {
             cliquer(b);
             verifier(v.isVisible(), "the picture viewer is not shown after " + b->objectName());
@@ -759,7 +759,7 @@ private:
             onglet(page);
             bool vu = false;
             QTimer::singleShot(0, [this, &vu] {
-                Tmise_couleur& d = p_.mise_couleur;
+                Tmise_couleur& d = p_.mise_couleur();
                 vu = d.isVisible();
                 if (!vu)
                     return;
@@ -776,7 +776,7 @@ private:
             p_.Form1.ui()->Miseencouleur1->trigger();
             souffler();
             verifier(vu, "the colour dialog was not shown");
-            verifier(!p_.mise_couleur.isVisible(), "OK left the colour dialog open");
+            verifier(!p_.mise_couleur().isVisible(), "OK left the colour dialog open");
             ++couleurs_;
         }
         verifier(QFileInfo::exists(p_.Form1.couleurs().fichier), "the colours file was not written");
@@ -787,12 +787,12 @@ private:
     {
         bool vu = false;
         QTimer::singleShot(0, [this, &vu] {
-            vu = p_.AboutBox.isVisible();
-            QTest::mouseClick(p_.AboutBox.ui()->OKButton, Qt::LeftButton);
+            vu = p_.AboutBox().isVisible();
+            QTest::mouseClick(p_.AboutBox().ui()->OKButton, Qt::LeftButton);
         });
         p_.Form1.ui()->Apropos1->trigger();
         souffler();
-        verifier(vu && !p_.AboutBox.isVisible(), "the about box did not open and close");
+        verifier(vu && !p_.AboutBox().isVisible(), "the about box did not open and close");
     }
 
     // The blank pages, by mouse and by Ctrl+Tab.

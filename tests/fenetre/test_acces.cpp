@@ -287,23 +287,23 @@ TEST_F(FenetreAcces, TabOrderOfTheDialogs)
     p.Form1.afficher_erreur = [](const QString&) {};
     p.Form1.Timer_debutTimer();
 
-    p.mise_couleur.show();
-    p.mise_couleur.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.mise_couleur));
+    p.mise_couleur().show();
+    p.mise_couleur().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.mise_couleur()));
     EXPECT_EQ(nom(QApplication::focusWidget()), "OKBtn");
-    EXPECT_EQ(tabulations(p.mise_couleur.ui()->OKBtn),
+    EXPECT_EQ(tabulations(p.mise_couleur().ui()->OKBtn),
               (QStringList{"CancelBtn", "HelpBtn", "scroll_rouge", "Scroll_vert", "Scroll_bleu", "OKBtn"}));
-    p.mise_couleur.hide();
+    p.mise_couleur().hide();
 
-    p.Form_richedit.BitBtn24Click(dossier_construit(), nullptr);
-    ASSERT_TRUE(p.Form_richedit.isVisible());
-    p.Form_richedit.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.Form_richedit));
-    QTextEdit* script = p.Form_richedit.ui()->RichEdit1;
+    p.Form_richedit().BitBtn24Click(dossier_construit(), nullptr);
+    ASSERT_TRUE(p.Form_richedit().isVisible());
+    p.Form_richedit().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.Form_richedit()));
+    QTextEdit* script = p.Form_richedit().ui()->RichEdit1;
     const QString texte = script->toPlainText();
     EXPECT_EQ(tabulations(script), (QStringList{"BitBtn1", "btn_bas", "RichEdit1"}));
     EXPECT_EQ(script->toPlainText(), texte) << "Tab went on without writing into the script";
-    p.Form_richedit.hide();
+    p.Form_richedit().hide();
 }
 
 // ---- Scroll bars -----------------------------------------------------------------
@@ -797,18 +797,18 @@ TEST(NomsAccessibles, EveryControlOfEveryPageAndDialogHasAName)
     for (int i = 0; i < pages->count(); ++i)
         EXPECT_FALSE(onglets->child(i)->text(QAccessible::Name).trimmed().isEmpty()) << i;
 
-    p.AboutBox.show();
-    p.mise_couleur.show();
-    p.Form_richedit.BitBtn24Click(dossier_construit(), nullptr);
-    p.Form_image.definir_titre(QStringLiteral("Mesure de la période réfractaire"));
-    ASSERT_EQ(p.Form_image.lire_image(dossier_construit() + "refract.jpg"), std::nullopt);
-    for (QWidget* d : std::initializer_list<QWidget*>{&p.AboutBox, &p.mise_couleur, &p.Form_richedit, &p.Form_image}) {
+    p.AboutBox().show();
+    p.mise_couleur().show();
+    p.Form_richedit().BitBtn24Click(dossier_construit(), nullptr);
+    p.Form_image().definir_titre(QStringLiteral("Mesure de la période réfractaire"));
+    ASSERT_EQ(p.Form_image().lire_image(dossier_construit() + "refract.jpg"), std::nullopt);
+    for (QWidget* d : std::initializer_list<QWidget*>{&p.AboutBox(), &p.mise_couleur(), &p.Form_richedit(), &p.Form_image()}) {
         ASSERT_TRUE(d->isVisible()) << nom(d).toStdString();
         EXPECT_EQ(sans_nom(d, &examines), QStringList()) << nom(d).toStdString();
         EXPECT_GE(examines, 2) << nom(d).toStdString();
     }
-    EXPECT_EQ(texte_accessible(p.Form_image.ui()->Image1, QAccessible::Name), "Mesure de la période réfractaire");
-    for (QWidget* d : std::initializer_list<QWidget*>{&p.AboutBox, &p.mise_couleur, &p.Form_richedit, &p.Form_image})
+    EXPECT_EQ(texte_accessible(p.Form_image().ui()->Image1, QAccessible::Name), "Mesure de la période réfractaire");
+    for (QWidget* d : std::initializer_list<QWidget*>{&p.AboutBox(), &p.mise_couleur(), &p.Form_richedit(), &p.Form_image()})
         d->hide();
 }
 

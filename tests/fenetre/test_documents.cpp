@@ -136,9 +136,9 @@ protected:
         QTimer t;
         t.setSingleShot(true);
         QObject::connect(&t, &QTimer::timeout, [&] {
-            auto* u = p.mise_couleur.ui();
-            vu = p.mise_couleur.isVisible() && QApplication::activeModalWidget() == &p.mise_couleur;
-            if (!p.mise_couleur.isVisible())
+            auto* u = p.mise_couleur().ui();
+            vu = p.mise_couleur().isVisible() && QApplication::activeModalWidget() == &p.mise_couleur();
+            if (!p.mise_couleur().isVisible())
                 return;
             QScrollBar* s[3] = {u->scroll_rouge, u->Scroll_vert, u->Scroll_bleu};
             for (int i = 0; i < 3; ++i) {
@@ -152,7 +152,7 @@ protected:
         t.start(0);
         p.Form1.ui()->Miseencouleur1->trigger();
         EXPECT_TRUE(vu);
-        EXPECT_FALSE(p.mise_couleur.isVisible());
+        EXPECT_FALSE(p.mise_couleur().isVisible());
         return ouverture;
     }
     static QColor couleur(QWidget* w) { return w->palette().color(QPalette::Window); }
@@ -171,7 +171,7 @@ TEST_F(FenetreDocuments, PhasesDeTestStepsThroughTheScriptWithTheRealButtons)
     QTemporaryDir d;
     ecrire(d.path() + "/phases_demo.rtf", script);
     Programme& p = demarrer(preparer(d));
-    TForm_richedit& v = p.Form_richedit;
+    TForm_richedit& v = p.Form_richedit();
     QTextDocument& doc = *v.ui()->RichEdit1->document();
     cliquer(p.Form1.ui()->BitBtn24);
     ASSERT_TRUE(v.isVisible());
@@ -245,7 +245,7 @@ TEST_F(FenetreDocuments, LinesWithNonBreakingSpacesAreSteppedToo)
     f.write("{\\rtf1\\ansi Titre\\par 1)\\~Ouvrez \\'ab\\~Accueil\\~\\'bb\\par Fin\\~!}");
     f.close();
     Programme& p = demarrer(dossier);
-    TForm_richedit& v = p.Form_richedit;
+    TForm_richedit& v = p.Form_richedit();
     cliquer(p.Form1.ui()->BitBtn24);
     QTextDocument& doc = *v.ui()->RichEdit1->document();
     ASSERT_EQ(doc.blockCount(), 3);
@@ -261,9 +261,9 @@ TEST_F(FenetreDocuments, TheShippedScriptLoadsAsReadableText)
 {
     Programme& p = demarrer(dossier_construit());
     cliquer(p.Form1.ui()->BitBtn24);
-    ASSERT_TRUE(p.Form_richedit.isVisible());
-    const QTextDocument& doc = *p.Form_richedit.ui()->RichEdit1->document();
-    EXPECT_GT(p.Form_richedit.lignes().size(), 50);
+    ASSERT_TRUE(p.Form_richedit().isVisible());
+    const QTextDocument& doc = *p.Form_richedit().ui()->RichEdit1->document();
+    EXPECT_GT(p.Form_richedit().lignes().size(), 50);
     EXPECT_EQ(doc.firstBlock().text(), QString::fromUtf8("Quillon \u2013 Phases de test"));
     EXPECT_EQ(doc.findBlockByNumber(1).text(), QString::fromUtf8("Flèche bas\u00a0: suivante\u00a0; flèche haut\u00a0: retour."));
     for (const char* brut : {"\\rtf", "\\par", "{\\", "\\'"})
@@ -278,10 +278,10 @@ TEST_F(FenetreDocuments, EnregistrerWritesTheHighlightsBackOrReportsTheFile)
     Programme& p = demarrer(preparer(d));
     cliquer(p.Form1.ui()->BitBtn24);
     for (int i = 0; i < 3; ++i)
-        cliquer(p.Form_richedit.ui()->btn_bas);
-    auto* enregistrer = p.Form_richedit.findChild<QAction*>("Enregistrer1");
+        cliquer(p.Form_richedit().ui()->btn_bas);
+    auto* enregistrer = p.Form_richedit().findChild<QAction*>("Enregistrer1");
     ASSERT_NE(enregistrer, nullptr);
-    EXPECT_TRUE(p.Form_richedit.ui()->RichEdit1->actions().contains(enregistrer));
+    EXPECT_TRUE(p.Form_richedit().ui()->RichEdit1->actions().contains(enregistrer));
     enregistrer->trigger();
     EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
 
@@ -307,7 +307,7 @@ TEST_F(FenetreDocuments, ExperimentButtonsShowTheirPicturesUnderATitle)
     Programme& p = demarrer(dossier_construit());
     p.Form1.version_windows = version_vista;
     onglet(p.Form1, 1);
-    TForm_image& v = p.Form_image;
+    TForm_image& v = p.Form_image();
     struct Cas {
         QAbstractButton* bouton;
         QString titre;
@@ -348,7 +348,7 @@ TEST_F(FenetreDocuments, AMissingOrCorruptPictureIsReportedAndNotShown)
     cliquer(bouton);
     EXPECT_EQ(erreurs,
               QStringList{"Impossible d'ouvrir le fichier " + QDir::toNativeSeparators(d.path() + "/refract.jpg")});
-    EXPECT_FALSE(p.Form_image.isVisible());
+    EXPECT_FALSE(p.Form_image().isVisible());
 
     QByteArray bruit;
     quint32 x = 12345;
@@ -362,7 +362,7 @@ TEST_F(FenetreDocuments, AMissingOrCorruptPictureIsReportedAndNotShown)
     cliquer(bouton);
     ASSERT_EQ(erreurs.size(), 1);
     EXPECT_FALSE(erreurs[0].isEmpty());
-    EXPECT_FALSE(p.Form_image.isVisible());
+    EXPECT_FALSE(p.Form_image().isVisible());
 }
 
 TEST_F(FenetreDocuments, InformationsOpensTheTeachersDocumentWhenPresent)
@@ -396,7 +396,7 @@ TEST_F(FenetreDocuments, OlderSystemsStartTheAcquisitionProgramAndCleanItsFolder
         onglet(p.Form1, 1);
         cliquer(p.Form1.stimulation().ui()->BitBtn8);
         EXPECT_TRUE(faux.lancements.empty());
-        EXPECT_FALSE(p.Form_image.isVisible());
+        EXPECT_FALSE(p.Form_image().isVisible());
         p.Form1.close();
         EXPECT_TRUE(QFile::exists(mrl + "/merlade.bat"));
     }
@@ -438,7 +438,7 @@ TEST_F(FenetreDocuments, OlderSystemsStartTheAcquisitionProgramAndCleanItsFolder
         EXPECT_EQ(l.dossier, mrl);
     }
     EXPECT_EQ(QDir::currentPath(), courant);
-    EXPECT_FALSE(p.Form_image.isVisible());
+    EXPECT_FALSE(p.Form_image().isVisible());
     EXPECT_TRUE(faux.documents.isEmpty());
     EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
 

@@ -10,6 +10,8 @@
 #include "ui_taboutbox.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -277,22 +279,22 @@ TEST(APropos, MenuShowsItModallyAndOkClosesIt)
     bool vu = false;
     QTimer::singleShot(0, [&] {
         QWidget* modale = QApplication::activeModalWidget();
-        vu = modale == &p.AboutBox;
-        QTest::mouseClick(p.AboutBox.ui()->OKButton, Qt::LeftButton);
+        vu = modale == &p.AboutBox();
+        QTest::mouseClick(p.AboutBox().ui()->OKButton, Qt::LeftButton);
     });
     p.Form1.ui()->Apropos1->trigger();
     EXPECT_TRUE(vu);
-    EXPECT_FALSE(p.AboutBox.isVisible());
+    EXPECT_FALSE(p.AboutBox().isVisible());
 }
 
 TEST(Fenetres, CreatedInOrderWithTheirCaptions)
 {
     Programme p(dossier_construit());
-    EXPECT_EQ(p.mise_couleur.windowTitle(), "Mise en couleur");
-    EXPECT_EQ(p.Form_richedit.windowTitle(), "Description du logiciel");
-    EXPECT_EQ(p.Form_image.windowTitle(), "Form_image");
-    EXPECT_FALSE(p.mise_couleur.isVisible());
-    EXPECT_FALSE(p.Form_image.isVisible());
+    EXPECT_EQ(p.mise_couleur().windowTitle(), "Mise en couleur");
+    EXPECT_EQ(p.Form_richedit().windowTitle(), "Description du logiciel");
+    EXPECT_EQ(p.Form_image().windowTitle(), "Form_image");
+    EXPECT_FALSE(p.mise_couleur().isVisible());
+    EXPECT_FALSE(p.Form_image().isVisible());
 }
 
 TEST(Quitter, QuitterClosesTheWindowWithoutAQuestion)
@@ -316,6 +318,18 @@ TEST(Demarrage, PicturesReadByTheirNameAndNoImagePluginLoaded)
     EXPECT_EQ(lire_image(":/art/image1.ppm").size(), QSize(480, 312));
     EXPECT_EQ(lire_image(":/art/image2.ppm").size(), QSize(404, 531));
     QTemporaryDir dossier;
+    // The embedded pictures, taken as they stand, are Qt's reading of them,
+    // pixel for pixel; the same file on disk goes through Qt's reader.
+    for (const char* nom : {"image1.ppm", "image2.ppm"}) {
+        const QString ressource = QStringLiteral(":/art/") + QLatin1String(nom);
+        QImageReader qt(ressource, "ppm");
+        qt.setAutoDetectImageFormat(false);
+        const QImage attendue = qt.read();
+        ASSERT_FALSE(attendue.isNull()) << nom;
+        EXPECT_EQ(lire_image(ressource), attendue) << nom;
+        ASSERT_TRUE(QFile::copy(ressource, dossier.filePath(QLatin1String(nom))));
+        EXPECT_EQ(lire_image(dossier.filePath(QLatin1String(nom))), attendue) << nom;
+    }
     ASSERT_TRUE(QFile::copy(dossier_construit() + "k.bmp", dossier.filePath("K.BMP")));
     ASSERT_TRUE(QFile::copy(dossier_construit() + "k.bmp", dossier.filePath("k.png")));
     ASSERT_TRUE(QFile::copy(dossier_construit() + "k.bmp", dossier.filePath("k")));
@@ -363,4 +377,42 @@ TEST(Demarrage, HiddenPagesBuiltAfterTheWindowShowsOrAtFirstUse)
     EXPECT_TRUE(construite(f.ui()->page_equilibres));
     QCoreApplication::processEvents();
     EXPECT_EQ(f.stimulation().ui()->GroupBox7, groupe.data());
+}
+
+// The about box, the colour mixer and the two viewers are built by the first
+// command that shows them, once, and are the ones the program shows after.
+TEST(Demarrage, OtherWindowsBuiltAtTheirFirstUse)
+{
+    const auto dialogues = [] {
+        qsizetype n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            n += qobject_cast<QDialog*>(w) != nullptr;
+        return n;
+    };
+    const qsizetype avant = dialogues();
+    Programme p(dossier_construit());
+    p.Form1.Timer_debutTimer();
+    ASSERT_TRUE(montrer(p.Form1));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogues(), avant);
+
+    bool vu = false;
+    QTimer::singleShot(0, [&] {
+        vu = QApplication::activeModalWidget() == &p.AboutBox();
+        p.AboutBox().reject();
+    });
+    p.Form1.ui()->Apropos1->trigger();
+    EXPECT_TRUE(vu);
+    EXPECT_EQ(dialogues(), avant + 1);
+    TAboutBox* const about = &p.AboutBox();
+    QTimer::singleShot(0, [&] { p.AboutBox().reject(); });
+    p.Form1.ui()->Apropos1->trigger();
+    EXPECT_EQ(&p.AboutBox(), about);
+    EXPECT_EQ(dialogues(), avant + 1);
+
+    // A viewer's error, once it is built, still reaches the main window.
+    QString erreur;
+    p.Form1.afficher_erreur = [&](const QString& m) { erreur = m; };
+    emit p.Form_richedit().erreur(QStringLiteral("essai"));
+    EXPECT_EQ(erreur, QStringLiteral("essai"));
 }

@@ -132,11 +132,11 @@ TEST_F(PaquetInstalle, TheHomePageButtonsFindTheScriptAndTheTeachersDocument)
     ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
 
     p.Form1.BitBtn24Click(); // "Phases de test"
-    ASSERT_TRUE(p.Form_richedit.isVisible());
+    ASSERT_TRUE(p.Form_richedit().isVisible());
     QTextDocument attendu;
     ASSERT_TRUE(lire_rtf(lire(dossier + "phases_demo.rtf"), attendu));
     EXPECT_GT(attendu.blockCount(), 100);
-    EXPECT_EQ(p.Form_richedit.ui()->RichEdit1->toPlainText(), attendu.toPlainText());
+    EXPECT_EQ(p.Form_richedit().ui()->RichEdit1->toPlainText(), attendu.toPlainText());
 
     p.Form1.BitBtn2Click(); // "Informations sur le logiciel"
     EXPECT_EQ(lanceur.documents, QStringList{dossier + "QUIL_PED.doc"});
@@ -158,8 +158,8 @@ TEST_F(PaquetInstalle, TheStimulationFiguresAreShown)
         ASSERT_FALSE(attendue.image.isNull()) << c.fichier;
         (p.Form1.*c.bouton)();
         EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
-        EXPECT_TRUE(p.Form_image.isVisible()) << c.fichier;
-        EXPECT_EQ(p.Form_image.ui()->Image1->image(), attendue.image) << c.fichier;
+        EXPECT_TRUE(p.Form_image().isVisible()) << c.fichier;
+        EXPECT_EQ(p.Form_image().ui()->Image1->image(), attendue.image) << c.fichier;
     }
 }
 

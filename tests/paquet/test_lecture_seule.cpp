@@ -104,7 +104,7 @@ TEST(PaquetLectureSeule, EnregistrerInAReadOnlyProgramFolderReportsTheFileAndKee
 
     // "Phases de test", three steps: the third line is highlighted.
     p.Form1.BitBtn24Click();
-    TForm_richedit& v = p.Form_richedit;
+    TForm_richedit& v = p.Form_richedit();
     ASSERT_TRUE(v.isVisible());
     for (int i = 0; i < 3; ++i)
         v.ui()->btn_bas->click();
