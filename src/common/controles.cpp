@@ -73,8 +73,9 @@ void montrer_focus(QWidget* controle)
 namespace {
 
 // An embedded, uncompressed binary PPM with 8-bit samples: its body is
-// RGB888 rows as they stand, converted at once instead of Qt's reader
-// converting it pixel by pixel. Anything else gives a null image.
+// RGB888 rows as they stand, taken from the program's image without a copy
+// (the painter converts what it draws) instead of Qt's reader converting it
+// pixel by pixel into new memory. Anything else gives a null image.
 QImage ppm_integre(const QString& chemin)
 {
     const QResource ressource(chemin);
@@ -102,9 +103,9 @@ QImage ppm_integre(const QString& chemin)
     ++i;
     if (static_cast<long long>(texte.size() - i) < 3LL * largeur * hauteur)
         return {};
-    const QImage corps(reinterpret_cast<const uchar*>(debut + i), static_cast<int>(largeur),
-                       static_cast<int>(hauteur), static_cast<qsizetype>(3 * largeur), QImage::Format_RGB888);
-    return corps.convertToFormat(QImage::Format_RGB32);
+    // Read-only: whatever would write to it works on its own copy.
+    return QImage(reinterpret_cast<const uchar*>(debut + i), static_cast<int>(largeur), static_cast<int>(hauteur),
+                  static_cast<qsizetype>(3 * largeur), QImage::Format_RGB888);
 }
 
 } // namespace
