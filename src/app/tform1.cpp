@@ -57,15 +57,6 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     polices_en_pixels(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // The program's own icon, unless the application already gives it to every window.
-    if (QGuiApplication::windowIcon().isNull())
-        setWindowIcon(icone_programme());
-
-    // Tabs in "MS Sans Serif", pages in "Tahoma".
-    QFont onglets(QStringLiteral("MS Sans Serif"));
-    onglets.setPixelSize(11);
-    ui_->Notebook1->tabBar()->setFont(onglets);
-
     // Screen readers: the tab row, and the three pages without a caption.
     ui_->Notebook1->tabBar()->setAccessibleName(QStringLiteral("Onglets des pages"));
     for (int i = 0; i < ui_->Notebook1->count(); ++i)
@@ -119,6 +110,9 @@ void TForm1::construire_pages()
     if (pages_construites_)
         return;
     pages_construites_ = true;
+    // The program's own icon, unless the application already gives it to every window.
+    if (QGuiApplication::windowIcon().isNull())
+        setWindowIcon(icone_programme());
     stimulation_ = new PageStimulation(ui_->page_stimulation);
     ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff, Timer_anim});
     // The hidden measurement table that ".fch" files fill, 51 x 12.

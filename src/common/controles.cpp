@@ -367,6 +367,11 @@ void BarreOnglets::wheelEvent(QWheelEvent* e)
 
 Classeur::Classeur(QWidget* parent) : QTabWidget(parent), barre_(new BarreOnglets(this))
 {
+    // Tab captions in "MS Sans Serif" whatever the pages' font, set before the
+    // first tab so that the bar is laid out once.
+    QFont legendes(QStringLiteral("MS Sans Serif"));
+    legendes.setPixelSize(11);
+    barre_->setFont(legendes);
     setTabBar(barre_);
 }
 

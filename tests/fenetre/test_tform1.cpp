@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
@@ -415,4 +416,22 @@ TEST(Demarrage, OtherWindowsBuiltAtTheirFirstUse)
     p.Form1.afficher_erreur = [&](const QString& m) { erreur = m; };
     emit p.Form_richedit().erreur(QStringLiteral("essai"));
     EXPECT_EQ(erreur, QStringLiteral("essai"));
+}
+
+// Tab captions in "MS Sans Serif" from the first tab on, the pages in
+// "Tahoma"; the program's icon comes once the window has shown.
+TEST(Demarrage, TabCaptionFontAndTheIconOnceTheWindowShows)
+{
+    if (!QGuiApplication::windowIcon().isNull())
+        GTEST_SKIP() << "the application already has an icon";
+    TForm1 f(dossier_construit());
+    const QFont onglets = f.ui()->Notebook1->tabBar()->font();
+    EXPECT_EQ(onglets.family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(onglets.pixelSize(), 11);
+    EXPECT_EQ(f.ui()->Notebook1->font().family(), QStringLiteral("Tahoma"));
+    EXPECT_TRUE(f.windowIcon().isNull());
+    ASSERT_TRUE(montrer(f));
+    QCoreApplication::processEvents();
+    const QList<QSize> tailles = f.windowIcon().availableSizes();
+    EXPECT_TRUE(tailles.contains(QSize(32, 32)) && tailles.contains(QSize(48, 48))) << tailles.size();
 }
