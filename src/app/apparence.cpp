@@ -20,7 +20,8 @@ namespace {
 
 // Fusion, but for the menu bar's extension arrow, which every menu bar asks
 // for when it is built: Qt would load it by guessing its format from the
-// content, loading every image plugin at start-up; it is read as the PNG it is.
+// content, loading every image plugin at start-up; it is read as the PNG it is,
+// and only when it first shows.
 class StyleQuillon : public QProxyStyle {
 public:
     explicit StyleQuillon(QStyle* base) : QProxyStyle(base) {}
@@ -30,16 +31,19 @@ public:
         if (quoi != SP_ToolBarHorizontalExtensionButton)
             return QProxyStyle::standardIcon(quoi, option, widget);
         const bool droite_a_gauche = (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
-        QIcon icone;
-        for (int taille : {8, 16, 32}) {
-            const QString nom = QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
-                                    .arg(droite_a_gauche ? QStringLiteral("rtl-") : QString())
-                                    .arg(taille);
-            const QImage image = lire_image(nom);
-            if (!image.isNull())
-                icone.addPixmap(QPixmap::fromImage(image));
-        }
-        return icone.isNull() ? QProxyStyle::standardIcon(quoi, option, widget) : icone;
+        // Read when the arrow first shows: only when the menus overflow the bar.
+        return icone_differee([droite_a_gauche] {
+            QIcon icone;
+            for (int taille : {8, 16, 32}) {
+                const QString nom = QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
+                                        .arg(droite_a_gauche ? QStringLiteral("rtl-") : QString())
+                                        .arg(taille);
+                const QImage image = lire_image(nom);
+                if (!image.isNull())
+                    icone.addPixmap(QPixmap::fromImage(image));
+            }
+            return icone;
+        });
     }
 };
 

@@ -63,7 +63,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
         if (ui_->Notebook1->tabText(i).isEmpty())
             ui_->Notebook1->tabBar()->setAccessibleTabName(i, QStringLiteral("Page vide"));
 
-    ui_->BitBtn3->setIcon(icone_deux_etats(QStringLiteral(":/art/correction.png")));
+    ui_->BitBtn3->setIcon(icone_differee([] { return icone_deux_etats(QStringLiteral(":/art/correction.png")); }));
     ui_->BitBtn3->setIconSize(QSize(16, 16));
 
     accueil_ = new PageAccueil(ui_->page_accueil, ui_->lab_result, ui_->BitBtn3, ui_->BitBtn23, this);

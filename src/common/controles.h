@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include <functional>
+
 namespace quillon {
 
 // Black or white, whichever stands out better from the colour.
@@ -32,6 +34,11 @@ QImage lire_image(const QString& chemin);
 
 // The program's icon at the sizes window managers show.
 QIcon icone_programme();
+
+// An icon made by `fabrique` the first time it is drawn or measured, and kept:
+// its pictures are not read while the window is built, nor ever if it never
+// shows. It is not null until made.
+QIcon icone_differee(std::function<QIcon()> fabrique);
 
 class Etiquette : public QLabel {
     Q_OBJECT

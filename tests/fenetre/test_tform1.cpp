@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -434,4 +435,31 @@ TEST(Demarrage, TabCaptionFontAndTheIconOnceTheWindowShows)
     QCoreApplication::processEvents();
     const QList<QSize> tailles = f.windowIcon().availableSizes();
     EXPECT_TRUE(tailles.contains(QSize(32, 32)) && tailles.contains(QSize(48, 48))) << tailles.size();
+}
+
+// A deferred icon is made once, when first drawn; buttons measuring
+// themselves and the menu bar's unused extension arrow never make it.
+TEST(Demarrage, DeferredIconMadeOnceWhenFirstDrawn)
+{
+    int faites = 0;
+    const QIcon icone = icone_differee([&] {
+        ++faites;
+        return icone_deux_etats(QStringLiteral(":/art/correction.png"));
+    });
+    EXPECT_FALSE(icone.isNull());
+    QPushButton bouton;
+    bouton.setIcon(icone);
+    bouton.setIconSize(QSize(16, 16));
+    (void)bouton.sizeHint();
+    EXPECT_EQ(faites, 0);
+    const QPixmap normale = icone.pixmap(QSize(16, 16));
+    const QPixmap grisee = icone.pixmap(QSize(16, 16), QIcon::Disabled);
+    EXPECT_EQ(faites, 1);
+    EXPECT_FALSE(normale.isNull());
+    EXPECT_NE(normale.toImage(), grisee.toImage());
+    EXPECT_EQ(icone.availableSizes(), icone_deux_etats(QStringLiteral(":/art/correction.png")).availableSizes());
+    EXPECT_EQ(faites, 1);
+
+    const QIcon fleche = QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    EXPECT_FALSE(fleche.pixmap(QSize(16, 16)).isNull());
 }
