@@ -5,10 +5,21 @@
 #include <QApplication>
 #include <QTimer>
 
+#ifdef QUILLON_BUS_DE_SESSION
+#include <QDBusConnection>
+#include <future>
+#endif
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
+#ifdef QUILLON_BUS_DE_SESSION
+    // The screen readers' bridge waits for the session bus when the first
+    // control is named; the connection is opened meanwhile, while the fonts
+    // are read. (Without a bus, D-Bus tries to start one: a fork of this process.)
+    std::future<void> bus = std::async(std::launch::async, [] { QDBusConnection::sessionBus(); });
+#endif
     quillon::preparer_application(app);
     // The icon is decoded in the first turn of the event loop, once the window shows.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(quillon::icone_programme()); });
@@ -17,5 +28,5 @@ int main(int argc, char* argv[])
     QObject::connect(&programme.Form1, &quillon::TForm1::ferme, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     programme.Form1.show();
-    return app.exec();
+    return app.exec(); // the bus thread, long finished, is joined before the application ends
 }
