@@ -3,6 +3,8 @@
 // with everything the page redraws.
 #include "app/apparence.h"
 #include "app/tform1.h"
+#include "common/controles.h"
+#include "ui_tform1.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
 
@@ -40,6 +42,20 @@ void BM_BarrePageIonique(benchmark::State& s)
     }
 }
 BENCHMARK(BM_BarrePageIonique)->Unit(benchmark::kMicrosecond);
+
+// The home page's nerve cell picture repainted whole, as a legend dragged
+// across it repaints it in parts: drawn from its RGB888 rows as embedded.
+void BM_PeindreImageAccueil(benchmark::State& s)
+{
+    quillon::TForm1 f(QStringLiteral(QUILLON_DOSSIER_BENCH));
+    quillon::ImageControle* image = f.ui()->Image2;
+    QImage ecran(image->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : s) {
+        image->render(&ecran);
+        benchmark::DoNotOptimize(ecran.constBits());
+    }
+}
+BENCHMARK(BM_PeindreImageAccueil)->Unit(benchmark::kMicrosecond);
 
 // One animation tick on the page at 600 particles: moves, drawing on the
 // hidden compartment picture, arrows and label, the flip of the pictures.
