@@ -129,6 +129,7 @@ void TForm1::construire_pages()
         MiseEnCouleur::Boites{ui_->GroupBox4, ui_->GroupBox3, stimulation_->ui()->GroupBox7,
                               stimulation_->ui()->GroupBox11, ui_->GroupBox8, ionique_->ui()->GroupBox10},
         MiseEnCouleur::fichier_par_defaut());
+    couleurs_->signaler = [this](const QString& m) { afficher_erreur(m); };
 
     connect(stimulation_->ui()->BitBtn21, &QPushButton::clicked, this, &TForm1::BitBtn21Click);
     connect(stimulation_->ui()->BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);

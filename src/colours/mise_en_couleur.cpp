@@ -76,9 +76,14 @@ void MiseEnCouleur::peindre(LigneCouleur ligne, std::int32_t valeur)
 void MiseEnCouleur::lec_couleurs()
 {
     QFile f(fichier);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.exists())
         return; // the design colours stay
-    const CouleursPages lues = lire_couleurs(f.read(4096));
+    const QByteArray texte = f.open(QIODevice::ReadOnly) ? f.read(4096) : QByteArray();
+    if (f.error() != QFileDevice::NoError) {
+        erreur(QStringLiteral("Impossible d'ouvrir le fichier %1"));
+        return;
+    }
+    const CouleursPages lues = lire_couleurs(texte);
     for (std::size_t i = 0; i < lues.size(); ++i)
         peindre(static_cast<LigneCouleur>(i), lues[i]);
 }
@@ -87,10 +92,16 @@ void MiseEnCouleur::sav_couleurs()
 {
     QDir().mkpath(QFileInfo(fichier).absolutePath());
     QSaveFile f(fichier);
-    if (!f.open(QIODevice::WriteOnly))
-        return; // not reported
-    f.write(ecrire_couleurs(couleurs_));
-    f.commit();
+    f.setDirectWriteFallback(true);
+    const QByteArray texte = ecrire_couleurs(couleurs_);
+    if (!f.open(QIODevice::WriteOnly) || f.write(texte) != texte.size() || !f.commit())
+        erreur(QStringLiteral("Impossible de créer le fichier %1"));
+}
+
+void MiseEnCouleur::erreur(const QString& modele) const
+{
+    if (signaler)
+        signaler(modele.arg(QDir::toNativeSeparators(fichier)));
 }
 
 void MiseEnCouleur::Miseencouleur1Click()

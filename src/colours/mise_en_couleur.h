@@ -34,6 +34,8 @@ public:
     // The settings file (in the user's configuration folder by default).
     QString fichier;
     static QString fichier_par_defaut();
+    // How a file that cannot be read or written is reported.
+    std::function<void(const QString&)> signaler;
 
     void lec_couleurs();
     void sav_couleurs();
@@ -42,6 +44,7 @@ public:
     const CouleursPages& couleurs() const { return couleurs_; }
 
 private:
+    void erreur(const QString& modele) const;
     void peindre(LigneCouleur ligne, std::int32_t valeur);
     std::vector<QWidget*> boites(LigneCouleur ligne) const;
 

@@ -167,7 +167,7 @@ void EquilibresIoniques::BitBtn16Click()
         if (courbe_active_)
             BitBtn14Click();
         b.legende = QStringLiteral("Fin program.");
-        pas_max = pas;
+        pas_max = std::min(pas, static_cast<int>(dernier_pas));
         bouton_(BoutonCourbe::recule1).visible = true;
         bouton_(BoutonCourbe::BitBtn17).visible = true;
         bouton_(BoutonCourbe::BitBtn18).visible = true;
@@ -277,7 +277,11 @@ void EquilibresIoniques::Timer_reaffTimer()
         }
     }
     ++pas;
-    if (pas > pas_max) {
+    if (pas > std::min(pas_max, static_cast<int>(dernier_pas))) {
+        // The run ends on its last step: the step after it is no part of
+        // the program, and counting it would add a step at the next
+        // "Program.COURBE" and, from 83 steps, pass the arrays' end.
+        pas = std::min(pas_max, static_cast<int>(dernier_pas));
         reaff_active_ = false;
         intervalle_relaxation_ = intervalle_normal;
         mode_essai = false;

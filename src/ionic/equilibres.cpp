@@ -121,6 +121,10 @@ void EquilibresIoniques::changement_permeabilite(Barre b)
     if (mode_edition) {
         reaff_tout();
         marqueur();
+        // The redraw leaves both permeabilities at the last step's values:
+        // the potential relaxes toward what the two bars show.
+        etat.perm_k = valeur(Barre::gk);
+        etat.perm_na = valeur(Barre::gna);
     }
     const int p = valeur(b);
     (b == Barre::gk ? etat.perm_k : etat.perm_na) = p;

@@ -412,7 +412,9 @@ void PageIonique::actualiser()
 
 bool PageIonique::eventFilter(QObject* objet, QEvent* evenement)
 {
-    if (evenement->type() == QEvent::MouseButtonPress) {
+    // Qt delivers the second press of a quick double click as a double
+    // click: every press counts.
+    if (evenement->type() == QEvent::MouseButtonPress || evenement->type() == QEvent::MouseButtonDblClick) {
         for (int i = 0; i < 4; ++i) {
             const ImageIon ion = static_cast<ImageIon>(i);
             if (objet == image(ion)) {

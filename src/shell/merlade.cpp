@@ -67,8 +67,6 @@ QStringList lignes_modele(const QByteArray& octets)
     QString ligne;
     while (flux.readLineInto(&ligne))
         lignes << ligne;
-    while (lignes.size() < 5)
-        lignes << QString();
     return lignes;
 }
 
@@ -79,7 +77,8 @@ ResultatMerlade adap_merlade(const QString& dossier_prog, const QString& mrl)
     if (!modele.exists() || !modele.open(QIODevice::ReadOnly))
         return r;
     QStringList lignes = lignes_modele(modele.readAll());
-    for (int i = 1; i <= 4; ++i) {
+    // A line the template lacks reads as empty: it never matches.
+    for (int i = 1; i <= 4 && i < lignes.size(); ++i) {
         if (!lignes[i].contains(QLatin1String("SET CHEM_MRL")))
             continue;
         lignes[i] = QStringLiteral("SET CHEM_MRL=") + dossier_prog + QStringLiteral("\\MERLADE\\");

@@ -18,8 +18,7 @@ QString dossier_mrl();
 // created or written.
 bool copier(const QString& source, const QString& destination);
 
-// The template's lines (Windows ANSI, CR LF or LF), at least five: missing
-// lines read as empty.
+// The template's lines (Windows ANSI, CR LF or LF), as many as it has.
 QStringList lignes_modele(const QByteArray& octets);
 
 struct ResultatMerlade {

@@ -44,8 +44,12 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
 {
     const QString chemin = chemin_fichier(dossier_prog, QStringLiteral("phases_demo.rtf"));
     QFile f(chemin);
-    if (!f.exists() || !f.open(QIODevice::ReadOnly))
+    if (!f.exists())
         return;
+    if (!f.open(QIODevice::ReadOnly)) {
+        emit erreur(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
+        return;
+    }
     fichier_ = chemin;
     fenetre_principale_ = fenetre_principale;
     if (!lire_rtf(f.readAll(), *ui_->RichEdit1->document()))

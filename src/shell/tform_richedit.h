@@ -27,6 +27,7 @@ public:
 
     // "Phases de test": loads "phases_demo.rtf" of the program folder, puts
     // the viewer at the top-left of the screen and the main window beside it.
+    // Nothing happens without the file; one that cannot be opened is reported.
     void BitBtn24Click(const QString& dossier_prog, QWidget* fenetre_principale);
     void BitBtn1Click() { bas_haut(-1); }
     void btn_basClick() { bas_haut(+1); }

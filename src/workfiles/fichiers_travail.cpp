@@ -174,6 +174,9 @@ bool ecrire_nernst(QIODevice& sortie, const SequenceNernst& sequence)
 bool enregistrer_nernst(const QString& chemin, const SequenceNernst& sequence)
 {
     QSaveFile fichier(chemin);
+    // A folder where nothing can be created still lets its existing
+    // writable files be saved: in place, as they cannot be replaced whole.
+    fichier.setDirectWriteFallback(true);
     if (!fichier.open(QIODevice::WriteOnly))
         return false;
     if (!ecrire_nernst(fichier, sequence)) {

@@ -3,6 +3,7 @@
 #include "app/programme.h"
 #include "fenetre/geometrie.h"
 #include "ui_tform1.h"
+#include "workfiles/commandes_fichiers.h"
 
 #include <QDir>
 #include <QScrollBar>
@@ -12,6 +13,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <deque>
+#include <optional>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace quillon::essais {
@@ -65,5 +69,33 @@ inline void cliquer_onglet(TForm1& f, int page)
     QTabBar* onglets = f.ui()->Notebook1->tabBar();
     QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(page).center());
 }
+
+// Two quick clicks on a widget as the window system delivers them (the
+// widget form of QTest's double click sends the double click alone).
+inline void double_clic(QWidget* w, Qt::MouseButton b = Qt::LeftButton)
+{
+    QWidget* fenetre = w->window();
+    QTest::mouseDClick(fenetre->windowHandle(), b, {}, w->mapTo(fenetre, w->rect().center()));
+}
+
+// Answers the file dialogs from a queue (a null name or nothing left: cancel)
+// and keeps the messages.
+class DialoguesFactices : public Dialogues {
+public:
+    std::optional<QString> choisir(const DialogueFichier& d) override
+    {
+        demandes.push_back(d);
+        if (reponses.empty())
+            return std::nullopt;
+        const QString r = reponses.front();
+        reponses.pop_front();
+        return r.isNull() ? std::nullopt : std::optional<QString>(r);
+    }
+    void message(const QString& texte) override { messages << texte; }
+
+    std::deque<QString> reponses;
+    std::vector<DialogueFichier> demandes;
+    QStringList messages;
+};
 
 } // namespace quillon::essais

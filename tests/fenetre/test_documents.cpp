@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include "labelling/page_accueil.h"
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTextBlock>
@@ -512,4 +513,31 @@ TEST_F(FenetreDocuments, ColoursSurviveARestartAndAMalformedFileGivesBlack)
     EXPECT_EQ(couleur(p.Form1.stimulation().ui()->GroupBox11), douze);
     EXPECT_EQ(couleur(p.Form1.ui()->GroupBox8), noir);
     EXPECT_EQ(couleur(p.Form1.ionique().ui()->GroupBox10), noir);
+}
+
+TEST_F(FenetreDocuments, UnusableColoursFileAndScriptAreReportedWithTheirPath)
+{
+    // Folders where the files should be: none opens, none can be created.
+    ASSERT_TRUE(QDir().mkdir(clr));
+    QTemporaryDir d;
+    const QString script = d.path() + "/phases_demo.rtf";
+    ASSERT_TRUE(QDir().mkdir(script));
+    programmes.push_back(std::make_unique<Programme>(preparer(d)));
+    Programme& p = *programmes.back();
+    p.Form1.afficher_erreur = [this](const QString& m) { erreurs << m; };
+    p.Form1.couleurs().fichier = clr;
+    p.Form1.dossier_mrl = annexe.path() + "/mrl_absent";
+    p.Form1.Timer_debutTimer();
+    const auto natif = [](const QString& c) { return QDir::toNativeSeparators(c); };
+    EXPECT_EQ(erreurs, QStringList{"Impossible d'ouvrir le fichier " + natif(clr)});
+    EXPECT_EQ(p.Form1.accueil().nb_legendes(), 10) << "the start-up went on";
+    ASSERT_TRUE(montrer(p.Form1));
+
+    erreurs.clear();
+    melanger(p, std::array{1, 2, 3}, true);
+    EXPECT_EQ(erreurs, QStringList{"Impossible de créer le fichier " + natif(clr)});
+    erreurs.clear();
+    cliquer(p.Form1.ui()->BitBtn24);
+    EXPECT_EQ(erreurs, QStringList{"Impossible d'ouvrir le fichier " + natif(script)});
+    EXPECT_FALSE(p.Form_richedit().isVisible());
 }

@@ -29,26 +29,6 @@ using namespace quillon::essais;
 
 namespace {
 
-// Answers the file dialogs from a queue (a null name or nothing left: cancel)
-// and keeps the messages.
-class DialoguesFactices : public Dialogues {
-public:
-    std::optional<QString> choisir(const DialogueFichier& d) override
-    {
-        demandes.push_back(d);
-        if (reponses.empty())
-            return std::nullopt;
-        const QString r = reponses.front();
-        reponses.pop_front();
-        return r.isNull() ? std::nullopt : std::optional<QString>(r);
-    }
-    void message(const QString& texte) override { messages << texte; }
-
-    std::deque<QString> reponses;
-    std::vector<DialogueFichier> demandes;
-    QStringList messages;
-};
-
 using Pas = std::array<int, 6>; // GK, GNa, [K]i, [K]e, [Na]i, [Na]e
 
 // A ".nst" text: the count, six whole numbers per step, then a potential of 0 per step.
@@ -311,6 +291,12 @@ TEST_F(FenetreIonique, ClicksOnTheOutsideKPictureAddOrTakeTen)
     touche(Barre::ke, Qt::Key_Down);
     cliquer(p()->ima_ke);
     ke("[K]e=300", 0, QSize(68, 58));
+
+    // Every press of a quick double click counts.
+    double_clic(p()->ima_ke, Qt::RightButton);
+    ke("[K]e=280", 20);
+    double_clic(p()->ima_ke);
+    ke("[K]e=300", 0);
 }
 
 TEST_F(FenetreIonique, RelaxationTimersBringEmTowardTheWeightedPotential)

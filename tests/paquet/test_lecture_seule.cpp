@@ -13,6 +13,7 @@
 #include "colours/mise_en_couleur.h"
 #include "ui_tform1.h"
 #include "ui_tform_richedit.h"
+#include "workfiles/fichiers_travail.h"
 
 #include <QAction>
 #include <QDir>
@@ -161,4 +162,52 @@ TEST(PaquetLectureSeule, EnregistrerInAReadOnlyProgramFolderReportsTheFileAndKee
     enregistrer->trigger();
     EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
     EXPECT_NE(lire(script), octets);
+}
+
+TEST(PaquetLectureSeule, AWorkFileInAFolderWhereNothingCanBeCreatedIsSavedInPlace)
+{
+    // A pupil's folder where the pupil may change files but create none.
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    ASSERT_EQ(chmod(QFile::encodeName(tmp.path()).constData(), 0755), 0);
+    const QString dossier = tmp.path() + "/eleve/";
+    ASSERT_TRUE(QDir().mkpath(dossier));
+    const QString modifiable = dossier + "travail.nst";
+    const QString verrouille = dossier + "verrou.nst";
+    for (const auto& [chemin, mode] : {std::pair{modifiable, 0666}, std::pair{verrouille, 0444}}) {
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("ancien\r\n");
+        f.close();
+        ASSERT_EQ(chmod(QFile::encodeName(chemin).constData(), static_cast<mode_t>(mode)), 0);
+    }
+    ASSERT_EQ(chmod(QFile::encodeName(dossier).constData(), 0555), 0);
+    SequenceNernst s;
+    s.etapes = {{30, 3, 140, 4, 10, 140, -60.5}, {100, 0, 140, 4, 10, 140, -83.25}};
+
+    bool ecrit = false;
+    bool refuse = true;
+    {
+        CommePersonne personne_;
+        QFile sonde(dossier + "sonde");
+        const bool cree = personne_.raison().empty() && sonde.open(QIODevice::WriteOnly);
+        if (!personne_.raison().empty() || cree) {
+            sonde.remove();
+            personne_.rendre();
+            chmod(QFile::encodeName(dossier).constData(), 0755);
+            GTEST_SKIP() << "a 0555 folder accepts new files here: " << personne_.raison();
+        }
+        ecrit = enregistrer_nernst(modifiable, s);
+        refuse = enregistrer_nernst(verrouille, s);
+    }
+    ASSERT_EQ(chmod(QFile::encodeName(dossier).constData(), 0755), 0);
+
+    EXPECT_TRUE(ecrit) << "written in place when no temporary file can be made";
+    const ResultatNernst relu = lire_nernst(modifiable);
+    EXPECT_EQ(relu.etat, LectureNernst::Lue);
+    EXPECT_EQ(relu.sequence, s);
+    EXPECT_FALSE(refuse) << "a read-only file in that folder still fails";
+    EXPECT_EQ(lire(verrouille), "ancien\r\n");
+    EXPECT_EQ(QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{"travail.nst", "verrou.nst"}));
 }

@@ -92,9 +92,10 @@ TEST(Merlade, TemplateLinesTwoToFiveAreRewritten)
     EXPECT_TRUE(r.prepare);
     EXPECT_FALSE(r.erreur);
     EXPECT_EQ(r.chemin_merlade, dossier + "\\MERLADE\\");
-    // Only the second line: the first is never looked at.
+    // Only the second line: the first is never looked at. The template's
+    // three lines, no empty ones added.
     EXPECT_EQ(lire(mrl + "/merlade.bat"),
-              "SET CHEM_MRL=old\r\nSET CHEM_MRL=" + dossier.toLatin1() + "\\MERLADE\\\r\necho\r\n\r\n\r\n");
+              "SET CHEM_MRL=old\r\nSET CHEM_MRL=" + dossier.toLatin1() + "\\MERLADE\\\r\necho\r\n");
     EXPECT_EQ(lire(mrl + "/merlade.pif"), QByteArray(10000, 'p')) << "a 10000-byte copy";
 
     // The launch command, from the current directory, in the configuration folder.

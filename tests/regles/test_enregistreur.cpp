@@ -316,3 +316,55 @@ TEST(Enregistreur, SequenceForTheWorkFileAndBack)
     EXPECT_EQ(n.pas_max, 0);
     EXPECT_TRUE(n.sequence().etapes.empty());
 }
+
+TEST(Enregistreur, AFinishedTrialRunAddsNoStepToTheProgram)
+{
+    // Played, reprogrammed and played again, a program of N steps keeps N,
+    // 83 included: the step after the last is no part of it.
+    for (const int n : {1, 7, EquilibresIoniques::dernier_pas}) {
+        SCOPED_TRACE(n);
+        EquilibresIoniques m = page_ionique_au_demarrage();
+        SequenceNernst s;
+        for (int i = 1; i <= n; ++i)
+            s.etapes.push_back({i % 101, (3 * i) % 101, 150, 2 * i, 10, 140, 0});
+        m.charger(s);
+        m.BitBtn18Click();
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            for (int i = 0; i < 5000 && m.essai_en_cours(); ++i) {
+                m.Timer_reaffTimer();
+                ASSERT_LE(m.pas, m.pas_max);
+            }
+            ASSERT_FALSE(m.essai_en_cours());
+            m.BitBtn16Click(); // "Program.COURBE"
+            EXPECT_EQ(m.pas_max, n);
+            m.BitBtn16Click(); // "Fin program.": played again
+        }
+        EXPECT_EQ(m.sequence().etapes.size(), static_cast<std::size_t>(n));
+        EXPECT_EQ(m.prog_gk[n], n % 101);
+    }
+}
+
+TEST(Enregistreur, EditingOnePermeabilityKeepsTheOtherAsItsBarShows)
+{
+    // Step 1: GK 10, GNa 40; step 2: GK 20, GNa 0. Back at step 1, GK moved to 60.
+    EquilibresIoniques m = page_ionique_au_demarrage();
+    m.BitBtn16Click();
+    m.BitBtn17Click();
+    regler(m, Barre::gk, 10);
+    regler(m, Barre::gna, 40);
+    m.BitBtn17Click();
+    regler(m, Barre::gk, 20);
+    regler(m, Barre::gna, 0);
+    m.recule1Click();
+    ASSERT_EQ(m.pas, 1);
+    ASSERT_EQ(m.valeur(Barre::gna), 40);
+    regler(m, Barre::gk, 60);
+    EXPECT_EQ(m.etat.perm_k, 60);
+    EXPECT_EQ(m.etat.perm_na, 40) << "the GNa bar's value, not step 2's";
+    regler(m, Barre::gna, 30);
+    EXPECT_EQ(m.etat.perm_k, 60);
+    EXPECT_EQ(m.etat.perm_na, 30);
+    EXPECT_EQ(m.prog_gk[1], 60);
+    EXPECT_EQ(m.prog_gna[1], 30);
+    EXPECT_EQ(m.prog_gna[2], 0);
+}
