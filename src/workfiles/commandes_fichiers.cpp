@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTableWidget>
 
@@ -17,16 +18,41 @@ const char* const page_ionique = "Equilibres ioniques";
 constexpr int index_ionique = 2;
 constexpr int index_fechner = 4;
 
+// A name with a wildcard: a filter of the list, not a file.
+bool motif(const QString& nom)
+{
+    return nom.contains(QLatin1Char('*')) || nom.contains(QLatin1Char('?'));
+}
+
+// Qt's dialog takes a name typed with a wildcard (as "*.nst", the name
+// field's text at opening) for a file's name, and would save a file called
+// "*.nst": here it filters the list, as the pupil expects.
+class DialogueFiltrant : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    void accept() override
+    {
+        const auto* nom = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (nom != nullptr && motif(nom->text())) {
+            setNameFilter(nom->text());
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 } // namespace
 
 std::optional<QString> DialoguesFenetre::choisir(const DialogueFichier& d)
 {
-    QFileDialog dialogue(fenetre_, QString(), QDir::currentPath(), d.filtre);
+    DialogueFiltrant dialogue(fenetre_, QString(), QDir::currentPath(), d.filtre);
     dialogue.setObjectName(d.nom);
     dialogue.setAcceptMode(d.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogue.setFileMode(d.enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialogue.setDefaultSuffix(d.extension_defaut);
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+    dialogue.selectFile(d.nom_fichier);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()
+        || motif(QFileInfo(dialogue.selectedFiles().constFirst()).fileName()))
         return std::nullopt;
     return dialogue.selectedFiles().constFirst();
 }

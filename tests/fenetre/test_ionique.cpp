@@ -7,6 +7,9 @@
 #include "ui_page_ionique.h"
 #include "workfiles/commandes_fichiers.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
@@ -586,4 +589,35 @@ TEST_F(FenetreIonique, FaultyNstFilesChangeNothing)
     ASSERT_EQ(m().sequence().etapes.size(), 83u);
     EXPECT_EQ(m().sequence().etapes[82].gk, 70);
     EXPECT_EQ(dialogues.messages.size(), 1);
+}
+
+TEST(DialoguesDeFichiers, TheNameFieldShowsThePatternThatEnterTakesAsAFilter)
+{
+    QTemporaryDir d;
+    const QString avant = QDir::currentPath();
+    QDir::setCurrent(d.path());
+    for (const auto& [dialogue, motif] : {std::pair{SaveDialog2(), "*.nst"}, std::pair{OpenDialog1(), "*.fch"},
+                                          std::pair{OpenDialog2(), "*.nst"}, std::pair{OpenDialog3(), "*.nst"}}) {
+        SCOPED_TRACE(dialogue.nom.toStdString());
+        QString nom;
+        QStringList filtres;
+        bool ouvert = false;
+        QTimer::singleShot(0, [&] {
+            auto* f = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* e = f != nullptr ? f->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+            if (e == nullptr)
+                return;
+            nom = e->text();
+            QTest::keyClick(e, Qt::Key_Return);
+            ouvert = f->isVisible() && QApplication::activeModalWidget() == f;
+            filtres = f->nameFilters();
+            f->reject();
+        });
+        EXPECT_FALSE(DialoguesFenetre(nullptr).choisir(dialogue));
+        EXPECT_EQ(nom, motif);
+        EXPECT_TRUE(ouvert) << "Enter on the pattern chooses no file";
+        EXPECT_EQ(filtres, QStringList{motif});
+    }
+    EXPECT_EQ(QDir(d.path()).entryList(QDir::Files), QStringList{});
+    QDir::setCurrent(avant);
 }
