@@ -335,8 +335,53 @@ TEST_F(FenetreDocuments, ExperimentButtonsShowTheirPicturesUnderATitle)
         EXPECT_EQ(t.x(), (v.width() - t.width()) / 2);
         EXPECT_EQ(t.y(), v.height() - 25);
         EXPECT_GE(t.width(), v.ui()->Label1->fontMetrics().horizontalAdvance(c.titre));
+        // The title stands on the window's background, over the picture.
+        const QImage vue = v.grab().toImage();
+        for (const QPoint& coin : {t.topLeft(), t.topRight()})
+            EXPECT_EQ(vue.pixelColor(coin), v.palette().color(QPalette::Window));
     }
     EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
+}
+
+TEST_F(FenetreDocuments, DocumentButtonsCarryTheirPicturesWhereTheDesignPutsThem)
+{
+    Programme& p = demarrer(dossier_construit());
+    onglet(p.Form1, 1);
+    // Stimulation page: the 59 x 30 picture 18 pixels from the left edge,
+    // the caption 10 pixels after it.
+    const std::pair<QPushButton*, const char*> boutons[] = {
+        {p.Form1.stimulation().ui()->BitBtn8, ":/art/refractaire.png"},
+        {p.Form1.stimulation().ui()->BitBtn9, ":/art/recrutement.png"}};
+    int y = 136;
+    for (const auto& [b, chemin] : boutons) {
+        SCOPED_TRACE(b->objectName().toStdString());
+        EXPECT_EQ(b->geometry(), QRect(8, y, 335, 47));
+        y = 185;
+        const QImage vue = b->grab().toImage();
+        const QImage glyphe = QImage(chemin).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(glyphe.size(), QSize(59, 30));
+        int opaques = 0;
+        for (int j = 0; j < 30; ++j)
+            for (int i = 0; i < 59; ++i)
+                if (qAlpha(glyphe.pixel(i, j)) == 255 && ++opaques)
+                    ASSERT_EQ(vue.pixelColor(18 + i, 8 + j), glyphe.pixelColor(i, j)) << i << ", " << j;
+        EXPECT_GT(opaques, 500);
+        int encre = vue.width();
+        for (int x = 18 + 59; x < vue.width() && encre == vue.width(); ++x)
+            for (int j = 0; j < vue.height(); ++j)
+                if (QColor(vue.pixel(x, j)).lightness() < 80)
+                    encre = x;
+        EXPECT_GE(encre, 18 + 59 + 10);
+        EXPECT_LE(encre, 18 + 59 + 10 + 2);
+    }
+    // Home page: "Informations sur le logiciel" shows its 16 x 16 sheet (its navy lines).
+    onglet(p.Form1, 0);
+    const QImage infos = p.Form1.ui()->BitBtn2->grab().toImage();
+    int marine = 0;
+    for (int j = 0; j < infos.height(); ++j)
+        for (int i = 0; i < infos.width(); ++i)
+            marine += QColor(infos.pixel(i, j)) == QColor(0, 0, 128);
+    EXPECT_GE(marine, 30);
 }
 
 TEST_F(FenetreDocuments, AMissingOrCorruptPictureIsReportedAndNotShown)

@@ -73,6 +73,8 @@ QImage drawCorrectionGlyph();
 
 // Glyphs of the stimulation page's document buttons, 59 x 30 (documents.cpp).
 QImage drawDocumentGlyph(bool recruitment);
+// The home page's "Informations sur le logiciel" glyph, 16 x 16: a written sheet.
+QImage drawInformationGlyph();
 
 // ---------------------------------------------------------------------------
 // Drawing helpers shared by the pictures (drawing.cpp)

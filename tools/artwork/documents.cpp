@@ -59,4 +59,30 @@ QImage drawDocumentGlyph(bool recruitment)
     return image;
 }
 
+QImage drawInformationGlyph()
+{
+    // A sheet with its corner folded down and four lines of text.
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    QPainterPath feuille;
+    feuille.moveTo(2.5, 0.5);
+    feuille.lineTo(10.5, 0.5);
+    feuille.lineTo(13.5, 3.5);
+    feuille.lineTo(13.5, 15.5);
+    feuille.lineTo(2.5, 15.5);
+    feuille.closeSubpath();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(Qt::white);
+    p.drawPath(feuille);
+    p.setBrush(QColor(200, 200, 200));
+    p.drawPolygon(QPolygonF({QPointF(10.5, 0.5), QPointF(10.5, 3.5), QPointF(13.5, 3.5)}));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QColor(0, 0, 128));
+    for (int y : {5, 7, 9, 11, 13})
+        p.drawLine(4, y, y == 13 ? 8 : 11, y);
+    return image;
+}
+
 } // namespace artwork

@@ -127,6 +127,7 @@ int main(int argc, char **argv)
         {"correction.png", drawCorrectionGlyph(), "PNG"},
         {"refractaire.png", drawDocumentGlyph(false), "PNG"},
         {"recrutement.png", drawDocumentGlyph(true), "PNG"},
+        {"information.png", drawInformationGlyph(), "PNG"},
     };
     for (const Output &out : outputs)
         if (!save(out.image, dir.filePath(QString::fromLatin1(out.name)), out.format))
