@@ -41,18 +41,46 @@ std::optional<QString> TForm_image::lire_image(const QString& chemin)
         return lue.erreur;
     ui_->Image1->setImage(lue.image);
     ui_->Image1->setGeometry(-1, -1, lue.image.width(), lue.image.height());
+    taille_image_ = lue.image.size();
 
     QMargins cadre = cadre_habituel;
     if (isVisible() && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull())
         cadre = windowHandle()->frameMargins();
-    const GeometrieImage g = geometrie_image(lue.image.size(), cadre, ui_->Label1->width());
-    setFixedSize(g.client);
-    ui_->Label1->move(g.titre);
+    ajuster(cadre);
     ui_->Label1->raise();
     show();
     raise();
     activateWindow();
     return std::nullopt;
+}
+
+void TForm_image::ajuster(const QMargins& cadre)
+{
+    cadre_utilise_ = cadre;
+    const GeometrieImage g = geometrie_image(taille_image_, cadre, ui_->Label1->width());
+    setFixedSize(g.client);
+    ui_->Label1->move(g.titre);
+}
+
+void TForm_image::suivre_cadre()
+{
+    if (!isVisible() || !taille_image_.isValid() || windowHandle() == nullptr)
+        return;
+    const QMargins cadre = windowHandle()->frameMargins();
+    if (!cadre.isNull() && cadre != cadre_utilise_)
+        ajuster(cadre);
+}
+
+void TForm_image::moveEvent(QMoveEvent* e)
+{
+    QDialog::moveEvent(e);
+    suivre_cadre();
+}
+
+void TForm_image::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    suivre_cadre();
 }
 
 } // namespace quillon

@@ -22,8 +22,19 @@ public:
     std::optional<QString> lire_image(const QString& chemin);
     void definir_titre(const QString& titre);
 
+protected:
+    // The real frame is known only once the window manager has framed the
+    // window: the outer size is set again with it.
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
+    void ajuster(const QMargins& cadre);
+    void suivre_cadre();
+
     std::unique_ptr<Ui::TForm_image> ui_;
+    QSize taille_image_;
+    QMargins cadre_utilise_;
 };
 
 } // namespace quillon

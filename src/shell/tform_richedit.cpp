@@ -57,8 +57,31 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
     selection_ = QTextCursor();
     move(0, 0);
     show();
-    if (fenetre_principale != nullptr)
-        fenetre_principale->move(frameGeometry().width(), 0);
+    largeur_placee_ = -1;
+    placer_principale();
+}
+
+void TForm_richedit::placer_principale()
+{
+    if (fenetre_principale_ == nullptr || !isVisible() || !fenetre_principale_->isVisible())
+        return;
+    const int largeur = frameGeometry().width();
+    if (largeur == largeur_placee_)
+        return;
+    largeur_placee_ = largeur;
+    fenetre_principale_->move(largeur, 0);
+}
+
+void TForm_richedit::moveEvent(QMoveEvent* e)
+{
+    QDialog::moveEvent(e);
+    placer_principale();
+}
+
+void TForm_richedit::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    placer_principale();
 }
 
 QStringList TForm_richedit::lignes() const

@@ -42,7 +42,17 @@ public:
 signals:
     void erreur(const QString& message);
 
+protected:
+    // A window manager gives the window its frame after it has shown: the
+    // main window is placed beside the frame once it is known.
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
+    // The main window beside the viewer's outer width, when that changed.
+    void placer_principale();
+    int largeur_placee_ = -1;
+
     std::unique_ptr<Ui::TForm_richedit> ui_;
     PasAPas pas_;
     QString fichier_;

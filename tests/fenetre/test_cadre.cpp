@@ -1,0 +1,82 @@
+// Windows placed and sized with the frame a real window manager draws
+// (openbox on an X server of the test's own, sous_openbox.sh).
+#include "outils.h"
+
+#include "app/sonde.h"
+#include "colours/mise_en_couleur.h"
+#include "shell/jpeg.h"
+#include "shell/tform_image.h"
+#include "shell/tform_richedit.h"
+#include "ui_tform_image.h"
+#include "stimulation/page_stimulation.h"
+#include "ui_page_stimulation.h"
+
+#include <QWindow>
+
+using namespace quillon;
+using namespace quillon::essais;
+
+namespace {
+
+// The window manager has framed the window.
+bool encadree(QWidget& w)
+{
+    return QTest::qWaitFor([&] { return w.windowHandle() != nullptr && !w.windowHandle()->frameMargins().isNull(); },
+                           5000);
+}
+
+class SousGestionnaire : public FenetreDemarree {
+protected:
+    void SetUp() override
+    {
+        FenetreDemarree::SetUp();
+        p.Form1.couleurs().fichier = annexe.path() + "/couleurs.clr";
+        p.Form1.dossier_mrl = annexe.path() + "/mrl_absent";
+        demarrer(p.Form1);
+        ASSERT_TRUE(encadree(p.Form1)) << "no window manager framed the main window";
+    }
+    QTemporaryDir annexe;
+    Programme p{dossier_construit()};
+};
+
+} // namespace
+
+TEST_F(SousGestionnaire, TheMainWindowStandsBesideTheSteppingViewersFrame)
+{
+    for (int fois = 0; fois < 2; ++fois) { // first opening, then again
+        p.Form1.ui()->BitBtn24->click();
+        TForm_richedit& v = p.Form_richedit();
+        ASSERT_TRUE(encadree(v));
+        const auto a_cote = [&] { return p.Form1.frameGeometry().x() == v.frameGeometry().width(); };
+        EXPECT_TRUE(QTest::qWaitFor(a_cote, 3000))
+            << "viewer frame " << v.frameGeometry().width() << " wide, main window at " << p.Form1.frameGeometry().x();
+        EXPECT_GT(v.frameGeometry().width(), v.width()) << "a real frame";
+        EXPECT_FALSE(v.frameGeometry().intersects(p.Form1.frameGeometry()));
+        EXPECT_EQ(v.frameGeometry().topLeft(), QPoint(0, 0));
+        v.close();
+    }
+}
+
+TEST_F(SousGestionnaire, ThePictureViewersOuterSizeIsThePicturePlus15By40AtItsFirstOpening)
+{
+    p.Form1.version_windows = version_vista;
+    cliquer_onglet(p.Form1, 1);
+    for (const char* image : {"refract.jpg", "recrut.jpg"}) {
+        SCOPED_TRACE(image);
+        QFile f(dossier_construit() + image);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QSize taille = lire_jpeg(f.readAll()).image.size();
+        QTest::mouseClick(QString(image) == "refract.jpg" ? p.Form1.stimulation().ui()->BitBtn8
+                                                          : p.Form1.stimulation().ui()->BitBtn9,
+                          Qt::LeftButton);
+        TForm_image& v = p.Form_image();
+        ASSERT_TRUE(encadree(v));
+        const QSize attendue = taille + QSize(15, 40);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return v.frameGeometry().size() == attendue; }, 3000))
+            << v.frameGeometry().width() << " x " << v.frameGeometry().height();
+        const QRect titre = v.ui()->Label1->geometry();
+        EXPECT_EQ(titre.y(), v.height() - 25);
+        EXPECT_EQ(titre.x(), (v.width() - titre.width()) / 2);
+    }
+    EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
+}
