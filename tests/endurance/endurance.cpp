@@ -16,7 +16,7 @@
 // default), where the style keeps its drawings of every new page colour: at
 // 0, the memory no longer grows after the first minute at all.
 // Exit status 0 when everything held, 1 otherwise.
-#include "fenetre/geometrie.h"
+#include "fenetre/gestes.h"
 
 #include "app/apparence.h"
 #include "app/programme.h"
@@ -97,32 +97,6 @@ double memoire_residente()
     return lus == 2 ? static_cast<double>(residente) * static_cast<double>(sysconf(_SC_PAGESIZE)) : 0;
 }
 
-// Answers the file dialogs of the Fichier menu with the names queued.
-class DialoguesFactices : public Dialogues {
-public:
-    std::optional<QString> choisir(const DialogueFichier&) override
-    {
-        if (reponses.empty())
-            return std::nullopt;
-        const QString r = reponses.front();
-        reponses.pop_front();
-        return r;
-    }
-    void message(const QString& texte) override { messages << texte; }
-
-    std::deque<QString> reponses;
-    QStringList messages;
-};
-
-// Nothing outside the program starts: documents and programs are counted.
-class LanceurFactice : public Lanceur {
-public:
-    void ouvrir_document(const QString&) override { ++documents; }
-    void demarrer(const LancementMerlade&) override { ++programmes; }
-    int documents = 0;
-    int programmes = 0;
-};
-
 struct Echantillon {
     double secondes;
     double octets;
@@ -133,11 +107,8 @@ public:
     Endurance(int duree_s, const QStringList& choisies) : duree_ms_(qint64(duree_s) * 1000), choisies_(choisies)
     {
         QDir::setCurrent(dossier_);
+        faux_.brancher(p_.Form1);
         p_.Form1.afficher_erreur = [this](const QString& m) { anomalie("message d'erreur : " + m); };
-        p_.Form1.couleurs().fichier = temp_.filePath("couleurs.clr");
-        p_.Form1.dossier_mrl = temp_.filePath("mrl_absent");
-        p_.Form1.fichiers().definir_dialogues(&dialogues_);
-        p_.Form1.lanceur = &lanceur_;
         QObject::connect(p_.Form1.Timer_anim, &QTimer::timeout, [this] { ++tops_animation_; });
         QObject::connect(p_.Form1.Timer_courbe, &QTimer::timeout, [this] { ++tops_courbe_reels_; });
         QObject::connect(p_.Form1.Timer_reaff, &QTimer::timeout, [this] { ++tops_essai_reels_; });
@@ -256,16 +227,14 @@ private:
     }
     void onglet(int i)
     {
-        QTabBar* b = p_.Form1.ui()->Notebook1->tabBar();
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->tabRect(i).center());
+        cliquer_onglet(p_.Form1.ui()->Notebook1, i);
         souffler();
         verifier(p_.Form1.ui()->Notebook1->currentIndex() == i, QStringLiteral("tab %1 not shown").arg(i));
     }
     void fleche(QScrollBar* s, QStyle::SubControl quelle, int fois)
     {
-        const QPoint c = rect_fleche(s, quelle).center();
         for (int k = 0; k < fois; ++k) {
-            QTest::mouseClick(s, Qt::LeftButton, {}, c);
+            cliquer_fleche(s, quelle);
             souffler();
         }
     }
@@ -350,20 +319,14 @@ private:
         verifier(p_.Form1.ui()->lab_result->text() == QLatin1String("0 %"),
                  "no legend placed scores " + p_.Form1.ui()->lab_result->text());
         // "Informations sur le logiciel": the teachers' document, to the fake.
-        const int avant = lanceur_.documents;
+        lanceur_.documents.clear();
         cliquer(p_.Form1.ui()->BitBtn2);
-        verifier(lanceur_.documents == avant + 1, "Informations opened no document");
+        verifier(lanceur_.documents.size() == 1, "Informations opened no document");
     }
 
     void glisser_legende(int k, QPoint centre)
     {
-        Etiquette* e = p_.Form1.accueil().legende(k);
-        const QPoint prise(e->width() / 2, e->height() / 2);
-        QTest::mousePress(e, Qt::LeftButton, {}, prise);
-        const QPoint depart = e->pos() + prise;
-        for (int pas = 1; pas <= 4; ++pas)
-            QTest::mouseMove(e, depart + (centre - depart) * pas / 4 - e->pos());
-        QTest::mouseRelease(e, Qt::LeftButton, {}, centre - e->pos());
+        glisser_vers(p_.Form1.accueil().legende(k), centre);
         ++glissements_legendes_;
         souffler();
     }
@@ -450,13 +413,7 @@ private:
 
     void glisser_electrode(Electrode e, int dx)
     {
-        QWidget* w = p_.Form1.stimulation().electrode(e);
-        const QPoint prise = w->mapToGlobal(QPoint(2, 10));
-        QTest::mousePress(w, Qt::LeftButton, {}, QPoint(2, 10));
-        const int pas = au_hasard(2, 5);
-        for (int i = 1; i <= pas; ++i)
-            QTest::mouseMove(w, w->mapFromGlobal(prise + QPoint(dx * i / pas, 0)));
-        QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromGlobal(prise + QPoint(dx, 0)));
+        glisser(p_.Form1.stimulation().electrode(e), QPoint(2, 10), QPoint(dx, 0), au_hasard(2, 5));
         ++glissements_electrodes_;
         souffler();
     }
@@ -496,21 +453,8 @@ private:
     // Item i of a list: a click on its arrow, then the keys of the open list.
     void choisir(QComboBox* c, int i)
     {
-        const QRect r = rect_fleche_liste(c);
-        QTest::mouseClick(c, Qt::LeftButton, {}, r.center());
-        QAbstractItemView* v = c->view();
-        if (!QTest::qWaitFor([&] { return v->isVisible(); }, 5000)) {
-            anomalie("the list " + c->objectName() + " did not open");
-            return;
-        }
-        QTest::keyClick(v, Qt::Key_Home);
-        for (int k = 0; k < i; ++k)
-            QTest::keyClick(v, Qt::Key_Down);
-        QTest::keyClick(v, Qt::Key_Return);
-        if (!QTest::qWaitFor([&] { return !v->isVisible(); }, 5000))
-            anomalie("the list " + c->objectName() + " did not close");
-        verifier(c->currentIndex() == i, QStringLiteral("%1 shows item %2, not %3").arg(c->objectName()).arg(c->currentIndex()).arg(i));
-        souffler();
+        if (const QString faute = choisir_element(c, i); !faute.isEmpty())
+            anomalie(faute);
     }
 
     // The two pictures of the stimulation page, opened and closed.
@@ -688,6 +632,7 @@ private:
         const SequenceNernst avant = m.sequence();
         const QString nom = temp_.filePath(QStringLiteral("sequence_%1.nst").arg(cycles_ % 3));
         QFile::remove(nom);
+        dialogues_.demandes.clear();
         dialogues_.reponses = {nom};
         p_.Form1.ui()->Sauve1->trigger();
         souffler();
@@ -895,9 +840,10 @@ private:
     // The parts of the cycle to run; all when empty.
     const QStringList choisies_;
     const QString dossier_ = QStringLiteral(QUILLON_DOSSIER_TEST);
-    QTemporaryDir temp_;
-    DialoguesFactices dialogues_;
-    LanceurFactice lanceur_;
+    Branchements faux_;
+    QTemporaryDir& temp_ = faux_.annexe;
+    DialoguesFactices& dialogues_ = faux_.dialogues;
+    FauxLanceur& lanceur_ = faux_.lanceur;
     Programme p_{QStringLiteral(QUILLON_DOSSIER_TEST)};
 
     QElapsedTimer chrono_;

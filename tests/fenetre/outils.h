@@ -1,9 +1,9 @@
 #pragma once
 // Helpers of the window tests.
 #include "app/programme.h"
-#include "fenetre/geometrie.h"
+#include "fenetre/gestes.h"
+#include "regles/outils_regles.h"
 #include "ui_tform1.h"
-#include "workfiles/commandes_fichiers.h"
 
 #include <QDir>
 #include <QScrollBar>
@@ -13,9 +13,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <deque>
-#include <optional>
-#include <vector>
 #include <gtest/gtest.h>
 
 namespace quillon::essais {
@@ -50,52 +47,30 @@ protected:
     void SetUp() override { dossier_initial = QDir::currentPath(); }
     void TearDown() override { QDir::setCurrent(dossier_initial); }
 
-    // Runs the start-up sequence (its messages kept in erreurs) and shows the window.
+    // Wires the window to the fakes, runs the start-up sequence (its
+    // messages kept in erreurs) and shows the window.
     void demarrer(TForm1& g)
     {
-        g.afficher_erreur = [this](const QString& m) { erreurs << m; };
+        brancher(g);
         g.Timer_debutTimer();
         ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
         ASSERT_TRUE(montrer(g));
     }
+    void brancher(TForm1& g)
+    {
+        faux.brancher(g);
+        g.afficher_erreur = [this](const QString& m) { erreurs << m; };
+    }
 
     QString dossier_initial;
     QStringList erreurs;
+    Branchements faux;
 };
 
 // A click on the tab of a page, as the pupil chooses it.
 inline void cliquer_onglet(TForm1& f, int page)
 {
-    QTabBar* onglets = f.ui()->Notebook1->tabBar();
-    QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(page).center());
+    cliquer_onglet(f.ui()->Notebook1, page);
 }
-
-// Two quick clicks on a widget as the window system delivers them (the
-// widget form of QTest's double click sends the double click alone).
-inline void double_clic(QWidget* w, Qt::MouseButton b = Qt::LeftButton)
-{
-    QWidget* fenetre = w->window();
-    QTest::mouseDClick(fenetre->windowHandle(), b, {}, w->mapTo(fenetre, w->rect().center()));
-}
-
-// Answers the file dialogs from a queue (a null name or nothing left: cancel)
-// and keeps the messages.
-class DialoguesFactices : public Dialogues {
-public:
-    std::optional<QString> choisir(const DialogueFichier& d) override
-    {
-        demandes.push_back(d);
-        if (reponses.empty())
-            return std::nullopt;
-        const QString r = reponses.front();
-        reponses.pop_front();
-        return r.isNull() ? std::nullopt : std::optional<QString>(r);
-    }
-    void message(const QString& texte) override { messages << texte; }
-
-    std::deque<QString> reponses;
-    std::vector<DialogueFichier> demandes;
-    QStringList messages;
-};
 
 } // namespace quillon::essais

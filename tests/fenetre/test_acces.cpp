@@ -131,12 +131,7 @@ protected:
     }
 
     // A click on tab i, as the pupil chooses a page.
-    void onglet(int i)
-    {
-        QTabBar* b = f.ui()->Notebook1->tabBar();
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->tabRect(i).center());
-        ASSERT_EQ(f.ui()->Notebook1->currentIndex(), i);
-    }
+    void onglet(int i) { ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, i)); }
 
     // From the tab row, the widgets Tab reaches, up to and including the
     // first one met again.
@@ -601,14 +596,8 @@ TEST_F(FenetreAcces, ALegendPlacedWithTheKeyboardScoresLikeTheMouse)
     // The same two drops with the mouse in another window score the same.
     TForm1 g(dossier_construit());
     demarrer(g);
-    const auto glisser = [](Etiquette* l, QPoint centre) {
-        const QPoint prise(l->width() / 2, l->height() / 2);
-        QTest::mousePress(l, Qt::LeftButton, {}, prise);
-        QTest::mouseMove(l, centre - l->pos());
-        QTest::mouseRelease(l, Qt::LeftButton, {}, centre - l->pos());
-    };
-    glisser(g.accueil().legende(k), place(k).center());
-    glisser(g.accueil().legende(j), place(t).center());
+    glisser_vers(g.accueil().legende(k), place(k).center(), 1);
+    glisser_vers(g.accueil().legende(j), place(t).center(), 1);
     QTest::mouseClick(g.ui()->BitBtn3, Qt::LeftButton);
     EXPECT_EQ(g.ui()->lab_result->text(), "10 %");
     EXPECT_EQ(g.accueil().legende(k)->geometry(), e->geometry());

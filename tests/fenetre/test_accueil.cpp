@@ -16,34 +16,20 @@ using namespace quillon::essais;
 
 namespace {
 
-class Accueil : public ::testing::Test {
+class Accueil : public FenetreDemarree {
 protected:
     void SetUp() override
     {
+        FenetreDemarree::SetUp();
         f = std::make_unique<TForm1>(dossier_construit());
-        f->afficher_erreur = [this](const QString& m) { erreurs << m; };
-        f->Timer_debutTimer();
-        ASSERT_TRUE(erreurs.isEmpty());
-        ASSERT_TRUE(montrer(*f));
+        demarrer(*f);
     }
 
     PageAccueil& page() { return f->accueil(); }
 
     // Drags legend k with the left button, grabbing it at its centre, to
     // bring its centre onto `centre` (page coordinates), in several moves.
-    void glisser(int k, QPoint centre)
-    {
-        Etiquette* e = page().legende(k);
-        const QPoint prise(e->width() / 2, e->height() / 2);
-        QTest::mousePress(e, Qt::LeftButton, {}, prise);
-        const QPoint depart = e->pos() + prise;
-        for (int pas = 1; pas <= 4; ++pas) {
-            const QPoint vise = depart + (centre - depart) * pas / 4;
-            // Positions are in the legend's coordinates, which move with it.
-            QTest::mouseMove(e, vise - e->pos());
-        }
-        QTest::mouseRelease(e, Qt::LeftButton, {}, centre - e->pos());
-    }
+    void glisser(int k, QPoint centre) { glisser_vers(page().legende(k), centre); }
 
     QPoint centre_cible(int numero)
     {

@@ -33,16 +33,13 @@ int arrondi_pair(double x)
     return static_cast<int>(std::nearbyint(x));
 }
 
-class FenetreAnimation : public ::testing::Test {
+class FenetreAnimation : public FenetreDemarree {
 protected:
     void SetUp() override
     {
-        f.afficher_erreur = [this](const QString& m) { erreurs << m; };
-        f.Timer_debutTimer();
-        ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
-        ASSERT_TRUE(montrer(f));
-        cliquer_onglet(f, 2);
-        ASSERT_EQ(f.ui()->Notebook1->currentIndex(), 2);
+        FenetreDemarree::SetUp();
+        demarrer(f);
+        ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 2));
         f.ionique().definir_hasard(&hasard);
         QObject::connect(f.Timer_anim, &QTimer::timeout, [this] { ++tops_reels; });
     }
@@ -115,11 +112,7 @@ protected:
     // Pixels of that colour left (x < 150) or right of the membrane.
     static int compte(const QImage& image, const QColor& c, bool gauche)
     {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = gauche ? 0 : 150; x < (gauche ? 150 : image.width()); ++x)
-                n += image.pixelColor(x, y) == c;
-        return n;
+        return compter(image, c, gauche ? QRect(0, 0, 150, image.height()) : QRect(150, 0, image.width() - 150, image.height()));
     }
 
     // `n` ticks called directly, each checked against the rules; returns the

@@ -3,7 +3,6 @@
 #include "outils.h"
 
 #include "app/sonde.h"
-#include "colours/mise_en_couleur.h"
 #include "shell/jpeg.h"
 #include "shell/tform_image.h"
 #include "shell/tform_richedit.h"
@@ -30,12 +29,9 @@ protected:
     void SetUp() override
     {
         FenetreDemarree::SetUp();
-        p.Form1.couleurs().fichier = annexe.path() + "/couleurs.clr";
-        p.Form1.dossier_mrl = annexe.path() + "/mrl_absent";
         demarrer(p.Form1);
         ASSERT_TRUE(encadree(p.Form1)) << "no window manager framed the main window";
     }
-    QTemporaryDir annexe;
     Programme p{dossier_construit()};
 };
 
@@ -43,7 +39,8 @@ protected:
 
 TEST_F(SousGestionnaire, TheMainWindowStandsBesideTheSteppingViewersFrame)
 {
-    for (int fois = 0; fois < 2; ++fois) { // first opening, then again
+    for (int fois = 0; fois < 2; ++fois) { // first opening, then again while it shows
+        SCOPED_TRACE(fois);
         p.Form1.ui()->BitBtn24->click();
         TForm_richedit& v = p.Form_richedit();
         ASSERT_TRUE(encadree(v));
@@ -53,7 +50,6 @@ TEST_F(SousGestionnaire, TheMainWindowStandsBesideTheSteppingViewersFrame)
         EXPECT_GT(v.frameGeometry().width(), v.width()) << "a real frame";
         EXPECT_FALSE(v.frameGeometry().intersects(p.Form1.frameGeometry()));
         EXPECT_EQ(v.frameGeometry().topLeft(), QPoint(0, 0));
-        v.close();
     }
 }
 

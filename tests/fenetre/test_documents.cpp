@@ -47,13 +47,6 @@ const QByteArray script = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs
                           "Note (a)\\par 12) Douzi\\'e8me\\par Note (a)\\par Fin\\par}";
 const QStringList lignes_script = {"Titre", "1) Premier essai", "Note (a)", "12) Douzième", "Note (a)", "Fin"};
 
-struct FauxLanceur : Lanceur {
-    QStringList documents;
-    std::vector<LancementMerlade> lancements;
-    void ouvrir_document(const QString& chemin) override { documents << chemin; }
-    void demarrer(const LancementMerlade& l) override { lancements.push_back(l); }
-};
-
 // The background of a line's characters, read through a cursor after each
 // one: "" when none, "mixte" when they differ.
 QString fond(const QTextDocument& d, int ligne)
@@ -73,19 +66,6 @@ QString fond(const QTextDocument& d, int ligne)
     return commun;
 }
 
-void ecrire(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << chemin.toStdString();
-    f.write(octets);
-}
-
-QByteArray lire(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray fichier_couleurs(std::array<qint64, 5> v)
 {
     QByteArray t;
@@ -95,11 +75,8 @@ QByteArray fichier_couleurs(std::array<qint64, 5> v)
 }
 constexpr qint64 face = -2147483633;
 
-class FenetreDocuments : public ::testing::Test {
+class FenetreDocuments : public FenetreDemarree {
 protected:
-    void SetUp() override { dossier_initial = QDir::currentPath(); }
-    void TearDown() override { QDir::setCurrent(dossier_initial); }
-
     // A program folder with the bitmaps and the recorded potential.
     QString preparer(const QTemporaryDir& d)
     {
@@ -112,20 +89,15 @@ protected:
     {
         programmes.push_back(std::make_unique<Programme>(dossier));
         TForm1& f = programmes.back()->Form1;
-        f.afficher_erreur = [this](const QString& m) { erreurs << m; };
-        f.couleurs().fichier = clr;
-        f.dossier_mrl = mrl.isEmpty() ? annexe.path() + "/mrl_absent" : mrl;
+        brancher(f);
+        if (!mrl.isEmpty())
+            f.dossier_mrl = mrl;
         f.Timer_debutTimer();
         EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
         EXPECT_TRUE(montrer(f));
         return *programmes.back();
     }
-    static void onglet(TForm1& f, int i)
-    {
-        QTabBar* b = f.ui()->Notebook1->tabBar();
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->tabRect(i).center());
-        ASSERT_EQ(f.ui()->Notebook1->currentIndex(), i);
-    }
+    static void onglet(TForm1& f, int i) { ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, i)); }
     static void cliquer(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
     // Options > Mise en couleur answered with three slider positions (none:
@@ -158,10 +130,8 @@ protected:
     }
     static QColor couleur(QWidget* w) { return w->palette().color(QPalette::Window); }
 
-    QString dossier_initial;
-    QTemporaryDir annexe;
-    const QString clr = annexe.path() + "/couleurs.clr";
-    QStringList erreurs;
+    const QTemporaryDir& annexe = faux.annexe;
+    const QString clr = annexe.filePath("couleurs.clr");
     std::vector<std::unique_ptr<Programme>> programmes;
 };
 
@@ -170,7 +140,7 @@ protected:
 TEST_F(FenetreDocuments, PhasesDeTestStepsThroughTheScriptWithTheRealButtons)
 {
     QTemporaryDir d;
-    ecrire(d.path() + "/phases_demo.rtf", script);
+    ASSERT_TRUE(ecrire(d.path() + "/phases_demo.rtf", script));
     Programme& p = demarrer(preparer(d));
     TForm_richedit& v = p.Form_richedit();
     QTextDocument& doc = *v.ui()->RichEdit1->document();
@@ -275,7 +245,7 @@ TEST_F(FenetreDocuments, EnregistrerWritesTheHighlightsBackOrReportsTheFile)
 {
     QTemporaryDir d;
     const QString chemin = d.path() + "/phases_demo.rtf";
-    ecrire(chemin, script);
+    ASSERT_TRUE(ecrire(chemin, script));
     Programme& p = demarrer(preparer(d));
     cliquer(p.Form1.ui()->BitBtn24);
     for (int i = 0; i < 3; ++i)
@@ -403,7 +373,7 @@ TEST_F(FenetreDocuments, AMissingOrCorruptPictureIsReportedAndNotShown)
         bruit += char(x >> 24);
     }
     bruit[0] = 'Q'; // not a JPEG start marker
-    ecrire(d.path() + "/refract.jpg", bruit);
+    ASSERT_TRUE(ecrire(d.path() + "/refract.jpg", bruit));
     erreurs.clear();
     cliquer(bouton);
     ASSERT_EQ(erreurs.size(), 1);
@@ -413,35 +383,31 @@ TEST_F(FenetreDocuments, AMissingOrCorruptPictureIsReportedAndNotShown)
 
 TEST_F(FenetreDocuments, InformationsOpensTheTeachersDocumentWhenPresent)
 {
-    FauxLanceur faux;
     QTemporaryDir d;
     const QString doc = d.path() + "/QUIL_PED.doc";
     ASSERT_TRUE(QFile::copy(dossier_construit() + "QUIL_PED.doc", doc));
     Programme& p = demarrer(preparer(d));
-    p.Form1.lanceur = &faux;
     cliquer(p.Form1.ui()->BitBtn2);
-    ASSERT_EQ(faux.documents.size(), 1);
-    EXPECT_EQ(QFileInfo(faux.documents[0]).canonicalFilePath(), QFileInfo(doc).canonicalFilePath());
+    ASSERT_EQ(faux.lanceur.documents.size(), 1);
+    EXPECT_EQ(QFileInfo(faux.lanceur.documents[0]).canonicalFilePath(), QFileInfo(doc).canonicalFilePath());
     ASSERT_TRUE(QFile::remove(doc));
     cliquer(p.Form1.ui()->BitBtn2);
-    EXPECT_EQ(faux.documents.size(), 1);
-    EXPECT_TRUE(faux.lancements.empty());
+    EXPECT_EQ(faux.lanceur.documents.size(), 1);
+    EXPECT_TRUE(faux.lanceur.lancements.empty());
 }
 
 TEST_F(FenetreDocuments, OlderSystemsStartTheAcquisitionProgramAndCleanItsFolder)
 {
-    FauxLanceur faux;
     // Without the launch file nothing starts and the folder is left alone.
     {
         const QString mrl = annexe.path() + "/sans_pif";
         ASSERT_TRUE(QDir().mkpath(mrl));
-        ecrire(mrl + "/merlade.bat", "rem\r\n");
+        ASSERT_TRUE(ecrire(mrl + "/merlade.bat", "rem\r\n"));
         Programme& p = demarrer(dossier_construit(), mrl);
-        p.Form1.lanceur = &faux;
         p.Form1.version_windows = 11;
         onglet(p.Form1, 1);
         cliquer(p.Form1.stimulation().ui()->BitBtn8);
-        EXPECT_TRUE(faux.lancements.empty());
+        EXPECT_TRUE(faux.lanceur.lancements.empty());
         EXPECT_FALSE(p.Form_image().isVisible());
         p.Form1.close();
         EXPECT_TRUE(QFile::exists(mrl + "/merlade.bat"));
@@ -450,14 +416,13 @@ TEST_F(FenetreDocuments, OlderSystemsStartTheAcquisitionProgramAndCleanItsFolder
     QTemporaryDir d;
     const QString prog = preparer(d);
     ASSERT_TRUE(QDir(d.path()).mkdir("merlade"));
-    ecrire(d.path() + "/merlade/merlade.sav", "@ECHO OFF\r\nSET CHEM_MRL=C:\\ANCIEN\\\r\nmerlade.exe %1\r\n");
+    ASSERT_TRUE(ecrire(d.path() + "/merlade/merlade.sav", "@ECHO OFF\r\nSET CHEM_MRL=C:\\ANCIEN\\\r\nmerlade.exe %1\r\n"));
     QByteArray ppp;
     for (int i = 0; i < 25003; ++i)
         ppp += char('A' + i % 23);
-    ecrire(d.path() + "/merlade/merlade.ppp", ppp);
+    ASSERT_TRUE(ecrire(d.path() + "/merlade/merlade.ppp", ppp));
     const QString mrl = annexe.path() + "/mrl";
     Programme& p = demarrer(prog, mrl);
-    p.Form1.lanceur = &faux;
     EXPECT_EQ(lire(mrl + "/merlade.pif"), ppp);
     const QList<QByteArray> bat = lire(mrl + "/merlade.bat").split('\n');
     ASSERT_GE(bat.size(), 4);
@@ -474,10 +439,10 @@ TEST_F(FenetreDocuments, OlderSystemsStartTheAcquisitionProgramAndCleanItsFolder
     EXPECT_EQ(QDir(courant).canonicalPath(), QDir(d.path()).canonicalPath());
     cliquer(p.Form1.stimulation().ui()->BitBtn8);
     cliquer(p.Form1.stimulation().ui()->BitBtn9);
-    ASSERT_EQ(faux.lancements.size(), 2u);
+    ASSERT_EQ(faux.lanceur.lancements.size(), 2u);
     const char* experiences[] = {"&refr~A.exw", "&recr~A.exw"};
     for (int i = 0; i < 2; ++i) {
-        const LancementMerlade& l = faux.lancements[i];
+        const LancementMerlade& l = faux.lanceur.lancements[i];
         EXPECT_EQ(l.programme, mrl + "/merlade.pif");
         EXPECT_EQ(l.arguments, QStringList{QDir::toNativeSeparators(courant) + "\\merlade\\electro\\"
                                            + QLatin1String(experiences[i])});
@@ -485,7 +450,7 @@ TEST_F(FenetreDocuments, OlderSystemsStartTheAcquisitionProgramAndCleanItsFolder
     }
     EXPECT_EQ(QDir::currentPath(), courant);
     EXPECT_FALSE(p.Form_image().isVisible());
-    EXPECT_TRUE(faux.documents.isEmpty());
+    EXPECT_TRUE(faux.lanceur.documents.isEmpty());
     EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
 
     p.Form1.close();
@@ -535,7 +500,7 @@ TEST_F(FenetreDocuments, MiseEnCouleurPaintsTheCurrentPageAndKeepsTheFile)
 
 TEST_F(FenetreDocuments, ColoursSurviveARestartAndAMalformedFileGivesBlack)
 {
-    ecrire(clr, fichier_couleurs({face, face, face, face, 16744448})); // red 0, green 128, blue 255
+    ASSERT_TRUE(ecrire(clr, fichier_couleurs({face, face, face, face, 16744448}))); // red 0, green 128, blue 255
     {
         Programme& p = demarrer(dossier_construit());
         EXPECT_EQ(couleur(p.Form1.ionique().ui()->GroupBox10), QColor(0, 128, 255));
@@ -549,7 +514,7 @@ TEST_F(FenetreDocuments, ColoursSurviveARestartAndAMalformedFileGivesBlack)
         EXPECT_EQ(couleur(p.Form1.ionique().ui()->GroupBox10), QColor(200, 100, 250));
         programmes.clear();
     }
-    ecrire(clr, "12abc\r\n\r\n12abc");
+    ASSERT_TRUE(ecrire(clr, "12abc\r\n\r\n12abc"));
     Programme& p = demarrer(dossier_construit());
     const QColor douze(12, 0, 0), noir(0, 0, 0);
     EXPECT_EQ(couleur(p.Form1.ui()->GroupBox4), douze);
@@ -569,9 +534,7 @@ TEST_F(FenetreDocuments, UnusableColoursFileAndScriptAreReportedWithTheirPath)
     ASSERT_TRUE(QDir().mkdir(script));
     programmes.push_back(std::make_unique<Programme>(preparer(d)));
     Programme& p = *programmes.back();
-    p.Form1.afficher_erreur = [this](const QString& m) { erreurs << m; };
-    p.Form1.couleurs().fichier = clr;
-    p.Form1.dossier_mrl = annexe.path() + "/mrl_absent";
+    brancher(p.Form1);
     p.Form1.Timer_debutTimer();
     const auto natif = [](const QString& c) { return QDir::toNativeSeparators(c); };
     EXPECT_EQ(erreurs, QStringList{"Impossible d'ouvrir le fichier " + natif(clr)});

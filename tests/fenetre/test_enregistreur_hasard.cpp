@@ -101,8 +101,7 @@ public:
     explicit Banc(const QString& fichier) : fichier_(fichier)
     {
         Aleatoire::programme().semer(7);
-        f.afficher_erreur = [this](const QString& m) { messages << m; };
-        f.fichiers().definir_dialogues(&dialogues);
+        faux.brancher(f);
         f.Timer_debutTimer();
         pret = montrer(f);
         cliquer_onglet(f, 2);
@@ -159,7 +158,6 @@ public:
     }
 
     bool pret = false;
-    QStringList messages;
 
 private:
     std::string invariants() const
@@ -174,8 +172,8 @@ private:
             o << "pas " << m.pas << " past pas_max " << m.pas_max << " while programming or playing";
         else if (m.x_courant > EquilibresIoniques::pixels_par_pas * EquilibresIoniques::dernier_pas)
             o << "a point plotted at x " << m.x_courant;
-        else if (!messages.isEmpty())
-            o << "message: " << messages.join(' ').toStdString();
+        else if (!faux.messages.isEmpty())
+            o << "message: " << faux.messages.join(' ').toStdString();
         return o.str();
     }
 
@@ -184,7 +182,7 @@ private:
         const SequenceNernst avant = f.ionique().modele().sequence();
         const int pas_max = f.ionique().modele().pas_max;
         QFile::remove(fichier_);
-        dialogues.reponses = {fichier_};
+        faux.dialogues.reponses = {fichier_};
         f.Sauve1Click();
         const ResultatNernst lu = lire_nernst(fichier_);
         std::ostringstream o;
@@ -196,7 +194,7 @@ private:
             o << "the saved file is not the program";
         if (!o.str().empty())
             return o.str();
-        dialogues.reponses = {fichier_};
+        faux.dialogues.reponses = {fichier_};
         f.Ouvrir1Click();
         if (!meme_programme(f.ionique().modele().sequence(), avant))
             return "the opened file is not the program saved";
@@ -204,7 +202,7 @@ private:
     }
 
     QString fichier_;
-    DialoguesFactices dialogues;
+    Branchements faux;
     TForm1 f{dossier_construit()};
 };
 

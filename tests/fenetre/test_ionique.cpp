@@ -32,34 +32,16 @@ using namespace quillon::essais;
 
 namespace {
 
-using Pas = std::array<int, 6>; // GK, GNa, [K]i, [K]e, [Na]i, [Na]e
+using Pas = PasNst;
 
-// A ".nst" text: the count, six whole numbers per step, then a potential of 0 per step.
-QByteArray texte_nst(const std::vector<Pas>& pas)
-{
-    QByteArray t = QByteArray::number(static_cast<int>(pas.size())) + "\r\n";
-    for (const Pas& p : pas)
-        for (int v : p)
-            t += QByteArray::number(v) + "\r\n";
-    for (std::size_t i = 0; i < pas.size(); ++i)
-        t += " 0.00000000000000E+0000\r\n";
-    return t;
-}
-
-class FenetreIonique : public ::testing::Test {
+class FenetreIonique : public FenetreDemarree {
 protected:
     void SetUp() override
     {
-        dossier_initial = QDir::currentPath();
-        f.afficher_erreur = [this](const QString& m) { erreurs << m; };
-        f.fichiers().definir_dialogues(&dialogues);
-        f.Timer_debutTimer();
-        ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
-        ASSERT_TRUE(montrer(f));
-        cliquer_onglet(f, 2);
-        ASSERT_EQ(f.ui()->Notebook1->currentIndex(), 2);
+        FenetreDemarree::SetUp();
+        demarrer(f);
+        ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 2));
     }
-    void TearDown() override { QDir::setCurrent(dossier_initial); }
 
     Ui::PageIonique* p() { return f.ionique().ui(); }
     const EquilibresIoniques& m() { return f.ionique().modele(); }
@@ -71,13 +53,7 @@ protected:
             QTest::keyClick(barre(b), k);
     }
     // A click on an arrow of a bar (SC_ScrollBarAddLine: the lower one).
-    void fleche(Barre b, QStyle::SubControl fleche)
-    {
-        QScrollBar* s = barre(b);
-        const QRect r = rect_fleche(s, fleche);
-        ASSERT_FALSE(r.isEmpty());
-        QTest::mouseClick(s, Qt::LeftButton, {}, r.center());
-    }
+    void fleche(Barre b, QStyle::SubControl fleche) { ASSERT_TRUE(cliquer_fleche(barre(b), fleche)); }
     void cliquer(QWidget* w, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(w, b); }
     // The relaxation timers tick only when a test calls calcul_em.
     void figer()
@@ -86,15 +62,7 @@ protected:
         f.Timer_na->stop();
     }
     // Pixels of the chart of that colour in the rectangle.
-    int compte(const QRect& r, const QColor& c)
-    {
-        const QImage& image = p()->Ima_pa->image();
-        int n = 0;
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x)
-                n += QColor(image.pixel(x, y)) == c;
-        return n;
-    }
+    int compte(const QRect& r, const QColor& c) { return compter(p()->Ima_pa->image(), c, r); }
     bool blanc(const QRect& r) { return compte(r, Qt::white) == r.width() * r.height(); }
     // The bars, labels and outside K+ picture show step n of the programmed sequence.
     void montre_pas(int n)
@@ -128,10 +96,8 @@ protected:
     }
     QString ecrire(const QString& nom, const QByteArray& octets)
     {
-        QFile fichier(temp.filePath(nom));
-        EXPECT_TRUE(fichier.open(QIODevice::WriteOnly));
-        fichier.write(octets);
-        return fichier.fileName();
+        EXPECT_TRUE(essais::ecrire(temp.filePath(nom), octets)) << nom.toStdString();
+        return temp.filePath(nom);
     }
     void ouvrir(const QString& nom)
     {
@@ -139,10 +105,8 @@ protected:
         f.ui()->Ouvrir1->trigger();
     }
 
-    QString dossier_initial;
-    QStringList erreurs;
     QTemporaryDir temp;
-    DialoguesFactices dialogues;
+    DialoguesFactices& dialogues = faux.dialogues;
     TForm1 f{dossier_construit()};
 };
 

@@ -83,10 +83,8 @@ protected:
     }
     static void onglet(TForm1& g)
     {
-        QTabBar* b = g.ui()->Notebook1->tabBar();
-        ASSERT_EQ(b->tabText(1), "Stimulation Nerf/Fibre");
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->tabRect(1).center());
-        ASSERT_EQ(g.ui()->Notebook1->currentIndex(), 1);
+        ASSERT_EQ(g.ui()->Notebook1->tabText(1), "Stimulation Nerf/Fibre");
+        ASSERT_TRUE(cliquer_onglet(g.ui()->Notebook1, 1));
     }
     PageStimulation& page() { return f.stimulation(); }
     Ui::PageStimulation* p() { return page().ui(); }
@@ -113,14 +111,7 @@ protected:
             }
         }
     }
-    static bool tout_blanc(const QImage& im)
-    {
-        for (int r = 0; r < im.height(); ++r)
-            for (int x = 0; x < im.width(); ++x)
-                if (QColor(im.pixel(x, r)) != blanc)
-                    return false;
-        return true;
-    }
+    static bool tout_blanc(const QImage& im) { return compter(im, blanc) == im.width() * im.height(); }
 
     // The mouse pressed at (2, 10) on an electrode, then moved by dx from there.
     void presser(QWidget* w)
@@ -135,25 +126,11 @@ protected:
     // Chooses item i of a list: a click on its arrow, then the keys of the open list.
     void choisir(QComboBox* c, int i)
     {
-        const QRect r = rect_fleche_liste(c);
-        QTest::mouseClick(c, Qt::LeftButton, {}, r.center());
-        QAbstractItemView* v = c->view();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return v->isVisible(); }));
-        QTest::keyClick(v, Qt::Key_Home);
-        for (int k = 0; k < i; ++k)
-            QTest::keyClick(v, Qt::Key_Down);
-        QTest::keyClick(v, Qt::Key_Return);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !v->isVisible(); }));
-        ASSERT_EQ(c->currentIndex(), i);
+        const QString faute = choisir_element(c, i);
+        ASSERT_TRUE(faute.isEmpty()) << faute.toStdString();
     }
     // A click on an arrow of a bar.
-    void fleche(QScrollBar* s, QStyle::SubControl quelle, int fois)
-    {
-        const QRect r = rect_fleche(s, quelle);
-        ASSERT_FALSE(r.isEmpty());
-        for (int k = 0; k < fois; ++k)
-            QTest::mouseClick(s, Qt::LeftButton, {}, r.center());
-    }
+    void fleche(QScrollBar* s, QStyle::SubControl quelle, int fois) { ASSERT_TRUE(cliquer_fleche(s, quelle, fois)); }
 
     QString dossier_initial;
     QStringList erreurs;

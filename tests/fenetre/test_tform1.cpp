@@ -202,11 +202,7 @@ protected:
 
 TEST_F(Onglets, ReleasingTheButtonOnATabRunsTheHandlerEvenOnTheShownTab)
 {
-    QTabBar* barre = f.ui()->Notebook1->tabBar();
-
-    const auto cliquer = [&](int index) {
-        QTest::mouseClick(barre, Qt::LeftButton, {}, barre->tabRect(index).center());
-    };
+    const auto cliquer = [&](int index) { cliquer_onglet(f.ui()->Notebook1, index); };
     const QString dossier = programme();
 
     cliquer(1);

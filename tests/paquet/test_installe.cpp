@@ -27,24 +27,15 @@
 #include <gtest/gtest.h>
 
 #include "impression.h"
+#include "fenetre/gestes.h"
+#include "regles/outils_regles.h"
 
 using namespace quillon;
+using namespace quillon::essais;
 
 namespace {
 
 const QString racine = QStringLiteral(QUILLON_PAQUET_RACINE);
-
-struct FauxLanceur : Lanceur {
-    QStringList documents;
-    void ouvrir_document(const QString& chemin) override { documents << chemin; }
-    void demarrer(const LancementMerlade&) override {}
-};
-
-QByteArray lire(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class PaquetInstalle : public ::testing::Test {
 protected:
@@ -61,18 +52,16 @@ protected:
     {
         programme = std::make_unique<Programme>(dossier);
         TForm1& f = programme->Form1;
+        faux.brancher(f);
         f.afficher_erreur = [this](const QString& m) { erreurs << m; };
-        f.couleurs().fichier = annexe.path() + "/couleurs.clr";
-        f.dossier_mrl = annexe.path() + "/mrl_absent";
-        f.lanceur = &lanceur;
         f.Timer_debutTimer();
         return *programme;
     }
 
     QString dossier_initial;
-    QTemporaryDir annexe;
+    Branchements faux;
     QStringList erreurs;
-    FauxLanceur lanceur;
+    FauxLanceur& lanceur = faux.lanceur;
     std::unique_ptr<Programme> programme;
 };
 

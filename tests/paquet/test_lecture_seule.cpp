@@ -30,8 +30,11 @@
 #include <unistd.h>
 
 #include "impression.h"
+#include "fenetre/gestes.h"
+#include "regles/outils_regles.h"
 
 using namespace quillon;
+using namespace quillon::essais;
 
 namespace {
 
@@ -72,12 +75,6 @@ private:
     std::string raison_;
 };
 
-QByteArray lire(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(PaquetLectureSeule, EnregistrerInAReadOnlyProgramFolderReportsTheFileAndKeepsTheText)
@@ -94,12 +91,11 @@ TEST(PaquetLectureSeule, EnregistrerInAReadOnlyProgramFolderReportsTheFileAndKee
     const QByteArray octets = lire(script);
     ASSERT_FALSE(octets.isEmpty());
 
-    QTemporaryDir annexe;
+    Branchements faux;
     Programme p(dossier);
     QStringList erreurs;
+    faux.brancher(p.Form1);
     p.Form1.afficher_erreur = [&](const QString& m) { erreurs << m; };
-    p.Form1.couleurs().fichier = annexe.path() + "/couleurs.clr";
-    p.Form1.dossier_mrl = annexe.path() + "/mrl_absent";
     p.Form1.Timer_debutTimer();
     ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
 

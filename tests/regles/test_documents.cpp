@@ -8,26 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "impression.h"
+#include "regles/outils_regles.h"
 
 using namespace quillon;
-
-namespace {
-
-void ecrire(const QString& chemin, const QByteArray& octets)
-{
-    QDir().mkpath(QFileInfo(chemin).absolutePath());
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
-
-QByteArray lire(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-} // namespace
+using namespace quillon::essais;
 
 TEST(PasAPas, StepsDownAndUpWithinTheLines)
 {
@@ -85,8 +69,8 @@ TEST(Merlade, TemplateLinesTwoToFiveAreRewritten)
     QTemporaryDir tmp;
     const QString mrl = tmp.filePath("mrl");
     const QString dossier = prog.path() + "/";
-    ecrire(prog.filePath("merlade/merlade.sav"), "SET CHEM_MRL=old\r\nSET CHEM_MRL=x\r\necho\r\n");
-    ecrire(prog.filePath("MERLADE/merlade.ppp"), QByteArray(10000, 'p'));
+    ASSERT_TRUE(ecrire(prog.filePath("merlade/merlade.sav"), "SET CHEM_MRL=old\r\nSET CHEM_MRL=x\r\necho\r\n"));
+    ASSERT_TRUE(ecrire(prog.filePath("MERLADE/merlade.ppp"), QByteArray(10000, 'p')));
 
     const ResultatMerlade r = adap_merlade(dossier, mrl);
     EXPECT_TRUE(r.prepare);
@@ -117,12 +101,12 @@ TEST(Merlade, NothingWithoutTheEnvironmentLine)
     QTemporaryDir tmp;
     const QString mrl = tmp.filePath("mrl");
     EXPECT_FALSE(adap_merlade(prog.path() + "/", mrl).prepare) << "no template";
-    ecrire(prog.filePath("merlade/merlade.sav"), "a\nb\nc\nd\ne\nSET CHEM_MRL=6th line\n");
+    ASSERT_TRUE(ecrire(prog.filePath("merlade/merlade.sav"), "a\nb\nc\nd\ne\nSET CHEM_MRL=6th line\n"));
     EXPECT_FALSE(adap_merlade(prog.path() + "/", mrl).prepare);
     EXPECT_FALSE(QDir(mrl).exists());
 
     // A folder without the launch file is left alone.
-    ecrire(mrl + "/autre.txt", "x");
+    ASSERT_TRUE(ecrire(mrl + "/autre.txt", "x"));
     nettoyer_merlade(mrl);
     EXPECT_TRUE(QFile::exists(mrl + "/autre.txt"));
 }
@@ -134,7 +118,7 @@ TEST(Merlade, CopyInBlocks)
         QByteArray octets(taille, '\0');
         for (int i = 0; i < taille; ++i)
             octets[i] = static_cast<char>(i * 7);
-        ecrire(tmp.filePath("source"), octets);
+        ASSERT_TRUE(ecrire(tmp.filePath("source"), octets));
         ASSERT_TRUE(copier(tmp.filePath("source"), tmp.filePath("copie")));
         EXPECT_EQ(lire(tmp.filePath("copie")), octets) << taille;
     }

@@ -5,6 +5,7 @@
 
 #include "impression.h"
 #include "page_ionique_depart.h"
+#include "regles/outils_regles.h"
 
 using namespace quillon;
 using namespace quillon::essais;
@@ -17,23 +18,15 @@ const QColor bleu(0, 0, 255);
 const QColor vert(0, 128, 0);
 
 
-int compter(const QImage& image, const QColor& couleur, int x1 = 0, int x2 = EquilibresIoniques::largeur_courbe)
+// Pixels of that colour in the columns x1 .. x2 - 1.
+int compter_colonnes(const QImage& image, const QColor& couleur, int x1 = 0, int x2 = EquilibresIoniques::largeur_courbe)
 {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = x1; x < x2; ++x)
-            if (image.pixelColor(x, y) == couleur)
-                ++n;
-    return n;
+    return essais::compter(image, couleur, QRect(x1, 0, x2 - x1, image.height()));
 }
 
 bool toute_blanche(const QImage& image)
 {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != QColor(Qt::white))
-                return false;
-    return true;
+    return essais::compter(image, Qt::white) == image.width() * image.height();
 }
 
 // Programs n steps by hand: step i has GK 10 i, GNa 0 and K+ outside 6 + 2 i.
@@ -69,12 +62,12 @@ TEST(Enregistreur, RecordingPlotsEachStepAndJoinsItToTheLast)
     EXPECT_EQ(c.pixelColor(5, y1 + 3), QColor(Qt::black)) << "its outline";
     EXPECT_EQ(c.pixelColor(6, 101), rouge) << "GK 100 at y 100";
     EXPECT_EQ(c.pixelColor(6, 201), bleu) << "GNa 0 at y 200";
-    EXPECT_EQ(compter(c, bleu_marine, 0, 5), 0) << "no line before the first step";
-    EXPECT_EQ(compter(c, bleu_marine, 11, 420), 0);
+    EXPECT_EQ(compter_colonnes(c, bleu_marine, 0, 5), 0) << "no line before the first step";
+    EXPECT_EQ(compter_colonnes(c, bleu_marine, 11, 420), 0);
 
     m.Timer_courbeTimer();
     const QImage& c2 = m.courbe();
-    EXPECT_GT(compter(c2, bleu_marine, 11, 12), 0) << "the potential's line between x 7 and x 12";
+    EXPECT_GT(compter_colonnes(c2, bleu_marine, 11, 12), 0) << "the potential's line between x 7 and x 12";
     EXPECT_EQ(c2.pixelColor(7, 100), rouge) << "GK line from x 5 to x 10";
     EXPECT_EQ(c2.pixelColor(7, 200), bleu);
     EXPECT_EQ(m.x_prec, 10);
@@ -128,7 +121,7 @@ TEST(Enregistreur, ClearingKeepsARunningRecordingGoing)
     EXPECT_TRUE(m.BitBtn12_actif());
     m.Timer_courbeTimer();
     EXPECT_EQ(m.pas, 1);
-    EXPECT_EQ(compter(m.courbe(), bleu_marine, 11, 420), 0) << "step 1 again, with no line";
+    EXPECT_EQ(compter_colonnes(m.courbe(), bleu_marine, 11, 420), 0) << "step 1 again, with no line";
 }
 
 TEST(Enregistreur, ProgrammingShowsTheStepButtons)
@@ -186,7 +179,7 @@ TEST(Enregistreur, ForwardAtTheLastStepAppendsTheCurrentSettings)
     const QImage& c = m.courbe();
     EXPECT_EQ(c.pixelColor(6, 161), rouge);
     EXPECT_EQ(c.pixelColor(6, 181), bleu);
-    EXPECT_EQ(compter(c, bleu_marine), 0) << "GK and GNa dots only";
+    EXPECT_EQ(compter_colonnes(c, bleu_marine), 0) << "GK and GNa dots only";
     EXPECT_EQ(c.pixelColor(5, 100), vert) << "the marker of step 1";
 }
 
@@ -269,7 +262,7 @@ TEST(Enregistreur, TrialRunWithOneStepSettlesPlaysAndStops)
     EXPECT_EQ(m.texte(Texte::lab_ke), "[K]e=30");
     EXPECT_EQ(m.position(Barre::gk), 0);
     EXPECT_EQ(m.prog_em[1], m.etat.em);
-    EXPECT_GT(compter(m.courbe(), bleu_marine), 0) << "a trial run plots the potential";
+    EXPECT_GT(compter_colonnes(m.courbe(), bleu_marine), 0) << "a trial run plots the potential";
 
     m.Timer_reaffTimer();
     EXPECT_FALSE(m.mode_essai);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "impression.h"
+#include "regles/outils_regles.h"
 
 #include <cfloat>
 #include <cmath>
@@ -21,6 +22,7 @@
 #include <unistd.h>
 
 using namespace quillon;
+using namespace quillon::essais;
 
 namespace {
 
@@ -47,18 +49,6 @@ QByteArray lignes(const QStringList& l, const char* fin = "\r\n", bool fin_derni
     if (fin_derniere && !l.isEmpty())
         t += fin;
     return t;
-}
-
-bool fichier_ecrit(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
-
-QByteArray contenu(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
 }
 
 SequenceNernst deux_etapes()
@@ -437,14 +427,14 @@ TEST(FichierNernstEnregistrement, SavedFileReadsBack)
     ASSERT_TRUE(dossier.isValid());
     const QString chemin = dossier.filePath("essai.nst");
     ASSERT_TRUE(enregistrer_nernst(chemin, deux_etapes()));
-    EXPECT_EQ(contenu(chemin), QByteArray(deux_etapes_octets));
+    EXPECT_EQ(lire(chemin), QByteArray(deux_etapes_octets));
     const ResultatNernst r = lire_nernst(chemin);
     EXPECT_EQ(r.etat, LectureNernst::Lue);
     EXPECT_EQ(r.sequence, deux_etapes());
 
     // Saved again over it: replaced, and nothing left beside it.
     ASSERT_TRUE(enregistrer_nernst(chemin, SequenceNernst{}));
-    EXPECT_EQ(contenu(chemin), QByteArray("0\r\n"));
+    EXPECT_EQ(lire(chemin), QByteArray("0\r\n"));
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"essai.nst"});
 }
 
@@ -463,9 +453,9 @@ TEST(FichierNernstEnregistrement, FileReadingStates)
     ASSERT_EQ(r.etat, LectureNernst::Lue);
     attendre_proche(r.sequence, s);
 
-    ASSERT_TRUE(fichier_ecrit(chemin, "1\n1\n2\n3\n"));
+    ASSERT_TRUE(ecrire(chemin, "1\n1\n2\n3\n"));
     EXPECT_EQ(lire_nernst(chemin).etat, LectureNernst::Incomplete);
-    ASSERT_TRUE(fichier_ecrit(chemin, "\xef\xbb\xbf" "0\r\n")); // a UTF-8 mark is no number
+    ASSERT_TRUE(ecrire(chemin, "\xef\xbb\xbf" "0\r\n")); // a UTF-8 mark is no number
     EXPECT_EQ(lire_nernst(chemin).etat, LectureNernst::PremiereLigne);
 }
 
@@ -482,18 +472,18 @@ TEST(FichierNernstEnregistrement, FailuresLeaveTheEarlierFile)
 
     // A "folder" that is a regular file: it keeps its bytes.
     const QString ordinaire = dossier.filePath("ordinaire.nst");
-    ASSERT_TRUE(fichier_ecrit(ordinaire, "0\r\n"));
+    ASSERT_TRUE(ecrire(ordinaire, "0\r\n"));
     EXPECT_FALSE(enregistrer_nernst(ordinaire + "/essai.nst", deux_etapes()));
-    EXPECT_EQ(contenu(ordinaire), QByteArray("0\r\n"));
+    EXPECT_EQ(lire(ordinaire), QByteArray("0\r\n"));
 
     // A folder in the place of the file: not replaced, its content stays,
     // no temporary file is left beside it.
     const QString sous_dossier = dossier.filePath("dossier.nst");
     ASSERT_TRUE(QDir(dossier.path()).mkdir("dossier.nst"));
-    ASSERT_TRUE(fichier_ecrit(sous_dossier + "/dedans", "x"));
+    ASSERT_TRUE(ecrire(sous_dossier + "/dedans", "x"));
     EXPECT_FALSE(enregistrer_nernst(sous_dossier, deux_etapes()));
     EXPECT_TRUE(QFileInfo(sous_dossier).isDir());
-    EXPECT_EQ(contenu(sous_dossier + "/dedans"), QByteArray("x"));
+    EXPECT_EQ(lire(sous_dossier + "/dedans"), QByteArray("x"));
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{"dossier.nst", "ordinaire.nst"}));
 
@@ -502,10 +492,10 @@ TEST(FichierNernstEnregistrement, FailuresLeaveTheEarlierFile)
         const QString protege = dossier.filePath("protege");
         ASSERT_TRUE(QDir(dossier.path()).mkdir("protege"));
         const QString chemin = protege + "/essai.nst";
-        ASSERT_TRUE(fichier_ecrit(chemin, "0\r\n"));
+        ASSERT_TRUE(ecrire(chemin, "0\r\n"));
         ASSERT_TRUE(QFile::setPermissions(protege, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         EXPECT_FALSE(enregistrer_nernst(chemin, deux_etapes()));
-        EXPECT_EQ(contenu(chemin), QByteArray("0\r\n"));
+        EXPECT_EQ(lire(chemin), QByteArray("0\r\n"));
         QFile::setPermissions(protege, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 }
@@ -584,7 +574,7 @@ TEST(FichierFechner, Windows1252Characters)
     QTemporaryDir dossier;
     ASSERT_TRUE(dossier.isValid());
     const QString chemin = dossier.filePath("table.fch");
-    ASSERT_TRUE(fichier_ecrit(chemin, "caf\xe9\r\n\x80 5 g\r\n\xff"));
+    ASSERT_TRUE(ecrire(chemin, "caf\xe9\r\n\x80 5 g\r\n\xff"));
     TableFechner t;
     ASSERT_TRUE(lire_fechner(chemin, t));
     EXPECT_EQ(t[0][0], QString::fromUtf8("café"));
@@ -607,15 +597,15 @@ TEST(FichierFechner, Files)
     EXPECT_EQ(t[0][0], "ancien");
     EXPECT_EQ(t[50][11], "ancien");
 
-    ASSERT_TRUE(fichier_ecrit(chemin, table_texte(700)));
+    ASSERT_TRUE(ecrire(chemin, table_texte(700)));
     ASSERT_TRUE(lire_fechner(chemin, t));
     attendre_table(t, 612);
 
-    ASSERT_TRUE(fichier_ecrit(chemin, table_texte(25, "\n")));
+    ASSERT_TRUE(ecrire(chemin, table_texte(25, "\n")));
     ASSERT_TRUE(lire_fechner(chemin, t));
     attendre_table(t, 25); // the earlier cells are all replaced
 
-    ASSERT_TRUE(fichier_ecrit(chemin, ""));
+    ASSERT_TRUE(ecrire(chemin, ""));
     ASSERT_TRUE(lire_fechner(chemin, t));
     attendre_table(t, 0);
 }

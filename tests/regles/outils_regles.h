@@ -1,0 +1,60 @@
+#pragma once
+// Helpers of every test program, with no display and no test framework:
+// files read and written whole, the text of a ".nst" work file, pixels of a
+// colour counted in a picture.
+#include <QByteArray>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QRect>
+#include <array>
+#include <vector>
+
+namespace quillon::essais {
+
+// The file's bytes; empty when it cannot be read.
+inline QByteArray lire(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes the bytes, making the folders on the way; false when it fails.
+[[nodiscard]] inline bool ecrire(const QString& chemin, const QByteArray& octets)
+{
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(octets) == octets.size();
+}
+
+// One step of a ".nst" file: GK, GNa, [K]i, [K]e, [Na]i, [Na]e.
+using PasNst = std::array<int, 6>;
+
+// A ".nst" text: the count, six whole numbers per step, then the potential
+// of each step in its 23 characters (" 0.00000000000000E+0000" unless given).
+inline QByteArray texte_nst(const std::vector<PasNst>& pas, const std::vector<QByteArray>& potentiels = {})
+{
+    QByteArray t = QByteArray::number(static_cast<int>(pas.size())) + "\r\n";
+    for (const PasNst& p : pas)
+        for (int v : p)
+            t += QByteArray::number(v) + "\r\n";
+    for (std::size_t i = 0; i < pas.size(); ++i)
+        t += (i < potentiels.size() ? potentiels[i] : QByteArray(" 0.00000000000000E+0000")) + "\r\n";
+    return t;
+}
+
+// Pixels of that colour in the rectangle (the whole picture when empty).
+inline int compter(const QImage& image, const QColor& c, QRect r = QRect())
+{
+    r = r.isEmpty() ? image.rect() : r.intersected(image.rect());
+    const QRgb cherche = c.rgb();
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += (image.pixel(x, y) | 0xff000000u) == cherche;
+    return n;
+}
+
+} // namespace quillon::essais
