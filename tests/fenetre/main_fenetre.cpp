@@ -1,4 +1,5 @@
-// Window tests: a real QApplication on the X server the test command starts.
+// Window and package tests: a real QApplication on the X server the test
+// command starts.
 #include "app/apparence.h"
 
 #include <QApplication>

@@ -12,23 +12,25 @@ nettoyer() {
   rm -rf "$dossier"
 }
 trap nettoyer EXIT
+# Waits up to ten seconds for a file; the message and the log otherwise.
+attendre() {
+  for _ in $(seq 200); do
+    [ -s "$1" ] && return 0
+    sleep 0.05
+  done
+  cat "$3" >&2
+  echo "$2" >&2
+  exit 1
+}
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dossier/ecran" 2>"$dossier/xvfb.log" &
 xvfb=$!
-for _ in $(seq 200); do
-  [ -s "$dossier/ecran" ] && break
-  sleep 0.05
-done
-[ -s "$dossier/ecran" ] || { cat "$dossier/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
+attendre "$dossier/ecran" "Xvfb did not start" "$dossier/xvfb.log"
 export DISPLAY=":$(head -n1 "$dossier/ecran")"
 export XDG_CONFIG_HOME="$dossier/config"
 # openbox runs its start-up command once it manages the screen.
-openbox --sm-disable --startup "touch $dossier/pret" 2>"$dossier/openbox.log" &
+openbox --sm-disable --startup "sh -c 'echo 1 > $dossier/pret'" 2>"$dossier/openbox.log" &
 gestionnaire=$!
-for _ in $(seq 200); do
-  [ -e "$dossier/pret" ] && break
-  sleep 0.05
-done
-[ -e "$dossier/pret" ] || { cat "$dossier/openbox.log" >&2; echo "openbox did not start" >&2; exit 1; }
+attendre "$dossier/pret" "openbox did not start" "$dossier/openbox.log"
 statut=0
 "$@" || statut=$?
 [ "$statut" -eq 0 ] || cat "$dossier/openbox.log" >&2

@@ -75,16 +75,23 @@ private:
     std::string raison_;
 };
 
+// A folder of that name in tmp, which "nobody" can reach; empty on failure.
+QString dossier_accessible(const QTemporaryDir& tmp, const char* nom)
+{
+    const QString dossier = tmp.path() + "/" + nom + "/";
+    const bool pret = tmp.isValid() && chmod(QFile::encodeName(tmp.path()).constData(), 0755) == 0
+                      && QDir().mkpath(dossier);
+    return pret ? dossier : QString();
+}
+
 } // namespace
 
 TEST(PaquetLectureSeule, EnregistrerInAReadOnlyProgramFolderReportsTheFileAndKeepsTheText)
 {
     // A program folder laid out as the installed one, reachable by "nobody".
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    ASSERT_EQ(chmod(QFile::encodeName(tmp.path()).constData(), 0755), 0);
-    const QString dossier = tmp.path() + "/quillon/";
-    ASSERT_TRUE(QDir().mkpath(dossier));
+    const QString dossier = dossier_accessible(tmp, "quillon");
+    ASSERT_FALSE(dossier.isEmpty());
     for (const char* nom : {"an.bmp", "k.bmp", "na.bmp", "fl_i_e.bmp", "fl_e_i.bmp", "ess0.nst", "phases_demo.rtf"})
         ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLON_DOSSIER_TEST) + nom, dossier + nom)) << nom;
     const QString script = dossier + "phases_demo.rtf";
@@ -164,17 +171,12 @@ TEST(PaquetLectureSeule, AWorkFileInAFolderWhereNothingCanBeCreatedIsSavedInPlac
 {
     // A pupil's folder where the pupil may change files but create none.
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    ASSERT_EQ(chmod(QFile::encodeName(tmp.path()).constData(), 0755), 0);
-    const QString dossier = tmp.path() + "/eleve/";
-    ASSERT_TRUE(QDir().mkpath(dossier));
+    const QString dossier = dossier_accessible(tmp, "eleve");
+    ASSERT_FALSE(dossier.isEmpty());
     const QString modifiable = dossier + "travail.nst";
     const QString verrouille = dossier + "verrou.nst";
     for (const auto& [chemin, mode] : {std::pair{modifiable, 0666}, std::pair{verrouille, 0444}}) {
-        QFile f(chemin);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("ancien\r\n");
-        f.close();
+        ASSERT_TRUE(ecrire(chemin, "ancien\r\n"));
         ASSERT_EQ(chmod(QFile::encodeName(chemin).constData(), static_cast<mode_t>(mode)), 0);
     }
     ASSERT_EQ(chmod(QFile::encodeName(dossier).constData(), 0555), 0);
