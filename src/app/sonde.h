@@ -36,7 +36,7 @@ std::uint8_t sonder_exports(const std::function<bool(const char*)>& exporte);
 
 // The version code of this system. On Windows it asks the loaded kernel32
 // (a missing kernel32 throws std::system_error); elsewhere the system is a
-// current one and the answer is 14.
+// current one, which has them all: the answer is 14.
 std::uint8_t sonder_windows();
 
 } // namespace quillon

@@ -55,8 +55,9 @@ TEST(Enregistreur, RecordingPlotsEachStepAndJoinsItToTheLast)
     EXPECT_EQ(m.pas, 1);
     EXPECT_EQ(m.prog_gk[1], 100);
     EXPECT_EQ(m.prog_k_int[1], 150);
-    // One relaxation step: halfway to EeqK.
-    const int y1 = static_cast<int>(std::nearbyint(100 - m.etat.e_k / 2));
+    // One relaxation step: halfway to EeqK = -26.52 ln(150 / 6) = -85.37,
+    // -42.69 at y round(142.69) = 143.
+    const int y1 = 143;
     const QImage& c = m.courbe();
     EXPECT_EQ(c.pixelColor(8, y1 + 3), bleu_marine) << "the dot of step 1 at x 5";
     EXPECT_EQ(c.pixelColor(5, y1 + 3), QColor(Qt::black)) << "its outline";
