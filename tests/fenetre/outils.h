@@ -1,9 +1,9 @@
 #pragma once
 // Helpers of the window tests.
+#include "app/commandes_fichiers.h"
 #include "app/programme.h"
 #include "fenetre/geometrie.h"
 #include "ui_tform1.h"
-#include "workfiles/commandes_fichiers.h"
 
 #include <QDir>
 #include <QScrollBar>
