@@ -3,6 +3,7 @@
 #include "ui_tform1.h"
 
 #include "common/polices.h"
+#include "app/commandes_fichiers.h"
 #include "app/sonde.h"
 #include "common/aleatoire.h"
 #include "common/chemins.h"
@@ -12,7 +13,6 @@
 #include "stimulation/page_stimulation.h"
 #include "ui_page_ionique.h"
 #include "ui_page_stimulation.h"
-#include "workfiles/commandes_fichiers.h"
 #include "colours/mise_en_couleur.h"
 #include "shell/lanceur.h"
 #include "shell/merlade.h"

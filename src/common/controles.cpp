@@ -1,14 +1,9 @@
 #include "controles.h"
 
-#include "common/dessin.h"
-
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QImageReader>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QWheelEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QResource>
@@ -25,9 +20,6 @@ QColor couleur_contrastee(const QColor& fond)
     return luminance >= 128 ? QColor(Qt::black) : QColor(Qt::white);
 }
 
-namespace {
-
-// A dotted frame one pixel inside the rectangle (x1, y1)-(x2, y2), ends excluded.
 void cadre_focus(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur)
 {
     if (x2 - x1 < 3 || y2 - y1 < 3)
@@ -43,6 +35,8 @@ void cadre_focus(QPainter& p, int x1, int y1, int x2, int y2, const QColor& coul
     p.drawRect(QRect(x1 + 1, y1 + 1, x2 - x1 - 3, y2 - y1 - 3));
     p.restore();
 }
+
+namespace {
 
 // Paints the control first, then its focus frame over it.
 class IndicateurFocus : public QObject {
@@ -198,151 +192,6 @@ QIcon icone_deux_etats(const QString& chemin)
     return icone;
 }
 
-// ---- Etiquette -------------------------------------------------------------
-
-Etiquette::Etiquette(QWidget* parent) : QLabel(parent)
-{
-    appliquer();
-}
-
-void Etiquette::setCouleur(const QColor& c)
-{
-    couleur_ = c;
-    appliquer();
-}
-
-void Etiquette::setTransparent(bool t)
-{
-    transparent_ = t;
-    appliquer();
-}
-
-QColor Etiquette::couleurTexte() const
-{
-    return palette().color(QPalette::WindowText);
-}
-
-void Etiquette::setCouleurTexte(const QColor& c)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::Text, c);
-    setPalette(p);
-}
-
-void Etiquette::paintEvent(QPaintEvent* e)
-{
-    QLabel::paintEvent(e);
-    if (hasFocus()) {
-        QPainter p(this);
-        const QColor fond = transparent_ ? palette().color(QPalette::Window) : couleur_;
-        cadre_focus(p, 0, 0, width(), height(), couleur_contrastee(fond));
-    }
-}
-
-void Etiquette::appliquer()
-{
-    setAutoFillBackground(!transparent_);
-    if (!transparent_) {
-        QPalette p = palette();
-        p.setColor(QPalette::Window, couleur_);
-        setPalette(p);
-    }
-    update();
-}
-
-// ---- ImageControle ---------------------------------------------------------
-
-ImageControle::ImageControle(QWidget* parent) : QWidget(parent) {}
-
-void ImageControle::setSource(const QString& s)
-{
-    source_ = s;
-    if (s.isEmpty())
-        setImage(QImage());
-    else
-        charger(s);
-}
-
-void ImageControle::setStretch(bool s)
-{
-    stretch_ = s;
-    update();
-}
-
-void ImageControle::setImage(const QImage& image)
-{
-    image_ = image;
-    update();
-}
-
-bool ImageControle::charger(const QString& chemin)
-{
-    QImage image = lire_image(chemin);
-    if (image.isNull())
-        return false;
-    setImage(image);
-    return true;
-}
-
-void ImageControle::paintEvent(QPaintEvent*)
-{
-    if (image_.isNull())
-        return;
-    QPainter p(this);
-    if (stretch_) {
-        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.drawImage(rect(), image_);
-    } else {
-        p.drawImage(0, 0, image_);
-    }
-}
-
-// ---- Forme -----------------------------------------------------------------
-
-Forme::Forme(QWidget* parent) : QWidget(parent) {}
-
-void Forme::setType(Type t)
-{
-    type_ = t;
-    update();
-}
-
-void Forme::setPinceau(const QColor& c)
-{
-    pinceau_ = c;
-    update();
-}
-
-void Forme::setTrait(const QColor& c)
-{
-    trait_ = c;
-    update();
-}
-
-void Forme::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = width();
-    int y2 = height();
-    if (type_ == Cercle) {
-        // A circle fits the smaller side, centred.
-        const int d = std::min(width(), height());
-        x1 = (width() - d) / 2;
-        y1 = (height() - d) / 2;
-        x2 = x1 + d;
-        y2 = y1 + d;
-    }
-    if (type_ == Rectangle)
-        dessin::rectangle(p, x1, y1, x2, y2, QPen(trait_), QBrush(pinceau_));
-    else
-        dessin::ellipse(p, x1, y1, x2, y2, QPen(trait_), QBrush(pinceau_));
-    if (hasFocus())
-        cadre_focus(p, x1, y1, x2, y2, couleur_contrastee(pinceau_));
-}
-
 // ---- Panneau ---------------------------------------------------------------
 
 Panneau::Panneau(QWidget* parent) : QFrame(parent)
@@ -360,91 +209,6 @@ void Panneau::setCouleur(const QColor& c)
     QPalette p = palette();
     p.setColor(QPalette::Window, c);
     setPalette(p);
-}
-
-// ---- BarreOnglets, Classeur ------------------------------------------------
-
-BarreOnglets::BarreOnglets(QWidget* parent) : QTabBar(parent)
-{
-    setExpanding(false);
-    setDrawBase(true);
-    setUsesScrollButtons(false);
-    setElideMode(Qt::ElideNone);
-}
-
-QSize BarreOnglets::tabSizeHint(int index) const
-{
-    QSize s = QTabBar::tabSizeHint(index);
-    const QWidget* parent = parentWidget();
-    const int largeur = parent ? parent->width() : width();
-    const int par_ligne = std::max(1, std::min(ongletsParLigne, std::max(1, count())));
-    s.setWidth(std::max(s.width() / 2, (largeur - 4) / par_ligne));
-    return s;
-}
-
-QSize BarreOnglets::minimumTabSizeHint(int index) const
-{
-    return tabSizeHint(index);
-}
-
-void BarreOnglets::mouseReleaseEvent(QMouseEvent* e)
-{
-    QTabBar::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton) {
-        const int index = tabAt(e->position().toPoint());
-        if (index >= 0)
-            emit clicOnglet(currentIndex());
-    }
-}
-
-void BarreOnglets::signalerChangement(int avant)
-{
-    if (currentIndex() != avant)
-        emit clicOnglet(currentIndex());
-}
-
-void BarreOnglets::keyPressEvent(QKeyEvent* e)
-{
-    const int avant = currentIndex();
-    QTabBar::keyPressEvent(e);
-    signalerChangement(avant);
-}
-
-#if QT_CONFIG(wheelevent)
-void BarreOnglets::wheelEvent(QWheelEvent* e)
-{
-    const int avant = currentIndex();
-    QTabBar::wheelEvent(e);
-    signalerChangement(avant);
-}
-#endif
-
-Classeur::Classeur(QWidget* parent) : QTabWidget(parent), barre_(new BarreOnglets(this))
-{
-    // Tab captions in "MS Sans Serif" whatever the pages' font, set before the
-    // first tab so that the bar is laid out once.
-    QFont legendes(QStringLiteral("MS Sans Serif"));
-    legendes.setPixelSize(11);
-    barre_->setFont(legendes);
-    setTabBar(barre_);
-}
-
-void Classeur::keyPressEvent(QKeyEvent* e)
-{
-    const int avant = currentIndex();
-    QTabWidget::keyPressEvent(e);
-    barre_->signalerChangement(avant);
-}
-
-bool Classeur::selectionnerParLegende(const QString& legende)
-{
-    for (int i = 0; i < count(); ++i) {
-        if (tabText(i) == legende) {
-            setCurrentIndex(i);
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace quillon

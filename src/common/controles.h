@@ -3,6 +3,9 @@
 // opaque or transparent background, a picture that holds a QImage and may
 // stretch it, a shape drawn with a brush and a pen, and the notebook whose
 // tabs share one row evenly and report a click when the button is released.
+// Each control's code is in a file of its own (etiquette.cpp,
+// image_controle.cpp, forme.cpp, classeur.cpp); the helpers and the panel in
+// controles.cpp.
 #include <QColor>
 #include <QFrame>
 #include <QIcon>
@@ -14,10 +17,16 @@
 
 #include <functional>
 
+class QPainter;
+
 namespace quillon {
 
 // Black or white, whichever stands out better from the colour.
 QColor couleur_contrastee(const QColor& fond);
+
+// A dotted frame one pixel inside the rectangle (x1, y1)-(x2, y2), ends
+// excluded: the keyboard focus as the controls below draw it.
+void cadre_focus(QPainter& p, int x1, int y1, int x2, int y2, const QColor& couleur);
 
 // Shows the keyboard focus of a control whose style draws none (a scroll
 // bar): a dotted frame one pixel inside its edge while it has the focus.

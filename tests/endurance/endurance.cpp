@@ -19,6 +19,7 @@
 #include "fenetre/gestes.h"
 
 #include "app/apparence.h"
+#include "app/commandes_fichiers.h"
 #include "app/programme.h"
 #include "colours/mise_en_couleur.h"
 #include "common/controles.h"
@@ -26,7 +27,6 @@
 #include "labelling/page_accueil.h"
 #include "shell/lanceur.h"
 #include "stimulation/page_stimulation.h"
-#include "workfiles/commandes_fichiers.h"
 #include "ui_page_ionique.h"
 #include "ui_page_stimulation.h"
 #include "ui_taboutbox.h"

@@ -1,5 +1,6 @@
 #pragma once
 // Helpers of the window tests.
+#include "app/commandes_fichiers.h"
 #include "app/programme.h"
 #include "fenetre/gestes.h"
 #include "regles/outils_regles.h"

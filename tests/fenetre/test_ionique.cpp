@@ -2,10 +2,10 @@
 // pictures, recorder buttons, Options and Fichier menus.
 #include "outils.h"
 
+#include "app/commandes_fichiers.h"
 #include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
-#include "workfiles/commandes_fichiers.h"
 
 #include <QApplication>
 #include <QFileDialog>

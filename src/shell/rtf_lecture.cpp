@@ -1,21 +1,16 @@
 #include "rtf.h"
+#include "rtf_tables.h"
 
 #include <QColor>
 #include <QFont>
-#include <QHash>
-#include <QList>
 #include <QString>
-#include <QStringDecoder>
 #include <QStringList>
-#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFragment>
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cstdint>
 #include <optional>
@@ -27,51 +22,12 @@ namespace quillon {
 
 namespace {
 
-// ---------------------------------------------------------------------------
-// Windows-1252
-
-// The character of each byte. Qt finds Windows-1252 through ICU; a Qt built
-// without it knows only Latin-1, which differs in 0x80..0x9F alone.
-const std::array<char16_t, 256>& table_1252()
-{
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        for (int b = 0; b < 256; ++b)
-            t[b] = static_cast<char16_t>(b);
-        QStringDecoder essai("windows-1252");
-        if (!essai.isValid())
-            return t;
-        for (int b = 0x80; b < 0x100; ++b) {
-            QStringDecoder decodeur("windows-1252");
-            const char octet = static_cast<char>(b);
-            const QString s = decodeur.decode(QByteArrayView(&octet, 1));
-            t[b] = (s.size() == 1 && !decodeur.hasError()) ? s.at(0).unicode() : char16_t(0xFFFD);
-        }
-        return t;
-    }();
-    return table;
-}
-
-// The byte of each character above 0x7F that Windows-1252 has.
-const QHash<char16_t, unsigned char>& octets_1252()
-{
-    static const QHash<char16_t, unsigned char> octets = [] {
-        QHash<char16_t, unsigned char> h;
-        const auto& t = table_1252();
-        for (int b = 0x80; b < 0x100; ++b) {
-            if (t[b] != 0xFFFD && t[b] >= 0x80 && !h.contains(t[b]))
-                h.insert(t[b], static_cast<unsigned char>(b));
-        }
-        return h;
-    }();
-    return octets;
-}
-
-// ---------------------------------------------------------------------------
-// Reading
+using rtf_tables::demi_points_maxi;
+using rtf_tables::Mot;
+using rtf_tables::mots;
+using rtf_tables::table_1252;
 
 constexpr int profondeur_maxi = 1000;
-constexpr int demi_points_maxi = 3276; // 1638 points, the most word processors take
 
 enum class Destination : std::uint8_t {
     texte,     // the document's text
@@ -79,71 +35,6 @@ enum class Destination : std::uint8_t {
     couleurs,  // \colortbl
     ignoree,   // anything else: skipped to the end of its group
 };
-
-enum class Mot : std::uint8_t {
-    // formats of characters
-    plain, b, i, ul, ulnone, strike, super, sub, nosupersub, v, f, fs, cf, fond_table, highlight, deff,
-    // paragraphs
-    pard, ql, qc, qr, qj,
-    // text
-    par, line, tab, cell, row, page, u, uc, bin,
-    emdash, endash, emspace, enspace, qmspace, bullet, lquote, rquote, ldblquote, rdblquote, zwj, zwnj,
-    ltrmark, rtlmark,
-    // tables of the header
-    fonttbl, colortbl, red, green, blue,
-    // destinations that hold no text of the document
-    ignoree,
-};
-
-const std::unordered_map<std::string_view, Mot>& mots()
-{
-    static const std::unordered_map<std::string_view, Mot> table = [] {
-        std::unordered_map<std::string_view, Mot> t = {
-            {"plain", Mot::plain}, {"b", Mot::b}, {"i", Mot::i}, {"ul", Mot::ul}, {"ulnone", Mot::ulnone},
-            {"uld", Mot::ul}, {"uldash", Mot::ul}, {"uldashd", Mot::ul}, {"uldashdd", Mot::ul},
-            {"uldb", Mot::ul}, {"ulhwave", Mot::ul}, {"ulldash", Mot::ul}, {"ulth", Mot::ul},
-            {"ulthd", Mot::ul}, {"ulthdash", Mot::ul}, {"ulthdashd", Mot::ul}, {"ulthdashdd", Mot::ul},
-            {"ulthldash", Mot::ul}, {"ululdbwave", Mot::ul}, {"ulw", Mot::ul}, {"ulwave", Mot::ul},
-            {"strike", Mot::strike}, {"striked", Mot::strike}, {"super", Mot::super}, {"sub", Mot::sub},
-            {"nosupersub", Mot::nosupersub}, {"v", Mot::v}, {"f", Mot::f}, {"fs", Mot::fs},
-            {"cf", Mot::cf}, {"cb", Mot::fond_table}, {"chcbpat", Mot::fond_table},
-            {"highlight", Mot::highlight}, {"deff", Mot::deff},
-            {"pard", Mot::pard}, {"ql", Mot::ql}, {"qc", Mot::qc}, {"qr", Mot::qr}, {"qj", Mot::qj},
-            {"par", Mot::par}, {"line", Mot::line}, {"tab", Mot::tab}, {"cell", Mot::cell},
-            {"nestcell", Mot::cell}, {"row", Mot::row}, {"nestrow", Mot::row}, {"page", Mot::page},
-            {"sect", Mot::page}, {"u", Mot::u}, {"uc", Mot::uc}, {"bin", Mot::bin},
-            {"emdash", Mot::emdash}, {"endash", Mot::endash}, {"emspace", Mot::emspace},
-            {"enspace", Mot::enspace}, {"qmspace", Mot::qmspace}, {"bullet", Mot::bullet},
-            {"lquote", Mot::lquote}, {"rquote", Mot::rquote}, {"ldblquote", Mot::ldblquote},
-            {"rdblquote", Mot::rdblquote}, {"zwj", Mot::zwj}, {"zwnj", Mot::zwnj},
-            {"ltrmark", Mot::ltrmark}, {"rtlmark", Mot::rtlmark},
-            {"fonttbl", Mot::fonttbl}, {"colortbl", Mot::colortbl},
-            {"red", Mot::red}, {"green", Mot::green}, {"blue", Mot::blue},
-        };
-        for (std::string_view d : {
-                 "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnicn", "atnid",
-                 "atnparent", "atnref", "atntime", "atrfend", "atrfstart", "author", "background",
-                 "bkmkend", "bkmkstart", "buptim", "category", "colorschememapping", "comment", "company",
-                 "creatim", "datafield", "datastore", "defchp", "defpap", "do", "doccomm", "docvar",
-                 "dptxbxtext", "falt", "fchars", "ffdeftext", "ffentrymcr", "ffexitmcr", "ffformat",
-                 "ffhelptext", "ffl", "ffname", "ffstattext", "fldinst", "filetbl", "footer", "footerf",
-                 "footerl", "footerr", "footnote", "formfield", "ftncn", "ftnsep", "ftnsepc", "generator",
-                 "header", "headerf", "headerl", "headerr", "hlinkbase", "info", "keywords", "latentstyles",
-                 "lchars", "listoverridetable", "listpicture", "listtable", "manager", "mmathPr",
-                 "nesttableprops", "nonesttables", "nonshppict", "objalias", "objclass", "objdata",
-                 "object", "objname", "objsect", "objtime", "oldcprops", "oldpprops", "oldsprops",
-                 "oldtprops", "operator", "panose", "passwordhash", "pgdsctbl", "pict", "pn", "pnseclvl",
-                 "pntxta", "pntxtb", "printim", "private", "protusertbl", "revtbl", "revtim", "rsidtbl",
-                 "rxe", "shp", "shpinst", "shppict", "shprslt", "shptxt", "sn", "sp", "stylesheet",
-                 "subject", "sv", "tc", "tcn", "template", "themedata", "title", "txe", "ud", "upr",
-                 "userprops", "wgrffmtfilter", "windowcaption", "writereservation", "writereservhash",
-                 "xe", "xform", "xmlattrname", "xmlattrvalue", "xmlclose", "xmlname", "xmlnstbl",
-                 "xmlopen"})
-            t.emplace(d, Mot::ignoree);
-        return t;
-    }();
-    return table;
-}
 
 struct Format {
     bool gras = false;
@@ -243,6 +134,7 @@ void Lecteur::lire(qsizetype debut)
     // One edit: the cursor does not lay out its block again at each insertion.
     curseur_.beginEditBlock();
     i_ = debut;
+    const auto& caracteres_1252 = table_1252(); // looked up once, not at each byte
     bool racine_ouverte = false;
     while (i_ < n_) {
         const char c = d_[i_];
@@ -306,7 +198,7 @@ void Lecteur::lire(qsizetype debut)
                 if (a_sauter_ > 0)
                     --a_sauter_;
                 else if (chiffres == 2)
-                    caractere(table_1252()[static_cast<std::size_t>(octet)]);
+                    caractere(caracteres_1252[static_cast<std::size_t>(octet)]);
             } else {
                 i_ += 2;
                 if (a_sauter_ > 0)
@@ -331,7 +223,7 @@ void Lecteur::lire(qsizetype debut)
             else if (c == '\t')
                 caractere(U'\t');
             else if (octet >= 0x20)
-                caractere(table_1252()[octet]);
+                caractere(caracteres_1252[octet]);
         }
     }
 
@@ -652,108 +544,6 @@ const QTextCharFormat& Lecteur::format_qt(const Format& f)
     return format_qt_;
 }
 
-// ---------------------------------------------------------------------------
-// Writing
-
-constexpr int largeur_ligne = 100;
-
-class Ecrivain {
-public:
-    explicit Ecrivain(QByteArray& sortie) : s_(sortie) {}
-
-    void brut(const char* t)
-    {
-        for (; *t; ++t)
-            octet(*t);
-    }
-    void brut(const QByteArray& t)
-    {
-        for (char c : t)
-            octet(c);
-    }
-    void nombre(int n) { brut(QByteArray::number(n)); }
-    void fin_de_ligne()
-    {
-        s_ += '\n';
-        colonne_ = 0;
-    }
-    // Text, escaped; the line is cut between characters when long.
-    void texte(const QString& t, bool nom_de_police = false);
-
-private:
-    void octet(char c)
-    {
-        s_ += c;
-        ++colonne_;
-    }
-
-    QByteArray& s_;
-    int colonne_ = 0;
-};
-
-void Ecrivain::texte(const QString& t, bool nom_de_police)
-{
-    static const char hexa[] = "0123456789abcdef";
-    const auto& octets = octets_1252();
-    for (QChar q : t) {
-        const char16_t c = q.unicode();
-        if (c == '\\' || c == '{' || c == '}') {
-            octet('\\');
-            octet(static_cast<char>(c));
-        } else if (c == ';' && nom_de_police) {
-            brut("\\'3b");
-        } else if (c == '\t') {
-            brut("\\tab ");
-        } else if (c == QChar::LineSeparator) {
-            brut("\\line ");
-        } else if (c == QChar::Nbsp) {
-            brut("\\~");
-        } else if (c == 0x00AD) {
-            brut("\\-");
-        } else if (c == 0x2011) {
-            brut("\\_");
-        } else if (c >= 0x20 && c < 0x7F) {
-            octet(static_cast<char>(c));
-        } else if (const auto o = octets.constFind(c); o != octets.cend()) {
-            octet('\\');
-            octet('\'');
-            octet(hexa[*o >> 4]);
-            octet(hexa[*o & 0xF]);
-        } else {
-            brut("\\u");
-            nombre(static_cast<std::int16_t>(c));
-            octet('?');
-        }
-        if (colonne_ >= largeur_ligne)
-            fin_de_ligne();
-    }
-}
-
-QString famille(const QTextCharFormat& f)
-{
-    const QStringList familles = f.fontFamilies().toStringList();
-    if (!familles.isEmpty())
-        return familles.first();
-    return f.property(QTextFormat::FontFamily).toString();
-}
-
-std::optional<QRgb> couleur(const QTextCharFormat& f, QTextFormat::Property propriete)
-{
-    if (!f.hasProperty(propriete))
-        return std::nullopt;
-    const QBrush brosse = f.brushProperty(propriete);
-    if (brosse.style() == Qt::NoBrush)
-        return std::nullopt;
-    return brosse.color().rgb() | 0xFF000000u;
-}
-
-bool souligne(const QTextCharFormat& f)
-{
-    const auto style = f.underlineStyle();
-    return (style != QTextCharFormat::NoUnderline && style != QTextCharFormat::SpellCheckUnderline)
-           || f.boolProperty(QTextFormat::FontUnderline);
-}
-
 } // namespace
 
 bool lire_rtf(const QByteArray& rtf, QTextDocument& document)
@@ -774,126 +564,6 @@ bool lire_rtf(const QByteArray& rtf, QTextDocument& document)
     }
     document.setUndoRedoEnabled(annulation);
     return true;
-}
-
-QByteArray ecrire_rtf(const QTextDocument& document)
-{
-    // The tables: fonts and colours in the order they are first met.
-    QStringList polices{document.defaultFont().family()};
-    QHash<QString, int> index_polices{{polices.first(), 0}};
-    QList<QRgb> couleurs;
-    QHash<QRgb, int> index_couleurs;
-    const auto ajouter_couleur = [&](std::optional<QRgb> c) {
-        if (c && !index_couleurs.contains(*c)) {
-            couleurs.append(*c);
-            index_couleurs.insert(*c, static_cast<int>(couleurs.size()));
-        }
-    };
-    for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next()) {
-        for (auto it = bloc.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            const QString nom = famille(f);
-            if (!nom.isEmpty() && !index_polices.contains(nom)) {
-                index_polices.insert(nom, static_cast<int>(polices.size()));
-                polices.append(nom);
-            }
-            ajouter_couleur(couleur(f, QTextFormat::ForegroundBrush));
-            ajouter_couleur(couleur(f, QTextFormat::BackgroundBrush));
-        }
-    }
-
-    QByteArray sortie;
-    Ecrivain e(sortie);
-    e.brut("{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1");
-    e.fin_de_ligne();
-    e.brut("{\\fonttbl");
-    for (int n = 0; n < polices.size(); ++n) {
-        e.brut("{\\f");
-        e.nombre(n);
-        e.brut("\\fnil\\fcharset0 ");
-        e.texte(polices[n], true);
-        e.brut(";}");
-    }
-    e.brut("}");
-    e.fin_de_ligne();
-    e.brut("{\\colortbl ;");
-    for (QRgb c : couleurs) {
-        e.brut("\\red");
-        e.nombre(qRed(c));
-        e.brut("\\green");
-        e.nombre(qGreen(c));
-        e.brut("\\blue");
-        e.nombre(qBlue(c));
-        e.brut(";");
-    }
-    e.brut("}");
-    e.fin_de_ligne();
-
-    int blocs = 0;
-    bool dernier_vide = false;
-    for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next()) {
-        if (blocs++ > 0) {
-            e.brut("\\par");
-            e.fin_de_ligne();
-        }
-        e.brut("\\pard");
-        const Qt::Alignment alignement = bloc.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-        if (alignement & Qt::AlignHCenter)
-            e.brut("\\qc");
-        else if (alignement & Qt::AlignJustify)
-            e.brut("\\qj");
-        else if (alignement & Qt::AlignRight)
-            e.brut("\\qr");
-        dernier_vide = true;
-        for (auto it = bloc.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QString texte = fragment.text();
-            if (texte.isEmpty())
-                continue;
-            dernier_vide = false;
-            const QTextCharFormat f = fragment.charFormat();
-            e.brut("{\\f");
-            e.nombre(index_polices.value(famille(f), 0));
-            if (f.hasProperty(QTextFormat::FontPointSize) && f.fontPointSize() > 0) {
-                e.brut("\\fs");
-                e.nombre(std::clamp(qRound(f.fontPointSize() * 2), 1, demi_points_maxi));
-            }
-            if (f.fontWeight() >= QFont::DemiBold)
-                e.brut("\\b");
-            if (f.fontItalic())
-                e.brut("\\i");
-            if (souligne(f))
-                e.brut("\\ul");
-            if (f.fontStrikeOut())
-                e.brut("\\strike");
-            if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript)
-                e.brut("\\super");
-            else if (f.verticalAlignment() == QTextCharFormat::AlignSubScript)
-                e.brut("\\sub");
-            if (const auto c = couleur(f, QTextFormat::ForegroundBrush)) {
-                e.brut("\\cf");
-                e.nombre(index_couleurs.value(*c));
-            }
-            if (const auto c = couleur(f, QTextFormat::BackgroundBrush)) {
-                // Word shows \chcbpat (shading), WordPad and old RichEdit \highlight.
-                const int n = index_couleurs.value(*c);
-                e.brut("\\chcbpat");
-                e.nombre(n);
-                e.brut("\\highlight");
-                e.nombre(n);
-            }
-            e.brut(" ");
-            e.texte(texte);
-            e.brut("}");
-        }
-    }
-    // A last paragraph that is empty is ended, else readers (this one too,
-    // like word processors) take the final \par for the end of the one before.
-    if (blocs > 1 && dernier_vide)
-        e.brut("\\par");
-    e.brut("}");
-    e.fin_de_ligne();
-    return sortie;
 }
 
 } // namespace quillon

@@ -1,0 +1,52 @@
+#include "controles.h"
+
+#include <QPainter>
+
+namespace quillon {
+
+ImageControle::ImageControle(QWidget* parent) : QWidget(parent) {}
+
+void ImageControle::setSource(const QString& s)
+{
+    source_ = s;
+    if (s.isEmpty())
+        setImage(QImage());
+    else
+        charger(s);
+}
+
+void ImageControle::setStretch(bool s)
+{
+    stretch_ = s;
+    update();
+}
+
+void ImageControle::setImage(const QImage& image)
+{
+    image_ = image;
+    update();
+}
+
+bool ImageControle::charger(const QString& chemin)
+{
+    QImage image = lire_image(chemin);
+    if (image.isNull())
+        return false;
+    setImage(image);
+    return true;
+}
+
+void ImageControle::paintEvent(QPaintEvent*)
+{
+    if (image_.isNull())
+        return;
+    QPainter p(this);
+    if (stretch_) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.drawImage(rect(), image_);
+    } else {
+        p.drawImage(0, 0, image_);
+    }
+}
+
+} // namespace quillon
