@@ -3,11 +3,11 @@
 // wired to, shared by the window tests and the soak run (no test framework
 // here): a tab clicked, a bar's arrow, an item chosen in a list, a widget
 // dragged, a double click as the window system delivers it.
+#include "app/commandes_fichiers.h"
 #include "app/tform1.h"
 #include "colours/mise_en_couleur.h"
 #include "fenetre/geometrie.h"
 #include "shell/lanceur.h"
-#include "workfiles/commandes_fichiers.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
