@@ -212,20 +212,62 @@ TEST(Animation, EqualConcentrationsRefuseNothingAndChangeNoArrow)
 
 TEST(Animation, AverageIsARunningMeanThenExponential)
 {
-    Banc b(150, 6, 99);
-    double attendu = 0;
-    for (int t = 1; t <= 120; ++t) {
+    // No particle moves: each tick averages the net count the counters give.
+    // Worked by hand: nets 4, 1, 0 give means 4, 2.5 and 5/3; the arrow is
+    // ten times as wide and centred on x 295, halves rounded to even.
+    Banc b(150, 6);
+    b.anim.nb_part = 0;
+    struct Cas {
+        int net;
+        double moyenne;
+        int largeur, left;
+        const char* texte;
+    };
+    const Cas cas[] = {{4, 4, 40, 275, "Em=-40.00"}, {1, 2.5, 25, 283, "Em=-25.00"}, {0, 5.0 / 3, 17, 287, "Em=-16.67"}};
+    int tops = 0;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.texte);
+        b.anim.n_sorties = c.net;
+        b.anim.n_entrees = 0;
         b.top();
-        const double d = std::abs(b.anim.n_sorties - b.anim.n_entrees);
-        if (t <= 49)
-            attendu = ((t - 1) * attendu + d) / t;
-        else
-            attendu = (49 * attendu + d) / 50;
-        ASSERT_NEAR(b.anim.flux_moyen, attendu, 1e-12) << "tick " << t;
-        ASSERT_EQ(b.anim.nb_tops, std::min(t, 49));
-        const int w = static_cast<int>(std::nearbyint(10 * attendu)); // ties to even
-        ASSERT_EQ(b.anim.fl_e_i.width, w);
-        ASSERT_EQ(b.anim.fl_e_i.left, 295 - static_cast<int>(std::nearbyint(w / 2.0)));
+        EXPECT_EQ(b.anim.nb_tops, ++tops);
+        EXPECT_NEAR(b.anim.flux_moyen, c.moyenne, 1e-12);
+        EXPECT_EQ(b.anim.fl_e_i.width, c.largeur);
+        EXPECT_EQ(b.anim.fl_e_i.left, c.left);
+        EXPECT_EQ(b.anim.lab_em, c.texte);
+    }
+    // From the 50th tick, 49 parts of the mean to one of the net: (49 x 2 + 52) / 50 = 3.
+    b.anim.nb_tops = 49;
+    b.anim.flux_moyen = 2;
+    b.anim.n_sorties = 0;
+    b.anim.n_entrees = 52;
+    b.top();
+    EXPECT_EQ(b.anim.nb_tops, 49);
+    EXPECT_DOUBLE_EQ(b.anim.flux_moyen, 3);
+    EXPECT_EQ(b.anim.fl_e_i.width, 30);
+    EXPECT_EQ(b.anim.fl_e_i.left, 280);
+    // A positive potential: the other arrow, a label without its minus.
+    Banc c(6, 150);
+    c.anim.nb_part = 0;
+    c.anim.n_entrees = 3;
+    c.top();
+    EXPECT_EQ(c.anim.fl_i_e.width, 30);
+    EXPECT_EQ(c.anim.fl_i_e.left, 280);
+    EXPECT_EQ(c.anim.lab_em, "Em=30.00");
+}
+
+TEST(Animation, SixHundredParticlesAtTheHighestConcentrations)
+{
+    // 300 inside and 300 outside fill the 600 places exactly.
+    Banc b(300, 300);
+    ASSERT_EQ(b.anim.nb_part, AnimationFlux::max_particules);
+    for (int i = 1; i <= 600; ++i)
+        EXPECT_EQ(b.anim.particules[static_cast<std::size_t>(i)].x < 150, i <= 300) << i;
+    for (int t = 0; t < 50; ++t)
+        b.top();
+    for (int i = 1; i <= 600; ++i) {
+        const AnimationFlux::Particule& q = b.anim.particules[static_cast<std::size_t>(i)];
+        EXPECT_TRUE(q.x >= 5 && q.x <= 295 && q.y >= 3 && q.y <= 161) << "particle " << i;
     }
 }
 

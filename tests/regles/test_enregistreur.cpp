@@ -362,3 +362,28 @@ TEST(Enregistreur, EditingOnePermeabilityKeepsTheOtherAsItsBarShows)
     EXPECT_EQ(m.prog_gna[1], 30);
     EXPECT_EQ(m.prog_gna[2], 0);
 }
+
+TEST(Enregistreur, TrialRunSettlesTowardSodiumWhenStepOneHasOnlySodium)
+{
+    // Step 1: GK 0, GNa 40, the start-up concentrations (ENa = 26.52 ln 18
+    // = 76.66 mV). Each settling tick relaxes once with GNa 100 (halfway),
+    // then once with step 1's GNa (a fifth of the way): the gap to ENa
+    // shrinks 76.66 -> 30.66 -> 12.27 -> 4.91 -> 1.96, and the fifth tick's
+    // half step moves 0.98 mV, no more than 1: step 1 is played then, one
+    // fifth closer again: 76.66 - 0.98 + 0.20 = 75.87.
+    EquilibresIoniques m = page_ionique_au_demarrage();
+    SequenceNernst s;
+    s.etapes = {{0, 40, 150, 6, 8, 144, 0}};
+    m.charger(s);
+    m.BitBtn18Click();
+    for (int tic = 1; tic <= 4; ++tic) {
+        m.Timer_reaffTimer();
+        ASSERT_EQ(m.pas, 0) << "still settling at tick " << tic;
+    }
+    EXPECT_NEAR(m.em_prec, 76.6577 - 1.9624, 1e-3);
+    m.Timer_reaffTimer();
+    ASSERT_EQ(m.pas, 1);
+    EXPECT_EQ(m.etat.perm_k, 0);
+    EXPECT_EQ(m.etat.perm_na, 40);
+    EXPECT_NEAR(m.prog_em[1], 75.87, 0.01);
+}
