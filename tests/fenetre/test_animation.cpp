@@ -366,3 +366,42 @@ TEST_F(FenetreAnimation, EqualThenReversedGradientsOfK)
     const QString em2 = p()->Lab_em->text();
     EXPECT_TRUE(em2.startsWith("Em=") && !em2.contains('-')) << em2.toStdString();
 }
+
+TEST_F(FenetreAnimation, OpeningAWorkFileWhileTheAnimationRunsReplaysItThere)
+{
+    entrer();
+    cliquer(p()->GO);
+    ASSERT_TRUE(f.Timer_anim->isActive());
+    for (int t = 0; t < 20; ++t)
+        f.Timer_animTimer();
+    // Three steps whose K+ concentrations differ; the last: 100 inside, 40 outside.
+    QTemporaryDir d;
+    const QString nom = d.filePath("trois.nst");
+    ASSERT_TRUE(ecrire(nom, texte_nst({{100, 0, 150, 6, 8, 144}, {100, 0, 120, 20, 8, 144}, {100, 0, 100, 40, 8, 144}})));
+    faux.dialogues.reponses = {nom};
+    f.ui()->Ouvrir1->trigger();
+    EXPECT_TRUE(erreurs.isEmpty() && faux.dialogues.messages.isEmpty());
+    ASSERT_EQ(m().pas_max, 3);
+    ASSERT_TRUE(f.Timer_reaff->isActive());
+    f.Timer_reaff->setInterval(3'600'000); // our calls are the only ticks
+    for (int i = 0; i < 500 && f.Timer_reaff->isActive(); ++i) {
+        f.Timer_reaffTimer();
+        f.Timer_animTimer();
+    }
+    EXPECT_FALSE(f.Timer_reaff->isActive());
+    // Still the equilibrium-potential mode, its animation refilled for the last step.
+    EXPECT_TRUE(m().mode_anim);
+    EXPECT_TRUE(f.Timer_anim->isActive());
+    EXPECT_EQ(p()->lab_ki->text(), "[K]i=100");
+    EXPECT_EQ(p()->lab_ke->text(), "[K]e=40");
+    EXPECT_EQ(a().nb_part, 140);
+    for (int i = 0; i < nb_boutons_courbe; ++i)
+        EXPECT_FALSE(f.ionique().bouton(static_cast<BoutonCourbe>(i))->isEnabled()) << i;
+    // Leaving the mode gives the page and its timers back.
+    cliquer(p()->BitBtn13);
+    EXPECT_FALSE(m().mode_anim);
+    EXPECT_FALSE(f.Timer_anim->isActive());
+    EXPECT_TRUE(f.Timer_k->isActive());
+    EXPECT_EQ(f.Timer_k->interval(), 100);
+    EXPECT_TRUE(p()->BitBtn14->isEnabled());
+}

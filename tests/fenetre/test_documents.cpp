@@ -551,3 +551,52 @@ TEST_F(FenetreDocuments, UnusableColoursFileAndScriptAreReportedWithTheirPath)
     EXPECT_EQ(erreurs, QStringList{"Impossible d'ouvrir le fichier " + natif(script)});
     EXPECT_FALSE(p.Form_richedit().isVisible());
 }
+
+TEST_F(FenetreDocuments, AWrappedParagraphIsSteppedOneLaidOutLineAtATime)
+{
+    // A paragraph too long for the box: laid out on several lines, each
+    // step highlights the next of them, words never repeated.
+    QStringList mots;
+    for (int i = 1; i <= 40; ++i)
+        mots << QStringLiteral("mot%1").arg(i);
+    QTemporaryDir d;
+    ASSERT_TRUE(ecrire(d.path() + "/phases_demo.rtf", "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs20 Titre\\par "
+                                                          + mots.join(' ').toLatin1() + "\\par Fin\\par}"));
+    Programme& p = demarrer(preparer(d));
+    cliquer(p.Form1.ui()->BitBtn24);
+    TForm_richedit& v = p.Form_richedit();
+    const QStringList lignes = v.lignes();
+    ASSERT_GE(lignes.size(), 5) << "the paragraph wraps";
+    EXPECT_EQ(lignes.first(), "Titre");
+    EXPECT_EQ(lignes.last(), "Fin");
+    QTextDocument& doc = *v.ui()->RichEdit1->document();
+    // The characters on a yellow background, in the document's order.
+    const auto en_jaune = [&] {
+        QString t;
+        for (int c = 0; c + 1 < doc.characterCount(); ++c) {
+            QTextCursor curseur(&doc);
+            curseur.setPosition(c + 1);
+            if (curseur.charFormat().background().color().name() == jaune)
+                t += doc.characterAt(c);
+        }
+        return t.trimmed();
+    };
+    for (int i = 0; i < lignes.size(); ++i) {
+        cliquer(v.ui()->btn_bas);
+        EXPECT_EQ(v.ligne_doc(), i);
+        EXPECT_EQ(en_jaune(), lignes[i].trimmed()) << "step " << i;
+    }
+}
+
+TEST_F(FenetreDocuments, TheFirstColoursAreSavedIntoAConfigurationFolderMadeForThem)
+{
+    // A first run: no configuration folder yet, two levels missing.
+    Programme& p = demarrer(dossier_construit());
+    const QString neuf = annexe.filePath("config/quillon/couleurs.clr");
+    ASSERT_FALSE(QDir(annexe.filePath("config")).exists());
+    p.Form1.couleurs().fichier = neuf;
+    onglet(p.Form1, 2);
+    melanger(p, std::array{55, 155, 5}, true); // components 200, 100, 250
+    EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
+    EXPECT_EQ(lire(neuf), fichier_couleurs({face, face, face, face, 200 + 256 * 100 + 65536 * 250}));
+}

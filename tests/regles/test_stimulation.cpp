@@ -274,40 +274,53 @@ TEST(Stimulation, RulerTicksAndLabels)
 
 TEST(Stimulation, CorrectionRulesAtTheirLimits)
 {
-    const auto juste = [](auto modifier, int question) {
-        ReponsesEleve r;
-        modifier(r);
-        return BitBtn19Click(r)[static_cast<std::size_t>(question)];
+    // Every answer on each side of each limit of the key: list items by
+    // index (temps_refractaires: item i is i / 10 ms), texts as typed.
+    enum Question { rel, abs_, lpr, cpr, vit, electrode, seuil };
+    struct Cas {
+        Question q;
+        const char* texte; // the edits' text
+        int item;          // the lists' item
+        bool juste;
     };
-    for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
-             {"500", true}, {"460", false}, {"461", true}, {"529", true}, {"530", false}, {" 500 Hz", true}}) {
-        EXPECT_EQ(juste([t = texte](ReponsesEleve& r) { r.fib_lpr = t; }, 2), attendu) << texte;
-    }
-    for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
-             {"666", true}, {"620", false}, {"621", true}, {"709", true}, {"710", false}}) {
-        EXPECT_EQ(juste([t = texte](ReponsesEleve& r) { r.fib_cpr = t; }, 3), attendu) << texte;
-    }
-    for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
-             {"35", true}, {"45", true}, {"34", false}, {"46", false}, {"40.9", true}, {"40 m/s", true}, {"", false}}) {
-        EXPECT_EQ(juste([t = texte](ReponsesEleve& r) { r.vit_influx = t; }, 4), attendu) << texte;
-    }
-    for (const auto& [texte, attendu] : std::vector<std::pair<const char*, bool>>{
-             {"0.2", true}, {"0.20", true}, {"0.19", true}, {"0.21", true}, {"0.195", true}, {"0.2 V", true},
-             {"0,20", false}, {" 0.2", false}, {".2", false}, {"0.2V", false}, {"0.22", false}, {"0.1", false}}) {
-        EXPECT_EQ(juste([t = texte](ReponsesEleve& r) { r.Edit_seuil = t; }, 6), attendu) << texte;
+    const Cas cas[] = {
+        {rel, "", 18, false}, {rel, "", 19, true}, {rel, "", 20, true}, {rel, "", 21, true}, {rel, "", 22, false},
+        {abs_, "", 13, false}, {abs_, "", 14, true}, {abs_, "", 15, true}, {abs_, "", 16, true}, {abs_, "", 17, false},
+        {lpr, "500", 0, true}, {lpr, "460", 0, false}, {lpr, "461", 0, true}, {lpr, "529", 0, true},
+        {lpr, "530", 0, false}, {lpr, " 500 Hz", 0, true},
+        {cpr, "666", 0, true}, {cpr, "620", 0, false}, {cpr, "621", 0, true}, {cpr, "709", 0, true},
+        {cpr, "710", 0, false},
+        {vit, "35", 0, true}, {vit, "45", 0, true}, {vit, "34", 0, false}, {vit, "46", 0, false},
+        {vit, "40.9", 0, true}, {vit, "40 m/s", 0, true}, {vit, "", 0, false},
+        {electrode, "", 0, false}, {electrode, "", 1, true}, {electrode, "", 2, false},
+        {seuil, "0.2", 0, true}, {seuil, "0.20", 0, true}, {seuil, "0.19", 0, true}, {seuil, "0.21", 0, true},
+        {seuil, "0.195", 0, true}, {seuil, "0.2 V", 0, true}, {seuil, "0.189", 0, false}, {seuil, "0.211", 0, false},
+        {seuil, "0,20", 0, false}, {seuil, " 0.2", 0, false}, {seuil, ".2", 0, false}, {seuil, "0.2V", 0, false},
+        {seuil, "0.22", 0, false}, {seuil, "0.1", 0, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(testing::Message() << "question " << c.q << ", \"" << c.texte << "\", item " << c.item);
+        ReponsesEleve r;
+        switch (c.q) {
+        case rel: r.pref_rel = c.item; break;
+        case abs_: r.pref_abs = c.item; break;
+        case lpr: r.fib_lpr = c.texte; break;
+        case cpr: r.fib_cpr = c.texte; break;
+        case vit: r.vit_influx = c.texte; break;
+        case electrode: r.combo_electrode = c.item; break;
+        case seuil: r.Edit_seuil = c.texte; break;
+        }
+        const std::array<bool, 7> verdicts = BitBtn19Click(r);
+        for (int q = 0; q < 7; ++q)
+            EXPECT_EQ(verdicts[static_cast<std::size_t>(q)], q == c.q && c.juste) << "verdict " << q;
     }
     const QStringList temps = temps_refractaires();
     ASSERT_EQ(temps.size(), 41);
     EXPECT_EQ(temps[0], "0");
     EXPECT_EQ(temps[1], "0.1");
+    EXPECT_EQ(temps[15], "1.5");
     EXPECT_EQ(temps[20], "2");
     EXPECT_EQ(temps[40], "4");
-    EXPECT_TRUE(juste([&](ReponsesEleve& r) { r.pref_rel = static_cast<int>(temps.indexOf("2")); }, 0));
-    EXPECT_FALSE(juste([&](ReponsesEleve& r) { r.pref_rel = static_cast<int>(temps.indexOf("2.2")); }, 0));
-    EXPECT_TRUE(juste([&](ReponsesEleve& r) { r.pref_abs = static_cast<int>(temps.indexOf("1.5")); }, 1));
-    EXPECT_FALSE(juste([&](ReponsesEleve& r) { r.pref_abs = static_cast<int>(temps.indexOf("1.3")); }, 1));
-    EXPECT_TRUE(juste([](ReponsesEleve& r) { r.combo_electrode = 1; }, 5));
-    EXPECT_FALSE(juste([](ReponsesEleve& r) { r.combo_electrode = 0; }, 5));
     // Nothing answered: every answer is wrong.
     for (bool j : BitBtn19Click(ReponsesEleve{}))
         EXPECT_FALSE(j);
