@@ -17,6 +17,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <iomanip>
 #include <limits>
 #include <random>
 #include <unistd.h>
@@ -124,51 +125,52 @@ private:
 
 // ---- The 23-character reals ----------------------------------------------
 
-TEST(FichierNernstReel23, LayoutOfOrdinaryValues)
+TEST(FichierNernstReel23, LayoutOfEveryKindOfValue)
 {
-    EXPECT_EQ(reel_23(70), " 7.00000000000000E+0001");
-    EXPECT_EQ(reel_23(-85.37), "-8.53700000000000E+0001");
-    EXPECT_EQ(reel_23(0), " 0.00000000000000E+0000");
-    EXPECT_EQ(reel_23(-0.0), " 0.00000000000000E+0000");
-    EXPECT_EQ(reel_23(0.001), " 1.00000000000000E-0003");
-    EXPECT_EQ(reel_23(1), " 1.00000000000000E+0000");
-    EXPECT_EQ(reel_23(-1), "-1.00000000000000E+0000");
-    EXPECT_EQ(reel_23(12.5), " 1.25000000000000E+0001");
-    EXPECT_EQ(reel_23(-0.0625), "-6.25000000000000E-0002");
-    EXPECT_EQ(reel_23(1.0 / 3), " 3.33333333333333E-0001");
-    EXPECT_EQ(reel_23(-2.0 / 3), "-6.66666666666667E-0001");
-    EXPECT_EQ(reel_23(123456789012345678.0), " 1.23456789012346E+0017");
-    EXPECT_EQ(reel_23(999.999999999999), " 9.99999999999999E+0002");
-}
-
-TEST(FichierNernstReel23, RoundingCarriesIntoTheExponent)
-{
-    EXPECT_EQ(reel_23(9.999999999999999e2), " 1.00000000000000E+0003");
-    EXPECT_EQ(reel_23(-9.999999999999999e2), "-1.00000000000000E+0003");
-    EXPECT_EQ(reel_23(std::nextafter(1.0, 0.0)), " 1.00000000000000E+0000");
-    EXPECT_EQ(reel_23(9.9999999999999995e-4), " 1.00000000000000E-0003");
-    EXPECT_EQ(reel_23(9.9999999999999991e99), " 1.00000000000000E+0100");
-}
-
-TEST(FichierNernstReel23, TinyAndHugeMagnitudes)
-{
-    EXPECT_EQ(reel_23(1e-300), " 1.00000000000000E-0300");
-    EXPECT_EQ(reel_23(-1e300), "-1.00000000000000E+0300");
-    EXPECT_EQ(reel_23(1e100), " 1.00000000000000E+0100");
-    EXPECT_EQ(reel_23(DBL_MIN), " 2.22507385850720E-0308");
-    EXPECT_EQ(reel_23(std::numeric_limits<double>::denorm_min()), " 4.94065645841247E-0324");
-    EXPECT_EQ(reel_23(-std::numeric_limits<double>::denorm_min()), "-4.94065645841247E-0324");
-    // Rounded up, these would be beyond the largest double once read back.
-    EXPECT_EQ(reel_23(DBL_MAX), " 1.79769313486231E+0308");
-    EXPECT_EQ(reel_23(-DBL_MAX), "-1.79769313486231E+0308");
-    EXPECT_EQ(reel_23(1.7976931348623e308), " 1.79769313486230E+0308");
-}
-
-TEST(FichierNernstReel23, NonFiniteValuesAreReadableAndAligned)
-{
-    EXPECT_EQ(reel_23(std::numeric_limits<double>::quiet_NaN()), QString(20, ' ') + "Nan");
-    EXPECT_EQ(reel_23(std::numeric_limits<double>::infinity()), QString(19, ' ') + "+Inf");
-    EXPECT_EQ(reel_23(-std::numeric_limits<double>::infinity()), QString(19, ' ') + "-Inf");
+    const struct {
+        double x;
+        QString attendu;
+    } cas[] = {
+        // Ordinary values.
+        {70, " 7.00000000000000E+0001"},
+        {-85.37, "-8.53700000000000E+0001"},
+        {0, " 0.00000000000000E+0000"},
+        {-0.0, " 0.00000000000000E+0000"},
+        {0.001, " 1.00000000000000E-0003"},
+        {1, " 1.00000000000000E+0000"},
+        {-1, "-1.00000000000000E+0000"},
+        {12.5, " 1.25000000000000E+0001"},
+        {-0.0625, "-6.25000000000000E-0002"},
+        {1.0 / 3, " 3.33333333333333E-0001"},
+        {-2.0 / 3, "-6.66666666666667E-0001"},
+        {123456789012345678.0, " 1.23456789012346E+0017"},
+        {999.999999999999, " 9.99999999999999E+0002"},
+        // Rounding carries into the exponent.
+        {9.999999999999999e2, " 1.00000000000000E+0003"},
+        {-9.999999999999999e2, "-1.00000000000000E+0003"},
+        {std::nextafter(1.0, 0.0), " 1.00000000000000E+0000"},
+        {9.9999999999999995e-4, " 1.00000000000000E-0003"},
+        {9.9999999999999991e99, " 1.00000000000000E+0100"},
+        // Tiny and huge magnitudes.
+        {1e-300, " 1.00000000000000E-0300"},
+        {-1e300, "-1.00000000000000E+0300"},
+        {1e100, " 1.00000000000000E+0100"},
+        {DBL_MIN, " 2.22507385850720E-0308"},
+        {std::numeric_limits<double>::denorm_min(), " 4.94065645841247E-0324"},
+        {-std::numeric_limits<double>::denorm_min(), "-4.94065645841247E-0324"},
+        // Rounded up, these would be beyond the largest double once read back.
+        {DBL_MAX, " 1.79769313486231E+0308"},
+        {-DBL_MAX, "-1.79769313486231E+0308"},
+        {1.7976931348623e308, " 1.79769313486230E+0308"},
+        // Values that are no numbers: readable, and aligned on the right.
+        {std::numeric_limits<double>::quiet_NaN(), QString(20, ' ') + "Nan"},
+        {std::numeric_limits<double>::infinity(), QString(19, ' ') + "+Inf"},
+        {-std::numeric_limits<double>::infinity(), QString(19, ' ') + "-Inf"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(::testing::Message() << "x = " << std::setprecision(17) << c.x);
+        EXPECT_EQ(reel_23(c.x), c.attendu);
+    }
 }
 
 TEST(FichierNernstReel23, PointWhateverTheLocale)
