@@ -14,72 +14,62 @@ using namespace quillon;
 
 namespace {
 
-// A prefix <tmp>/pref with bin/ and share/quillon/, nothing in them yet.
-class DossierInstalle : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(tmp.isValid());
-        ASSERT_TRUE(QDir(tmp.path()).mkpath("pref/bin"));
-        ASSERT_TRUE(QDir(tmp.path()).mkpath("pref/share/quillon"));
-    }
-    QString bin() const { return tmp.path() + "/pref/bin"; }
-    QString donnees() const { return tmp.path() + "/pref/share/quillon/"; }
-    void poser(const QString& chemin)
-    {
-        QFile f(chemin);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << chemin.toStdString();
-        f.write("x");
-    }
-    QTemporaryDir tmp;
-};
+void poser(const QString& chemin)
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << chemin.toStdString();
+    f.write("x");
+}
 
 } // namespace
 
-TEST_F(DossierInstalle, WithoutDataBesideTheExecutableTheSharedFolderIsUsed)
+TEST(DossierInstalle, TheDataFolderFollowsWhatLiesBesideTheExecutable)
 {
-    poser(donnees() + "k.bmp");
-    poser(donnees() + "ess0.nst");
-    EXPECT_EQ(dossier_pour_executable(bin()), donnees());
-    EXPECT_EQ(dossier_pour_executable(bin() + "/"), donnees());
-}
-
-TEST_F(DossierInstalle, ThePotassiumPictureBesideTheExecutableMakesItsFolderTheProgramFolder)
-{
-    poser(bin() + "/k.bmp");
-    EXPECT_EQ(dossier_pour_executable(bin()), bin() + "/");
-    EXPECT_EQ(dossier_pour_executable(bin() + "/"), bin() + "/");
-}
-
-TEST_F(DossierInstalle, TheRecordedPotentialBesideTheExecutableIsEnoughToo)
-{
-    poser(bin() + "/ess0.nst");
-    EXPECT_EQ(dossier_pour_executable(bin()), bin() + "/");
-}
-
-TEST_F(DossierInstalle, OtherFilesBesideTheExecutableDoNotCount)
-{
-    // Only the potassium picture or the recorded potential tell a build tree;
-    // names differing in case are other files on this system.
-    poser(bin() + "/an.bmp");
-    poser(bin() + "/K.BMP");
-    poser(bin() + "/ESS0.NST");
-    EXPECT_EQ(dossier_pour_executable(bin()), donnees());
-}
-
-TEST_F(DossierInstalle, AMovedPrefixKeepsItsOwnDataFolder)
-{
-    ASSERT_TRUE(QDir(tmp.path()).rename("pref", "ailleurs"));
-    const QString bin2 = tmp.path() + "/ailleurs/bin";
-    EXPECT_EQ(dossier_pour_executable(bin2), tmp.path() + "/ailleurs/share/quillon/");
-}
-
-TEST_F(DossierInstalle, TheSharedFolderIsGivenEvenWhenItIsMissing)
-{
-    // Nothing anywhere: the start-up then names the missing file under the
-    // installed folder, where it should be.
-    ASSERT_TRUE(QDir(donnees()).removeRecursively());
-    EXPECT_EQ(dossier_pour_executable(bin()), donnees());
+    // A prefix <tmp>/pref with bin/ and share/quillon/, some files in them,
+    // then perhaps moved or without its shared folder; paths relative to the
+    // prefix as it ends up.
+    struct Cas {
+        const char* quoi;
+        QStringList fichiers;     // put in pref/
+        bool sans_partage;        // share/quillon/ removed
+        const char* prefixe;      // pref, or what it is renamed to
+        QStringList executables;  // the executable's folder, as given
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {"without data beside the executable the shared folder is used",
+         {"share/quillon/k.bmp", "share/quillon/ess0.nst"}, false, "pref", {"bin", "bin/"}, "share/quillon/"},
+        {"the potassium picture beside the executable makes its folder the program folder",
+         {"bin/k.bmp"}, false, "pref", {"bin", "bin/"}, "bin/"},
+        {"the recorded potential beside the executable is enough too", {"bin/ess0.nst"}, false, "pref", {"bin"},
+         "bin/"},
+        // Only the potassium picture or the recorded potential tell a build
+        // tree; names differing in case are other files on this system.
+        {"other files beside the executable do not count", {"bin/an.bmp", "bin/K.BMP", "bin/ESS0.NST"}, false,
+         "pref", {"bin"}, "share/quillon/"},
+        {"a moved prefix keeps its own data folder", {}, false, "ailleurs", {"bin"}, "share/quillon/"},
+        // Nothing anywhere: the start-up then names the missing file under
+        // the installed folder, where it should be.
+        {"the shared folder is given even when it is missing", {}, true, "pref", {"bin"}, "share/quillon/"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        QTemporaryDir tmp;
+        ASSERT_TRUE(tmp.isValid());
+        ASSERT_TRUE(QDir(tmp.path()).mkpath("pref/bin"));
+        ASSERT_TRUE(QDir(tmp.path()).mkpath("pref/share/quillon"));
+        for (const QString& f : c.fichiers)
+            poser(tmp.path() + "/pref/" + f);
+        if (c.sans_partage) {
+            ASSERT_TRUE(QDir(tmp.path() + "/pref/share/quillon").removeRecursively());
+        }
+        if (QLatin1String(c.prefixe) != QLatin1String("pref")) {
+            ASSERT_TRUE(QDir(tmp.path()).rename("pref", c.prefixe));
+        }
+        const QString prefixe = tmp.path() + "/" + c.prefixe + "/";
+        for (const QString& e : c.executables)
+            EXPECT_EQ(dossier_pour_executable(prefixe + e), prefixe + c.attendu) << e.toStdString();
+    }
 }
 
 TEST(DossierProgrammeConstruit, TheBuildTreesExecutablesUseTheirOwnFolder)

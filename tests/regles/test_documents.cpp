@@ -56,11 +56,21 @@ TEST(PasAPas, ARepeatedLineHighlightsItsFirstOccurrence)
 
 TEST(Visionneuse, SizeAndTitleOfTheViewer)
 {
-    const GeometrieImage g = geometrie_image(QSize(600, 400), cadre_habituel, 200);
-    EXPECT_EQ(g.exterieur, QSize(615, 440));
-    EXPECT_EQ(g.client, QSize(599, 402));
-    EXPECT_EQ(g.titre, QPoint(199, 377));
-    EXPECT_EQ(geometrie_image(QSize(600, 400), QMargins(), 100).titre, QPoint(257, 415));
+    struct Cas {
+        QMargins cadre;
+        int largeur_titre;
+        QSize exterieur, client;
+        QPoint titre;
+    };
+    // A 600 x 400 picture, in the usual frame and in none.
+    for (const Cas& c : {Cas{cadre_habituel, 200, {615, 440}, {599, 402}, {199, 377}},
+                         Cas{QMargins(), 100, {615, 440}, {615, 440}, {257, 415}}}) {
+        SCOPED_TRACE(c.largeur_titre);
+        const GeometrieImage g = geometrie_image(QSize(600, 400), c.cadre, c.largeur_titre);
+        EXPECT_EQ(g.exterieur, c.exterieur);
+        EXPECT_EQ(g.client, c.client);
+        EXPECT_EQ(g.titre, c.titre);
+    }
 }
 
 TEST(Merlade, TemplateLinesTwoToFiveAreRewritten)

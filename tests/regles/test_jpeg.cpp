@@ -313,37 +313,29 @@ void verifier_quarts(const ImageJpeg& r)
 
 } // namespace
 
-TEST(Jpeg, CmjnInverseAdobe)
+TEST(Jpeg, FichiersQuatreComposantes)
 {
-    FichierLibjpeg f;
-    f.largeur = f.hauteur = 32;
-    f.composantes = 4;
-    f.entree = JCS_CMYK;
-    f.fichier = JCS_CMYK;
-    f.marqueur_adobe = true;
-    verifier_quarts(lire_jpeg(encoder_libjpeg(f, quarts_cmjn(true))));
-}
-
-TEST(Jpeg, YcckInverseAdobe)
-{
-    FichierLibjpeg f;
-    f.largeur = f.hauteur = 32;
-    f.composantes = 4;
-    f.entree = JCS_CMYK;
-    f.fichier = JCS_YCCK;
-    f.marqueur_adobe = true;
-    verifier_quarts(lire_jpeg(encoder_libjpeg(f, quarts_cmjn(true))));
-}
-
-TEST(Jpeg, CmjnSansMarqueurAdobe)
-{
-    FichierLibjpeg f;
-    f.largeur = f.hauteur = 32;
-    f.composantes = 4;
-    f.entree = JCS_CMYK;
-    f.fichier = JCS_CMYK;
-    f.marqueur_adobe = false;
-    verifier_quarts(lire_jpeg(encoder_libjpeg(f, quarts_cmjn(false))));
+    // Adobe's marker tells inverted inks; without it they are stored as they are.
+    const struct {
+        const char* nom;
+        J_COLOR_SPACE fichier;
+        bool marqueur_adobe;
+        bool encres_inversees;
+    } cas[] = {
+        {"CMJN inversé, marqueur Adobe", JCS_CMYK, true, true},
+        {"YCCK inversé, marqueur Adobe", JCS_YCCK, true, true},
+        {"CMJN sans marqueur Adobe", JCS_CMYK, false, false},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        FichierLibjpeg f;
+        f.largeur = f.hauteur = 32;
+        f.composantes = 4;
+        f.entree = JCS_CMYK;
+        f.fichier = c.fichier;
+        f.marqueur_adobe = c.marqueur_adobe;
+        verifier_quarts(lire_jpeg(encoder_libjpeg(f, quarts_cmjn(c.encres_inversees))));
+    }
 }
 
 // A file cut short after its header: libjpeg warns and completes the picture;

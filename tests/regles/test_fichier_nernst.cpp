@@ -1,3 +1,6 @@
+// The ionic-equilibria work file (".nst"): the 23-character reals, the
+// exact bytes written, what a read accepts or refuses, and the file saved
+// through a temporary one.
 #include "workfiles/fichiers_travail.h"
 
 #include <QBuffer>
@@ -17,6 +20,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <iomanip>
 #include <limits>
 #include <random>
 #include <unistd.h>
@@ -124,51 +128,52 @@ private:
 
 // ---- The 23-character reals ----------------------------------------------
 
-TEST(FichierNernstReel23, LayoutOfOrdinaryValues)
+TEST(FichierNernstReel23, LayoutOfEveryKindOfValue)
 {
-    EXPECT_EQ(reel_23(70), " 7.00000000000000E+0001");
-    EXPECT_EQ(reel_23(-85.37), "-8.53700000000000E+0001");
-    EXPECT_EQ(reel_23(0), " 0.00000000000000E+0000");
-    EXPECT_EQ(reel_23(-0.0), " 0.00000000000000E+0000");
-    EXPECT_EQ(reel_23(0.001), " 1.00000000000000E-0003");
-    EXPECT_EQ(reel_23(1), " 1.00000000000000E+0000");
-    EXPECT_EQ(reel_23(-1), "-1.00000000000000E+0000");
-    EXPECT_EQ(reel_23(12.5), " 1.25000000000000E+0001");
-    EXPECT_EQ(reel_23(-0.0625), "-6.25000000000000E-0002");
-    EXPECT_EQ(reel_23(1.0 / 3), " 3.33333333333333E-0001");
-    EXPECT_EQ(reel_23(-2.0 / 3), "-6.66666666666667E-0001");
-    EXPECT_EQ(reel_23(123456789012345678.0), " 1.23456789012346E+0017");
-    EXPECT_EQ(reel_23(999.999999999999), " 9.99999999999999E+0002");
-}
-
-TEST(FichierNernstReel23, RoundingCarriesIntoTheExponent)
-{
-    EXPECT_EQ(reel_23(9.999999999999999e2), " 1.00000000000000E+0003");
-    EXPECT_EQ(reel_23(-9.999999999999999e2), "-1.00000000000000E+0003");
-    EXPECT_EQ(reel_23(std::nextafter(1.0, 0.0)), " 1.00000000000000E+0000");
-    EXPECT_EQ(reel_23(9.9999999999999995e-4), " 1.00000000000000E-0003");
-    EXPECT_EQ(reel_23(9.9999999999999991e99), " 1.00000000000000E+0100");
-}
-
-TEST(FichierNernstReel23, TinyAndHugeMagnitudes)
-{
-    EXPECT_EQ(reel_23(1e-300), " 1.00000000000000E-0300");
-    EXPECT_EQ(reel_23(-1e300), "-1.00000000000000E+0300");
-    EXPECT_EQ(reel_23(1e100), " 1.00000000000000E+0100");
-    EXPECT_EQ(reel_23(DBL_MIN), " 2.22507385850720E-0308");
-    EXPECT_EQ(reel_23(std::numeric_limits<double>::denorm_min()), " 4.94065645841247E-0324");
-    EXPECT_EQ(reel_23(-std::numeric_limits<double>::denorm_min()), "-4.94065645841247E-0324");
-    // Rounded up, these would be beyond the largest double once read back.
-    EXPECT_EQ(reel_23(DBL_MAX), " 1.79769313486231E+0308");
-    EXPECT_EQ(reel_23(-DBL_MAX), "-1.79769313486231E+0308");
-    EXPECT_EQ(reel_23(1.7976931348623e308), " 1.79769313486230E+0308");
-}
-
-TEST(FichierNernstReel23, NonFiniteValuesAreReadableAndAligned)
-{
-    EXPECT_EQ(reel_23(std::numeric_limits<double>::quiet_NaN()), QString(20, ' ') + "Nan");
-    EXPECT_EQ(reel_23(std::numeric_limits<double>::infinity()), QString(19, ' ') + "+Inf");
-    EXPECT_EQ(reel_23(-std::numeric_limits<double>::infinity()), QString(19, ' ') + "-Inf");
+    const struct {
+        double x;
+        QString attendu;
+    } cas[] = {
+        // Ordinary values.
+        {70, " 7.00000000000000E+0001"},
+        {-85.37, "-8.53700000000000E+0001"},
+        {0, " 0.00000000000000E+0000"},
+        {-0.0, " 0.00000000000000E+0000"},
+        {0.001, " 1.00000000000000E-0003"},
+        {1, " 1.00000000000000E+0000"},
+        {-1, "-1.00000000000000E+0000"},
+        {12.5, " 1.25000000000000E+0001"},
+        {-0.0625, "-6.25000000000000E-0002"},
+        {1.0 / 3, " 3.33333333333333E-0001"},
+        {-2.0 / 3, "-6.66666666666667E-0001"},
+        {123456789012345678.0, " 1.23456789012346E+0017"},
+        {999.999999999999, " 9.99999999999999E+0002"},
+        // Rounding carries into the exponent.
+        {9.999999999999999e2, " 1.00000000000000E+0003"},
+        {-9.999999999999999e2, "-1.00000000000000E+0003"},
+        {std::nextafter(1.0, 0.0), " 1.00000000000000E+0000"},
+        {9.9999999999999995e-4, " 1.00000000000000E-0003"},
+        {9.9999999999999991e99, " 1.00000000000000E+0100"},
+        // Tiny and huge magnitudes.
+        {1e-300, " 1.00000000000000E-0300"},
+        {-1e300, "-1.00000000000000E+0300"},
+        {1e100, " 1.00000000000000E+0100"},
+        {DBL_MIN, " 2.22507385850720E-0308"},
+        {std::numeric_limits<double>::denorm_min(), " 4.94065645841247E-0324"},
+        {-std::numeric_limits<double>::denorm_min(), "-4.94065645841247E-0324"},
+        // Rounded up, these would be beyond the largest double once read back.
+        {DBL_MAX, " 1.79769313486231E+0308"},
+        {-DBL_MAX, "-1.79769313486231E+0308"},
+        {1.7976931348623e308, " 1.79769313486230E+0308"},
+        // Values that are no numbers: readable, and aligned on the right.
+        {std::numeric_limits<double>::quiet_NaN(), QString(20, ' ') + "Nan"},
+        {std::numeric_limits<double>::infinity(), QString(19, ' ') + "+Inf"},
+        {-std::numeric_limits<double>::infinity(), QString(19, ' ') + "-Inf"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(::testing::Message() << "x = " << std::setprecision(17) << c.x);
+        EXPECT_EQ(reel_23(c.x), c.attendu);
+    }
 }
 
 TEST(FichierNernstReel23, PointWhateverTheLocale)
@@ -498,114 +503,4 @@ TEST(FichierNernstEnregistrement, FailuresLeaveTheEarlierFile)
         EXPECT_EQ(lire(chemin), QByteArray("0\r\n"));
         QFile::setPermissions(protege, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
-}
-
-// ---- The weight-discrimination table ----------------------------------------
-
-namespace {
-
-QString cellule_attendue(int ligne, int colonne)
-{
-    return QStringLiteral("L%1 C%2").arg(ligne).arg(colonne);
-}
-
-QByteArray table_texte(int nombre_lignes, const char* fin = "\r\n")
-{
-    QByteArray t;
-    for (int i = 0; i < nombre_lignes; ++i)
-        t += cellule_attendue(i / fechner_colonnes, i % fechner_colonnes).toLatin1() + fin;
-    return t;
-}
-
-TableFechner lue_fechner(const QByteArray& octets)
-{
-    QString texte = texte_windows_1252(octets);
-    QTextStream flux(&texte, QIODevice::ReadOnly);
-    return lire_fechner(flux);
-}
-
-void attendre_table(const TableFechner& t, int lignes_presentes)
-{
-    for (int l = 0; l < fechner_lignes; ++l) {
-        for (int c = 0; c < fechner_colonnes; ++c) {
-            const bool presente = l * fechner_colonnes + c < lignes_presentes;
-            EXPECT_EQ(t[l][c], presente ? cellule_attendue(l, c) : QString()) << l << " " << c;
-        }
-    }
-}
-
-} // namespace
-
-TEST(FichierFechner, CompleteShortAndLongTexts)
-{
-    attendre_table(lue_fechner(table_texte(612)), 612);
-    attendre_table(lue_fechner(table_texte(612, "\n")), 612);
-    attendre_table(lue_fechner(table_texte(13)), 13);
-    attendre_table(lue_fechner(table_texte(0)), 0);
-    attendre_table(lue_fechner(table_texte(700)), 612);
-    QByteArray sans_fin = table_texte(30);
-    sans_fin.chop(2);
-    attendre_table(lue_fechner(sans_fin), 30);
-}
-
-TEST(FichierFechner, EmptyLinesKeepTheirPlace)
-{
-    const TableFechner t = lue_fechner("a\r\n\r\n  c  \r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nz\r\n");
-    EXPECT_EQ(t[0][0], "a");
-    EXPECT_EQ(t[0][1], "");
-    EXPECT_EQ(t[0][2], "  c  "); // cell texts are kept as they are
-    EXPECT_EQ(t[0][11], "");
-    EXPECT_EQ(t[1][0], "z");
-    EXPECT_EQ(t[1][1], "");
-
-    const TableFechner cr = lue_fechner("a\r\r\nb\r");
-    EXPECT_EQ(cr[0][0], "a");
-    EXPECT_EQ(cr[0][1], "b");
-    EXPECT_EQ(cr[0][2], "");
-}
-
-TEST(FichierFechner, Windows1252Characters)
-{
-    EXPECT_EQ(texte_windows_1252("caf\xe9"), QString::fromUtf8("café"));
-    EXPECT_EQ(texte_windows_1252("\xc9l\xe8ve \xe0 \xe7"), QString::fromUtf8("Élève à ç"));
-    EXPECT_EQ(texte_windows_1252("\x80"), QString::fromUtf8("€"));
-    EXPECT_EQ(texte_windows_1252("\x93" "a" "\x94"), QString::fromUtf8("“a”"));
-
-    QTemporaryDir dossier;
-    ASSERT_TRUE(dossier.isValid());
-    const QString chemin = dossier.filePath("table.fch");
-    ASSERT_TRUE(ecrire(chemin, "caf\xe9\r\n\x80 5 g\r\n\xff"));
-    TableFechner t;
-    ASSERT_TRUE(lire_fechner(chemin, t));
-    EXPECT_EQ(t[0][0], QString::fromUtf8("café"));
-    EXPECT_EQ(t[0][1], QString::fromUtf8("€ 5 g"));
-    EXPECT_EQ(t[0][2], QString::fromUtf8("ÿ"));
-    EXPECT_EQ(t[0][3], "");
-}
-
-TEST(FichierFechner, Files)
-{
-    QTemporaryDir dossier;
-    ASSERT_TRUE(dossier.isValid());
-    const QString chemin = dossier.filePath("table.fch");
-
-    TableFechner t;
-    for (auto& rangee : t)
-        rangee.fill("ancien");
-    EXPECT_FALSE(lire_fechner(dossier.filePath("absent.fch"), t));
-    EXPECT_FALSE(lire_fechner(dossier.path(), t));
-    EXPECT_EQ(t[0][0], "ancien");
-    EXPECT_EQ(t[50][11], "ancien");
-
-    ASSERT_TRUE(ecrire(chemin, table_texte(700)));
-    ASSERT_TRUE(lire_fechner(chemin, t));
-    attendre_table(t, 612);
-
-    ASSERT_TRUE(ecrire(chemin, table_texte(25, "\n")));
-    ASSERT_TRUE(lire_fechner(chemin, t));
-    attendre_table(t, 25); // the earlier cells are all replaced
-
-    ASSERT_TRUE(ecrire(chemin, ""));
-    ASSERT_TRUE(lire_fechner(chemin, t));
-    attendre_table(t, 0);
 }
