@@ -1,5 +1,6 @@
 #include "commandes_fichiers.h"
 
+#include "app/dossiers_utilisateur.h"
 #include "common/controles.h"
 #include "ionic/page_ionique.h"
 
@@ -45,7 +46,7 @@ public:
 
 std::optional<QString> DialoguesFenetre::choisir(const DialogueFichier& d)
 {
-    DialogueFiltrant dialogue(fenetre_, QString(), QDir::currentPath(), d.filtre);
+    DialogueFiltrant dialogue(fenetre_, QString(), d.dossier.isEmpty() ? QDir::currentPath() : d.dossier, d.filtre);
     dialogue.setObjectName(d.nom);
     dialogue.setAcceptMode(d.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogue.setFileMode(d.enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -65,26 +66,26 @@ void DialoguesFenetre::message(const QString& texte)
 DialogueFichier SaveDialog2()
 {
     return {QStringLiteral("SaveDialog2"), QStringLiteral("nst"), QStringLiteral("nst (*.nst)"),
-            QStringLiteral("*.nst"), true};
+            QStringLiteral("*.nst"), true, {}};
 }
 
 DialogueFichier OpenDialog1()
 {
     return {QStringLiteral("OpenDialog1"), QStringLiteral("fch"), QStringLiteral("*.fch"), QStringLiteral("*.fch"),
-            false};
+            false, {}};
 }
 
 DialogueFichier OpenDialog2()
 {
     return {QStringLiteral("OpenDialog2"), QStringLiteral("nst"), QStringLiteral("nst (*.nst)"),
-            QStringLiteral("*.nst"), false};
+            QStringLiteral("*.nst"), false, {}};
 }
 
 DialogueFichier OpenDialog3()
 {
     return {QStringLiteral("OpenDialog3"), QStringLiteral("nst"),
             QStringLiteral("Nernst (*.nst);;Fechner (*.fch);;Les deux (*.nst *.fch)"), QStringLiteral("*.nst"),
-            false};
+            false, {}};
 }
 
 CommandesFichiers::CommandesFichiers(Classeur* notebook, PageIonique* ionique, QTableWidget* grille,
@@ -93,12 +94,19 @@ CommandesFichiers::CommandesFichiers(Classeur* notebook, PageIonique* ionique, Q
 {
 }
 
-std::optional<QString> CommandesFichiers::choisir(const DialogueFichier& d)
+std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
 {
+    // A copy unpacked beside its data opens the dialogs in the current
+    // directory, which the pages move to the program folder; an installed
+    // program's folder is no place for the pupil's files: the dialogs open
+    // where the user last left them, or in the documents folder.
+    d.dossier = dossier_inscriptible(dossier_prog_) ? QDir::currentPath() : dossier_travail();
     std::optional<QString> nom = dialogues_->choisir(d);
     // A file dialog leaves the current directory in the chosen file's folder.
-    if (nom)
+    if (nom) {
         QDir::setCurrent(QFileInfo(*nom).absolutePath());
+        retenir_dossier_travail(QFileInfo(*nom).absolutePath());
+    }
     return nom;
 }
 

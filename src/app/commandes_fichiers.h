@@ -22,6 +22,7 @@ struct DialogueFichier {
     QString filtre;           // Qt's form: "Nernst (*.nst);;Fechner (*.fch)"
     QString nom_fichier;      // the name field at opening ("*.nst")
     bool enregistrer = false;
+    QString dossier;          // the folder shown at opening (CommandesFichiers sets it)
 };
 
 class Dialogues {
@@ -65,7 +66,7 @@ public:
     bool lec_fechner(const QString& nom);
 
 private:
-    std::optional<QString> choisir(const DialogueFichier& d);
+    std::optional<QString> choisir(DialogueFichier d);
     void dossier_courant_programme();
 
     Classeur* notebook_;

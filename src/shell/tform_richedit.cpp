@@ -2,6 +2,7 @@
 
 #include "ui_tform_richedit.h"
 
+#include "app/dossiers_utilisateur.h"
 #include "common/chemins.h"
 #include "common/polices.h"
 #include "shell/rtf.h"
@@ -9,7 +10,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
@@ -42,7 +45,12 @@ TForm_richedit::~TForm_richedit() = default;
 
 void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre_principale)
 {
-    const QString chemin = chemin_fichier(dossier_prog, QStringLiteral("phases_demo.rtf"));
+    const QString livre = chemin_fichier(dossier_prog, QStringLiteral("phases_demo.rtf"));
+    // An installed program's folder cannot take the teacher's edits: they go
+    // to the user's own copy, read instead of the shipped script once made.
+    const bool installe = !dossier_inscriptible(dossier_prog);
+    const QString copie = installe ? copie_utilisateur() : QString();
+    const QString chemin = installe && QFile::exists(copie) ? copie : livre;
     QFile f(chemin);
     if (!f.exists())
         return;
@@ -50,7 +58,7 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
         emit erreur(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
         return;
     }
-    fichier_ = chemin;
+    fichier_ = installe ? copie : chemin;
     fenetre_principale_ = fenetre_principale;
     if (!lire_rtf(f.readAll(), *ui_->RichEdit1->document()))
         ui_->RichEdit1->clear();
@@ -138,8 +146,16 @@ void TForm_richedit::bas_haut(int d)
         fenetre_principale_->activateWindow();
 }
 
+QString TForm_richedit::copie_utilisateur()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("phases_demo.rtf"));
+}
+
 std::optional<QString> TForm_richedit::Enregistrer1Click()
 {
+    if (!fichier_.isEmpty())
+        QDir().mkpath(QFileInfo(fichier_).absolutePath());
     QSaveFile f(fichier_);
     if (fichier_.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(ecrire_rtf(*ui_->RichEdit1->document())) < 0
         || !f.commit())

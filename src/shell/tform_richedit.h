@@ -25,16 +25,22 @@ public:
     // survives closing and reloading.
     int ligne_doc() const { return pas_.ligne_doc; }
 
-    // "Phases de test": loads "phases_demo.rtf" of the program folder, puts
-    // the viewer at the top-left of the screen and the main window beside it.
+    // "Phases de test": loads "phases_demo.rtf" of the program folder (the
+    // user's copy instead, once saved, when the program folder cannot be
+    // written), puts the viewer at the top-left of the screen and the main
+    // window beside it.
     // Nothing happens without the file; one that cannot be opened is reported.
     void BitBtn24Click(const QString& dossier_prog, QWidget* fenetre_principale);
     void BitBtn1Click() { bas_haut(-1); }
     void btn_basClick() { bas_haut(+1); }
     void bas_haut(int d);
-    // Pop-up "Enregistrer": the text back into the file, as rich text; the
-    // message to show when it cannot be written.
+    // Pop-up "Enregistrer": the text back into the file, as rich text (the
+    // user's copy when the program folder cannot be written); the message to
+    // show when it cannot be written.
     std::optional<QString> Enregistrer1Click();
+
+    // The user's copy of the script, in the user's data folder.
+    static QString copie_utilisateur();
 
     // The text box's laid-out lines.
     QStringList lignes() const;
@@ -55,7 +61,7 @@ private:
 
     std::unique_ptr<Ui::TForm_richedit> ui_;
     PasAPas pas_;
-    QString fichier_;
+    QString fichier_; // where "Enregistrer" writes
     QWidget* fenetre_principale_ = nullptr;
     QTextCursor selection_; // the line highlighted by the last step
 };

@@ -1,6 +1,6 @@
 // An installed program folder cannot be written by the pupils who run the
-// program: "Enregistrer" of the stepping viewer then fails with the file's
-// name and the viewer keeps its text and highlights.
+// program: "Enregistrer" of the stepping viewer then writes the user's own
+// copy of the script, and the work-file dialogs open in the user's folders.
 //
 // The folder is made read-only with its mode (0555, the file 0444). Root
 // would write there anyway (CAP_DAC_OVERRIDE ignores the mode), so when the
@@ -9,6 +9,7 @@
 // real and saved user 0 let the test switch back to clean up. The test is
 // skipped only when that switch is refused (no CAP_SETUID in a confined
 // container) or when a probe shows the file system still accepts writes.
+#include "app/dossiers_utilisateur.h"
 #include "app/programme.h"
 #include "colours/mise_en_couleur.h"
 #include "ui_tform1.h"
@@ -19,7 +20,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -84,16 +87,50 @@ QString dossier_accessible(const QTemporaryDir& tmp, const char* nom)
     return pret ? dossier : QString();
 }
 
+// A program folder laid out as the installed one, reachable by "nobody".
+QString programme_copie(const QTemporaryDir& tmp)
+{
+    const QString dossier = dossier_accessible(tmp, "quillon");
+    for (const char* nom : {"an.bmp", "k.bmp", "na.bmp", "fl_i_e.bmp", "fl_e_i.bmp", "ess0.nst", "phases_demo.rtf"})
+        if (dossier.isEmpty() || !QFile::copy(QStringLiteral(QUILLON_DOSSIER_TEST) + nom, dossier + nom))
+            return {};
+    return dossier;
+}
+
+// Makes the folder and its files read-only (true) or writable again.
+bool verrouiller(const QString& dossier, bool verrou)
+{
+    for (const QString& f : QDir(dossier).entryList(QDir::Files))
+        if (chmod(QFile::encodeName(dossier + f).constData(), verrou ? 0444 : 0644) != 0)
+            return false;
+    return chmod(QFile::encodeName(dossier).constData(), verrou ? 0555 : 0755) == 0;
+}
+
+// A home of the test's own that "nobody" may write: the user folders (the
+// test mode's ~/.qttest, the documents) go there; the old home comes back.
+class MaisonDuTest {
+public:
+    explicit MaisonDuTest(const QTemporaryDir& tmp)
+        : dossier(dossier_accessible(tmp, "maison")), ancienne_(qgetenv("HOME"))
+    {
+        chmod(QFile::encodeName(dossier).constData(), 0777);
+        qputenv("HOME", QFile::encodeName(dossier));
+    }
+    ~MaisonDuTest() { qputenv("HOME", ancienne_); }
+    const QString dossier;
+
+private:
+    const QByteArray ancienne_;
+};
+
 } // namespace
 
-TEST(PaquetLectureSeule, EnregistrerInAReadOnlyProgramFolderReportsTheFileAndKeepsTheText)
+TEST(PaquetLectureSeule, EnregistrerInAReadOnlyProgramFolderWritesTheUsersCopyOpenedNextTime)
 {
-    // A program folder laid out as the installed one, reachable by "nobody".
     QTemporaryDir tmp;
-    const QString dossier = dossier_accessible(tmp, "quillon");
+    const MaisonDuTest maison(tmp);
+    const QString dossier = programme_copie(tmp);
     ASSERT_FALSE(dossier.isEmpty());
-    for (const char* nom : {"an.bmp", "k.bmp", "na.bmp", "fl_i_e.bmp", "fl_e_i.bmp", "ess0.nst", "phases_demo.rtf"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLON_DOSSIER_TEST) + nom, dossier + nom)) << nom;
     const QString script = dossier + "phases_demo.rtf";
     const QByteArray octets = lire(script);
     ASSERT_FALSE(octets.isEmpty());
@@ -106,29 +143,19 @@ TEST(PaquetLectureSeule, EnregistrerInAReadOnlyProgramFolderReportsTheFileAndKee
     p.Form1.Timer_debutTimer();
     ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
 
-    // "Phases de test", three steps: the third line is highlighted.
-    p.Form1.BitBtn24Click();
-    TForm_richedit& v = p.Form_richedit();
-    ASSERT_TRUE(v.isVisible());
-    for (int i = 0; i < 3; ++i)
-        v.ui()->btn_bas->click();
-    ASSERT_EQ(v.ligne_doc(), 2);
-    QTextEdit* texte = v.ui()->RichEdit1;
-    const QString brut = texte->toPlainText();
-    const QString mise_en_forme = texte->toHtml();
-    ASSERT_FALSE(brut.isEmpty());
-
-    for (const QString& f : QDir(dossier).entryList(QDir::Files))
-        ASSERT_EQ(chmod(QFile::encodeName(dossier + f).constData(), 0444), 0);
-    ASSERT_EQ(chmod(QFile::encodeName(dossier).constData(), 0555), 0);
+    // The folder read-only: "Phases de test", three steps, a teacher's note.
+    ASSERT_TRUE(verrouiller(dossier, true));
     const QStringList contenu = QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
-
+    TForm_richedit& v = p.Form_richedit();
+    QTextEdit* texte = v.ui()->RichEdit1;
     auto* enregistrer = v.findChild<QAction*>("Enregistrer1");
     ASSERT_NE(enregistrer, nullptr);
+    QString relu;
     {
         CommePersonne personne_;
         if (!personne_.raison().empty()) {
-            chmod(QFile::encodeName(dossier).constData(), 0755);
+            personne_.rendre();
+            verrouiller(dossier, false);
             GTEST_SKIP() << "running as root and cannot act as another user (" << personne_.raison()
                          << "): root writes whatever the mode says";
         }
@@ -136,35 +163,94 @@ TEST(PaquetLectureSeule, EnregistrerInAReadOnlyProgramFolderReportsTheFileAndKee
         QFile sonde(dossier + "sonde");
         const bool ecrit = sonde.open(QIODevice::WriteOnly);
         QFile existant(script);
-        const bool reecrit = existant.open(QIODevice::ReadWrite);
-        if (ecrit || reecrit) {
+        if (ecrit || existant.open(QIODevice::ReadWrite)) {
             const uid_t utilisateur = geteuid();
             sonde.remove();
             personne_.rendre();
-            chmod(QFile::encodeName(dossier).constData(), 0755);
+            verrouiller(dossier, false);
             GTEST_SKIP() << "this file system lets user " << utilisateur << " write a 0555 folder";
         }
+        p.Form1.BitBtn24Click();
+        for (int i = 0; i < 3; ++i)
+            v.ui()->btn_bas->click();
+        QTextCursor(texte->document()).insertText("Note du professeur. ");
         enregistrer->trigger();
+        v.close();
+        p.Form1.BitBtn24Click();
+        relu = texte->toPlainText();
     }
-    ASSERT_EQ(chmod(QFile::encodeName(dossier).constData(), 0755), 0);
+    ASSERT_TRUE(verrouiller(dossier, false));
 
-    EXPECT_EQ(erreurs, QStringList{"Impossible de créer le fichier " + QDir::toNativeSeparators(script)});
-    // The viewer is still there with its text and its highlights...
-    EXPECT_TRUE(v.isVisible());
-    EXPECT_EQ(texte->toPlainText(), brut);
-    EXPECT_EQ(texte->toHtml(), mise_en_forme);
-    EXPECT_EQ(v.ligne_doc(), 2);
-    // ...the script is untouched and no temporary file was left behind.
+    EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
+    // The user's copy, in the test's home, is what "Phases de test" opened again...
+    const QString copie = TForm_richedit::copie_utilisateur();
+    EXPECT_TRUE(copie.startsWith(maison.dossier)) << copie.toStdString();
+    EXPECT_TRUE(lire(copie).contains("Note du professeur."));
+    EXPECT_TRUE(relu.startsWith("Note du professeur. ")) << relu.toStdString();
+    // ...the shipped script is untouched and nothing was added beside it.
     EXPECT_EQ(lire(script), octets);
     EXPECT_EQ(QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), contenu);
 
-    // The same folder writable again: the save goes through, proving the
-    // failure above came from the folder's mode.
-    erreurs.clear();
-    ASSERT_EQ(chmod(QFile::encodeName(script).constData(), 0644), 0);
+    // A writable program folder keeps its script in place, as before.
+    v.close();
+    p.Form1.BitBtn24Click();
+    EXPECT_FALSE(texte->toPlainText().startsWith("Note du professeur.")) << "the shipped script is read";
+    QTextCursor(texte->document()).insertText("Autre note. ");
     enregistrer->trigger();
     EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
-    EXPECT_NE(lire(script), octets);
+    EXPECT_TRUE(lire(script).contains("Autre note."));
+}
+
+TEST(PaquetLectureSeule, WorkFileDialogsOfAReadOnlyProgramFolderOpenInTheUsersFolders)
+{
+    QTemporaryDir tmp;
+    const MaisonDuTest maison(tmp);
+    const QString dossier = programme_copie(tmp);
+    const QString travail = dossier_accessible(tmp, "travail");
+    ASSERT_FALSE(dossier.isEmpty() || travail.isEmpty());
+    ASSERT_EQ(chmod(QFile::encodeName(travail).constData(), 0777), 0);
+    const QString courant = QDir::currentPath();
+
+    Branchements faux;
+    Programme p(dossier);
+    faux.brancher(p.Form1);
+    p.Form1.Timer_debutTimer();
+    ASSERT_TRUE(faux.messages.isEmpty()) << faux.messages.join('\n').toStdString();
+    std::vector<DialogueFichier>& demandes = faux.dialogues.demandes;
+    // The stimulation tab visited, then "Enregistrer" on the ionic page.
+    const auto enregistrer = [&](const QString& reponse) {
+        p.Form1.ui()->Notebook1->setCurrentIndex(1);
+        p.Form1.Notebook1Click();
+        p.Form1.ui()->Notebook1->setCurrentIndex(2);
+        faux.dialogues.reponses = {reponse};
+        p.Form1.Sauve1Click();
+    };
+    enregistrer(QString());
+    ASSERT_EQ(demandes.size(), 1u);
+    EXPECT_TRUE(QDir(demandes[0].dossier) == QDir(dossier)) << "a writable copy keeps the current folder";
+
+    ASSERT_TRUE(verrouiller(dossier, true));
+    {
+        CommePersonne personne_;
+        if (!personne_.raison().empty()) {
+            personne_.rendre();
+            verrouiller(dossier, false);
+            GTEST_SKIP() << "cannot act as another user: " << personne_.raison();
+        }
+        enregistrer(QString());
+        enregistrer(travail + "essai.nst");
+        p.Form1.Ouvrir1Click();
+    }
+    ASSERT_TRUE(verrouiller(dossier, false));
+    QDir::setCurrent(courant);
+    ASSERT_EQ(demandes.size(), 4u);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_TRUE(documents.startsWith(maison.dossier)) << documents.toStdString();
+    EXPECT_TRUE(QDir(demandes[1].dossier) == QDir(documents) && QDir(documents).exists());
+    EXPECT_EQ(lire_nernst(travail + "essai.nst").etat, LectureNernst::Lue);
+    EXPECT_TRUE(QDir(demandes[3].dossier) == QDir(travail)) << demandes[3].dossier.toStdString();
+    // Remembered in the user's settings for the next run.
+    EXPECT_TRUE(QDir(dossier_travail()) == QDir(travail));
 }
 
 TEST(PaquetLectureSeule, AWorkFileInAFolderWhereNothingCanBeCreatedIsSavedInPlace)

@@ -1,0 +1,22 @@
+#pragma once
+// Where the user's own files go. A copy of the program unpacked beside its
+// data keeps everything in the program folder; an installed program's folder
+// cannot be written by the pupils, so their work files and the teacher's
+// edited script go to the user's own folders.
+#include <QString>
+
+namespace quillon {
+
+// True when this process may create files in `dossier` (checked for the
+// effective user, without writing anything there).
+bool dossier_inscriptible(const QString& dossier);
+
+// The user's documents folder, created if missing.
+QString dossier_documents();
+
+// The folder the user last used for work files (kept in the user's
+// settings), else the documents folder.
+QString dossier_travail();
+void retenir_dossier_travail(const QString& dossier);
+
+} // namespace quillon
