@@ -12,6 +12,15 @@
 #include <unistd.h>
 #include <vector>
 
+// Set where it is used: under AddressSanitizer the resident memory is reported, not judged.
+#if defined(__SANITIZE_ADDRESS__)
+#define QUILLON_ENDURANCE_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUILLON_ENDURANCE_ASAN 1
+#endif
+#endif
+
 namespace quillon::essais {
 
 constexpr double mo = 1024.0 * 1024.0;

@@ -68,14 +68,6 @@
 #include <unistd.h>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define QUILLON_ENDURANCE_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QUILLON_ENDURANCE_ASAN 1
-#endif
-#endif
-
 
 namespace quillon::essais {
 
