@@ -5,7 +5,8 @@
 # sanitizer report, hang (10 s for one input) or memory beyond 2 GB. An input
 # that fails is left in build-san/artefacts: add it to fuzz/corpus once
 # mended.
-# Seconds per entry: the first argument (30 by default).
+# Seconds per entry: the first argument (30 by default); two entries run at
+# a time.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 duree="${1:-30}"
@@ -19,20 +20,37 @@ cmake --build "$sortie" -j2 --target "${cibles[@]}"
 
 mkdir -p "$sortie/artefacts"
 export QT_QPA_PLATFORM=offscreen
-for e in "${entrees[@]}"; do
+# One entry on a copy of the corpus; its summary in <entry>.resume.
+fuzzer() {
+  local e="$1" corpus statut
   corpus="$(mktemp -d)"
   cp "$racine"/fuzz/corpus/* "$corpus"/
-  echo "Fuzzing $e for ${duree} s"
   set +e
   "$sortie/bin/quillon_fuzz_$e" -max_total_time="$duree" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$sortie/artefacts/$e-" -print_final_stats=1 "$corpus" > "$sortie/$e.log" 2>&1
   statut=$?
   set -e
-  tail -n 6 "$sortie/$e.log"
   rm -rf "$corpus"
-  if [ "$statut" -ne 0 ]; then
-    tail -n 60 "$sortie/$e.log" >&2
-    echo "fuzz entry $e failed: see $sortie/artefacts" >&2
-    exit 1
+  { echo "Fuzzing $e for ${duree} s"; tail -n 6 "$sortie/$e.log"; } > "$sortie/$e.resume"
+  return "$statut"
+}
+# Two entries at a time, one per core.
+echec=()
+en_cours=()
+for e in "${entrees[@]}"; do
+  fuzzer "$e" &
+  en_cours+=("$!:$e")
+  if [ "${#en_cours[@]}" -ge 2 ]; then
+    wait "${en_cours[0]%%:*}" || echec+=("${en_cours[0]#*:}")
+    en_cours=("${en_cours[@]:1}")
   fi
 done
+for j in "${en_cours[@]}"; do
+  wait "${j%%:*}" || echec+=("${j#*:}")
+done
+for e in "${entrees[@]}"; do cat "$sortie/$e.resume"; done
+for e in "${echec[@]}"; do
+  tail -n 60 "$sortie/$e.log" >&2
+  echo "fuzz entry $e failed: see $sortie/artefacts" >&2
+done
+[ "${#echec[@]}" -eq 0 ]
