@@ -5,6 +5,7 @@
 #include "ionic/page_ionique.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -63,6 +64,17 @@ void DialoguesFenetre::message(const QString& texte)
     QMessageBox::critical(fenetre_, fenetre_ != nullptr ? fenetre_->window()->windowTitle() : QString(), texte);
 }
 
+Reponse DialoguesFenetre::question(const QString& texte, bool annuler)
+{
+    QMessageBox::StandardButtons boutons = QMessageBox::Yes | QMessageBox::No;
+    if (annuler)
+        boutons |= QMessageBox::Cancel;
+    const QMessageBox::StandardButton r = QMessageBox::question(
+        fenetre_, fenetre_ != nullptr ? fenetre_->window()->windowTitle() : QString(), texte, boutons,
+        annuler ? QMessageBox::Cancel : QMessageBox::No);
+    return r == QMessageBox::Yes ? Reponse::Oui : r == QMessageBox::No ? Reponse::Non : Reponse::Annuler;
+}
+
 DialogueFichier SaveDialog2()
 {
     return {QStringLiteral("SaveDialog2"), QStringLiteral("nst"), QStringLiteral("nst (*.nst)"),
@@ -119,11 +131,32 @@ void CommandesFichiers::Sauve1Click()
 {
     if (notebook_->tabText(notebook_->currentIndex()) != QLatin1String(page_ionique))
         return;
+    enregistrer_sequence();
+}
+
+bool CommandesFichiers::enregistrer_sequence()
+{
     const std::optional<QString> nom = choisir(SaveDialog2());
     if (!nom)
-        return;
-    if (!enregistrer_nernst(*nom, ionique_->modele().sequence()))
+        return false;
+    const SequenceNernst sequence = ionique_->modele().sequence();
+    if (!enregistrer_nernst(*nom, sequence)) {
         dialogues_->message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
+        return false;
+    }
+    dans_un_fichier_ = sequence;
+    return true;
+}
+
+bool CommandesFichiers::sequence_a_enregistrer() const
+{
+    const std::vector<EtapeNernst>& a = ionique_->modele().sequence().etapes;
+    const std::vector<EtapeNernst>& b = dans_un_fichier_.etapes;
+    const auto meme_reglage = [](EtapeNernst x, EtapeNernst y) {
+        x.em = y.em;
+        return x == y;
+    };
+    return !a.empty() && !std::equal(a.begin(), a.end(), b.begin(), b.end(), meme_reglage);
 }
 
 void CommandesFichiers::Ouvrir1Click()
@@ -173,6 +206,7 @@ bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
         return false;
     }
     ionique_->charger(lu.sequence);
+    dans_un_fichier_ = ionique_->modele().sequence();
     if (afficher) {
         notebook_->setCurrentIndex(index_ionique);
         ionique_->BitBtn18Click();

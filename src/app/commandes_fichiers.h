@@ -25,12 +25,16 @@ struct DialogueFichier {
     QString dossier;          // the folder shown at opening (CommandesFichiers sets it)
 };
 
+enum class Reponse { Oui, Non, Annuler };
+
 class Dialogues {
 public:
     virtual ~Dialogues() = default;
     // The chosen file's full name, or nothing when the pupil cancels.
     virtual std::optional<QString> choisir(const DialogueFichier& d) = 0;
     virtual void message(const QString& texte) = 0;
+    // A question answered "Oui" or "Non", or also "Annuler" when offered.
+    virtual Reponse question(const QString& texte, bool annuler) = 0;
 };
 
 // Qt's file dialogs and message boxes over a window.
@@ -39,6 +43,7 @@ public:
     explicit DialoguesFenetre(QWidget* fenetre) : fenetre_(fenetre) {}
     std::optional<QString> choisir(const DialogueFichier& d) override;
     void message(const QString& texte) override;
+    Reponse question(const QString& texte, bool annuler) override;
 
 private:
     QWidget* fenetre_;
@@ -56,8 +61,16 @@ public:
                       Dialogues* dialogues);
     // Tests answer the dialogs themselves.
     void definir_dialogues(Dialogues* d) { dialogues_ = d; }
+    Dialogues& dialogues() const { return *dialogues_; }
 
     void Sauve1Click();
+    // Asks for a name and saves the recorder's sequence, whatever the page;
+    // false when the pupil cancels or the file cannot be written (said).
+    bool enregistrer_sequence();
+    // A sequence is recorded or programmed that no file holds: it differs
+    // from the one last saved or opened (the potentials, worked out again
+    // when it is replayed, aside).
+    bool sequence_a_enregistrer() const;
     void Ouvrir1Click();
     // Reads a ".nst" file into the recorder; with afficher, shows the
     // ionic-equilibria page and replays it. False when nothing was read.
@@ -74,6 +87,7 @@ private:
     QTableWidget* grille_;
     QString dossier_prog_;
     Dialogues* dialogues_;
+    SequenceNernst dans_un_fichier_;
 };
 
 } // namespace quillon

@@ -23,15 +23,14 @@ QString dossier_cree(QStandardPaths::StandardLocation ou)
     return !dossier.isEmpty() && QDir().mkpath(dossier) ? dossier : QString();
 }
 
-// The user's settings, beside the colours file in the configuration folder.
-QSettings reglages()
+} // namespace
+
+QSettings reglages_utilisateur()
 {
     return QSettings(QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
                          .filePath(QStringLiteral("reglages.ini")),
                      QSettings::IniFormat);
 }
-
-} // namespace
 
 bool dossier_inscriptible(const QString& dossier)
 {
@@ -53,7 +52,7 @@ QString dossier_documents()
 
 QString dossier_travail()
 {
-    const QString dernier = reglages().value(QLatin1String(cle_dossier_travail)).toString();
+    const QString dernier = reglages_utilisateur().value(QLatin1String(cle_dossier_travail)).toString();
     if (!dernier.isEmpty() && QFileInfo(dernier).isDir())
         return dernier;
     return dossier_documents();
@@ -61,7 +60,7 @@ QString dossier_travail()
 
 void retenir_dossier_travail(const QString& dossier)
 {
-    reglages().setValue(QLatin1String(cle_dossier_travail), dossier);
+    reglages_utilisateur().setValue(QLatin1String(cle_dossier_travail), dossier);
 }
 
 } // namespace quillon

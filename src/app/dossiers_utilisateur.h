@@ -3,9 +3,14 @@
 // data keeps everything in the program folder; an installed program's folder
 // cannot be written by the pupils, so their work files and the teacher's
 // edited script go to the user's own folders.
+#include <QSettings>
 #include <QString>
 
 namespace quillon {
+
+// The user's settings (reglages.ini), beside the colours file in the
+// configuration folder.
+QSettings reglages_utilisateur();
 
 // True when this process may create files in `dossier` (checked for the
 // effective user, without writing anything there).

@@ -1,5 +1,6 @@
 #include "app/apparence.h"
 #include "app/programme.h"
+#include "app/taille_affichage.h"
 #include "common/controles.h"
 
 #include <QApplication>
@@ -12,8 +13,11 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    // The settings are found by the application's name; the display size
+    // they keep is Qt's scale factor, which only applies from the start.
     QApplication::setApplicationName(QStringLiteral("Quillon"));
+    quillon::appliquer_taille_affichage();
+    QApplication app(argc, argv);
 #ifdef QUILLON_BUS_DE_SESSION
     // The screen readers' bridge waits for the session bus when the first
     // control is named; the connection is opened meanwhile, while the fonts

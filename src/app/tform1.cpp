@@ -3,6 +3,7 @@
 #include "ui_tform1.h"
 
 #include "common/polices.h"
+#include "app/commande_taille.h"
 #include "app/commandes_fichiers.h"
 #include "app/sonde.h"
 #include "common/aleatoire.h"
@@ -91,6 +92,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     connect(ui_->Afficherlespotdquilibre1, &QAction::triggered, this, &TForm1::Afficherlespotdquilibre1Click);
     connect(ui_->Apropos1, &QAction::triggered, this, &TForm1::Apropos1Click);
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
+    taille_ = new CommandeTaille(*this);
 
     afficher_erreur = [this](const QString& message) {
         QMessageBox::critical(this, windowTitle(), message);

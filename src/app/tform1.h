@@ -28,6 +28,7 @@ class Lanceur;
 class PageIonique;
 class PageStimulation;
 class CommandesFichiers;
+class CommandeTaille;
 class Dialogues;
 
 // The windows other than the main one; their owner builds each at its first use.
@@ -56,6 +57,8 @@ public:
     PageIonique& ionique() const { return *pages().ionique_; }
     PageStimulation& stimulation() const { return *pages().stimulation_; }
     CommandesFichiers& fichiers() const { return *pages().fichiers_; }
+    // Options > "Taille d'affichage".
+    CommandeTaille& taille() const { return *taille_; }
     QTableWidget* grille_fechner() const { return pages().grille_fechner_; }
 
     // The program folder, ending with a separator.
@@ -152,6 +155,7 @@ private:
 
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;
+    CommandeTaille* taille_ = nullptr;
     PageIonique* ionique_ = nullptr;
     PageStimulation* stimulation_ = nullptr;
     std::unique_ptr<Dialogues> dialogues_;

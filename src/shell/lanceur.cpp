@@ -11,9 +11,9 @@ void LanceurSysteme::ouvrir_document(const QString& chemin)
     QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
 }
 
-void LanceurSysteme::demarrer(const LancementMerlade& l)
+bool LanceurSysteme::demarrer(const LancementMerlade& l)
 {
-    QProcess::startDetached(l.programme, l.arguments, l.dossier);
+    return QProcess::startDetached(l.programme, l.arguments, l.dossier);
 }
 
 } // namespace quillon

@@ -13,15 +13,16 @@ public:
     // Opens a document with the program the desktop associates with it;
     // nothing is reported when none opens it.
     virtual void ouvrir_document(const QString& chemin) = 0;
-    // Starts a program without waiting for it, maximised where the system allows.
-    virtual void demarrer(const LancementMerlade& l) = 0;
+    // Starts a program without waiting for it, maximised where the system
+    // allows; false when it could not be started.
+    virtual bool demarrer(const LancementMerlade& l) = 0;
 };
 
 // The desktop's own association and the system's process start.
 class LanceurSysteme : public Lanceur {
 public:
     void ouvrir_document(const QString& chemin) override;
-    void demarrer(const LancementMerlade& l) override;
+    bool demarrer(const LancementMerlade& l) override;
 };
 
 } // namespace quillon

@@ -99,8 +99,20 @@ public:
         return r.isNull() ? std::nullopt : std::optional<QString>(r);
     }
     void message(const QString& texte) override { messages << texte; }
+    // Questions answered from `reponses_questions`, else "Non" (or "Annuler").
+    Reponse question(const QString& texte, bool annuler) override
+    {
+        questions << texte;
+        if (reponses_questions.empty())
+            return annuler ? Reponse::Annuler : Reponse::Non;
+        const Reponse r = reponses_questions.front();
+        reponses_questions.pop_front();
+        return r;
+    }
 
     std::deque<QString> reponses;
+    std::deque<Reponse> reponses_questions;
+    QStringList questions;
     std::vector<DialogueFichier> demandes;
     QStringList messages;
 };
@@ -110,7 +122,11 @@ struct FauxLanceur : Lanceur {
     QStringList documents;
     std::vector<LancementMerlade> lancements;
     void ouvrir_document(const QString& chemin) override { documents << chemin; }
-    void demarrer(const LancementMerlade& l) override { lancements.push_back(l); }
+    bool demarrer(const LancementMerlade& l) override
+    {
+        lancements.push_back(l);
+        return true;
+    }
 };
 
 // What a main window under test is wired to: its messages kept, its colours

@@ -3,6 +3,8 @@
 // legends placed from the keyboard.
 #include "fenetre/acces.h"
 
+#include "app/taille_affichage.h"
+
 #include "common/controles.h"
 #include "ui_tform_richedit.h"
 #include "ui_tmise_couleur.h"
@@ -491,4 +493,27 @@ TEST_F(FenetreAcces, EscapeOrTabPutsACarriedLegendBack)
     EXPECT_EQ(e->geometry(), posee);
     EXPECT_EQ(autre->geometry(), ailleurs);
     EXPECT_EQ(accueil().exercice().legende_portee(), 0);
+}
+
+// The display size from the keys, the restart declined: Ctrl++ (with or
+// without Shift, or on the keypad) up to the largest size that fits the
+// tests' 1280 x 1024 screen, Ctrl+- down, Ctrl+0 back to 100 %.
+TEST_F(FenetreAcces, DisplaySizeKeys)
+{
+    retenir_taille_affichage(100);
+    const struct {
+        Qt::Key touche;
+        Qt::KeyboardModifiers en_plus;
+        int taille;
+    } touches[] = {{Qt::Key_Plus, Qt::ShiftModifier, 125}, {Qt::Key_Plus, {}, 125},
+                   {Qt::Key_Minus, {}, 100},  {Qt::Key_Equal, {}, 125},
+                   {Qt::Key_Minus, Qt::KeypadModifier, 100}, {Qt::Key_Plus, Qt::KeypadModifier, 125},
+                   {Qt::Key_0, {}, 100}};
+    for (const auto& t : touches) {
+        QTest::keyClick(&f, t.touche, Qt::ControlModifier | t.en_plus);
+        EXPECT_EQ(taille_affichage_retenue(), t.taille) << QKeySequence(t.touche).toString().toStdString();
+    }
+    EXPECT_EQ(faux.dialogues.questions.size(), 3); // each time the size differs from the one in effect
+    EXPECT_TRUE(faux.lanceur.lancements.empty());
+    retenir_taille_affichage(100);
 }

@@ -2,7 +2,9 @@
 // pictures, recorder buttons, Options and Fichier menus.
 #include "outils.h"
 
+#include "app/commande_taille.h"
 #include "app/commandes_fichiers.h"
+#include "app/taille_affichage.h"
 #include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
@@ -584,4 +586,81 @@ TEST(DialoguesDeFichiers, TheNameFieldShowsThePatternThatEnterTakesAsAFilter)
     }
     EXPECT_EQ(QDir(d.path()).entryList(QDir::Files), QStringList{});
     QDir::setCurrent(avant);
+}
+
+// Options > "Taille d'affichage" on the tests' 1280 x 1024 screen, where the
+// window fits at 125 % but not at 150 % (1434 pixels wide) or 200 %.
+TEST_F(FenetreIonique, DisplaySizeFromTheMenuAndKeysAndARestartThatLosesNoSequence)
+{
+    figer();
+    retenir_taille_affichage(100);
+    Ui::TForm1& u = *f.ui();
+    f.taille().actualiser();
+    EXPECT_EQ(u.Tailledaffichage1->title(), "Taille d'affichage");
+    const std::tuple<QAction*, const char*, bool> tailles[] = {
+        {u.Taille100, "100 %", true}, {u.Taille125, "125 %", true}, {u.Taille150, "150 %", false},
+        {u.Taille200, "200 %", false}, {u.Agrandir1, "Agrandir", true}, {u.Reduire1, "Réduire", false}};
+    for (const auto& [a, texte, active] : tailles) {
+        EXPECT_EQ(a->text(), QString::fromUtf8(texte));
+        EXPECT_EQ(a->isEnabled(), active) << texte;
+    }
+    EXPECT_TRUE(u.Taille100->isChecked());
+
+    // "Agrandir" keeps 125 % and offers a restart ("Non"); no size beyond fits.
+    u.Agrandir1->trigger();
+    EXPECT_EQ(taille_affichage_retenue(), 125);
+    EXPECT_TRUE(u.Taille125->isChecked() && !u.Taille100->isChecked());
+    ASSERT_EQ(dialogues.questions.size(), 1);
+    EXPECT_TRUE(dialogues.questions[0].contains("125 % sera appliquée au prochain démarrage"));
+    EXPECT_FALSE(u.Agrandir1->isEnabled());
+    // Back to the size in effect: nothing to restart.
+    u.Reduire1->trigger();
+    EXPECT_EQ(taille_affichage_retenue(), 100);
+    u.Taille150->trigger(); // disabled, as it does not fit
+    EXPECT_EQ(taille_affichage_retenue(), 100);
+    EXPECT_EQ(dialogues.questions.size(), 1);
+
+    // An opened sequence is in its file, even once replayed.
+    ouvrir(ecrire("source.nst", texte_nst({{100, 100, 150, 50, 8, 144}})));
+    jouer_essai();
+    EXPECT_FALSE(f.fichiers().sequence_a_enregistrer());
+    // A step programmed after it is not.
+    cliquer(p()->BitBtn16);
+    cliquer(p()->BitBtn17);
+    touche(Barre::gk, Qt::Key_End);
+    cliquer(p()->BitBtn16);
+    jouer_essai();
+    ASSERT_TRUE(f.fichiers().sequence_a_enregistrer());
+
+    // Restart: "Oui"; then keep the sequence: "Annuler", or "Oui" and the
+    // save dialog cancelled, restart nothing; "Oui" and a name save it first.
+    const QString nom = temp.filePath("avant_redemarrage.nst");
+    const std::tuple<std::deque<Reponse>, QString, bool> essais[] = {
+        {{Reponse::Oui, Reponse::Annuler}, QString(), false},
+        {{Reponse::Oui, Reponse::Oui}, QString(), false},
+        {{Reponse::Oui, Reponse::Oui}, nom, true}};
+    for (const auto& [reponses, fichier, relance] : essais) {
+        u.Taille100->trigger();
+        dialogues.questions.clear();
+        dialogues.reponses_questions = reponses;
+        dialogues.reponses = {fichier};
+        u.Taille125->trigger();
+        ASSERT_EQ(dialogues.questions.size(), 2);
+        EXPECT_TRUE(dialogues.questions[1].contains("n'a pas été enregistrée"));
+        EXPECT_EQ(faux.lanceur.lancements.size(), relance ? 1u : 0u);
+        EXPECT_EQ(f.isVisible(), !relance);
+    }
+    EXPECT_EQ(taille_affichage_retenue(), 125);
+    EXPECT_FALSE(f.fichiers().sequence_a_enregistrer());
+    // The file holds the sequence (its potentials to the file's precision).
+    std::vector<EtapeNernst> lu = lire_nernst(nom).sequence.etapes, vu = m().sequence().etapes;
+    ASSERT_EQ(lu.size(), vu.size());
+    for (std::size_t i = 0; i < lu.size(); ++i) {
+        EXPECT_NEAR(lu[i].em, vu[i].em, 1e-9);
+        lu[i].em = vu[i].em;
+    }
+    EXPECT_EQ(lu, vu);
+    ASSERT_EQ(faux.lanceur.lancements.size(), 1u);
+    EXPECT_EQ(faux.lanceur.lancements[0].programme, QCoreApplication::applicationFilePath());
+    retenir_taille_affichage(100);
 }

@@ -1,6 +1,10 @@
 #include "app/demarrage.h"
+#include "app/dossiers_utilisateur.h"
+#include "app/taille_affichage.h"
 #include "ionic/etat_ionique.h"
 
+#include <QStandardPaths>
+#include <QVariant>
 #include <gtest/gtest.h>
 
 #include "impression.h"
@@ -93,4 +97,71 @@ TEST(EtatIonique, ZeroUntilTheStartUpConcentrations)
     EXPECT_EQ(e.na_int, 8);
     EXPECT_EQ(e.k_ext, 6);
     EXPECT_EQ(e.k_int, 150);
+}
+
+// The window, 956 x 635 with a 4-pixel frame and a 25-pixel title: which
+// display sizes fit a screen's available area, and the next one each way.
+TEST(TailleAffichage, TheSizesThatFitAndTheNextOneEachWay)
+{
+    const QSize fenetre(964, 664);
+    const struct {
+        QSize ecran;
+        std::vector<int> possibles;
+        int au_dessus_de_100, au_dessous_de_200;
+    } cas[] = {
+        {{1280, 1024}, {100, 125}, 125, 125},
+        {{1205, 830}, {100, 125}, 125, 125},     // 125 % exactly: 1205 x 830
+        {{1204, 1200}, {100}, 100, 100},          // one pixel short
+        {{1920, 1040}, {100, 125, 150}, 125, 150}, // 150 %: 1446 x 996
+        {{1928, 1328}, {100, 125, 150, 200}, 125, 150},
+        {{800, 600}, {100}, 100, 100},            // 100 % even when it does not fit
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(testing::Message() << c.ecran.width() << " x " << c.ecran.height());
+        std::vector<int> possibles;
+        for (int t : tailles_affichage)
+            if (taille_possible(t, fenetre, c.ecran))
+                possibles.push_back(t);
+        EXPECT_EQ(possibles, c.possibles);
+        EXPECT_EQ(taille_voisine(100, +1, fenetre, c.ecran), c.au_dessus_de_100);
+        EXPECT_EQ(taille_voisine(200, -1, fenetre, c.ecran), c.au_dessous_de_200);
+        EXPECT_EQ(taille_voisine(100, -1, fenetre, c.ecran), 100);
+        EXPECT_EQ(taille_voisine(c.possibles.back(), +1, fenetre, c.ecran), c.possibles.back());
+    }
+    EXPECT_FALSE(taille_possible(110, fenetre, {4000, 4000}));
+}
+
+// The size kept in the settings is the scale factor of the next start,
+// times the one the desktop or the user already asked for.
+TEST(TailleAffichage, TheSizeKeptScalesTheNextStart)
+{
+    const struct {
+        const char* existant;
+        int taille;
+        const char* facteur;
+    } facteurs[] = {{"", 100, ""},  {"", 125, "1.25"}, {"2", 150, "3"},   {"1.5", 200, "3"},
+                    {"2", 100, "2"}, {"abc", 125, "1.25"}, {"0", 150, "1.5"}, {"-2", 100, ""}};
+    for (const auto& c : facteurs)
+        EXPECT_EQ(facteur_echelle(c.existant, c.taille), QByteArray(c.facteur)) << c.existant << " " << c.taille;
+
+    QStandardPaths::setTestModeEnabled(true);
+    const QByteArray avant = qgetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCALE_FACTOR");
+    const struct {
+        QVariant reglage;
+        int retenue;
+    } reglages[] = {{150, 150}, {125, 125}, {110, 100}, {"abc", 100}, {100, 100}};
+    for (const auto& r : reglages) {
+        reglages_utilisateur().setValue("affichage/taille", r.reglage);
+        EXPECT_EQ(taille_affichage_retenue(), r.retenue) << r.reglage.toString().toStdString();
+    }
+    retenir_taille_affichage(150);
+    retenir_taille_affichage(110); // not offered: the setting stays
+    appliquer_taille_affichage();
+    EXPECT_EQ(taille_affichage_en_cours(), 150);
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1.5");
+    retenir_taille_affichage(100);
+    qputenv("QT_SCALE_FACTOR", avant);
+    if (avant.isEmpty())
+        qunsetenv("QT_SCALE_FACTOR");
 }

@@ -1,0 +1,148 @@
+#include "commande_taille.h"
+
+#include "ui_tform1.h"
+
+#include "app/commandes_fichiers.h"
+#include "app/taille_affichage.h"
+#include "app/tform1.h"
+#include "shell/lanceur.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMenu>
+#include <QScreen>
+
+namespace quillon {
+
+namespace {
+
+QAction* action(Ui::TForm1& ui, int taille)
+{
+    switch (taille) {
+    case 125: return ui.Taille125;
+    case 150: return ui.Taille150;
+    case 200: return ui.Taille200;
+    default: return ui.Taille100;
+    }
+}
+
+QSize a_100(QSize s)
+{
+    const int t = taille_affichage_en_cours();
+    return {s.width() * t / 100, s.height() * t / 100};
+}
+
+} // namespace
+
+CommandeTaille::CommandeTaille(TForm1& fenetre) : QObject(&fenetre), f_(fenetre)
+{
+    Ui::TForm1& ui = *f_.ui();
+    auto* groupe = new QActionGroup(this);
+    for (int t : tailles_affichage) {
+        QAction* a = action(ui, t);
+        groupe->addAction(a);
+        connect(a, &QAction::triggered, this, [this, t] { choisir(t); });
+    }
+    ui.Taille100->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    // "+" typed with or without Shift (the keyboard layout does not always
+    // take the Shift off), the key "=" it shares, or on the numeric keypad.
+    ui.Agrandir1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
+                                QKeySequence(Qt::CTRL | Qt::Key_Equal),
+                                QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))});
+    ui.Reduire1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus))});
+    connect(ui.Agrandir1, &QAction::triggered, this, &CommandeTaille::agrandir);
+    connect(ui.Reduire1, &QAction::triggered, this, &CommandeTaille::reduire);
+    connect(ui.Tailledaffichage1, &QMenu::aboutToShow, this, &CommandeTaille::actualiser);
+    actualiser();
+}
+
+QSize CommandeTaille::fenetre_a_100() const
+{
+    return a_100(f_.frameGeometry().size().expandedTo(QSize(TForm1::largeur, TForm1::hauteur)));
+}
+
+QSize CommandeTaille::ecran_a_100() const
+{
+    const QScreen* ecran = f_.screen();
+    return ecran != nullptr ? a_100(ecran->availableGeometry().size()) : fenetre_a_100();
+}
+
+void CommandeTaille::actualiser()
+{
+    Ui::TForm1& ui = *f_.ui();
+    const int retenue = taille_affichage_retenue();
+    const QSize fenetre = fenetre_a_100(), ecran = ecran_a_100();
+    for (int t : tailles_affichage) {
+        QAction* a = action(ui, t);
+        a->setEnabled(t == retenue || taille_possible(t, fenetre, ecran));
+        a->setChecked(t == retenue);
+    }
+    ui.Agrandir1->setEnabled(taille_voisine(retenue, +1, fenetre, ecran) != retenue);
+    ui.Reduire1->setEnabled(taille_voisine(retenue, -1, fenetre, ecran) != retenue);
+}
+
+void CommandeTaille::agrandir()
+{
+    choisir(taille_voisine(taille_affichage_retenue(), +1, fenetre_a_100(), ecran_a_100()));
+}
+
+void CommandeTaille::reduire()
+{
+    choisir(taille_voisine(taille_affichage_retenue(), -1, fenetre_a_100(), ecran_a_100()));
+}
+
+void CommandeTaille::choisir(int taille)
+{
+    const int avant = taille_affichage_retenue();
+    if (taille != 100 && !taille_possible(taille, fenetre_a_100(), ecran_a_100()))
+        taille = avant;
+    retenir_taille_affichage(taille);
+    actualiser();
+    if (taille == taille_affichage_en_cours())
+        return;
+    Dialogues& d = f_.fichiers().dialogues();
+    const QString texte =
+        QStringLiteral("La taille d'affichage %1 % sera appliquée au prochain démarrage de Quillon.\n\n"
+                       "Redémarrer maintenant ? Les pages reprendront alors leur état de départ "
+                       "(légendes, réglages, réponses).")
+            .arg(taille);
+    if (d.question(texte, false) != Reponse::Oui)
+        return;
+    if (f_.fichiers().sequence_a_enregistrer()) {
+        switch (d.question(QStringLiteral("La séquence de la page \"Equilibres ioniques\" n'a pas été "
+                                          "enregistrée.\n\nL'enregistrer avant de redémarrer ?"),
+                           true)) {
+        case Reponse::Oui:
+            if (!f_.fichiers().enregistrer_sequence())
+                return;
+            break;
+        case Reponse::Non:
+            break;
+        case Reponse::Annuler:
+            return;
+        }
+    }
+    redemarrer();
+}
+
+void CommandeTaille::redemarrer()
+{
+    const QString programme = QCoreApplication::applicationFilePath();
+    if (!QFileInfo(programme).isExecutable()) {
+        f_.fichiers().dialogues().message(
+            QStringLiteral("Impossible de redémarrer Quillon : la taille choisie sera appliquée au prochain démarrage."));
+        return;
+    }
+    // The window closes first (its close handler tidies the acquisition
+    // program's folder), then the new run starts.
+    const LancementMerlade relance{programme, QCoreApplication::arguments().mid(1), QDir::currentPath()};
+    f_.close();
+    f_.lanceur->demarrer(relance);
+}
+
+} // namespace quillon

@@ -1,0 +1,31 @@
+#pragma once
+// Options > "Taille d'affichage": the sizes that fit the screen, the choice
+// kept in the user's settings, and the restart that applies it, asked for
+// and never losing an unsaved sequence silently.
+#include <QObject>
+#include <QSize>
+
+namespace quillon {
+
+class TForm1;
+
+class CommandeTaille : public QObject {
+public:
+    explicit CommandeTaille(TForm1& fenetre);
+
+    // The menu's sizes, and Ctrl++ / Ctrl+- (the next size that fits).
+    void choisir(int taille);
+    void agrandir();
+    void reduire();
+    // Checks the size kept and enables the sizes whose window fits.
+    void actualiser();
+
+private:
+    QSize fenetre_a_100() const;
+    QSize ecran_a_100() const;
+    void redemarrer();
+
+    TForm1& f_;
+};
+
+} // namespace quillon
