@@ -3,7 +3,8 @@
 # then configures and builds in ./build with two jobs. The Debian package of
 # Quillon is built with dpkg-dev (its library dependencies) and its test
 # checks the desktop entry and the AppStream metainfo with desktop-file-utils
-# and appstream. The placement of windows is tested under openbox.
+# and appstream. The placement of windows is tested under openbox; the
+# pupil's report is read back with poppler-utils.
 set -euo pipefail
 
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -12,7 +13,7 @@ paquets=(cmake make g++ pkg-config
          libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
          xvfb xauth openbox fonts-wine fonts-liberation2
          qt6-svg-dev libxcb1-dev
-         dpkg-dev desktop-file-utils appstream
+         dpkg-dev desktop-file-utils appstream poppler-utils
          clang libclang-rt-14-dev)
 
 manquants=()

@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <algorithm>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -73,6 +75,28 @@ Reponse DialoguesFenetre::question(const QString& texte, bool annuler)
         fenetre_, fenetre_ != nullptr ? fenetre_->window()->windowTitle() : QString(), texte, boutons,
         annuler ? QMessageBox::Cancel : QMessageBox::No);
     return r == QMessageBox::Yes ? Reponse::Oui : r == QMessageBox::No ? Reponse::Non : Reponse::Annuler;
+}
+
+std::optional<Identite> DialoguesFenetre::identite(const Identite& proposee)
+{
+    QDialog d(fenetre_);
+    d.setObjectName(QStringLiteral("DialogueCompteRendu"));
+    d.setWindowTitle(QStringLiteral("Compte rendu"));
+    auto* formulaire = new QFormLayout(&d);
+    auto* noms = new QLineEdit(proposee.noms, &d);
+    auto* classe = new QLineEdit(proposee.classe, &d);
+    noms->setAccessibleName(QStringLiteral("Noms des élèves"));
+    classe->setAccessibleName(QStringLiteral("Classe"));
+    noms->setMinimumWidth(260);
+    formulaire->addRow(QStringLiteral("&Noms des élèves :"), noms);
+    formulaire->addRow(QStringLiteral("&Classe :"), classe);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    formulaire->addRow(boutons);
+    QObject::connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    if (d.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Identite{noms->text().simplified(), classe->text().simplified()};
 }
 
 DialogueFichier SaveDialog2()

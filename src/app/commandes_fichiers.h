@@ -27,6 +27,12 @@ struct DialogueFichier {
 
 enum class Reponse { Oui, Non, Annuler };
 
+// Who hands the report in.
+struct Identite {
+    QString noms;
+    QString classe;
+};
+
 class Dialogues {
 public:
     virtual ~Dialogues() = default;
@@ -35,6 +41,8 @@ public:
     virtual void message(const QString& texte) = 0;
     // A question answered "Oui" or "Non", or also "Annuler" when offered.
     virtual Reponse question(const QString& texte, bool annuler) = 0;
+    // The pupils' names and class for the report, or nothing when cancelled.
+    virtual std::optional<Identite> identite(const Identite& proposee) = 0;
 };
 
 // Qt's file dialogs and message boxes over a window.
@@ -44,6 +52,7 @@ public:
     std::optional<QString> choisir(const DialogueFichier& d) override;
     void message(const QString& texte) override;
     Reponse question(const QString& texte, bool annuler) override;
+    std::optional<Identite> identite(const Identite& proposee) override;
 
 private:
     QWidget* fenetre_;

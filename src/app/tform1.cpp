@@ -5,6 +5,7 @@
 #include "common/polices.h"
 #include "app/commande_taille.h"
 #include "app/commandes_fichiers.h"
+#include "app/compte_rendu.h"
 #include "app/sonde.h"
 #include "common/aleatoire.h"
 #include "common/chemins.h"
@@ -89,6 +90,11 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
     connect(ui_->Ouvrir1, &QAction::triggered, this, &TForm1::Ouvrir1Click);
     connect(ui_->Sauve1, &QAction::triggered, this, &TForm1::Sauve1Click);
+    // The report from the keyboard: Ctrl+P prints it, Ctrl+Maj+P saves it as PDF.
+    ui_->Compterendu1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    ui_->Imprimercompterendu1->setShortcut(QKeySequence::Print);
+    connect(ui_->Compterendu1, &QAction::triggered, this, &TForm1::Compterendu1Click);
+    connect(ui_->Imprimercompterendu1, &QAction::triggered, this, &TForm1::Imprimercompterendu1Click);
     connect(ui_->Afficherlespotdquilibre1, &QAction::triggered, this, &TForm1::Afficherlespotdquilibre1Click);
     connect(ui_->Apropos1, &QAction::triggered, this, &TForm1::Apropos1Click);
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
@@ -315,6 +321,16 @@ void TForm1::definir_fenetres(FenetresAnnexes* fenetres)
     fenetres_ = fenetres;
 }
 
+void TForm1::Compterendu1Click()
+{
+    quillon::Compterendu1Click(*this);
+}
+
+void TForm1::Imprimercompterendu1Click()
+{
+    quillon::Imprimercompterendu1Click(*this);
+}
+
 void TForm1::Miseencouleur1Click()
 {
     couleurs().Miseencouleur1Click();
@@ -390,6 +406,7 @@ void TForm1::charger_images()
 
 void TForm1::Notebook1Click()
 {
+    pages_vues_ |= 1u << ui_->Notebook1->currentIndex();
     switch (ui_->Notebook1->currentIndex()) {
     case 1:
         QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog));

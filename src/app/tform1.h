@@ -2,6 +2,7 @@
 // The main window: notebook of six pages, menus, timers, program folder and
 // the start-up sequence.
 #include "app/demarrage.h"
+#include "app/commandes_fichiers.h"
 #include "app/dossier.h"
 
 #include <QMainWindow>
@@ -96,6 +97,12 @@ public:
     void Sauve1Click();
     void Afficherlespotdquilibre1Click();
     void Miseencouleur1Click();
+    void Compterendu1Click();
+    void Imprimercompterendu1Click();
+    // Whether the pupil has chosen page i's tab during this run.
+    bool page_vue(int i) const { return pages_vues_ & (1u << i); }
+    // The names and class given for the report, kept for the run.
+    Identite eleves;
     void BitBtn24Click();
     void BitBtn2Click();
     void BitBtn8Click();
@@ -164,6 +171,7 @@ private:
     void document_stimulation(const QString& titre, const char* image, const char* experience);
     std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;
+    unsigned pages_vues_ = 0;
     bool pages_construites_ = false;
     FenetresAnnexes* fenetres_ = nullptr;
     QTableWidget* grille_fechner_ = nullptr;

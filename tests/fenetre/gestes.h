@@ -110,8 +110,16 @@ public:
         return r;
     }
 
+    std::optional<Identite> identite(const Identite& proposee) override
+    {
+        identites_proposees.push_back(proposee);
+        return eleves;
+    }
+
     std::deque<QString> reponses;
     std::deque<Reponse> reponses_questions;
+    std::optional<Identite> eleves;
+    std::vector<Identite> identites_proposees;
     QStringList questions;
     std::vector<DialogueFichier> demandes;
     QStringList messages;
