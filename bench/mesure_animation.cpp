@@ -1,5 +1,6 @@
 // Ticks per second of the running ion-flux animation in a real window:
-// run on an X server (xvfb-run -a build/bin/quillon_mesure_animation).
+// run on an X server (xvfb-run -a build/bin/quillon_mesure_animation), also
+// with QT_SCALE_FACTOR=2 for a dense screen.
 // The animation timer asks for one tick per millisecond.
 #include "app/apparence.h"
 #include "app/tform1.h"
@@ -41,7 +42,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(2000, &boucle, &QEventLoop::quit);
     boucle.exec();
     const double secondes = static_cast<double>(chrono.nsecsElapsed()) / 1e9;
-    std::printf("%d particles, %d ticks in %.3f s: %.0f ticks per second\n", page.modele().anim.nb_part, ticks,
-                secondes, ticks / secondes);
+    std::printf("%d particles, %d ticks in %.3f s: %.0f ticks per second (device pixel ratio %g)\n",
+                page.modele().anim.nb_part, ticks, secondes, ticks / secondes, f.devicePixelRatioF());
     return 0;
 }

@@ -49,22 +49,31 @@ public:
 
 } // namespace
 
-void enregistrer_polices()
+QString fichier_police(const QString& nom)
+{
+    for (const char* dossier : {"/usr/share/wine/fonts", "/usr/share/fonts/truetype/wine"}) {
+        const QString chemin = QLatin1String(dossier) + QLatin1Char('/') + nom;
+        if (QFile::exists(chemin))
+            return chemin;
+    }
+    return {};
+}
+
+void enregistrer_polices(qreal ratio)
 {
     static bool fait = false;
     if (fait)
         return;
     fait = true;
-    const QStringList dossiers = {QStringLiteral("/usr/share/wine/fonts"),
-                                  QStringLiteral("/usr/share/fonts/truetype/wine")};
-    const QStringList fichiers = {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf"),
-                                  QStringLiteral("ms_sans_serif.ttf"), QStringLiteral("system.ttf")};
-    for (const QString& d : dossiers) {
-        for (const QString& f : fichiers) {
-            const QString chemin = d + QLatin1Char('/') + f;
-            if (QFile::exists(chemin))
-                QFontDatabase::addApplicationFont(chemin);
-        }
+    QStringList fichiers = {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")};
+    // "MS Sans Serif" and "System" exist only as bitmaps of a few pixel
+    // sizes, unreadable once enlarged: on a dense screen their families are
+    // left to the substitutions below, in an outline face of the same size.
+    if (ratio == 1)
+        fichiers << QStringLiteral("ms_sans_serif.ttf") << QStringLiteral("system.ttf");
+    for (const QString& f : fichiers) {
+        if (const QString chemin = fichier_police(f); !chemin.isEmpty())
+            QFontDatabase::addApplicationFont(chemin);
     }
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
@@ -76,7 +85,8 @@ void enregistrer_polices()
 
 void preparer_application(QApplication& app)
 {
-    enregistrer_polices();
+    // The highest ratio of the screens: the window may be moved onto that one.
+    enregistrer_polices(app.devicePixelRatio());
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(new StyleQuillon(style));
 

@@ -68,7 +68,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     ui_->BitBtn3->setIcon(icone_differee([] { return icone_deux_etats(QStringLiteral(":/art/correction.png")); }));
     ui_->BitBtn3->setIconSize(QSize(16, 16));
     ui_->BitBtn2->setIcon(icone_differee(
-        [] { return QIcon(QPixmap::fromImage(lire_image(QStringLiteral(":/art/information.png")))); }));
+        [] { return QIcon(QPixmap::fromImage(lire_image_affichee(QStringLiteral(":/art/information.png")))); }));
     ui_->BitBtn2->setIconSize(QSize(16, 16));
 
     accueil_ = new PageAccueil(ui_->page_accueil, ui_->lab_result, ui_->BitBtn3, ui_->BitBtn23, this);

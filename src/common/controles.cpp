@@ -1,6 +1,7 @@
 #include "controles.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QImageReader>
@@ -119,6 +120,19 @@ QImage lire_image(const QString& chemin)
     return lecteur.read();
 }
 
+QImage lire_image_affichee(const QString& chemin)
+{
+    const qsizetype point = chemin.lastIndexOf(QLatin1Char('.'));
+    if (point > 0 && QGuiApplication::instance() != nullptr && qApp->devicePixelRatio() > 1) {
+        QImage double_ = lire_image(chemin.left(point) + QLatin1String("@2x") + chemin.mid(point));
+        if (!double_.isNull()) {
+            double_.setDevicePixelRatio(2);
+            return double_;
+        }
+    }
+    return lire_image(chemin);
+}
+
 namespace {
 
 // Qt's own icons read their files, or at least their headers, when made.
@@ -176,17 +190,18 @@ QIcon icone_programme()
 {
     QIcon icone;
     for (const char* nom : {":/art/quillon.png", ":/art/quillon_48.png"})
-        icone.addPixmap(QPixmap::fromImage(lire_image(QString::fromLatin1(nom))));
+        icone.addPixmap(QPixmap::fromImage(lire_image_affichee(QString::fromLatin1(nom))));
     return icone;
 }
 
 QIcon icone_deux_etats(const QString& chemin)
 {
-    const QImage image = lire_image(chemin);
+    const QImage image = lire_image_affichee(chemin);
     QIcon icone;
     if (image.isNull())
         return icone;
     const int moitie = image.width() / 2;
+    // copy() keeps the device pixel ratio.
     icone.addPixmap(QPixmap::fromImage(image.copy(0, 0, moitie, image.height())), QIcon::Normal);
     icone.addPixmap(QPixmap::fromImage(image.copy(moitie, 0, moitie, image.height())), QIcon::Disabled);
     return icone;

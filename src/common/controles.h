@@ -41,6 +41,11 @@ QIcon icone_deux_etats(const QString& chemin);
 // content; a file whose content is not of its named format gives a null image.
 QImage lire_image(const QString& chemin);
 
+// A picture only shown, never drawn on nor read by a rule: on a screen
+// denser than 1 its twice-as-large drawing "name@2x.ext", when there is one,
+// of device pixel ratio 2; otherwise lire_image's.
+QImage lire_image_affichee(const QString& chemin);
+
 // The program's icon at the sizes window managers show.
 QIcon icone_programme();
 
@@ -88,7 +93,8 @@ public:
     void setImage(const QImage& image);
     // The picture itself, to draw on in place; call update() afterwards.
     QImage& image_a_modifier() { return image_; }
-    // Loads a picture file; false when it cannot be read.
+    // Loads a picture file to be shown as it is (lire_image_affichee);
+    // false when it cannot be read.
     bool charger(const QString& chemin);
 
 protected:

@@ -29,7 +29,7 @@ void ImageControle::setImage(const QImage& image)
 
 bool ImageControle::charger(const QString& chemin)
 {
-    QImage image = lire_image(chemin);
+    QImage image = lire_image_affichee(chemin);
     if (image.isNull())
         return false;
     setImage(image);
@@ -41,8 +41,11 @@ void ImageControle::paintEvent(QPaintEvent*)
     if (image_.isNull())
         return;
     QPainter p(this);
-    if (stretch_) {
+    // Stretched, or enlarged on a denser screen: smoothly, not in blocks.
+    // The picture's own pixels stay as the rules drew them.
+    if (stretch_ || devicePixelRatioF() != image_.devicePixelRatio())
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (stretch_) {
         p.drawImage(rect(), image_);
     } else {
         p.drawImage(0, 0, image_);

@@ -7,11 +7,13 @@
 #include "common/dessin.h"
 #include "common/polices.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 namespace quillon {
 
@@ -63,6 +65,13 @@ PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
     ui_->ima_pe2->setImage(blanc(ui_->ima_pe2->size()));
     ui_->ima_leg->setImage(blanc(ui_->ima_leg->size()));
     ui_->Ima_sav->setImage(blanc(ui_->Ima_sav->size()));
+    // The animation's two pictures cover their places with opaque pixels: on
+    // a dense screen of whole ratio nothing is painted under them at each
+    // tick, four times the pixels at 2. (At a fractional ratio the enlarged
+    // picture may leave an edge column of its place unpainted.)
+    if (const qreal ratio = qApp->devicePixelRatio(); ratio > 1 && ratio == std::floor(ratio))
+        for (ImageControle* c : {ui_->ima_pe1, ui_->ima_pe2})
+            c->setAttribute(Qt::WA_OpaquePaintEvent);
     for (Etiquette* e : findChildren<Etiquette*>())
         e->adjustSize();
     gauche_lab_gk_ = ui_->lab_gk->x();

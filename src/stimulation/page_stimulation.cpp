@@ -44,8 +44,8 @@ PageStimulation::PageStimulation(QWidget* parent)
     // The radio group hides the end of the ruler it stands on.
     ui_->Radio_nerf->setAutoFillBackground(true);
     ui_->Memo5->document()->setDocumentMargin(1);
-    ui_->BitBtn8->setIcon(QPixmap::fromImage(lire_image(QStringLiteral(":/art/refractaire.png"))));
-    ui_->BitBtn9->setIcon(QPixmap::fromImage(lire_image(QStringLiteral(":/art/recrutement.png"))));
+    ui_->BitBtn8->setIcon(QPixmap::fromImage(lire_image_affichee(QStringLiteral(":/art/refractaire.png"))));
+    ui_->BitBtn9->setIcon(QPixmap::fromImage(lire_image_affichee(QStringLiteral(":/art/recrutement.png"))));
     for (QPushButton* b : {ui_->BitBtn8, ui_->BitBtn9})
         b->setIconSize(QSize(59, 30));
     for (QLineEdit* e : {ui_->fib_lpr, ui_->fib_cpr, ui_->vit_influx, ui_->Edit_seuil})

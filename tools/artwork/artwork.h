@@ -36,7 +36,8 @@ struct CaptionPlace {
 
 std::span<const CaptionPlace> neuroneCaptionPlaces();
 
-QImage drawNeurone();
+// `scale` 2 draws the same picture twice as large, for dense screens.
+QImage drawNeurone(int scale = 1);
 
 // Returns an empty string when every pixel of every caption place (clipped
 // to the picture) is pure white, otherwise a description of the first fault.
@@ -49,7 +50,7 @@ QImage drawNeuroneCheckImage(const QImage &neurone);
 // ---------------------------------------------------------------------------
 // Nerve cross-section (image1.ppm)
 
-QImage drawNerveSection();
+QImage drawNerveSection(int scale = 1);
 
 // ---------------------------------------------------------------------------
 // Ion tiles and flux arrows (BMP pictures stretched by the program)
@@ -60,7 +61,7 @@ QImage drawIonTile(Ion ion);
 QImage drawFluxArrow(bool pointsRight);
 
 // ---------------------------------------------------------------------------
-// Program icon and button glyphs
+// Program icon and button glyphs (`scale` 2: twice as large, same drawing)
 
 // The icon on its 256 x 256 design grid; scale the painter for other sizes.
 void paintIcon(QPainter &painter);
@@ -69,12 +70,12 @@ QImage drawIcon(int size);
 bool writeIconSvg(const QString &path);
 // Sizes of the desktop's hicolor theme at which the icon is drawn.
 inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
-QImage drawCorrectionGlyph();
+QImage drawCorrectionGlyph(int scale = 1);
 
 // Glyphs of the stimulation page's document buttons, 59 x 30 (documents.cpp).
-QImage drawDocumentGlyph(bool recruitment);
+QImage drawDocumentGlyph(bool recruitment, int scale = 1);
 // The home page's "Informations sur le logiciel" glyph, 16 x 16: a written sheet.
-QImage drawInformationGlyph();
+QImage drawInformationGlyph(int scale = 1);
 
 // ---------------------------------------------------------------------------
 // Drawing helpers shared by the pictures (drawing.cpp)

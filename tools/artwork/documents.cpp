@@ -21,11 +21,12 @@ void spike(QPainterPath &path, double x, double baseline, double height)
 
 } // namespace
 
-QImage drawDocumentGlyph(bool recruitment)
+QImage drawDocumentGlyph(bool recruitment, int scale)
 {
-    QImage image(59, 30, QImage::Format_ARGB32);
+    QImage image(59 * scale, 30 * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     // The screen.
     p.setPen(QPen(QColor(40, 40, 40), 1));
@@ -59,12 +60,13 @@ QImage drawDocumentGlyph(bool recruitment)
     return image;
 }
 
-QImage drawInformationGlyph()
+QImage drawInformationGlyph(int scale)
 {
     // A sheet with its corner folded down and four lines of text.
-    QImage image(16, 16, QImage::Format_ARGB32);
+    QImage image(16 * scale, 16 * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    p.scale(scale, scale);
     QPainterPath feuille;
     feuille.moveTo(2.5, 0.5);
     feuille.lineTo(10.5, 0.5);

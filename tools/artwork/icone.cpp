@@ -97,12 +97,13 @@ bool writeIconSvg(const QString &path)
     return p.end();
 }
 
-QImage drawCorrectionGlyph()
+QImage drawCorrectionGlyph(int scale)
 {
     // Two 16 x 16 states side by side: normal, then disabled.
-    QImage img(32, 16, QImage::Format_ARGB32_Premultiplied);
+    QImage img(32 * scale, 16 * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor colours[2][2] = {
         {QColor(0x1d, 0x6b, 0x25), QColor(0x3c, 0xb5, 0x45)}, // outline, fill

@@ -128,6 +128,16 @@ int main(int argc, char **argv)
         {"refractaire.png", drawDocumentGlyph(false), "PNG"},
         {"recrutement.png", drawDocumentGlyph(true), "PNG"},
         {"information.png", drawInformationGlyph(), "PNG"},
+        // Twice as large, from the same drawing, for the dense screens: the
+        // pictures shown as they are, never drawn on by the program.
+        {"image2@2x.ppm", drawNeurone(2), "PPM"},
+        {"image1@2x.ppm", drawNerveSection(2), "PPM"},
+        {"quillon@2x.png", drawIcon(64), "PNG"},
+        {"quillon_48@2x.png", drawIcon(96), "PNG"},
+        {"correction@2x.png", drawCorrectionGlyph(2), "PNG"},
+        {"refractaire@2x.png", drawDocumentGlyph(false, 2), "PNG"},
+        {"recrutement@2x.png", drawDocumentGlyph(true, 2), "PNG"},
+        {"information@2x.png", drawInformationGlyph(2), "PNG"},
     };
     for (const Output &out : outputs)
         if (!save(out.image, dir.filePath(QString::fromLatin1(out.name)), out.format))

@@ -340,11 +340,12 @@ void drawMagnifier(QPainter &p)
 
 } // namespace
 
-QImage drawNerveSection()
+QImage drawNerveSection(int scale)
 {
-    QImage img(kWidth, kHeight, QImage::Format_RGB32);
+    QImage img(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     drawNerve(p);
     drawMagnifier(p);

@@ -324,11 +324,12 @@ std::span<const CaptionPlace> neuroneCaptionPlaces()
     return kPlaces;
 }
 
-QImage drawNeurone()
+QImage drawNeurone(int scale)
 {
-    QImage img(kNeuroneWidth, kNeuroneHeight, QImage::Format_RGB32);
+    QImage img(kNeuroneWidth * scale, kNeuroneHeight * scale, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     drawNeuroneCell(p);
