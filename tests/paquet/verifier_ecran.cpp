@@ -1,8 +1,10 @@
 // Starts the unpacked program as a user would and judges from outside, on the
 // X display, whether it found its data files:
 //
-//   quillon_paquet_ecran <unpacked-root> <screenshot.png> [--sans-potassium]
+//   quillon_paquet_ecran <unpacked-root> <screenshot.png> [--sans-potassium | --taille <percent>]
 //
+// With --taille, the user's settings keep that display size before the start:
+// every size and distance below is then that much larger.
 // It runs <unpacked-root>/usr/bin/quillon (with --sans-potassium, a copy of the
 // unpacked prefix without share/quillon/k.bmp), then every 200 ms lists the
 // program's mapped top-level windows (X property _NET_WM_PID) and grabs the
@@ -44,6 +46,13 @@ namespace {
 constexpr QRgb bleu_clair = qRgb(166, 202, 240);
 constexpr int largeur = 956, hauteur = 635;       // outer size of the main window
 constexpr int largeur_client = 940, hauteur_client = 597; // the same without a frame
+double echelle = 1; // the display size kept in the settings, as a factor
+
+// Within the rounding of a scaled size.
+bool vaut(int mesure, int taille_a_100)
+{
+    return std::abs(mesure - taille_a_100 * echelle) <= 2;
+}
 
 void dire(const QString& texte)
 {
@@ -222,8 +231,8 @@ QString juger_legendes(std::vector<QRect> t, const QRect& fenetre)
         return QStringLiteral("the legends are not in columns of 3, 3, 3 and 1:") + disposition;
     for (size_t i = 1; i < colonnes.size(); ++i) {
         const int ecart = colonnes[i].front().left() - colonnes[i - 1].front().left();
-        if (std::abs(ecart - 120) > 2)
-            return QStringLiteral("columns %1 pixels apart, not 120:").arg(ecart) + disposition;
+        if (!vaut(ecart, 120))
+            return QStringLiteral("columns %1 pixels apart, not 120 x %2:").arg(ecart).arg(echelle) + disposition;
         if (std::abs(colonnes[i].front().top() - colonnes[0].front().top()) > 2)
             return QStringLiteral("the columns do not start at the same height");
     }
@@ -232,7 +241,7 @@ QString juger_legendes(std::vector<QRect> t, const QRect& fenetre)
             if (c[i].top() <= c[i - 1].bottom())
                 return QStringLiteral("legends of a column overlap");
     const int haut = colonnes[0].front().top() - fenetre.top();
-    if (haut < 370 || colonnes[0].front().left() - fenetre.left() < 30)
+    if (haut < 370 * echelle || colonnes[0].front().left() - fenetre.left() < 30 * echelle)
         return QStringLiteral("the legends start %1 pixels down the window, above the page's 370").arg(haut);
     for (const QRect& r : t)
         if (!fenetre.contains(r))
@@ -259,11 +268,14 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() < 2 || args.size() > 3 || (args.size() == 3 && args[2] != QLatin1String("--sans-potassium"))) {
-        dire("usage: quillon_paquet_ecran <unpacked-root> <screenshot.png> [--sans-potassium]");
+    const bool sans_potassium = args.size() == 3 && args[2] == QLatin1String("--sans-potassium");
+    const int taille = args.size() == 4 && args[2] == QLatin1String("--taille") ? args[3].toInt() : 100;
+    if (args.size() < 2 || (args.size() == 3 && !sans_potassium) || (args.size() == 4 && taille <= 100)
+        || args.size() > 4) {
+        dire("usage: quillon_paquet_ecran <unpacked-root> <screenshot.png> [--sans-potassium | --taille <percent>]");
         return 2;
     }
-    const bool sans_potassium = args.size() == 3;
+    echelle = taille / 100.0;
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         dire("needs an X display (platform " + QGuiApplication::platformName() + ")");
         return 2;
@@ -290,7 +302,14 @@ int main(int argc, char** argv)
     }
 
     // The program's settings and runtime files go to a scratch folder.
-    QDir(annexe.path()).mkpath("config");
+    QDir(annexe.path()).mkpath("config/Quillon");
+    if (taille != 100) {
+        QFile reglages(annexe.path() + "/config/Quillon/reglages.ini");
+        if (!reglages.open(QIODevice::WriteOnly) || reglages.write(QStringLiteral("[affichage]\ntaille=%1\n").arg(taille).toUtf8()) < 0) {
+            dire("cannot write the settings");
+            return 2;
+        }
+    }
     QDir(annexe.path()).mkpath("run");
     QFile::setPermissions(annexe.path() + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -322,7 +341,8 @@ int main(int argc, char** argv)
     }
     const qint64 pid = p.processId();
     const QSize ecran = x.taille();
-    const QPoint centre((ecran.width() - largeur) / 2, (ecran.height() - hauteur) / 2);
+    // Where the program centres its window: by its outer size, frame or not.
+    const QPoint centre(int((ecran.width() - largeur * echelle) / 2), int((ecran.height() - hauteur * echelle) / 2));
     QScreen* s = QGuiApplication::primaryScreen();
 
     QString dernier = QStringLiteral("no window of the program appeared");
@@ -341,7 +361,8 @@ int main(int argc, char** argv)
             continue;
         image = s->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
         const auto principale = std::find_if(f.begin(), f.end(), [](const Fenetre& w) {
-            return w.cadre.size() == QSize(largeur, hauteur) || w.cadre.size() == QSize(largeur_client, hauteur_client);
+            return (vaut(w.cadre.width(), largeur) && vaut(w.cadre.height(), hauteur))
+                   || (vaut(w.cadre.width(), largeur_client) && vaut(w.cadre.height(), hauteur_client));
         });
         QString windows;
         for (const Fenetre& w : f)
@@ -365,7 +386,7 @@ int main(int argc, char** argv)
             }
             continue;
         }
-        if (principale->cadre.topLeft() != centre) {
+        if ((principale->cadre.topLeft() - centre).manhattanLength() > (taille == 100 ? 0 : 2)) {
             dernier = QStringLiteral("the main window is at %1,%2, not centred at %3,%4:%5")
                           .arg(principale->cadre.x())
                           .arg(principale->cadre.y())
