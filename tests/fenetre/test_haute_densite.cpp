@@ -2,6 +2,8 @@
 #include "fenetre/outils.h"
 
 #include <QFontDatabase>
+#include <QPainter>
+#include <QTimer>
 #include <QMenuBar>
 
 namespace quillon::essais {
