@@ -7,6 +7,7 @@
 #include "app/commandes_fichiers.h"
 #include "app/compte_rendu.h"
 #include "app/sonde.h"
+#include "app/sorties.h"
 #include "common/aleatoire.h"
 #include "common/chemins.h"
 #include "common/controles.h"
@@ -148,6 +149,7 @@ void TForm1::construire_pages()
     couleurs_->definir_dialogue([this]() -> Tmise_couleur* {
         return fenetres_ != nullptr ? &fenetres_->mise_couleur() : nullptr;
     });
+    brancher_sorties(*this);
 }
 
 QPoint TForm1::position_centree(const QSize& ecran)

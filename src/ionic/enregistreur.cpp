@@ -4,10 +4,12 @@
 
 #include "common/dessin.h"
 #include "common/nombres.h"
+#include "common/tableur.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quillon {
 
@@ -42,6 +44,7 @@ bool EquilibresIoniques::actif(BoutonCourbe b) const
 void EquilibresIoniques::effacer_courbe()
 {
     courbe_.fill(Qt::white);
+    em_trace_.fill(std::numeric_limits<double>::quiet_NaN());
     ++version_courbe_;
 }
 
@@ -64,6 +67,8 @@ void EquilibresIoniques::trace_point(QPainter& p, bool force_em, int n)
         if (!premier)
             dessin::ligne(p, x_prec + 2, y_em_prec + 2, x_courant + 2, y, bleu_marine, 2);
         y_em_prec = y;
+        if (n >= 1 && n <= dernier_pas)
+            em_trace_[static_cast<std::size_t>(n)] = etat.em;
     }
     int y = y_permeabilite(etat.perm_k);
     dessin::ellipse(p, x, y, x + 3, y + 3, QPen(Qt::black), QBrush(rouge));
@@ -313,6 +318,29 @@ SequenceNernst EquilibresIoniques::sequence() const
         s.etapes.push_back(EtapeNernst{prog_gk[i], prog_gna[i], prog_k_int[i], prog_k_ext[i], prog_na_int[i],
                                        prog_na_ext[i], prog_em[i]});
     return s;
+}
+
+QByteArray EquilibresIoniques::valeurs() const
+{
+    TableurCsv t;
+    t.ligne({QStringLiteral("Pas"), QStringLiteral("GK"), QStringLiteral("GNa"), QStringLiteral("[K]i"),
+             QStringLiteral("[K]e"), QStringLiteral("[Na]i"), QStringLiteral("[Na]e"), QStringLiteral("EeqK (mV)"),
+             QStringLiteral("EeqNa (mV)"), QStringLiteral("Em (mV)")});
+    for (int i = 1; i <= pas_traces(); ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        EtatIonique e;
+        e.k_int = prog_k_int[n];
+        e.k_ext = prog_k_ext[n];
+        e.na_int = prog_na_int[n];
+        e.na_ext = prog_na_ext[n];
+        e.calcul_pot_eq();
+        QStringList champs;
+        for (int v : {i, prog_gk[n], prog_gna[n], prog_k_int[n], prog_k_ext[n], prog_na_int[n], prog_na_ext[n]})
+            champs << QString::number(v);
+        champs << TableurCsv::nombre(e.e_k, 2) << TableurCsv::nombre(e.e_na, 2) << TableurCsv::nombre(em_trace_[n], 2);
+        t.ligne(champs);
+    }
+    return t.octets();
 }
 
 void EquilibresIoniques::charger(const SequenceNernst& sequence)

@@ -3,6 +3,7 @@
 #include "common/nombres.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace quillon {
 
@@ -47,6 +48,7 @@ EquilibresIoniques::EquilibresIoniques()
       courbe_(largeur_courbe, hauteur_courbe, QImage::Format_RGB32)
 {
     courbe_.fill(Qt::white);
+    em_trace_.fill(std::numeric_limits<double>::quiet_NaN());
     boutons_[0] = Bouton{QStringLiteral("Lancer COURBE"), true, true};
     boutons_[1] = Bouton{QStringLiteral("EFFACER"), true, true};
     boutons_[2] = Bouton{QStringLiteral("Program.COURBE"), true, true};

@@ -12,8 +12,10 @@
 #include "ionic/etat_ionique.h"
 #include "workfiles/fichiers_travail.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -148,6 +150,15 @@ public:
     int intervalle_relaxation() const { return intervalle_relaxation_; }
 
     const QImage& courbe() const { return courbe_; }
+    // The membrane potential plotted at step n (1..83) since the chart was
+    // last cleared; NaN where none was.
+    double em_trace(int n) const { return em_trace_[static_cast<std::size_t>(n)]; }
+    // The steps the chart holds, recorded or programmed: 1..this.
+    int pas_traces() const { return std::min(std::max(pas, pas_max), static_cast<int>(dernier_pas)); }
+    // Those steps for a spreadsheet: step, GK, GNa, the four concentrations,
+    // the two equilibrium potentials of the step's concentrations and the
+    // plotted membrane potential (empty where none was plotted).
+    QByteArray valeurs() const;
     // Changes each time the chart is drawn on.
     unsigned version_courbe() const { return version_courbe_; }
 
@@ -183,6 +194,7 @@ private:
     int intervalle_relaxation_ = intervalle_normal;
     QImage courbe_;
     unsigned version_courbe_ = 0;
+    std::array<double, dernier_pas + 1> em_trace_{};
 };
 
 } // namespace quillon

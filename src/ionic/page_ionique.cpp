@@ -311,6 +311,9 @@ void PageIonique::Timer_animTimer()
     // for the next tick; nothing is drawn on the picture on screen.
     cachee->update();
     cachee->show();
+    // The keyboard focus stays on the compartments, whichever shows them.
+    if (montree->hasFocus())
+        cachee->setFocus(Qt::OtherFocusReason);
     montree->hide();
     AnimationFlux::recopier(ui_->Ima_sav->image(), montree->image_a_modifier());
 }

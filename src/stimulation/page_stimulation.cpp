@@ -9,6 +9,7 @@
 #include "stimulation/ess0.h"
 #include "stimulation/graduations.h"
 #include "stimulation/questions.h"
+#include "stimulation/valeurs_stimulation.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -128,6 +129,7 @@ void PageStimulation::BitBtn22Click()
     r.deux_stim = deux_stim_;
     r.fibre = ui_->Radio_nerf_fibre->isChecked();
     reponse_.calculer(r, pot_ess0_);
+    trace_ = r;
     ui_->deux_artef->move(reponse_.deux_artef_left, ui_->deux_artef->y());
     QImage& ecran = ui_->Ima_st->image_a_modifier();
     ecran = save_ima_blanc_.copy();
@@ -135,8 +137,14 @@ void PageStimulation::BitBtn22Click()
     ui_->Ima_st->update();
 }
 
+QByteArray PageStimulation::valeurs() const
+{
+    return trace_ ? valeurs_stimulation(*trace_, reponse_) : QByteArray();
+}
+
 void PageStimulation::effacer_ecran()
 {
+    trace_.reset();
     ui_->Ima_st->setImage(save_ima_blanc_);
 }
 

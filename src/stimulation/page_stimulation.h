@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class PageStimulation;
@@ -46,6 +47,9 @@ public:
     void BitBtn19Click();
 
     bool deux_stim() const { return deux_stim_; }
+    // The screen's settings and samples for a spreadsheet; empty while the
+    // screen is blank.
+    QByteArray valeurs() const;
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -62,6 +66,8 @@ private:
     ReponseStimulation reponse_;
     PotentielEss0 pot_ess0_{};
     QImage save_ima_blanc_;
+    // The settings of the recording on the screen, none while it is blank.
+    std::optional<ReglagesStimulation> trace_;
     bool deux_stim_ = false;
     bool glisse_ = false;
     int prise_x_ = 0;

@@ -47,7 +47,7 @@ TEST_F(FenetreAcces, TabOrderOfTheHomePageReadsThePileRowByRow)
               [&](Etiquette* a, Etiquette* b) { return std::pair(rang[a], a->x()) < std::pair(rang[b], b->x()); });
     EXPECT_EQ(rang[pile[3]], 0) << "four columns, four legends on the first row";
     EXPECT_EQ(rang[pile[4]], 1);
-    QStringList attendu = {"BitBtn2", "BitBtn24"};
+    QStringList attendu = {"Image2", "BitBtn2", "BitBtn24"};
     for (Etiquette* e : pile)
         attendu << nom(e);
     attendu << "BitBtn3" << "BitBtn23" << "onglets";
@@ -69,7 +69,7 @@ TEST_F(FenetreAcces, TabOrderOfTheStimulationPage)
                                  "fib_lpr",  "fib_cpr",    "vit_influx",      "combo_electrode",
                                  "Edit_seuil", "BitBtn19", "onglets"};
     const QStringList montage = {"Shape_anode", "Shape_cathode", "Shape_enr1", "Shape_enr2", "Shape_nerf",
-                                 "Scroll_i_stim", "CheckBox1", "Scroll_temps"};
+                                 "Scroll_i_stim", "CheckBox1", "Scroll_temps", "Ima_st"};
     const QString consignes = st()->Memo5->toPlainText();
     EXPECT_EQ(tabulations(barre_onglets()), QStringList{"Radio_nerf_nerf"} + montage + feuille);
     EXPECT_EQ(st()->Memo5->toPlainText(), consignes) << "Tab went through the instructions without writing";
@@ -83,7 +83,9 @@ TEST_F(FenetreAcces, TabOrderOfTheStimulationPage)
 TEST_F(FenetreAcces, TabOrderOfTheIonicPageInEachMode)
 {
     onglet(2);
-    const QStringList barres = {"Scroll_nai", "Scroll_ki", "Scroll_gk", "Scroll_gna", "Scroll_ke", "Scroll_nae"};
+    // The pictures with a menu where they read: the compartments, the chart.
+    const QStringList barres = {"Scroll_nai", "Scroll_ki", "Scroll_gk", "Scroll_gna", "ima_pe1",
+                                "Scroll_ke", "Scroll_nae", "Ima_pa"};
     EXPECT_EQ(tabulations(barre_onglets()),
               (QStringList{"BitBtn12"} + barres + QStringList{"BitBtn14", "BitBtn15", "BitBtn16", "onglets"}));
 
@@ -100,7 +102,8 @@ TEST_F(FenetreAcces, TabOrderOfTheIonicPageInEachMode)
     io()->BitBtn12->setFocus(Qt::TabFocusReason);
     QTest::keyClick(io()->BitBtn12, Qt::Key_Space);
     ASSERT_TRUE(f.ionique().modele().mode_anim);
-    EXPECT_EQ(tabulations(barre_onglets()), (QStringList{"BitBtn13", "GO", "Scroll_ki", "Scroll_ke", "onglets"}));
+    EXPECT_EQ(tabulations(barre_onglets()),
+              (QStringList{"BitBtn13", "GO", "Scroll_ki", "ima_pe1", "Scroll_ke", "Ima_pa", "onglets"}));
     io()->GO->setFocus(Qt::TabFocusReason);
     QTest::keyClick(io()->GO, Qt::Key_Space);
     EXPECT_EQ(io()->GO->text(), "STOP");
@@ -144,9 +147,9 @@ TEST_F(FenetreAcces, ScrollBarsTakeTheFocusAndMoveWithTheArrows)
     f.Timer_k->stop();
     f.Timer_na->stop();
     QScrollBar* ke = io()->Scroll_ke;
-    // Reached with Tab: the sixth stop, after the mode button and four bars.
+    // Reached with Tab: the seventh stop, after the mode button, four bars and the compartments.
     barre_onglets()->setFocus(Qt::OtherFocusReason);
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 7; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), ke);
 

@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QRect>
+#include <QStringList>
 #include <array>
+#include <limits>
 #include <vector>
 
 namespace quillon::essais {
@@ -55,6 +57,25 @@ inline int compter(const QImage& image, const QColor& c, QRect r = QRect())
         for (int x = r.left(); x <= r.right(); ++x)
             n += (image.pixel(x, y) | 0xff000000u) == cherche;
     return n;
+}
+
+// A spreadsheet table read back: its lines (CR LF) split at ";" (no quoted
+// field); nothing without the UTF-8 byte-order mark and the last line's end.
+inline std::vector<QStringList> lire_csv(const QByteArray& octets)
+{
+    std::vector<QStringList> lignes;
+    if (octets.startsWith("\xEF\xBB\xBF") && octets.endsWith("\r\n"))
+        for (const QString& l : QString::fromUtf8(octets.mid(3).chopped(2)).split(QStringLiteral("\r\n")))
+            lignes.push_back(l.split(u';'));
+    return lignes;
+}
+
+// A number with a decimal comma (NaN for a point or no number).
+inline double reel_fr(QString champ)
+{
+    bool ok = false;
+    const double x = champ.contains(u'.') ? 0 : champ.replace(u',', u'.').toDouble(&ok);
+    return ok ? x : std::numeric_limits<double>::quiet_NaN();
 }
 
 } // namespace quillon::essais

@@ -1,0 +1,174 @@
+#include "sorties.h"
+
+#include "app/commandes_fichiers.h"
+#include "app/dossiers_utilisateur.h"
+#include "app/tform1.h"
+#include "common/controles.h"
+#include "common/tableur.h"
+#include "ionic/page_ionique.h"
+#include "stimulation/page_stimulation.h"
+#include "ui_page_ionique.h"
+#include "ui_page_stimulation.h"
+#include "ui_tform1.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QSaveFile>
+
+namespace quillon {
+
+namespace {
+
+// True while a picture is taken: the focus frame is the keyboard's, not the picture's.
+bool en_vue = false;
+
+} // namespace
+
+MenuSorties::MenuSorties(const std::vector<QWidget*>& controles, Source source, std::function<Dialogues*()> dialogues,
+                         QObject* parent)
+    : QObject(parent), source_(std::move(source)), dialogues_(std::move(dialogues)),
+      menu_(new QMenu(controles.front()))
+{
+    menu_->setAccessibleName(QStringLiteral("Menu de l'image"));
+    menu_->addAction(QStringLiteral("Copier l'image"), this, &MenuSorties::copier);
+    menu_->addAction(QStringLiteral("Enregistrer l'image..."), this, &MenuSorties::enregistrer_image);
+    if (source_.valeurs) {
+        exporter_ = menu_->addAction(QStringLiteral("Exporter les valeurs..."), this, &MenuSorties::exporter_valeurs);
+        // Nothing on the screen, nothing to export.
+        connect(menu_, &QMenu::aboutToShow, this, [this] { exporter_->setEnabled(!source_.valeurs().isEmpty()); });
+    }
+    for (QWidget* c : controles) {
+        c->setFocusPolicy(Qt::StrongFocus);
+        c->installEventFilter(this);
+    }
+}
+
+QImage MenuSorties::vue(const std::vector<QWidget*>& controles)
+{
+    QRect zone;
+    QWidget* parent = nullptr;
+    for (QWidget* c : controles) {
+        if (c->isHidden())
+            continue;
+        zone |= c->geometry();
+        parent = c->parentWidget();
+    }
+    if (parent == nullptr)
+        return QImage();
+    // Taken from the window, so that the group boxes' backgrounds show as they do on screen.
+    QWidget* fenetre = parent->window();
+    en_vue = true;
+    const QImage image = fenetre->grab(QRect(parent->mapTo(fenetre, zone.topLeft()), zone.size())).toImage();
+    en_vue = false;
+    return image;
+}
+
+bool MenuSorties::eventFilter(QObject* objet, QEvent* evenement)
+{
+    auto* controle = qobject_cast<QWidget*>(objet);
+    if (controle != nullptr && evenement->type() == QEvent::Paint && controle->hasFocus() && !en_vue) {
+        // The picture, then a dotted frame inside its edge while it has the focus.
+        static_cast<QObject*>(controle)->event(evenement);
+        QPainter p(controle);
+        cadre_focus(p, 0, 0, controle->width(), controle->height(), Qt::black);
+        return true;
+    }
+    if (controle != nullptr && evenement->type() == QEvent::ContextMenu) {
+        const auto* e = static_cast<QContextMenuEvent*>(evenement);
+        ouvrir(controle, e->reason() == QContextMenuEvent::Mouse ? e->pos() : controle->rect().center());
+        return true;
+    }
+    if (controle != nullptr && evenement->type() == QEvent::KeyPress) {
+        const auto* t = static_cast<QKeyEvent*>(evenement);
+        if (t->key() == Qt::Key_Menu || (t->key() == Qt::Key_F10 && t->modifiers() == Qt::ShiftModifier)) {
+            ouvrir(controle, controle->rect().center());
+            return true;
+        }
+    }
+    return QObject::eventFilter(objet, evenement);
+}
+
+void MenuSorties::ouvrir(QWidget* controle, QPoint position)
+{
+    menu_->popup(controle->mapToGlobal(position));
+}
+
+void MenuSorties::copier()
+{
+    QGuiApplication::clipboard()->setImage(source_.image());
+}
+
+void MenuSorties::enregistrer_image()
+{
+    const QImage image = source_.image();
+    enregistrer(QStringLiteral("SaveDialogImage"), QStringLiteral("png"), QStringLiteral("Image PNG (*.png)"),
+                [&](QIODevice& f) { return image.save(&f, "PNG"); });
+}
+
+void MenuSorties::exporter_valeurs()
+{
+    const QByteArray valeurs = source_.valeurs();
+    if (valeurs.isEmpty())
+        return;
+    enregistrer(QStringLiteral("SaveDialogValeurs"), QStringLiteral("csv"),
+                QStringLiteral("Tableur, points-virgules (*.csv)"),
+                [&](QIODevice& f) { return f.write(valeurs) == valeurs.size(); });
+}
+
+void MenuSorties::enregistrer(const QString& nom_dialogue, const QString& extension, const QString& filtre,
+                              const std::function<bool(QIODevice&)>& ecrire)
+{
+    Dialogues* dialogues = dialogues_();
+    const DialogueFichier d{nom_dialogue, extension, filtre,
+                            nom_propose(source_.page, QDateTime::currentDateTime(), extension), true,
+                            dossier_travail()};
+    const std::optional<QString> nom = dialogues->choisir(d);
+    if (!nom)
+        return;
+    retenir_dossier_travail(QFileInfo(*nom).absolutePath());
+    // Written beside, then put in place whole: a failure leaves any older file as it was.
+    QSaveFile f(*nom);
+    if (!f.open(QIODevice::WriteOnly) || !ecrire(f) || !f.commit())
+        dialogues->message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
+}
+
+void brancher_sorties(TForm1& f)
+{
+    const auto dialogues = [&f] { return &f.fichiers().dialogues(); };
+    const Ui::PageStimulation* st = f.stimulation().ui();
+    const Ui::PageIonique* io = f.ionique().ui();
+    const std::vector<QWidget*> ecran{st->Ima_st, st->Ima_grad};
+    new MenuSorties({st->Ima_st},
+                    {QStringLiteral("stimulation"), [ecran] { return MenuSorties::vue(ecran); },
+                     [&f] { return f.stimulation().valeurs(); }},
+                    dialogues, &f);
+    const std::vector<QWidget*> courbe{io->ima_leg, io->Ima_pa};
+    new MenuSorties({io->Ima_pa},
+                    {QStringLiteral("courbe"), [courbe] { return MenuSorties::vue(courbe); },
+                     [&f] { return f.ionique().modele().valeurs(); }},
+                    dialogues, &f);
+    const std::vector<QWidget*> compartiments{io->ima_pe1, io->ima_pe2};
+    new MenuSorties(compartiments,
+                    {QStringLiteral("compartiments"), [compartiments] { return MenuSorties::vue(compartiments); }, {}},
+                    dialogues, &f);
+    // Tab reaches each picture where it reads: the screen below the
+    // stimulator, the compartments after the membrane's bars, the chart
+    // after the bars; the nerve cell comes first on its page, by design.
+    QWidget::setTabOrder(st->Scroll_temps, st->Ima_st);
+    QWidget::setTabOrder(io->Scroll_gna, io->ima_pe1);
+    QWidget::setTabOrder(io->ima_pe1, io->ima_pe2);
+    QWidget::setTabOrder(io->Scroll_nae, io->Ima_pa);
+    QWidget* neurone = f.ui()->Image2;
+    new MenuSorties({neurone}, {QStringLiteral("neurone"), [neurone] { return MenuSorties::vue({neurone}); }, {}},
+                    dialogues, &f);
+}
+
+} // namespace quillon

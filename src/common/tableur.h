@@ -1,0 +1,35 @@
+#pragma once
+// Tables for French spreadsheets, and the names proposed for the files the
+// pupil takes out of the program (pictures and tables). A table is written
+// as its spreadsheet opens it without asking: UTF-8 with its byte-order
+// mark, ";" between fields, "," as the decimal separator, lines ended by
+// CR LF.
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace quillon {
+
+class TableurCsv {
+public:
+    // One line of fields; a field holding ";", a quote or a line end is
+    // quoted, its quotes doubled.
+    void ligne(const QStringList& champs);
+    void ligne_vide() { lignes_ << QString(); }
+    // The whole file's bytes.
+    QByteArray octets() const;
+
+    // x with d decimals and a comma ("-85,37"); no minus sign on a value
+    // that shows as zero; an empty field for NaN and infinities.
+    static QString nombre(double x, int d);
+
+private:
+    QStringList lignes_;
+};
+
+// "<page>_<date>_<hour>h<minute>.<extension>", e.g.
+// "stimulation_2026-12-07_18h51.csv": sorted by date in a folder listing.
+QString nom_propose(const QString& page, const QDateTime& quand, const QString& extension);
+
+} // namespace quillon

@@ -1,0 +1,43 @@
+#include "valeurs_stimulation.h"
+
+#include "common/tableur.h"
+
+namespace quillon {
+
+double temps_ms(int j)
+{
+    return j / 6.0;
+}
+
+double position_cm(int left)
+{
+    return (left + 2.5 - 13) / 7.5;
+}
+
+QByteArray valeurs_stimulation(const ReglagesStimulation& r, const ReponseStimulation& rep)
+{
+    TableurCsv t;
+    const auto nombre = [](double x) { return TableurCsv::nombre(x, 2); };
+    t.ligne({QStringLiteral("Intensité (V)"), nombre((100 - r.position_i_stim) / 100.0)});
+    t.ligne({QStringLiteral("Polarité"), r.cathode < r.anode ? QStringLiteral("inversée") : QStringLiteral("normale")});
+    t.ligne({QStringLiteral("Nerf ou fibre"), r.fibre ? QStringLiteral("Fibre") : QStringLiteral("Nerf")});
+    t.ligne({QStringLiteral("Deuxième stimulation"), r.deux_stim ? QStringLiteral("oui") : QStringLiteral("non")});
+    t.ligne({QStringLiteral("Intervalle (ms)"), nombre(temps_ms(r.pos))});
+    t.ligne({QStringLiteral("Anode (cm)"), nombre(position_cm(r.anode))});
+    t.ligne({QStringLiteral("Cathode (cm)"), nombre(position_cm(r.cathode))});
+    t.ligne({QStringLiteral("Électrode 1 (cm)"), nombre(position_cm(r.enr1))});
+    t.ligne({QStringLiteral("Électrode 2 (cm)"), nombre(position_cm(r.enr2))});
+    t.ligne_vide();
+    t.ligne({QStringLiteral("Temps (ms)"), QStringLiteral("Électrode 1 (mV)"), QStringLiteral("Électrode 2 (mV)"),
+             QStringLiteral("Différence à l'écran (mV)")});
+    // A single fibre answers all or nothing: the screen's factor, as drawn.
+    const double a = r.fibre ? 0.7 : rep.ampl;
+    for (int j = 1; j <= ReponseStimulation::affiches; ++j) {
+        const Echantillon& e = rep.enreg[static_cast<std::size_t>(j)];
+        t.ligne({TableurCsv::nombre(temps_ms(j), 3), TableurCsv::nombre(a * e.voie1, 3),
+                 TableurCsv::nombre(a * e.voie2, 3), TableurCsv::nombre(a * (e.voie1 - e.voie2), 3)});
+    }
+    return t.octets();
+}
+
+} // namespace quillon
