@@ -1,6 +1,8 @@
 #pragma once
 // The question sheet of the stimulation page and its correction. The
 // accepted answers are fixed: they do not follow the simulation's settings.
+// The refractory periods and the maximal frequencies accept both the
+// textbook values and the values measured on the page's own model.
 #include <QString>
 #include <array>
 

@@ -390,6 +390,17 @@ TEST_F(FenetreStimulation, TheCorrectionColoursTheSevenCircles)
     cliquer(p()->BitBtn19);
     EXPECT_EQ(p()->refr_rel->pinceau(), rouge) << "shows 9 although 2 was chosen before";
     EXPECT_EQ(p()->refr_abs->pinceau(), vert) << "1.6 typed, never picked";
+
+    // The values measured on the simulation are right as well.
+    choisir(p()->pref_rel, p()->pref_rel->findText("3.3"));
+    choisir(p()->pref_abs, p()->pref_abs->findText("1.7"));
+    for (QLineEdit* e : {p()->fib_lpr, p()->fib_cpr}) {
+        e->selectAll();
+        QTest::keyClicks(e, e == p()->fib_lpr ? "300" : "600");
+    }
+    cliquer(p()->BitBtn19);
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(cercles[i]->pinceau(), vert) << cercles[i]->objectName().toStdString();
 }
 
 TEST_F(FenetreStimulation, TheZeroTickOfTheTimeRulerStandsUnderTheFirstMark)

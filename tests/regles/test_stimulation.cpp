@@ -285,7 +285,9 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
     };
     const Cas cas[] = {
         {rel, "", 18, false}, {rel, "", 19, true}, {rel, "", 20, true}, {rel, "", 21, true}, {rel, "", 22, false},
-        {abs_, "", 13, false}, {abs_, "", 14, true}, {abs_, "", 15, true}, {abs_, "", 16, true}, {abs_, "", 17, false},
+        {abs_, "", 13, false}, {abs_, "", 14, true}, {abs_, "", 15, true}, {abs_, "", 16, true}, {abs_, "", 17, true},
+        {abs_, "", 18, true}, {abs_, "", 19, false}, {rel, "", 31, false}, {rel, "", 32, true}, {rel, "", 34, false},
+        {lpr, "300 Hz", 0, true}, {cpr, "600", 0, true}, {cpr, "611", 0, false},
         {lpr, "500", 0, true}, {lpr, "460", 0, false}, {lpr, "461", 0, true}, {lpr, "529", 0, true},
         {lpr, "530", 0, false}, {lpr, " 500 Hz", 0, true},
         {cpr, "666", 0, true}, {cpr, "620", 0, false}, {cpr, "621", 0, true}, {cpr, "709", 0, true},
@@ -314,6 +316,36 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
         for (int q = 0; q < 7; ++q)
             EXPECT_EQ(verdicts[static_cast<std::size_t>(q)], q == c.q && c.juste) << "verdict " << q;
     }
+    // The key's whole table, every list item and every whole number from 0 to
+    // 1000: the textbook range beside the range measured on the model (3.33
+    // and 1.67 ms, 300 and 600 Hz).
+    struct Cle {
+        Question q;
+        int de, a;                 // textbook
+        int de_mesure, a_mesure;   // measured on the simulation
+    };
+    const Cle cle[] = {
+        {rel, 19, 21, 32, 33}, {abs_, 14, 16, 17, 18}, {lpr, 461, 529, 290, 320},
+        {cpr, 621, 709, 540, 610}, {vit, 35, 45, 35, 45}, {electrode, 1, 1, 1, 1},
+    };
+    for (const Cle& c : cle) {
+        const bool liste = c.q == rel || c.q == abs_ || c.q == electrode;
+        for (int v = -1; v <= (liste ? 41 : 1000); ++v) {
+            ReponsesEleve r;
+            const QString t = QString::number(v);
+            switch (c.q) {
+            case rel: r.pref_rel = v; break;
+            case abs_: r.pref_abs = v; break;
+            case lpr: r.fib_lpr = t; break;
+            case cpr: r.fib_cpr = t; break;
+            case vit: r.vit_influx = t; break;
+            default: r.combo_electrode = v; break;
+            }
+            const bool attendu = (c.de <= v && v <= c.a) || (c.de_mesure <= v && v <= c.a_mesure);
+            EXPECT_EQ(BitBtn19Click(r)[static_cast<std::size_t>(c.q)], attendu) << "question " << c.q << ", " << v;
+        }
+    }
+
     const QStringList temps = temps_refractaires();
     ASSERT_EQ(temps.size(), 41);
     EXPECT_EQ(temps[0], "0");
@@ -321,6 +353,8 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
     EXPECT_EQ(temps[15], "1.5");
     EXPECT_EQ(temps[20], "2");
     EXPECT_EQ(temps[40], "4");
+    EXPECT_EQ(temps[33], "3.3");
+    EXPECT_EQ(temps[17], "1.7");
     // Nothing answered: every answer is wrong.
     for (bool j : BitBtn19Click(ReponsesEleve{}))
         EXPECT_FALSE(j);
