@@ -1,11 +1,17 @@
 #include "shell/merlade.h"
 #include "shell/pas_a_pas.h"
+#include "shell/rtf.h"
 #include "shell/visionneuse.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "impression.h"
 #include "regles/outils_regles.h"
@@ -135,4 +141,80 @@ TEST(Merlade, CopyInBlocks)
     EXPECT_TRUE(copier(tmp.filePath("absente"), tmp.filePath("copie2"))) << "silently skipped";
     EXPECT_FALSE(QFile::exists(tmp.filePath("copie2")));
     EXPECT_FALSE(copier(tmp.filePath("source"), tmp.filePath("pas/de/dossier/copie")));
+}
+
+namespace {
+
+// The shipped documents' text as the program's own reader gives it.
+QString texte_document(const QString& nom)
+{
+    const QByteArray rtf = lire(QStringLiteral(QUILLON_DOCUMENTS "/") + nom);
+    EXPECT_FALSE(rtf.isEmpty()) << nom.toStdString();
+    // Well formed: every group closes, and only at the end.
+    int profondeur = 0;
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        if (rtf[i] == '\\')
+            ++i;
+        else if (rtf[i] == '{')
+            ++profondeur;
+        else if (rtf[i] == '}' && --profondeur == 0) {
+            EXPECT_TRUE(rtf.mid(i + 1).trimmed().isEmpty()) << nom.toStdString() << ": text after the end";
+        }
+        EXPECT_GE(profondeur, 0) << nom.toStdString();
+    }
+    EXPECT_EQ(profondeur, 0) << nom.toStdString();
+    QTextDocument d;
+    EXPECT_TRUE(lire_rtf(rtf, d)) << nom.toStdString();
+    return d.toRawText(); // the plain text would turn the no-break spaces into spaces
+}
+
+} // namespace
+
+TEST(DocumentsLivres, FrenchAsATeacherWritesIt)
+{
+    // What no careful French text shows, as a pattern, and where the quoted
+    // screen texts are left out of the search.
+    struct Faute {
+        const char* motif;
+        bool hors_guillemets;
+        const char* quoi;
+    };
+    const Faute fautes[] = {
+        {R"((^|\W)-\d)", false, "an ASCII hyphen as a minus sign"},
+        {R"([^\x{a0}\x{202f}][:;?!])", false, "no no-break space before : ; ? !"},
+        {R"(«[^\x{a0}\x{202f}]|[^\x{a0}\x{202f}]»)", false, "no no-break space inside the quotes"},
+        {R"(\d,\d)", true, "a decimal comma (the convention is the point)"},
+        {R"(\b(Equilibr|Electr|Ecart|Etape|Ecri|Eloign|Evit)|\bA (l'|l’|la |partir|chaque))", true,
+         "a capital without its accent"},
+        {R"(pixel|\bcode\b|\bQt\b|C\+\+|compil|\bVCL\b|Delphi)", false, "how the program was made"},
+        {R"(\x{fffd}|\\'|\\par|\\u\d|[{}])", false, "RTF left in the text"},
+    };
+    const struct {
+        const char* nom;
+        std::vector<const char*> mesures; // what the correction accepts as measured
+    } documents[] = {
+        {"QUIL_PED.rtf", {"3.3", "1.7", "300\u00a0Hz", "600\u00a0Hz", "48\u00a0m/s", "40.5\u00a0m/s"}},
+        {"phases_demo.rtf", {"3.3", "1.7", "300", "600"}},
+        {"fiche_eleve.rtf", {}},
+    };
+    for (const auto& doc : documents) {
+        SCOPED_TRACE(doc.nom);
+        const QString texte = texte_document(QString::fromLatin1(doc.nom));
+        QString hors_guillemets = texte;
+        hors_guillemets.remove(QRegularExpression(QStringLiteral("«[^»]*»")));
+        for (const Faute& f : fautes) {
+            const QRegularExpression re(QString::fromUtf8(f.motif), QRegularExpression::UseUnicodePropertiesOption);
+            ASSERT_TRUE(re.isValid()) << f.motif;
+            const QRegularExpressionMatch m = re.match(f.hors_guillemets ? hors_guillemets : texte);
+            const QString& t = f.hors_guillemets ? hors_guillemets : texte;
+            EXPECT_FALSE(m.hasMatch()) << f.quoi << ": \"" << t.mid(std::max<qsizetype>(0, m.capturedStart() - 30), 60).toStdString() << "\"";
+        }
+        // French: its common words and accented letters, nothing else.
+        for (const char* mot : {" le ", " la ", " les ", " des ", " est ", "é", "à", "è"})
+            EXPECT_TRUE(texte.contains(QString::fromUtf8(mot))) << mot;
+        for (const char* mot : {" the ", " and ", " of "})
+            EXPECT_FALSE(texte.contains(QString::fromUtf8(mot))) << mot;
+        for (const char* m : doc.mesures)
+            EXPECT_TRUE(texte.contains(QString::fromUtf8(m))) << m;
+    }
 }
