@@ -141,7 +141,7 @@ TEST_F(FenetreStimulation, TheTabLoadsEss0FromTheProgramFolderEachTime)
     onglet(f);
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(dossier_construit()).canonicalPath());
     EXPECT_NEAR(page().pot_ess0()[70], -70, 1);
-    EXPECT_GT(page().pot_ess0()[8], 0);
+    EXPECT_GT(*std::max_element(page().pot_ess0().begin() + 1, page().pot_ess0().begin() + 31), 0) << "the spike";
 
     // A folder of its own, whose file changes between two clicks on the tab.
     QTemporaryDir dossier;

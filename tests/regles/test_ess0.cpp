@@ -323,7 +323,8 @@ TEST(Ess0Donnees, UnPotentielDActionEntierDansLes30PremiersEchantillons)
         EXPECT_GE(pot[static_cast<std::size_t>(k)], pot[static_cast<std::size_t>(k - 1)] - 0.01) << "rise at " << k;
 
     // Repolarisation below rest and the undershoot, begun before sample 30
-    // and still under way there.
+    // and over there: the response the page draws (samples 1..30) ends back
+    // on the baseline, so no trace steps back to it afterwards.
     int creux = sommet;
     for (int k = sommet; k <= 30; ++k) {
         if (pot[static_cast<std::size_t>(k)] < pot[static_cast<std::size_t>(creux)])
@@ -331,7 +332,7 @@ TEST(Ess0Donnees, UnPotentielDActionEntierDansLes30PremiersEchantillons)
     }
     EXPECT_LT(creux, 30);
     EXPECT_LT(pot[static_cast<std::size_t>(creux)], pot[70] - 3);
-    EXPECT_LT(pot[30], pot[70]);
+    EXPECT_LT(std::abs(pot[30] - pot[70]), 0.5);
     for (int k = sommet + 1; k <= creux; ++k)
         EXPECT_LE(pot[static_cast<std::size_t>(k)], pot[static_cast<std::size_t>(k - 1)] + 0.01) << "fall at " << k;
 }
