@@ -13,8 +13,11 @@
 // the (first) stimulation: on the page's screen sample s lies at x = 5 s + 6
 // and the time ruler puts 0 ms at x 10, 30 pixels per ms, so sample s is at
 // (5 s - 4) / 30 ms; the second stimulation, pos samples later, at pos / 6 ms.
-// The potentials drawn are those the screen shows: ampl (voie1 - voie2), in
-// mV (one screen pixel per mV).
+// The potentials drawn are those the screen shows: ampl (voie1 - voie2). The
+// screen has no millivolt scale, so neither have the figures: their vertical
+// axes are in the screen's arbitrary units. Decimals are written with a point,
+// as on the page and in the accompanying documents, and the electrodes are
+// named as on the page ("électrode 1", "électrode 2").
 #include "shell/jpeg.h"
 #include "stimulation/ess0.h"
 #include "stimulation/reponse.h"
@@ -27,6 +30,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -59,14 +63,22 @@ QFont police(int pixels, bool gras = false)
     return f;
 }
 
+// The French spaces: a no-break space before the two-part punctuation.
+QString fr(QString s)
+{
+    static const QRegularExpression espace(QStringLiteral(" ([:;?!])"));
+    return s.replace(espace, QStringLiteral("\u00a0\\1"));
+}
+
 // Text placed by an anchor point: the alignment says which side of the text
 // the point is on (AlignLeft: the text starts there, AlignVCenter: its middle
 // height, AlignBottom: its bottom...).
-void texte(QPainter& p, QPointF ancre, const QString& s, Qt::Alignment alignement, const QFont& f,
+void texte(QPainter& p, QPointF ancre, const QString& brut, Qt::Alignment alignement, const QFont& f,
            const QColor& couleur)
 {
     p.setFont(f);
     p.setPen(couleur);
+    const QString s = fr(brut);
     const QFontMetricsF m(f);
     QRectF r(0, 0, m.horizontalAdvance(s) + 2, m.height());
     double x = ancre.x(), y = ancre.y();
@@ -93,8 +105,9 @@ void texte_vertical(QPainter& p, QPointF centre, const QString& s, const QFont& 
 
 QString decimale(double v, int chiffres)
 {
-    return QString::number(v, 'f', chiffres).replace(QLatin1Char('.'), QLatin1Char(','));
+    return QString::number(v, 'f', chiffres);
 }
+
 
 void titre(QPainter& p, int largeur, const QString& titre, const QString& sous_titre)
 {
@@ -208,10 +221,10 @@ QImage figure_refractaire(const PotentielEss0& pot)
     p.setRenderHint(QPainter::TextAntialiasing);
 
     titre(p, largeur, QStringLiteral("Période réfractaire : deux stimulations supramaximales rapprochées"),
-          QStringLiteral("Nerf stimulé deux fois à 1,00 V ; électrode R2 hors du nerf : enregistrement "
-                         "monophasique sous R1"));
+          QStringLiteral("Nerf stimulé deux fois à 1.00 V ; électrode 2 hors du nerf : enregistrement "
+                         "monophasique sous l'électrode 1"));
 
-    const int intervalles[] = {40, 25, 18, 14, 11, 10, 6}; // samples, 6 per ms
+    const int intervalles[] = {40, 20, 19, 15, 11, 10, 6}; // samples, 6 per ms: both limits and either side
     const int lignes = static_cast<int>(std::size(intervalles));
     const double x0 = 82, px_ms = 38, t_max = 13.5;
     const double haut = 68, pas_ligne = 55, px_mv = 0.62, base_dans_ligne = 41;
@@ -234,7 +247,7 @@ QImage figure_refractaire(const PotentielEss0& pot)
         const bool relative = e.seconde_reponse && e.fact2 < 1;
         const QColor couleur = !e.seconde_reponse ? rouge : relative ? orange : marine;
 
-        // The row's own potential axis: 0 and 50 mV.
+        // The row's own axis: 0 and 50 units of the screen.
         const double x_axe = x0 - 12;
         p.setPen(QPen(gris_axe, 1.2));
         p.drawLine(QPointF(x_axe, y0 + 5), QPointF(x_axe, y0 - 60 * px_mv));
@@ -263,8 +276,8 @@ QImage figure_refractaire(const PotentielEss0& pot)
         texte(p, QPointF(x_texte, y0 - 12), seconde, Qt::AlignLeft | Qt::AlignVCenter, police(12, true), couleur);
     }
 
-    texte_vertical(p, QPointF(20, (haut + bas) / 2), QStringLiteral("potentiel enregistré (mV)"), police(13),
-                   encre);
+    texte_vertical(p, QPointF(20, (haut + bas) / 2), QStringLiteral("potentiel enregistré (unités arbitraires)"),
+                   police(13), encre);
     axe_temps(p, x0, px_ms, t_max, bas + 6, QStringLiteral("temps après la première stimulation S1 (ms)"));
 
     elements_legende(p, hauteur - 20,
@@ -288,8 +301,8 @@ QImage figure_recrutement(const PotentielEss0& pot)
     p.setRenderHint(QPainter::TextAntialiasing);
 
     titre(p, largeur, QStringLiteral("Recrutement des fibres : intensité croissante"),
-          QStringLiteral("Une stimulation par enregistrement ; électrode R2 hors du nerf : enregistrement "
-                         "monophasique sous R1"));
+          QStringLiteral("Une stimulation par enregistrement ; électrode 2 hors du nerf : enregistrement "
+                         "monophasique sous l'électrode 1"));
 
     const int intensites[] = {15, 20, 30, 40, 50, 60, 70, 100}; // hundredths of a volt
     const int n = static_cast<int>(std::size(intensites));
@@ -322,7 +335,8 @@ QImage figure_recrutement(const PotentielEss0& pot)
     }
     p.setPen(QPen(QColor(160, 160, 170), 1));
     p.drawLine(QPointF(x0, y0), QPointF(x_fin, y0));
-    texte_vertical(p, QPointF(22, (haut + bas) / 2), QStringLiteral("potentiel enregistré (mV)"), police(13), encre);
+    texte_vertical(p, QPointF(22, (haut + bas) / 2), QStringLiteral("potentiel enregistré (unités arbitraires)"),
+                   police(13), encre);
     axe_temps(p, x0, px_ms, t_max, bas, QStringLiteral("temps après la stimulation S (ms)"));
     stimulation(p, x0, y0, QStringLiteral("S"));
 
@@ -371,7 +385,7 @@ QImage figure_recrutement(const PotentielEss0& pot)
         if (identique_precedente)
             nom = decimale(intensites[k - 1] / 100.0, 2) + QStringLiteral(" V et ") + volts;
         texte(p, QPointF(x_etiquette, yc),
-              QStringLiteral("%1 : %2 mV").arg(nom).arg(static_cast<int>(std::lround(e.crete))),
+              QStringLiteral("%1 : %2 u. a.").arg(nom).arg(static_cast<int>(std::lround(e.crete))),
               Qt::AlignRight | Qt::AlignVCenter, police(12, true), identique_precedente ? encre : couleur(k));
     }
 
@@ -387,7 +401,7 @@ QImage figure_recrutement(const PotentielEss0& pot)
           Qt::AlignHCenter | Qt::AlignTop, police(12), gris_texte);
 
     const double ix0 = cadre.left() + 46, ix1 = cadre.right() - 16;
-    const double iy0 = cadre.bottom() - 44, iy1 = cadre.top() + 62; // 0 and 70 mV
+    const double iy0 = cadre.bottom() - 44, iy1 = cadre.top() + 62; // 0 and 70 units
     auto ix = [&](double volts) { return ix0 + volts * (ix1 - ix0); };
     auto iy = [&](double mv) { return iy0 - mv / 70 * (iy0 - iy1); };
     p.setPen(QPen(gris_grille, 1));
@@ -410,7 +424,7 @@ QImage figure_recrutement(const PotentielEss0& pot)
     }
     texte(p, QPointF((ix0 + ix1) / 2, iy0 + 21), QStringLiteral("intensité (V)"), Qt::AlignHCenter | Qt::AlignTop,
           police(12), encre);
-    texte_vertical(p, QPointF(cadre.left() + 12, (iy0 + iy1) / 2), QStringLiteral("amplitude (mV)"), police(12), encre);
+    texte_vertical(p, QPointF(cadre.left() + 12, (iy0 + iy1) / 2), QStringLiteral("amplitude (u. a.)"), police(12), encre);
 
     // Threshold and maximum.
     p.setPen(QPen(rouge, 1.2, Qt::DashLine));
@@ -448,9 +462,10 @@ QImage figure_recrutement(const PotentielEss0& pot)
     p.setFont(police(13));
     p.setPen(encre);
     p.drawText(explication, Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Sous le seuil (0,20 V), aucune fibre ne répond. Au-delà, l'amplitude croît avec "
-                              "l'intensité : de plus en plus de fibres sont recrutées. À partir de 0,70 V, "
-                              "toutes les fibres répondent : l'amplitude ne change plus."));
+               fr(QStringLiteral("Sous le seuil (0.20 V), aucune fibre ne répond. Au seuil, la réponse vaut déjà 0.2 / 0.7 "
+                                 "de la réponse maximale dans ce modèle ; au-delà, elle croît avec l'intensité : de "
+                                 "plus en plus de fibres sont recrutées. À partir de 0.70 V, toutes les fibres "
+                                 "répondent : l'amplitude ne change plus. Unités arbitraires, comme à l'écran.")));
     return image;
 }
 
