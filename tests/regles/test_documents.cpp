@@ -217,4 +217,12 @@ TEST(DocumentsLivres, FrenchAsATeacherWritesIt)
         for (const char* m : doc.mesures)
             EXPECT_TRUE(texte.contains(QString::fromUtf8(m))) << m;
     }
+    // The worksheet's answer key, in the teachers' document: every activity.
+    const QString fiche = texte_document("fiche_eleve.rtf"), document = texte_document("QUIL_PED.rtf");
+    int activites = 0;
+    for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("\\b([BC]\\d)\\. ")).globalMatch(fiche)) {
+        ++activites;
+        EXPECT_TRUE(document.contains(m.captured(1) + QStringLiteral("\u00a0:"))) << m.captured(1).toStdString();
+    }
+    EXPECT_EQ(activites, 12);
 }
