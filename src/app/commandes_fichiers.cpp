@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QTableWidget>
 
 namespace quillon {
@@ -97,6 +98,23 @@ std::optional<Identite> DialoguesFenetre::identite(const Identite& proposee)
     if (d.exec() != QDialog::Accepted)
         return std::nullopt;
     return Identite{noms->text().simplified(), classe->text().simplified()};
+}
+
+bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
+                                     const std::function<bool(QIODevice&)>& ecrire)
+{
+    d.dossier = dossier_travail();
+    const std::optional<QString> nom = dialogues.choisir(d);
+    if (!nom)
+        return false;
+    retenir_dossier_travail(QFileInfo(*nom).absolutePath());
+    // Written beside, then put in place whole: a failure leaves any older file as it was.
+    QSaveFile f(*nom);
+    f.setDirectWriteFallback(true);
+    if (f.open(QIODevice::WriteOnly) && ecrire(f) && f.commit())
+        return true;
+    dialogues.message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
+    return false;
 }
 
 DialogueFichier SaveDialog2()

@@ -5,7 +5,10 @@
 #include "workfiles/fichiers_travail.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
+
+class QIODevice;
 
 class QTableWidget;
 class QWidget;
@@ -57,6 +60,13 @@ public:
 private:
     QWidget* fenetre_;
 };
+
+// A file of the user's own (a picture, a table, a report): the save dialog
+// `d` opens where work files go and the folder chosen is remembered; the file
+// is written whole through `ecrire` or not at all ("Impossible de créer le
+// fichier <path>" then). False when cancelled or not written.
+bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
+                                     const std::function<bool(QIODevice&)>& ecrire);
 
 // The dialogs of the main window, as the Fichier menu shows them.
 DialogueFichier SaveDialog2();

@@ -1,18 +1,16 @@
 #include "compte_rendu.h"
 
-#include "app/dossiers_utilisateur.h"
 #include "app/tform1.h"
 #include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
 #include "stimulation/page_stimulation.h"
+#include "stimulation/valeurs_stimulation.h"
 #include "ui_page_ionique.h"
 #include "ui_page_stimulation.h"
 #include "ui_tform1.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QLineEdit>
@@ -20,7 +18,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QRegularExpression>
@@ -29,10 +26,10 @@ namespace quillon {
 
 namespace {
 
-QString cm(int pixels)
+// The distance between two electrodes on the centimetre ruler.
+QString cm(int left1, int left2)
 {
-    // The nerve's ruler: 7.5 pixels per centimetre.
-    return QLocale().toString(pixels / 7.5, 'f', 1) + QStringLiteral(" cm");
+    return QLocale().toString(std::abs(position_cm(left1) - position_cm(left2)), 'f', 1) + QStringLiteral(" cm");
 }
 
 QString texte_reponse(const QWidget* w)
@@ -76,11 +73,11 @@ SectionRapport stimulation(TForm1& f)
              << QStringLiteral("Stimulation : %1").arg(u.Radio_nerf_fibre->isChecked() ? "Fibre" : "Nerf")
              << (page.deux_stim()
                      ? QStringLiteral("Seconde stimulation : oui, %1 ms après la première")
-                           .arg(QLocale().toString(u.Scroll_temps->value() / 6.0, 'f', 2))
+                           .arg(QLocale().toString(temps_ms(u.Scroll_temps->value()), 'f', 2))
                      : QStringLiteral("Seconde stimulation : non"))
-             << QStringLiteral("Anode - cathode : %1").arg(cm(std::abs(cathode - anode)))
-             << QStringLiteral("Cathode - électrode d'enregistrement 1 : %1").arg(cm(std::abs(enr1 - cathode)))
-             << QStringLiteral("Électrode d'enregistrement 1 - électrode 2 : %1").arg(cm(std::abs(enr2 - enr1)));
+             << QStringLiteral("Anode - cathode : %1").arg(cm(cathode, anode))
+             << QStringLiteral("Cathode - électrode d'enregistrement 1 : %1").arg(cm(enr1, cathode))
+             << QStringLiteral("Électrode d'enregistrement 1 - électrode 2 : %1").arg(cm(enr2, enr1));
     const struct {
         const QWidget* question;
         const QWidget* reponse;
@@ -331,22 +328,15 @@ int dessiner_compte_rendu(QPagedPaintDevice& sortie, const std::vector<SectionRa
                           const Identite& qui, const QDateTime& quand)
 {
     const int total = mettre_en_page(sortie, nullptr, sections, qui, quand, 0);
-    QPainter p(&sortie);
+    QPainter p(&sortie); // painting starts at the margins' corner
     if (!p.isActive())
         return 0;
-    const QPageLayout mise = sortie.pageLayout();
-    // Painting starts at the margins' corner already.
-    (void)mise;
     return mettre_en_page(sortie, &p, sections, qui, quand, total);
 }
 
-bool enregistrer_compte_rendu(const QString& chemin, const std::vector<SectionRapport>& sections,
-                              const Identite& qui, const QDateTime& quand)
+bool ecrire_compte_rendu(QIODevice& fichier, const std::vector<SectionRapport>& sections, const Identite& qui,
+                         const QDateTime& quand)
 {
-    QSaveFile fichier(chemin);
-    fichier.setDirectWriteFallback(true);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return false;
     {
         QPdfWriter pdf(&fichier);
         pdf.setResolution(300);
@@ -357,7 +347,7 @@ bool enregistrer_compte_rendu(const QString& chemin, const std::vector<SectionRa
         if (dessiner_compte_rendu(pdf, sections, qui, quand) == 0)
             return false;
     }
-    return fichier.commit();
+    return true;
 }
 
 QString nom_compte_rendu(const Identite& qui, const QDate& jour)
@@ -389,17 +379,15 @@ void Compterendu1Click(TForm1& f)
 {
     if (!demander_identite(f))
         return;
-    Dialogues& d = f.fichiers().dialogues();
     const QDateTime maintenant = QDateTime::currentDateTime();
-    DialogueFichier choix{QStringLiteral("SaveDialogCompteRendu"), QStringLiteral("pdf"),
-                          QStringLiteral("PDF (*.pdf)"), nom_compte_rendu(f.eleves, maintenant.date()), true,
-                          dossier_travail()};
-    const std::optional<QString> nom = d.choisir(choix);
-    if (!nom)
-        return;
-    retenir_dossier_travail(QFileInfo(*nom).absolutePath());
-    if (!enregistrer_compte_rendu(*nom, sections_utilisees(f), f.eleves, maintenant))
-        d.message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
+    enregistrer_fichier_utilisateur(f.fichiers().dialogues(),
+                                    {QStringLiteral("SaveDialogCompteRendu"), QStringLiteral("pdf"),
+                                     QStringLiteral("PDF (*.pdf)"), nom_compte_rendu(f.eleves, maintenant.date()),
+                                     true, {}},
+                                    [&](QIODevice& fichier) {
+                                        return ecrire_compte_rendu(fichier, sections_utilisees(f), f.eleves,
+                                                                   maintenant);
+                                    });
 }
 
 void Imprimercompterendu1Click(TForm1& f)

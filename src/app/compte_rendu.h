@@ -38,9 +38,9 @@ std::vector<SectionRapport> sections_utilisees(TForm1& f);
 int dessiner_compte_rendu(QPagedPaintDevice& sortie, const std::vector<SectionRapport>& sections,
                           const Identite& qui, const QDateTime& quand);
 
-// Writes the PDF through a temporary file: nothing half-written is left.
-bool enregistrer_compte_rendu(const QString& chemin, const std::vector<SectionRapport>& sections,
-                              const Identite& qui, const QDateTime& quand);
+// Writes the report as a PDF (A4 portrait, 300 dots per inch) on `fichier`.
+bool ecrire_compte_rendu(QIODevice& fichier, const std::vector<SectionRapport>& sections, const Identite& qui,
+                         const QDateTime& quand);
 
 // A file name from the names and the date: "compte_rendu_<names>_<yyyy-MM-dd>.pdf".
 QString nom_compte_rendu(const Identite& qui, const QDate& jour);

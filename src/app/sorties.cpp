@@ -1,7 +1,6 @@
 #include "sorties.h"
 
 #include "app/commandes_fichiers.h"
-#include "app/dossiers_utilisateur.h"
 #include "app/tform1.h"
 #include "common/controles.h"
 #include "common/tableur.h"
@@ -14,14 +13,11 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
-#include <QSaveFile>
 
 namespace quillon {
 
@@ -126,18 +122,10 @@ void MenuSorties::exporter_valeurs()
 void MenuSorties::enregistrer(const QString& nom_dialogue, const QString& extension, const QString& filtre,
                               const std::function<bool(QIODevice&)>& ecrire)
 {
-    Dialogues* dialogues = dialogues_();
-    const DialogueFichier d{nom_dialogue, extension, filtre,
-                            nom_propose(source_.page, QDateTime::currentDateTime(), extension), true,
-                            dossier_travail()};
-    const std::optional<QString> nom = dialogues->choisir(d);
-    if (!nom)
-        return;
-    retenir_dossier_travail(QFileInfo(*nom).absolutePath());
-    // Written beside, then put in place whole: a failure leaves any older file as it was.
-    QSaveFile f(*nom);
-    if (!f.open(QIODevice::WriteOnly) || !ecrire(f) || !f.commit())
-        dialogues->message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
+    enregistrer_fichier_utilisateur(
+        *dialogues_(),
+        {nom_dialogue, extension, filtre, nom_propose(source_.page, QDateTime::currentDateTime(), extension), true, {}},
+        ecrire);
 }
 
 void brancher_sorties(TForm1& f)
