@@ -215,8 +215,12 @@ void AnimationFlux::Timer_animTimer(double e_k, Aleatoire& hasard, QImage& cache
             y -= 3;
         y = std::max(y, 3);
         y = std::min(y, hauteur - 3);
-        x = std::max(x, 5);
-        x = std::min(x, largeur - 5);
+        // A move that would take the particle past a wall is undone: a
+        // particle keeps its place on its 5-pixel grid (x0 mod 5), so that
+        // it can still cross the membrane; one held at a wall would be put on
+        // the multiples of 5, which land on the membrane line and never cross.
+        if (x < 5 || x > largeur - 5)
+            x = x0;
         // No particle rests on the membrane line.
         if (x == largeur / 2)
             x = x0;

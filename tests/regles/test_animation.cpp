@@ -292,3 +292,28 @@ TEST(Animation, TickDrawsEveryParticleOnTheHiddenPicture)
             colores += b.pe1.pixelColor(x, y) == rouge;
     EXPECT_GT(colores, 0) << "the picture on screen keeps the last filling";
 }
+
+TEST(Animation, TheEquilibriumStaysAliveForTwentyThousandTicks)
+{
+    // Start-up concentrations, quota 9. Walls that held a particle at x 5 or
+    // 295 put it on the multiples of 5, which never cross the membrane: in a
+    // few thousand ticks no K+ crossed any more and "Em=-" froze at 90, 80...
+    for (const std::uint64_t graine : {12u, 2026u, 7u}) {
+        Banc b(150, 6, graine);
+        int changements = 0; // ticks of the last 2,000 that changed the K+ count outside
+        double net = 0, em_min = 1000, em_max = 0;
+        for (int t = 0; t < 20000; ++t) {
+            const int dehors = b.k_dehors();
+            b.top();
+            if (t >= 18000) {
+                changements += b.k_dehors() != dehors;
+                net += (b.anim.n_sorties - b.anim.n_entrees) / 2000.0;
+                em_min = std::min(em_min, 10 * b.anim.flux_moyen);
+                em_max = std::max(em_max, 10 * b.anim.flux_moyen);
+            }
+        }
+        EXPECT_GT(changements, 100) << graine;
+        EXPECT_TRUE(net > 8.3 && net < 9) << graine << ": averaged net count " << net;
+        EXPECT_TRUE(em_min > 70 && em_max <= 90 && em_max - em_min > 2) << graine << ": " << em_min << ".." << em_max;
+    }
+}
