@@ -46,11 +46,15 @@ void ReponseStimulation::calculer(const ReglagesStimulation& r, const PotentielE
             }
         }
         if (r.deux_stim) {
-            const bool faible = ampl <= 0.7 / 3;
+            // A second close stimulation of a weak first one recruits more
+            // fibres of the nerve. A single fibre that the first stimulation
+            // fired has nothing more to recruit: it follows the refractory
+            // periods whatever the intensity.
+            const bool recrutement = ampl <= 0.7 / 3 && (!r.fibre || sommation);
             if (r.pos >= 20)
                 fact2 = 1.0;
-            else if (faible)
-                fact2 = 1 + (20 - r.pos) / 15.0; // a second close stimulation recruits more fibres
+            else if (recrutement)
+                fact2 = 1 + (20 - r.pos) / 15.0;
             else if (r.pos >= 11)
                 fact2 = r.pos / 20.0; // relative refractory period
             else

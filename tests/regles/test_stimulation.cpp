@@ -184,6 +184,24 @@ TEST(Stimulation, FibreAnswersAllOrNothing)
     EXPECT_DOUBLE_EQ(calculer(r).fact2, 1.0);
 }
 
+TEST(Stimulation, AFiredFibreKeepsItsRefractoryPeriodsAtAnyIntensity)
+{
+    // Fired from its threshold up, with either polarity: no second response
+    // up to 10 samples, a full one from 11 on. Below the threshold (15) the
+    // two stimulations still add up to one response at the second.
+    for (const auto& [cathode, i] : {std::pair{80, 20}, {80, 23}, {80, 100}, {50, 34}, {50, 38}, {50, 100}, {80, 15}})
+        for (const int pos : {1, 10, 11, 19}) {
+            ReglagesStimulation r = intensite(i);
+            r.fibre = r.deux_stim = true;
+            r.cathode = cathode;
+            r.enr2 = 311; // electrode 1 alone
+            r.pos = pos;
+            const int fin = (208 - cathode) / 6 + pos + 30; // the second response's last sample
+            EXPECT_EQ(calculer(r).enreg[static_cast<std::size_t>(fin)].voie1, pos >= 11 || i < 20 ? forme(30) : 0)
+                << "intensity " << i << ", cathode " << cathode << ", pos " << pos;
+        }
+}
+
 TEST(Stimulation, ExtremePlacesStayInsideTheRecording)
 {
     // Far electrodes and a long delay: whatever is written stays in 1..120.
