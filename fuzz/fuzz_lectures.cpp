@@ -1,12 +1,13 @@
 // Fuzz entries for the readings of text the program takes from outside:
-// whole numbers typed or read from files, the command line, the score format
-// (fuzz_textes); the work files (".nst", ".fch") and the recorded action
+// whole numbers typed or read from files, the stimulation sheet's answers,
+// the command line, the score format (fuzz_textes); the work files (".nst", ".fch") and the recorded action
 // potential ("ess0.nst") (fuzz_fichiers_travail).
 #include "entrees.h"
 
 #include "app/dossier.h"
 #include "common/nombres.h"
 #include "stimulation/ess0.h"
+#include "stimulation/questions.h"
 #include "workfiles/fichiers_travail.h"
 
 #include <QBuffer>
@@ -22,6 +23,7 @@
 #include <cstring>
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -255,6 +257,18 @@ void fuzz_textes(const QByteArray& octets)
 {
     const QString texte = QString::fromUtf8(octets);
     verifier(quillon::lire_entier(texte) == reference_entier(texte));
+
+    // An answer of the stimulation sheet: a finite number or nothing, the
+    // same with a point for the comma and blanks around; an item or none.
+    const std::optional<double> lu = quillon::lire_reel_eleve(texte, QStringLiteral("m/s"));
+    verifier(!lu || std::isfinite(*lu));
+    QString autrement = QStringLiteral(" ") + texte + QStringLiteral(" ");
+    autrement.replace(QLatin1Char(','), QLatin1Char('.'));
+    verifier(quillon::lire_reel_eleve(autrement, QStringLiteral("m/s")) == lu);
+    const int item = quillon::item_refractaire(texte);
+    verifier(item >= -1 && item <= 40);
+    quillon::ReponsesEleve r{item, item, texte, texte, texte, item, texte};
+    (void)quillon::BitBtn19Click(r);
 
     const QString dossier = quillon::dossier_depuis_ligne_commande(texte);
     verifier(dossier.endsWith('\\'));

@@ -1,6 +1,7 @@
 #include "nombres.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -80,6 +81,24 @@ int lire_entier(const QString& texte)
         ++i;
     }
     return static_cast<int>(negatif ? -valeur : valeur);
+}
+
+std::optional<double> lire_reel_eleve(const QString& texte, const QString& unite)
+{
+    const QRegularExpression forme(
+        QStringLiteral("^([+-]?(?:[0-9]+(?:[.,][0-9]*)?|[.,][0-9]+))\\s*(?:%1)?$")
+            .arg(QRegularExpression::escape(unite)),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpressionMatch m = forme.match(texte.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    QString nombre = m.captured(1);
+    nombre.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double x = nombre.toDouble(&ok);
+    if (!ok || !std::isfinite(x))
+        return std::nullopt;
+    return x;
 }
 
 long long arrondi(double x)

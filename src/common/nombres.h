@@ -1,6 +1,7 @@
 #pragma once
 // Number display and reading used by every page of the program.
 #include <QString>
+#include <optional>
 
 namespace quillon {
 
@@ -18,6 +19,12 @@ QString format_general(double x, const QString& nom_locale = QString());
 // decimal digits, stopping silently at the first other character; an empty
 // text (or no digit) gives 0. Values beyond the 32-bit range saturate.
 int lire_entier(const QString& texte);
+
+// A number as a pupil types it in an answer: blanks around it ignored, a
+// decimal comma or point (".2" and "2." too), an optional sign, and the unit
+// given (any case) after it, with or without a blank. Nothing for any other
+// text: letters alone, two numbers, an exponent, another unit.
+std::optional<double> lire_reel_eleve(const QString& texte, const QString& unite);
 
 // Rounding to the nearest whole number, ties to the even one.
 long long arrondi(double x);

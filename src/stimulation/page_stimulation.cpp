@@ -205,12 +205,12 @@ void PageStimulation::realigner(Electrode e)
 
 void PageStimulation::BitBtn19Click()
 {
-    // The item the box shows: one picked from the list, or typed exactly as
-    // an item is written; any other text is no item.
+    // The item the box shows: one picked from the list, or a time typed as a
+    // pupil writes it; any other text is no item.
     const auto item = [](const QComboBox* c) { return c->findText(c->currentText(), Qt::MatchExactly); };
     ReponsesEleve r;
-    r.pref_rel = item(ui_->pref_rel);
-    r.pref_abs = item(ui_->pref_abs);
+    r.pref_rel = item_refractaire(ui_->pref_rel->currentText());
+    r.pref_abs = item_refractaire(ui_->pref_abs->currentText());
     r.fib_lpr = ui_->fib_lpr->text();
     r.fib_cpr = ui_->fib_cpr->text();
     r.vit_influx = ui_->vit_influx->text();

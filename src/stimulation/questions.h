@@ -9,7 +9,7 @@
 namespace quillon {
 
 struct ReponsesEleve {
-    int pref_rel = -1;        // item chosen in the list, -1 for none
+    int pref_rel = -1;        // item the list shows, -1 for none
     int pref_abs = -1;
     QString fib_lpr;          // the edits' texts
     QString fib_cpr;
@@ -22,6 +22,10 @@ struct ReponsesEleve {
 // refractory periods, the two maximal frequencies, the velocity, the
 // stimulating electrode, the threshold.
 std::array<bool, 7> BitBtn19Click(const ReponsesEleve& r);
+
+// The item of the refractory-period lists that a text names as a pupil
+// writes a time ("3,3", "3.30", " 2 ms"); -1 when it names none.
+int item_refractaire(const QString& texte);
 
 // The 41 times of the two refractory-period lists: "0", "0.1", ... "4".
 QStringList temps_refractaires();

@@ -373,16 +373,18 @@ TEST_F(FenetreStimulation, TheCorrectionColoursTheSevenCircles)
     for (Forme* c : cercles)
         EXPECT_EQ(c->pinceau(), vert) << c->objectName().toStdString();
 
-    p()->Edit_seuil->selectAll();
-    QTest::keyClicks(p()->Edit_seuil, "0,20");
-    ASSERT_EQ(p()->Edit_seuil->text(), "0,20");
-    cliquer(p()->BitBtn19);
-    EXPECT_EQ(p()->res_seuil->pinceau(), rouge);
+    // Numbers as a French pupil writes them; letters alone stay wrong.
+    for (const auto& [texte, juste] : {std::pair{"0,20", true}, {" 0,2 V", true}, {"V", false}}) {
+        p()->Edit_seuil->selectAll();
+        QTest::keyClicks(p()->Edit_seuil, texte);
+        cliquer(p()->BitBtn19);
+        EXPECT_EQ(p()->res_seuil->pinceau(), juste ? vert : rouge) << texte;
+    }
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_EQ(cercles[i]->pinceau(), vert) << cercles[i]->objectName().toStdString();
 
-    // The lists judge what they show: a time typed as an item is written counts
-    // as that item, any other text as none.
+    // The lists judge what they show: a time typed as an item is written, or
+    // as a pupil writes it, counts as that item, any other text as none.
     p()->pref_rel->lineEdit()->selectAll();
     QTest::keyClicks(p()->pref_rel->lineEdit(), "9");
     p()->pref_abs->lineEdit()->selectAll();
@@ -390,6 +392,10 @@ TEST_F(FenetreStimulation, TheCorrectionColoursTheSevenCircles)
     cliquer(p()->BitBtn19);
     EXPECT_EQ(p()->refr_rel->pinceau(), rouge) << "shows 9 although 2 was chosen before";
     EXPECT_EQ(p()->refr_abs->pinceau(), vert) << "1.6 typed, never picked";
+    p()->pref_rel->lineEdit()->selectAll();
+    QTest::keyClicks(p()->pref_rel->lineEdit(), "3,30");
+    cliquer(p()->BitBtn19);
+    EXPECT_EQ(p()->refr_rel->pinceau(), vert) << "3,30 names the item 3.3";
 
     // The values measured on the simulation are right as well.
     choisir(p()->pref_rel, p()->pref_rel->findText("3.3"));

@@ -310,20 +310,27 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
         {lpr, "530", 0, false}, {lpr, " 500 Hz", 0, true},
         {cpr, "666", 0, true}, {cpr, "620", 0, false}, {cpr, "621", 0, true}, {cpr, "709", 0, true},
         {cpr, "710", 0, false},
-        {vit, "35", 0, true}, {vit, "45", 0, true}, {vit, "34", 0, false}, {vit, "46", 0, false},
+        {vit, "35", 0, true}, {vit, "45", 0, true}, {vit, "34", 0, false}, {vit, "46", 0, true},
+        {vit, "50", 0, true}, {vit, "51", 0, false},
         {vit, "40.9", 0, true}, {vit, "40 m/s", 0, true}, {vit, "", 0, false},
         {electrode, "", 0, false}, {electrode, "", 1, true}, {electrode, "", 2, false},
         {seuil, "0.2", 0, true}, {seuil, "0.20", 0, true}, {seuil, "0.19", 0, true}, {seuil, "0.21", 0, true},
         {seuil, "0.195", 0, true}, {seuil, "0.2 V", 0, true}, {seuil, "0.189", 0, false}, {seuil, "0.211", 0, false},
-        {seuil, "0,20", 0, false}, {seuil, " 0.2", 0, false}, {seuil, ".2", 0, false}, {seuil, "0.2V", 0, false},
+        {seuil, "0,20", 0, true}, {seuil, " 0.2", 0, true}, {seuil, ".2", 0, true}, {seuil, "0.2V", 0, true},
         {seuil, "0.22", 0, false}, {seuil, "0.1", 0, false},
+        // Numbers as a French pupil writes them; letters alone stay wrong.
+        {seuil, "0,2", 0, true}, {seuil, " 0,20 V", 0, true}, {seuil, "0.210", 0, true}, {seuil, "0,19v", 0, true},
+        {seuil, "0,22", 0, false}, {seuil, "0,2 ms", 0, false}, {seuil, "V", 0, false}, {seuil, "0,2,1", 0, false},
+        {lpr, "529,9 Hz", 0, true}, {lpr, "460,9", 0, false}, {cpr, "600,4Hz", 0, true}, {vit, "48m/s", 0, true},
+        {vit, "50,9", 0, true}, {vit, "34,9", 0, false}, {vit, "m/s", 0, false}, {rel, "3,3", 0, true},
+        {rel, " 3,30 ms", 0, true}, {abs_, "1,7", 0, true}, {abs_, "1,65", 0, false}, {rel, "3,3 Hz", 0, false},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(testing::Message() << "question " << c.q << ", \"" << c.texte << "\", item " << c.item);
         ReponsesEleve r;
         switch (c.q) {
-        case rel: r.pref_rel = c.item; break;
-        case abs_: r.pref_abs = c.item; break;
+        case rel: r.pref_rel = *c.texte ? item_refractaire(c.texte) : c.item; break;
+        case abs_: r.pref_abs = *c.texte ? item_refractaire(c.texte) : c.item; break;
         case lpr: r.fib_lpr = c.texte; break;
         case cpr: r.fib_cpr = c.texte; break;
         case vit: r.vit_influx = c.texte; break;
@@ -336,7 +343,7 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
     }
     // The key's whole table, every list item and every whole number from 0 to
     // 1000: the textbook range beside the range measured on the model (3.33
-    // and 1.67 ms, 300 and 600 Hz).
+    // and 1.67 ms, 300 and 600 Hz, 48 m/s between the recording electrodes).
     struct Cle {
         Question q;
         int de, a;                 // textbook
@@ -344,7 +351,7 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
     };
     const Cle cle[] = {
         {rel, 19, 21, 32, 33}, {abs_, 14, 16, 17, 18}, {lpr, 461, 529, 290, 320},
-        {cpr, 621, 709, 540, 610}, {vit, 35, 45, 35, 45}, {electrode, 1, 1, 1, 1},
+        {cpr, 621, 709, 540, 610}, {vit, 35, 45, 46, 50}, {electrode, 1, 1, 1, 1},
     };
     for (const Cle& c : cle) {
         const bool liste = c.q == rel || c.q == abs_ || c.q == electrode;
@@ -373,6 +380,8 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
     EXPECT_EQ(temps[40], "4");
     EXPECT_EQ(temps[33], "3.3");
     EXPECT_EQ(temps[17], "1.7");
+    for (int i = 0; i <= 40; ++i)
+        EXPECT_EQ(item_refractaire(temps[i]), i) << "each item's own text names it";
     // Nothing answered: every answer is wrong.
     for (bool j : BitBtn19Click(ReponsesEleve{}))
         EXPECT_FALSE(j);
