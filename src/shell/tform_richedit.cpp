@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -63,8 +64,14 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
     if (!lire_rtf(f.readAll(), *ui_->RichEdit1->document()))
         ui_->RichEdit1->clear();
     selection_ = QTextCursor();
+    // The script opens at its first line: the loading leaves the box's caret
+    // at the end, where a first showing would scroll, and the box may have
+    // been left lower down by the steps before.
+    QTextEdit* edit = ui_->RichEdit1;
+    edit->moveCursor(QTextCursor::Start);
     move(0, 0);
     show();
+    edit->verticalScrollBar()->setValue(0);
     largeur_placee_ = -1;
     placer_principale();
 }
