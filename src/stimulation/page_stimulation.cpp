@@ -205,8 +205,8 @@ void PageStimulation::realigner(Electrode e)
 
 void PageStimulation::BitBtn19Click()
 {
-    // The item the box shows: one picked from the list, or a time typed as a
-    // pupil writes it; any other text is no item.
+    // The item each box shows: one picked from the list, or typed as it is
+    // written (a time as a pupil writes it); any other text is no item.
     const auto item = [](const QComboBox* c) { return c->findText(c->currentText(), Qt::MatchExactly); };
     ReponsesEleve r;
     r.pref_rel = item_refractaire(ui_->pref_rel->currentText());

@@ -46,6 +46,8 @@ std::array<bool, 7> BitBtn19Click(const ReponsesEleve& r)
     // accepted stays right, and so does any number from 0.19 to 0.21 V.
     const QString& seuil = r.Edit_seuil;
     const std::optional<double> volts = lire_reel_eleve(seuil, QStringLiteral("V"));
+    const bool seuil_juste = (!(seuil < QLatin1String("0.19")) && !(seuil > QLatin1String("0.21")))
+                             || (volts && 0.19 <= *volts && *volts <= 0.21);
     return {
         entre(r.pref_rel, 19, 21) || entre(r.pref_rel, 32, 33),
         entre(r.pref_abs, 14, 16) || entre(r.pref_abs, 17, 18),
@@ -55,7 +57,7 @@ std::array<bool, 7> BitBtn19Click(const ReponsesEleve& r)
         // between the two recording electrodes (the model's 48 m/s).
         juger_entier(r.vit_influx, QStringLiteral("m/s"), [&](int n) { return entre(n, 35, 45) || entre(n, 46, 50); }),
         r.combo_electrode == 1,
-        (!(seuil < QLatin1String("0.19")) && !(seuil > QLatin1String("0.21"))) || (volts && 0.19 <= *volts && *volts <= 0.21),
+        seuil_juste,
     };
 }
 
