@@ -126,9 +126,10 @@ const Limb kDendrites[] = {
     {{226, 226}, {258, 248}, 6.5, 2.2, -2},
 };
 
-// The synapse at the top right: the dendrite tip it sits on ends at
-// (292, 72); the bouton stops short of it, and the leader line ends in the
-// cleft between the two, not on the bouton.
+// The synapse at the top right: a small bouton pressed on the tip of the
+// dendrite that ends at (292, 72). The leader line ends on the contact zone,
+// where the bouton meets the tip, reached from its open right side; it
+// passes clear of the bouton, so it does not read as "Terminaison afférente".
 const QPointF kSynapseFibreStart(262, -6);
 const QPointF kSynapseBouton(291.6, 63.0);
 constexpr qreal kSynapseBoutonRx = 5.8;
@@ -348,9 +349,8 @@ QImage drawNeurone(int scale)
     // Afferent ending, arriving from the left on a dendrite tip.
     drawIncomingEnding(p, QPointF(-6, 92), QPointF(50, 86), QPointF(108, 98), QPointF(132, 137.5), 6.4,
                        5.0, 52);
-    // Synapse at the top right: a fibre coming down from the top ends in a
-    // bouton pressed on the tip of a dendrite; the thin cleft between them
-    // is the contact zone, left open on its right where the leader reaches it.
+    // Synapse at the top right: a fibre coming down from the top edge ends
+    // in a bouton pressed on the tip of a dendrite.
     drawIncomingEnding(p, kSynapseFibreStart, QPointF(266, 24), QPointF(277, 47), kSynapseBouton,
                        kSynapseBoutonRx, kSynapseBoutonRy, kSynapseBoutonAngle);
 
