@@ -188,13 +188,22 @@ TEST(DocumentsLivres, FrenchAsATeacherWritesIt)
          "a capital without its accent"},
         {R"(pixel|\bcode\b|\bQt\b|C\+\+|compil|\bVCL\b|Delphi)", false, "how the program was made"},
         {R"(\x{fffd}|\\'|\\par|\\u\d|[{}])", false, "RTF left in the text"},
+        {R"(\( | \)|\d h\b)", false, "a blank inside parentheses, or hours not held together"},
+        // What the program no longer does, or never did.
+        {R"(\b0\.2 d[eu] (la |son )?(réponse )?max)", false, "the threshold response as 0.2 of the maximum"},
+        {R"(sommation temporelle)", false, "the nerve's bigger second response called temporal summation"},
+        {R"(Em=-\W{0,3}tend vers|nombre net ne change plus)", false, "the animation said to settle"},
+        {R"(48\x{a0}m/s \(refusé\)|la correction la refuse|il faut un point|n’accepte que le point)", false,
+         "a measure or a decimal comma said refused"},
+        {R"(équilibre, le courant|0\.24\x{a0}V au moins)", false, "a rule the model does not follow"},
     };
     const struct {
         const char* nom;
         std::vector<const char*> mesures; // what the correction accepts as measured
     } documents[] = {
-        {"QUIL_PED.rtf", {"3.3", "1.7", "300\u00a0Hz", "600\u00a0Hz", "48\u00a0m/s", "40.5\u00a0m/s"}},
-        {"phases_demo.rtf", {"3.3", "1.7", "300", "600"}},
+        {"QUIL_PED.rtf", {"3.3", "1.7", "300\u00a0Hz", "600\u00a0Hz", "48\u00a0m/s", "40.5\u00a0m/s", "46 à 50\u00a0m/s",
+                          "«\u00a00,20\u00a0»", "1.83\u00a0ms", "29\u00a0%"}},
+        {"phases_demo.rtf", {"3.3", "1.7", "300", "600", "«\u00a00,20\u00a0»", "1.83\u00a0ms"}},
         {"fiche_eleve.rtf", {}},
     };
     for (const auto& doc : documents) {
@@ -216,6 +225,10 @@ TEST(DocumentsLivres, FrenchAsATeacherWritesIt)
             EXPECT_FALSE(texte.contains(QString::fromUtf8(mot))) << mot;
         for (const char* m : doc.mesures)
             EXPECT_TRUE(texte.contains(QString::fromUtf8(m))) << m;
+        // The potentials' symbols written with their subscripts.
+        const QString rtf = QString::fromLatin1(lire(QStringLiteral(QUILLON_DOCUMENTS "/") + doc.nom));
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("[^A-Za-z](EK|ENa)[^A-Za-z]")).match(rtf);
+        EXPECT_FALSE(m.hasMatch()) << "no subscript: " << m.captured().toStdString();
     }
     // The worksheet's answer key, in the teachers' document: every activity.
     const QString fiche = texte_document("fiche_eleve.rtf"), document = texte_document("QUIL_PED.rtf");

@@ -126,6 +126,17 @@ const Limb kDendrites[] = {
     {{226, 226}, {258, 248}, 6.5, 2.2, -2},
 };
 
+// The synapse at the top right: a small bouton pressed on the tip of the
+// dendrite that ends at (292, 72). The leader line ends on the contact zone,
+// where the bouton meets the tip, reached from its open right side; it
+// passes clear of the bouton, so it does not read as "Terminaison afférente".
+const QPointF kSynapseFibreStart(262, -6);
+const QPointF kSynapseBouton(291.6, 63.0);
+constexpr qreal kSynapseBoutonRx = 5.8;
+constexpr qreal kSynapseBoutonRy = 4.9;
+constexpr qreal kSynapseBoutonAngle = 17;
+const QPointF kSynapseCleft(294.2, 69.3);
+
 // Terminal arborisation: branches and the bouton at the end of each tip.
 const Limb kArborisation[] = {
     {{kAxonX, 444}, {184, 468}, 4.6, 3.0, 3},
@@ -338,14 +349,15 @@ QImage drawNeurone(int scale)
     // Afferent ending, arriving from the left on a dendrite tip.
     drawIncomingEnding(p, QPointF(-6, 92), QPointF(50, 86), QPointF(108, 98), QPointF(132, 137.5), 6.4,
                        5.0, 52);
-    // Synapse at the top right: a bouton pressed on the end of a dendrite.
-    drawIncomingEnding(p, QPointF(410, 52), QPointF(360, 46), QPointF(324, 66), QPointF(297.7, 61.6),
-                       8.0, 6.0, 28.7);
+    // Synapse at the top right: a fibre coming down from the top edge ends
+    // in a bouton pressed on the tip of a dendrite.
+    drawIncomingEnding(p, kSynapseFibreStart, QPointF(266, 24), QPointF(277, 47), kSynapseBouton,
+                       kSynapseBoutonRx, kSynapseBoutonRy, kSynapseBoutonAngle);
 
     // Leader lines.
     drawLeader(p, QPointF(97, 52), DendriticTree);
     drawLeader(p, QPointF(127, 138), AfferentTerminal);
-    drawLeader(p, QPointF(300, 57), Synapse);
+    drawLeader(p, kSynapseCleft, Synapse);
     drawLeader(p, kNucleusCentre + QPointF(-9, 10), Nucleus);
     drawLeader(p, QPointF(kAxonX + 2, 276), InitialSegment);
     drawLeader(p, QPointF(kAxonX + 1, 328), Axon);

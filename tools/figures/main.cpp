@@ -271,8 +271,8 @@ QImage figure_refractaire(const PotentielEss0& pot)
         texte(p, QPointF(x_texte, y0 - 30), QStringLiteral("intervalle %1 ms").arg(decimale(pos / 6.0, 1)),
               Qt::AlignLeft | Qt::AlignVCenter, police(13, true), encre);
         const QString seconde = e.seconde_reponse
-            ? QStringLiteral("2e réponse : %1 %").arg(static_cast<int>(std::lround(100 * e.fact2)))
-            : QStringLiteral("pas de 2e réponse");
+            ? QStringLiteral("2\u1d49 réponse : %1 %").arg(static_cast<int>(std::lround(100 * e.fact2)))
+            : QStringLiteral("pas de 2\u1d49 réponse");
         texte(p, QPointF(x_texte, y0 - 12), seconde, Qt::AlignLeft | Qt::AlignVCenter, police(12, true), couleur);
     }
 
@@ -462,8 +462,8 @@ QImage figure_recrutement(const PotentielEss0& pot)
     p.setFont(police(13));
     p.setPen(encre);
     p.drawText(explication, Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop,
-               fr(QStringLiteral("Sous le seuil (0.20 V), aucune fibre ne répond. Au seuil, la réponse vaut déjà 0.2 / 0.7 "
-                                 "de la réponse maximale dans ce modèle ; au-delà, elle croît avec l'intensité : de "
+               fr(QStringLiteral("Sous le seuil (0.20 V), aucune fibre ne répond. Au seuil, la réponse vaut déjà 0.2 / 0.7, "
+                                 "environ 29\u00a0% de la réponse maximale dans ce modèle ; au-delà, elle croît avec l'intensité : de "
                                  "plus en plus de fibres sont recrutées. À partir de 0.70 V, toutes les fibres "
                                  "répondent : l'amplitude ne change plus. Unités arbitraires, comme à l'écran.")));
     return image;
