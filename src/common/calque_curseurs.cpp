@@ -140,7 +140,11 @@ void CalqueCurseurs::afficher()
         dit << etiquettes_[static_cast<std::size_t>(i)]->accessibleName();
     if (n == 2)
         dit << l.difference;
-    const QString description = dit.join(QStringLiteral(". "));
+    // One sentence each: "u.a." ends its own.
+    for (QString& phrase : dit)
+        if (!phrase.endsWith(QLatin1Char('.')))
+            phrase += QLatin1Char('.');
+    const QString description = dit.join(QLatin1Char(' '));
     if (description != description_) {
         description_ = description;
         image_->setAccessibleDescription(description);

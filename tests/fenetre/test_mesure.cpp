@@ -60,7 +60,7 @@ TEST_F(FenetreAcces, CursorsReadTheScreenAndTheChartWithMouseAndKeys)
     EXPECT_EQ(lu(c, 1), attendu(22));
     EXPECT_EQ(lu(c, 2), "Δt = -1.5 ms");
     EXPECT_NE(attendu(31).section(';', 1), attendu(22).section(';', 1)) << "two different values on the trace";
-    EXPECT_EQ(dit(st()->Ima_st), "Curseur 1 : " + attendu(31) + ". Curseur 2 : " + attendu(22) + ". Δt = -1.5 ms");
+    EXPECT_EQ(dit(st()->Ima_st), "Curseur 1 : " + attendu(31) + " Curseur 2 : " + attendu(22) + " Δt = -1.5 ms.");
 
     // The copy, the file and the report draw the picture with its cursors.
     const QImage vue = MenuSorties::vue({st()->Ima_st});
@@ -91,6 +91,7 @@ TEST_F(FenetreAcces, CursorsReadTheScreenAndTheChartWithMouseAndKeys)
 
     // The chart: steps and the potentials it plotted.
     onglet(2);
+    io()->Scroll_gk->setValue(0); // GK 100: Em falls step after step
     QTest::mouseClick(io()->BitBtn14, Qt::LeftButton);
     for (int i = 0; i < 3; ++i)
         f.Timer_courbeTimer();
@@ -102,7 +103,8 @@ TEST_F(FenetreAcces, CursorsReadTheScreenAndTheChartWithMouseAndKeys)
     EXPECT_EQ(lu(g, 0), "Pas 2 ; Em = " + texte_mesure(m.em_trace(2)) + " mV");
     EXPECT_EQ(lu(g, 1), "Pas 3 ; Em = " + texte_mesure(m.em_trace(3)) + " mV");
     EXPECT_EQ(lu(g, 2), "ΔEm = " + texte_mesure(m.em_trace(3) - m.em_trace(2)) + " mV");
-    EXPECT_TRUE(dit(io()->Ima_pa).endsWith(lu(g, 2)));
+    EXPECT_TRUE(dit(io()->Ima_pa).endsWith(lu(g, 2) + "."));
+    EXPECT_LT(m.em_trace(3), m.em_trace(2) - 1);
     QTest::mouseClick(io()->BitBtn15, Qt::LeftButton); // "EFFACER": no step, no cursor
     EXPECT_EQ(g->curseurs().nombre(), 0);
     EXPECT_TRUE(lu(g, 0).isEmpty());
