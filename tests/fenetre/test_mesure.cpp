@@ -95,7 +95,7 @@ TEST_F(FenetreAcces, EveryPaceTicksTheSameSequence)
         if (++tops == 12)
             f.ionique().GOClick();
     });
-    std::vector<QString> sequences;
+    std::vector<std::string> sequences;
     for (auto [action, v, intervalle] : {std::tuple{f.ui()->Vitesserapide1, Vitesse::rapide, 1},
                                          {f.ui()->Vitesselente1, Vitesse::lente, 67},
                                          {f.ui()->Vitessemoyenne1, Vitesse::moyenne, 16}}) {
@@ -110,9 +110,9 @@ TEST_F(FenetreAcces, EveryPaceTicksTheSameSequence)
         QString s = QStringLiteral("%1 %2 %3 %4").arg(a.n_entrees).arg(a.n_sorties).arg(a.flux_moyen).arg(io()->Lab_em->text());
         for (int i = 1; i <= a.nb_part; ++i)
             s += QStringLiteral(" %1,%2").arg(a.particules[std::size_t(i)].x).arg(a.particules[std::size_t(i)].y);
-        sequences.push_back(s);
+        sequences.push_back(s.toStdString());
         QTest::mouseClick(io()->BitBtn13, Qt::LeftButton);
     }
-    EXPECT_EQ(sequences, std::vector<QString>(3, sequences[0]));
+    EXPECT_EQ(sequences, std::vector<std::string>(3, sequences[0]));
     f.ui()->Vitesserapide1->trigger();
 }
