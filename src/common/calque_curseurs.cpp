@@ -87,10 +87,10 @@ bool CalqueCurseurs::eventFilter(QObject* objet, QEvent* evenement)
 bool CalqueCurseurs::touche(QEvent* evenement)
 {
     const auto* t = static_cast<QKeyEvent*>(evenement);
-    const int dix = (t->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    const int pas = (t->modifiers() & Qt::ShiftModifier) ? 10 : 1;
     switch (t->key()) {
-    case Qt::Key_Left: curseurs_.deplacer(-dix); break;
-    case Qt::Key_Right: curseurs_.deplacer(dix); break;
+    case Qt::Key_Left: curseurs_.deplacer(-pas); break;
+    case Qt::Key_Right: curseurs_.deplacer(pas); break;
     case Qt::Key_Space:
         if (t->isAutoRepeat())
             return true;
