@@ -6,6 +6,7 @@
 #include "app/commande_taille.h"
 #include "app/commandes_fichiers.h"
 #include "app/compte_rendu.h"
+#include "app/preferences.h"
 #include "app/sonde.h"
 #include "app/sorties.h"
 #include "common/aleatoire.h"
@@ -22,6 +23,7 @@
 #include "shell/tform_image.h"
 #include "shell/tform_richedit.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
@@ -80,6 +82,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     Timer_courbe = minuterie(this, "Timer_courbe", 500, false);
     Timer_reaff = minuterie(this, "Timer_reaff", 100, false);
     Timer_anim = minuterie(this, "Timer_anim", 1, false);
+    Timer_anim->setTimerType(Qt::PreciseTimer);
 
     // The pages behind the tabs are built once the window shows, so that it
     // shows sooner; whatever reaches them first builds them earlier.
@@ -98,6 +101,17 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     connect(ui_->Imprimercompterendu1, &QAction::triggered, this, &TForm1::Imprimercompterendu1Click);
     connect(ui_->Afficherlespotdquilibre1, &QAction::triggered, this, &TForm1::Afficherlespotdquilibre1Click);
     connect(ui_->Apropos1, &QAction::triggered, this, &TForm1::Apropos1Click);
+    ui_->Curseursdemesure1->setChecked(curseurs_mesure_retenus());
+    connect(ui_->Curseursdemesure1, &QAction::triggered, this, &TForm1::Curseursdemesure1Click);
+    auto* rythmes = new QActionGroup(this);
+    const Vitesse retenue = vitesse_retenue();
+    for (QAction* a : {ui_->Vitesselente1, ui_->Vitessemoyenne1, ui_->Vitesserapide1}) {
+        const Vitesse v = *vitesse_nommee(a->text());
+        rythmes->addAction(a);
+        a->setChecked(v == retenue);
+        connect(a, &QAction::triggered, this, [this, v] { VitesseClick(v); });
+    }
+    Timer_anim->setInterval(intervalle_animation(retenue));
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
     taille_ = new CommandeTaille(*this);
 
@@ -127,6 +141,10 @@ void TForm1::construire_pages()
         setWindowIcon(icone_programme());
     stimulation_ = new PageStimulation(ui_->page_stimulation);
     ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff, Timer_anim});
+    if (ui_->Curseursdemesure1->isChecked()) {
+        stimulation_->activer_curseurs(true);
+        ionique_->activer_curseurs(true);
+    }
     // The hidden measurement table that ".fch" files fill, 51 x 12.
     grille_fechner_ = new QTableWidget(51, 12, ui_->GroupBox3);
     grille_fechner_->setObjectName(QStringLiteral("grille_fechner"));
@@ -291,6 +309,21 @@ void TForm1::Timer_animTimer()
 void TForm1::Afficherlespotdquilibre1Click()
 {
     ui_->Afficherlespotdquilibre1->setChecked(ionique().Afficherlespotdquilibre1Click());
+}
+
+void TForm1::Curseursdemesure1Click()
+{
+    const bool actifs = ui_->Curseursdemesure1->isChecked();
+    retenir_curseurs_mesure(actifs);
+    stimulation().activer_curseurs(actifs);
+    ionique().activer_curseurs(actifs);
+}
+
+void TForm1::VitesseClick(Vitesse v)
+{
+    retenir_vitesse(v);
+    // Only the interval changes; a running animation goes on at the new pace.
+    Timer_anim->setInterval(intervalle_animation(v));
 }
 
 void TForm1::Ouvrir1Click()

@@ -4,6 +4,7 @@
 #include "app/demarrage.h"
 #include "app/commandes_fichiers.h"
 #include "app/dossier.h"
+#include "ionic/vitesse_animation.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -97,6 +98,10 @@ public:
     void Sauve1Click();
     void Afficherlespotdquilibre1Click();
     void Miseencouleur1Click();
+    // Options > "Curseurs de mesure" and "Vitesse" (the animation's pace),
+    // both kept in the user's settings.
+    void Curseursdemesure1Click();
+    void VitesseClick(Vitesse v);
     void Compterendu1Click();
     void Imprimercompterendu1Click();
     // Whether the pupil has chosen page i's tab during this run.

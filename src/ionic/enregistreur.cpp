@@ -360,4 +360,21 @@ void EquilibresIoniques::charger(const SequenceNernst& sequence)
     }
 }
 
+LecturesCurseurs lectures_courbe(const CurseursMesure& c, const EquilibresIoniques& m)
+{
+    LecturesCurseurs l;
+    for (int i = 0; i < c.nombre(); ++i) {
+        const double em = m.em_trace(c.position(i));
+        l.curseurs[static_cast<std::size_t>(i)] =
+            QStringLiteral("Pas %1 ; ").arg(c.position(i))
+            + (std::isnan(em) ? QStringLiteral("Em non tracé") : QStringLiteral("Em = %1 mV").arg(texte_mesure(em)));
+    }
+    if (c.nombre() == 2) {
+        const double d = m.em_trace(c.position(1)) - m.em_trace(c.position(0));
+        l.difference = std::isnan(d) ? QStringLiteral("ΔEm : Em non tracé")
+                                     : QStringLiteral("ΔEm = %1 mV").arg(texte_mesure(d));
+    }
+    return l;
+}
+
 } // namespace quillon

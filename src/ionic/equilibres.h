@@ -8,6 +8,7 @@
 // Scroll bars: setting a bar's position to a different value runs the bar's
 // change handler at once, as a moved bar does; calcul_images re-enters
 // itself that way until no position changes.
+#include "common/curseurs.h"
 #include "ionic/animation.h"
 #include "ionic/etat_ionique.h"
 #include "workfiles/fichiers_travail.h"
@@ -196,5 +197,10 @@ private:
     unsigned version_courbe_ = 0;
     std::array<double, dernier_pas + 1> em_trace_{};
 };
+
+// The measuring cursors' readings on the chart: each cursor's step and the
+// membrane potential plotted there (mV, one decimal), and with two, the
+// difference "ΔEm = … mV".
+LecturesCurseurs lectures_courbe(const CurseursMesure& c, const EquilibresIoniques& m);
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 #include "ui_page_ionique.h"
 
 #include "common/aleatoire.h"
+#include "common/calque_curseurs.h"
 #include "common/controles.h"
 #include "common/dessin.h"
 #include "common/polices.h"
@@ -99,6 +100,9 @@ PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
     connect(ui_->BitBtn12, &QPushButton::clicked, this, &PageIonique::BitBtn12Click);
     connect(ui_->BitBtn13, &QPushButton::clicked, this, &PageIonique::BitBtn13Click);
     connect(ui_->GO, &QPushButton::clicked, this, &PageIonique::GOClick);
+    // Step n's membrane-potential dot spans columns 5 n to 5 n + 6.
+    curseurs_ = new CalqueCurseurs(ui_->Ima_pa, EquilibresIoniques::pixels_par_pas, 3,
+                                   [this](const CurseursMesure& c) { return lectures_courbe(c, modele_); });
     modele_.relancer_animation = [this] {
         remise_zero_anim();
         rempl_image(!ui_->ima_pe1->isHidden() ? ui_->ima_pe1 : ui_->ima_pe2);
@@ -406,6 +410,8 @@ void PageIonique::actualiser()
     if (modele_.version_courbe() != version_affichee_) {
         version_affichee_ = modele_.version_courbe();
         ui_->Ima_pa->setImage(modele_.courbe());
+        if (curseurs_->actif())
+            curseurs_->bornes(1, modele_.pas_traces());
     }
     arreter_ou_lancer(minuteries_.Timer_courbe, modele_.enregistrement_en_cours());
     arreter_ou_lancer(minuteries_.Timer_reaff, modele_.essai_en_cours());
@@ -420,6 +426,12 @@ void PageIonique::actualiser()
             b->setValue(position);
     }
     actualisation_ = false;
+}
+
+void PageIonique::activer_curseurs(bool actifs)
+{
+    curseurs_->activer(actifs);
+    curseurs_->bornes(1, modele_.pas_traces());
 }
 
 bool PageIonique::eventFilter(QObject* objet, QEvent* evenement)

@@ -18,6 +18,7 @@ class PageIonique;
 namespace quillon {
 
 class Aleatoire;
+class CalqueCurseurs;
 class ImageControle;
 
 class PageIonique : public QWidget {
@@ -66,6 +67,10 @@ public:
     // The generator the particles move with (the program's by default).
     void definir_hasard(Aleatoire* hasard) { hasard_ = hasard; }
 
+    // Options > "Curseurs de mesure": the cursors on the recorder's chart.
+    void activer_curseurs(bool actifs);
+    CalqueCurseurs* curseurs() const { return curseurs_; }
+
     // Takes a sequence read from a work file.
     void charger(const SequenceNernst& sequence);
 
@@ -87,6 +92,7 @@ private:
     bool actualisation_ = false;
     int gauche_lab_gk_ = 0;
     Aleatoire* hasard_;
+    CalqueCurseurs* curseurs_;
 };
 
 } // namespace quillon

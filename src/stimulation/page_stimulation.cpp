@@ -2,6 +2,7 @@
 
 #include "ui_page_stimulation.h"
 
+#include "common/calque_curseurs.h"
 #include "common/chemins.h"
 #include "common/controles.h"
 #include "common/nombres.h"
@@ -62,6 +63,12 @@ PageStimulation::PageStimulation(QWidget* parent)
     ui_->Memo5->setTabChangesFocus(true);
     for (Forme* c : cercles())
         c->setAccessibleDescription(QStringLiteral("Résultat : non corrigé"));
+
+    // Sample j's dot spans columns 5 j to 5 j + 6.
+    curseurs_ = new CalqueCurseurs(ui_->Ima_st, ReponseStimulation::pixels_par_echantillon, 3,
+                                   [this](const CurseursMesure& c) {
+                                       return trace_ ? lectures_ecran(c, *trace_, reponse_) : LecturesCurseurs{};
+                                   });
 
     connect(ui_->Scroll_i_stim, &QScrollBar::valueChanged, this, &PageStimulation::Scroll_i_stimChange);
     connect(ui_->Scroll_temps, &QScrollBar::valueChanged, this, &PageStimulation::Scroll_tempsChange);
@@ -135,6 +142,13 @@ void PageStimulation::BitBtn22Click()
     ecran = save_ima_blanc_.copy();
     reponse_.dessiner(ecran);
     ui_->Ima_st->update();
+    curseurs_->bornes(1, ReponseStimulation::affiches);
+}
+
+void PageStimulation::activer_curseurs(bool actifs)
+{
+    curseurs_->activer(actifs);
+    curseurs_->bornes(1, trace_ ? ReponseStimulation::affiches : 0);
 }
 
 QByteArray PageStimulation::valeurs() const
@@ -146,6 +160,7 @@ void PageStimulation::effacer_ecran()
 {
     trace_.reset();
     ui_->Ima_st->setImage(save_ima_blanc_);
+    curseurs_->bornes(1, 0);
 }
 
 void PageStimulation::Scroll_i_stimChange()

@@ -17,6 +17,7 @@ class PageStimulation;
 
 namespace quillon {
 
+class CalqueCurseurs;
 class Forme;
 
 class PageStimulation : public QWidget {
@@ -51,6 +52,10 @@ public:
     // screen is blank.
     QByteArray valeurs() const;
 
+    // Options > "Curseurs de mesure": the cursors on the recording screen.
+    void activer_curseurs(bool actifs);
+    CalqueCurseurs* curseurs() const { return curseurs_; }
+
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
@@ -68,6 +73,7 @@ private:
     QImage save_ima_blanc_;
     // The settings of the recording on the screen, none while it is blank.
     std::optional<ReglagesStimulation> trace_;
+    CalqueCurseurs* curseurs_;
     bool deux_stim_ = false;
     bool glisse_ = false;
     int prise_x_ = 0;

@@ -1,5 +1,6 @@
 #include "valeurs_stimulation.h"
 
+#include "common/nombres.h"
 #include "common/tableur.h"
 
 namespace quillon {
@@ -35,9 +36,29 @@ QByteArray valeurs_stimulation(const ReglagesStimulation& r, const ReponseStimul
     for (int j = 1; j <= ReponseStimulation::affiches; ++j) {
         const Echantillon& e = rep.enreg[static_cast<std::size_t>(j)];
         t.ligne({TableurCsv::nombre(temps_ms(j), 3), TableurCsv::nombre(a * e.voie1, 3),
-                 TableurCsv::nombre(a * e.voie2, 3), TableurCsv::nombre(a * (e.voie1 - e.voie2), 3)});
+                 TableurCsv::nombre(a * e.voie2, 3), TableurCsv::nombre(valeur_ecran(r, rep, j), 3)});
     }
     return t.octets();
+}
+
+double valeur_ecran(const ReglagesStimulation& r, const ReponseStimulation& rep, int j)
+{
+    const Echantillon& e = rep.enreg[static_cast<std::size_t>(j)];
+    return (r.fibre ? 0.7 : rep.ampl) * (e.voie1 - e.voie2);
+}
+
+LecturesCurseurs lectures_ecran(const CurseursMesure& c, const ReglagesStimulation& r,
+                                const ReponseStimulation& rep)
+{
+    LecturesCurseurs l;
+    for (int i = 0; i < c.nombre(); ++i) {
+        const int j = c.position(i);
+        l.curseurs[static_cast<std::size_t>(i)] = QStringLiteral("t = %1 ms ; %2 u.a.")
+                                                      .arg(texte_mesure(temps_ms(j)), texte_mesure(valeur_ecran(r, rep, j)));
+    }
+    if (c.nombre() == 2)
+        l.difference = QStringLiteral("Δt = %1 ms").arg(texte_mesure(temps_ms(c.position(1) - c.position(0))));
+    return l;
 }
 
 } // namespace quillon

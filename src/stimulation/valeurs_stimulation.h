@@ -3,6 +3,7 @@
 // it, one "name;value" line each, a blank line, then one line per shown
 // sample with its time and the potentials under the two recording
 // electrodes, as recruited, and their difference, which the screen plots.
+#include "common/curseurs.h"
 #include "stimulation/reponse.h"
 
 #include <QByteArray>
@@ -18,5 +19,14 @@ double temps_ms(int j);
 double position_cm(int left);
 
 QByteArray valeurs_stimulation(const ReglagesStimulation& r, const ReponseStimulation& rep);
+
+// The value the screen plots at sample j (1..80), in its arbitrary units:
+// the difference between the two electrodes times the recruited fraction.
+double valeur_ecran(const ReglagesStimulation& r, const ReponseStimulation& rep, int j);
+
+// The measuring cursors' readings on the screen: each cursor's time (ms, one
+// decimal, as the ruler reads) and value, and with two, "Δt = … ms".
+LecturesCurseurs lectures_ecran(const CurseursMesure& c, const ReglagesStimulation& r,
+                                const ReponseStimulation& rep);
 
 } // namespace quillon

@@ -1,0 +1,16 @@
+#pragma once
+// The teacher's choices of tools kept in the user's settings from one run to
+// the next: the measuring cursors (off unless chosen) and the animation's
+// pace ("rapide" unless chosen).
+#include "ionic/vitesse_animation.h"
+
+namespace quillon {
+
+bool curseurs_mesure_retenus();
+void retenir_curseurs_mesure(bool actifs);
+
+// An unknown or missing setting gives "rapide".
+Vitesse vitesse_retenue();
+void retenir_vitesse(Vitesse v);
+
+} // namespace quillon
