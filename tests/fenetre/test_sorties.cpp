@@ -21,6 +21,15 @@ TEST_F(FenetreAcces, EachPictureIsCopiedSavedAndExportedAsTheScreenShowsIt)
     onglet(1);
     st()->Scroll_i_stim->setValue(30);
     onglet(2);
+    // An empty chart: nothing to export.
+    io()->Ima_pa->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(io()->Ima_pa, Qt::Key_Menu);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(menu->actions().value(2)->isEnabled());
+    menu->close();
+    // Three steps recorded with GK at 60.
+    io()->Scroll_gk->setValue(40);
     QTest::mouseClick(io()->BitBtn14, Qt::LeftButton);
     for (int i = 0; i < 3; ++i)
         f.Timer_courbeTimer();
@@ -96,15 +105,33 @@ TEST_F(FenetreAcces, EachPictureIsCopiedSavedAndExportedAsTheScreenShowsIt)
     // point on the screen within half a pixel and that (a difference of 0.50017
     // is drawn at 109 and read back as 0.500).
     const ReponseStimulation& rep = f.stimulation().reponse();
+    // Each sample's time as the millisecond ruler under it reads it (a tick every half millisecond).
+    const QImage regle = st()->Ima_grad->image();
+    std::vector<double> traits;
+    for (int x = 0, debut = -1; x <= regle.width(); ++x) {
+        const bool noir = x < regle.width() && qGray(regle.pixel(x, 4)) < 128;
+        if (noir && debut < 0)
+            debut = x;
+        if (!noir && debut >= 0) {
+            traits.push_back(st()->Ima_grad->x() + (debut + x - 1) / 2.0);
+            debut = -1;
+        }
+    }
+    ASSERT_GT(traits.size(), 20u);
+    const double pixels_ms = (traits.back() - traits.front()) / (0.5 * static_cast<double>(traits.size() - 1));
     for (std::size_t j = 1; j <= 80; ++j) {
+        const double x = st()->Ima_st->x() + ReponseStimulation::pixels_par_echantillon * j + 3;
+        EXPECT_NEAR(reel_fr(s[10 + j].value(0)), (x - traits.front()) / pixels_ms, 0.07) << j;
         const double ecrit = reel_fr(s[10 + j].value(3));
         EXPECT_NEAR(ecrit, rep.ampl * (rep.enreg[j].voie1 - rep.enreg[j].voie2), 0.0005) << j;
         EXPECT_NEAR(110 - ecrit, rep.y(static_cast<int>(j)), 0.5005) << j;
     }
     const std::vector<QStringList> c = lire_csv(lire(dossier.filePath("courbe.csv")));
     ASSERT_EQ(c.size(), 4u);
-    for (std::size_t i = 1; i <= 3; ++i)
+    for (std::size_t i = 1; i <= 3; ++i) {
         EXPECT_NEAR(reel_fr(c[i].value(9)), f.ionique().modele().em_trace(static_cast<int>(i)), 0.005);
+        EXPECT_LT(reel_fr(c[i].value(9)), -1) << "GK at 60 draws Em below 0";
+    }
 
     // A file that cannot be written: a message, and nothing.
     onglet(2);
