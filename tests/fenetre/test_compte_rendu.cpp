@@ -235,8 +235,8 @@ TEST_F(CompteRendu, PrintingHonoursThePageRangeDrawsAsThePdfAndWithNoPrinterOffe
         faux.dialogues.reponses_questions = {r};
         faux.dialogues.reponses = {temp.filePath("offert.pdf")};
         f.ui()->Imprimercompterendu1->trigger();
-        EXPECT_EQ(faux.dialogues.questions.takeFirst(),
-                  "Aucune imprimante n'est installée.\n\nEnregistrer le compte rendu en PDF à la place ?");
+        EXPECT_EQ(std::exchange(faux.dialogues.questions, {}),
+                  QStringList{"Aucune imprimante n'est installée.\n\nEnregistrer le compte rendu en PDF à la place ?"});
         EXPECT_EQ(QFileInfo::exists(temp.filePath("offert.pdf")), r == Reponse::Oui);
     }
     imprimante_installee = installee;
