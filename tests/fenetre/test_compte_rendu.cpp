@@ -78,7 +78,7 @@ protected:
         f.repaint();
         const QImage ecran = f.screen()->grabWindow(f.winId(), o.x(), o.y(), zone.width(), zone.height()).toImage();
         for (const auto& [p, attendu] : points) {
-            const QColor vu = attendu.isValid() ? attendu : ecran.pixelColor(p - zone.topLeft());
+            const QColor vu = attendu.isValid() ? attendu : ecran.pixelColor((p - zone.topLeft()) * ecran.devicePixelRatio());
             const QColor papier = i->pixelColor((p - zone.topLeft()) * pixels_papier + QPoint(2, 2));
             EXPECT_LT(std::abs(papier.red() - vu.red()) + std::abs(papier.green() - vu.green())
                           + std::abs(papier.blue() - vu.blue()), 40) << p.x() << "," << p.y();
@@ -195,8 +195,17 @@ TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswe
     for (int i = 1; i <= 3; ++i)
         points.push_back({io.Ima_pa->pos() + QPoint(5 * i + 3, std::lround(100 - f.ionique().modele().em_trace(i)) + 3),
                           QColor(0, 0, 128)});
-    for (int y = 0; y < io.ima_leg->height(); y += 7)
-        points.push_back({io.ima_leg->pos() + QPoint(io.ima_leg->width() / 2, y), {}});
+    const QImage& leg = io.ima_leg->image(); // where the scale is flat, as the screen shows it at any ratio
+    const auto plat = [&](int x, int y) {
+        for (int d = 0; d < 9; ++d)
+            if (leg.pixel(x + d % 3 - 1, y + d / 3 - 1) != leg.pixel(x, y))
+                return false;
+        return true;
+    };
+    for (int y = 1; y + 1 < leg.height(); y += 2)
+        for (int x = 1; x + 1 < leg.width(); x += 2)
+            if (plat(x, y))
+                points.push_back({io.ima_leg->pos() + QPoint(x, y), {}});
     comme_l_ecran(images("rendu.pdf", 3), io.Ima_pa->parentWidget(),
                   (io.Label11->geometry() | io.ima_leg->geometry() | io.Ima_pa->geometry()).adjusted(-4, -4, 4, 4), points);
     EXPECT_EQ(faux.dialogues.demandes.back().nom_fichier,
