@@ -196,16 +196,13 @@ TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswe
         points.push_back({io.Ima_pa->pos() + QPoint(5 * i + 3, std::lround(100 - f.ionique().modele().em_trace(i)) + 3),
                           QColor(0, 0, 128)});
     const QImage& leg = io.ima_leg->image(); // where the scale is flat, as the screen shows it at any ratio
-    const auto plat = [&](int x, int y) {
-        for (int d = 0; d < 9; ++d)
-            if (leg.pixel(x + d % 3 - 1, y + d / 3 - 1) != leg.pixel(x, y))
-                return false;
-        return true;
-    };
-    for (int y = 1; y + 1 < leg.height(); y += 2)
-        for (int x = 1; x + 1 < leg.width(); x += 2)
-            if (plat(x, y))
+    for (int y = 1, d = 0; y + 1 < leg.height(); y += 2)
+        for (int x = 1; x + 1 < leg.width(); x += 2, d = 0) {
+            while (d < 9 && leg.pixel(x + d % 3 - 1, y + d / 3 - 1) == leg.pixel(x, y))
+                ++d;
+            if (d == 9)
                 points.push_back({io.ima_leg->pos() + QPoint(x, y), {}});
+        }
     comme_l_ecran(images("rendu.pdf", 3), io.Ima_pa->parentWidget(),
                   (io.Label11->geometry() | io.ima_leg->geometry() | io.Ima_pa->geometry()).adjusted(-4, -4, 4, 4), points);
     EXPECT_EQ(faux.dialogues.demandes.back().nom_fichier,
