@@ -57,29 +57,24 @@ protected:
             pages.removeLast();
         return pages;
     }
-    // The pictures the PDF holds on page n, as poppler takes them out.
-    std::vector<QImage> images(const QString& nom, int n)
-    {
-        const QString racine = temp.filePath(QStringLiteral("%1-%2").arg(nom).arg(n));
-        poppler("pdfimages", {"-png", "-f", QString::number(n), "-l", QString::number(n), temp.filePath(nom), racine});
-        std::vector<QImage> r;
-        for (const QString& i : QDir(temp.path()).entryList({QFileInfo(racine).fileName() + "-*.png"}, QDir::Files))
-            r.push_back(QImage(temp.filePath(i)).convertToFormat(QImage::Format_RGB32));
-        return r;
-    }
-    // The picture of `zone` of `parent` among them shows, at each point, the
-    // window's pixel there (or `attendu` when given), within the PDF's compression.
-    void comme_l_ecran(const std::vector<QImage>& pdf, QWidget* parent, QRect zone,
+    // The picture of `zone` of `parent` that page n of the PDF holds (as poppler takes it out) shows, at each
+    // point, the window's pixel there (or `attendu` when given), within the PDF's compression.
+    void comme_l_ecran(const QString& nom, int n, QWidget* parent, QRect zone,
                        const std::vector<std::pair<QPoint, QColor>>& points)
     {
-        const auto i = std::find_if(pdf.begin(), pdf.end(), [&](auto& i) { return i.size() == zone.size() * pixels_papier; });
-        ASSERT_NE(i, pdf.end()) << "no picture of " << zone.width() << "x" << zone.height();
+        const QString racine = temp.filePath(QStringLiteral("%1-%2").arg(nom).arg(n)), page = QString::number(n);
+        poppler("pdfimages", {"-png", "-f", page, "-l", page, temp.filePath(nom), racine});
+        QImage i;
+        for (const QString& png : QDir(temp.path()).entryList({QFileInfo(racine).fileName() + "-*.png"}))
+            if (QImage(temp.filePath(png)).size() == zone.size() * pixels_papier)
+                i = QImage(temp.filePath(png)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(i.isNull()) << "no picture of " << zone.width() << "x" << zone.height();
         const QPoint o = parent->mapTo(&f, zone.topLeft());
         f.repaint();
         const QImage ecran = f.screen()->grabWindow(f.winId(), o.x(), o.y(), zone.width(), zone.height()).toImage();
         for (const auto& [p, attendu] : points) {
             const QColor vu = attendu.isValid() ? attendu : ecran.pixelColor((p - zone.topLeft()) * ecran.devicePixelRatio());
-            const QColor papier = i->pixelColor((p - zone.topLeft()) * pixels_papier + QPoint(2, 2));
+            const QColor papier = i.pixelColor((p - zone.topLeft()) * pixels_papier + QPoint(2, 2));
             EXPECT_LT(std::abs(papier.red() - vu.red()) + std::abs(papier.green() - vu.green())
                           + std::abs(papier.blue() - vu.blue()), 40) << p.x() << "," << p.y();
         }
@@ -188,7 +183,7 @@ TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswe
         points.push_back({l->geometry().bottomLeft() + QPoint(1, -1), l->couleur()});
         points.push_back({l->geometry().bottomRight() - QPoint(1, 1), {}});
     }
-    comme_l_ecran(images("rendu.pdf", 1), f.ui()->Image2->parentWidget(), zone, points);
+    comme_l_ecran("rendu.pdf", 1, f.ui()->Image2->parentWidget(), zone, points);
     // The chart: its Em scale and the dots it plotted.
     ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 2));
     points.clear();
@@ -203,7 +198,7 @@ TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswe
             if (d == 9)
                 points.push_back({io.ima_leg->pos() + QPoint(x, y), {}});
         }
-    comme_l_ecran(images("rendu.pdf", 3), io.Ima_pa->parentWidget(),
+    comme_l_ecran("rendu.pdf", 3, io.Ima_pa->parentWidget(),
                   (io.Label11->geometry() | io.ima_leg->geometry() | io.Ima_pa->geometry()).adjusted(-4, -4, 4, 4), points);
     EXPECT_EQ(faux.dialogues.demandes.back().nom_fichier,
               nom_compte_rendu(*faux.dialogues.eleves, QDate::currentDate()));
@@ -215,7 +210,7 @@ TEST_F(CompteRendu, AnEmptyPracticalSaysSoOnOnePageAndAFailedSaveLeavesNothing)
     const QStringList pages = rapport("vide.pdf");
     ASSERT_EQ(pages.size(), 1) << pages.join("\n----\n").toStdString();
     EXPECT_TRUE(pages[0].contains("Aucune partie du travail pratique")) << pages[0].toStdString();
-    EXPECT_TRUE(images("vide.pdf", 1).empty());
+    EXPECT_TRUE(liste_images("vide.pdf").empty());
 
     // The names are remembered for the run; a folder that does not exist.
     const QString impossible = temp.filePath("absent/rendu.pdf");
@@ -250,12 +245,13 @@ TEST_F(CompteRendu, PrintingHonoursThePageRangeDrawsAsThePdfAndWithNoPrinterOffe
     const QString texte = poppler("pdftotext", {"-f", "1", "-l", "1", temp.filePath("offert.pdf"), "-"});
     EXPECT_TRUE(texte.contains("Correction : pas encore demandée") && texte.contains("Lefebvre-Durand"));
     std::vector<QRectF> mots;
-    const auto nombre = [](const QRegularExpressionMatch& m, int i) { return m.captured(i).toDouble(); };
     for (auto m = QRegularExpression(R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re")
                       .globalMatch(poppler("pdftotext", {"-bbox", "-l", "1", temp.filePath("offert.pdf"), "-"}));
-         m.hasNext(); m.next())
-        mots.push_back(QRectF(QPointF(nombre(m.peekNext(), 1), nombre(m.peekNext(), 2)),
-                              QPointF(nombre(m.peekNext(), 3), nombre(m.peekNext(), 4))).adjusted(.5, .5, -.5, -.5));
+         m.hasNext();) {
+        const QStringList c = m.next().capturedTexts();
+        mots.push_back(QRectF(c[1].toDouble(), c[2].toDouble(), c[3].toDouble() - c[1].toDouble(),
+                              c[4].toDouble() - c[2].toDouble()).adjusted(.5, .5, -.5, -.5));
+    }
     ASSERT_GT(mots.size(), 20u);
     for (std::size_t i = 0; i < mots.size(); ++i)
         for (std::size_t j = i + 1; j < mots.size(); ++j)
