@@ -4,6 +4,7 @@
 #include "fenetre/acces.h"
 
 #include "app/dossiers_utilisateur.h"
+#include "stimulation/graduations.h"
 
 #include <QClipboard>
 #include <QMenu>
@@ -101,27 +102,19 @@ TEST_F(FenetreAcces, EachPictureIsCopiedSavedAndExportedAsTheScreenShowsIt)
     const std::vector<QStringList> s = lire_csv(lire(dossier.filePath("stimulation.csv")));
     ASSERT_EQ(s.size(), 91u);
     EXPECT_EQ(s[0].join(';'), "Intensité (V);" + st()->Lab_stim->text().chopped(2).replace('.', ','));
+    // Each sample's time as the millisecond ruler under it reads it, between its ticks "0" and "10".
+    const auto trait = [&](int i) {
+        const Graduation g = graduation_temps(i, st()->Ima_grad->height() - 20);
+        return st()->Ima_grad->x() + (g.x1 + g.x2) / 2.0;
+    };
+    const double zero = trait(0), pixels_ms = (trait(200) - zero) / 10;
     // Written to three decimals: the model's difference within 0.0005, and its
     // point on the screen within half a pixel and that (a difference of 0.50017
     // is drawn at 109 and read back as 0.500).
     const ReponseStimulation& rep = f.stimulation().reponse();
-    // Each sample's time as the millisecond ruler under it reads it (a tick every half millisecond).
-    const QImage regle = st()->Ima_grad->image();
-    std::vector<double> traits;
-    for (int x = 0, debut = -1; x <= regle.width(); ++x) {
-        const bool noir = x < regle.width() && qGray(regle.pixel(x, 4)) < 128;
-        if (noir && debut < 0)
-            debut = x;
-        if (!noir && debut >= 0) {
-            traits.push_back(st()->Ima_grad->x() + (debut + x - 1) / 2.0);
-            debut = -1;
-        }
-    }
-    ASSERT_GT(traits.size(), 20u);
-    const double pixels_ms = (traits.back() - traits.front()) / (0.5 * static_cast<double>(traits.size() - 1));
     for (std::size_t j = 1; j <= 80; ++j) {
         const double x = st()->Ima_st->x() + ReponseStimulation::pixels_par_echantillon * j + 3;
-        EXPECT_NEAR(reel_fr(s[10 + j].value(0)), (x - traits.front()) / pixels_ms, 0.07) << j;
+        EXPECT_NEAR(reel_fr(s[10 + j].value(0)), (x - zero) / pixels_ms, 0.07) << j;
         const double ecrit = reel_fr(s[10 + j].value(3));
         EXPECT_NEAR(ecrit, rep.ampl * (rep.enreg[j].voie1 - rep.enreg[j].voie2), 0.0005) << j;
         EXPECT_NEAR(110 - ecrit, rep.y(static_cast<int>(j)), 0.5005) << j;
