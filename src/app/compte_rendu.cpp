@@ -123,13 +123,14 @@ SectionRapport ionique(TForm1& f)
     const struct {
         const Etiquette* etiquette;
         const char* unite;
-    } valeurs[] = {{u.lab_ki, ""},  {u.lab_ke, ""},        {u.lab_nai, ""},      {u.lab_nae, ""}, {u.lab_gk, ""},
+    } valeurs[] = {{u.lab_ki, ""},  {u.lab_ke, ""},     {u.lab_nai, ""},     {u.lab_nae, ""}, {u.lab_gk, ""},
                    {u.lab_gna, ""}, {u.Label9, " mV"}, {u.Label10, " mV"}, {u.Lab_em, " mV"}};
     for (const auto& v : valeurs) {
         const QString texte = v.etiquette->text().simplified();
         if (v.etiquette->isVisibleTo(u.Ima_pa->parentWidget()) && !texte.isEmpty())
-            s.lignes << virgule_decimale(texte.endsWith(QLatin1String(v.unite).trimmed()) ? texte
-                                                                                      : texte + QLatin1String(v.unite));
+            s.lignes << virgule_decimale(texte.endsWith(QLatin1String(v.unite).trimmed())
+                                             ? texte
+                                             : texte + QLatin1String(v.unite));
     }
     s.images.push_back(image_cuve(page));
     s.images.push_back(image_graphe(page));
