@@ -1,6 +1,8 @@
 #include "compte_rendu.h"
 
+#include "app/images_compte_rendu.h"
 #include "app/tform1.h"
+#include "common/tableur.h"
 #include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
@@ -13,6 +15,7 @@
 #include <QComboBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
@@ -21,15 +24,22 @@
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QRegularExpression>
+#include <cmath>
 
 namespace quillon {
 
 namespace {
 
+// A French document: a decimal comma, whatever the screen or the system writes.
+QString virgule(double x, int decimales)
+{
+    return TableurCsv::nombre(x, decimales);
+}
+
 // The distance between two electrodes on the centimetre ruler.
 QString cm(int left1, int left2)
 {
-    return QLocale().toString(std::abs(position_cm(left1) - position_cm(left2)), 'f', 1) + QStringLiteral(" cm");
+    return virgule(std::abs(position_cm(left1) - position_cm(left2)), 1) + QStringLiteral(" cm");
 }
 
 QString texte_reponse(const QWidget* w)
@@ -45,12 +55,12 @@ SectionRapport legendes(TForm1& f)
 {
     SectionRapport s;
     s.titre = QStringLiteral("Légendes du neurone");
-    Ui::TForm1& u = *f.ui();
-    QWidget* dessin = u.Image2;
-    s.vues.push_back({dessin->parentWidget(), dessin->geometry()});
-    const QString score = u.lab_result->text().trimmed();
-    s.lignes << (score.isEmpty() ? QStringLiteral("Correction : pas encore demandée.")
-                                 : QStringLiteral("Correction : %1").arg(score));
+    s.images.push_back(image_legendes(f));
+    // The score label reads "0 %" from the start: only a correction asked for gives a score.
+    const QString score = f.ui()->lab_result->text().trimmed();
+    s.lignes << (f.accueil().exercice().correction_demandee() && !score.isEmpty()
+                     ? QStringLiteral("Correction : %1").arg(score)
+                     : QStringLiteral("Correction : pas encore demandée"));
     return s;
 }
 
@@ -60,10 +70,8 @@ SectionRapport stimulation(TForm1& f)
     Ui::PageStimulation& u = *page.ui();
     SectionRapport s;
     s.titre = QStringLiteral("Stimulation d'un nerf ou d'une fibre");
-    // The recording screen with its marks and its millisecond ruler.
-    const QRect ecran = u.Ima_st->geometry();
-    s.vues.push_back({u.Ima_st->parentWidget(), QRect(0, ecran.top() - 4, u.Ima_st->parentWidget()->width(),
-                                                      u.Ima_st->parentWidget()->height() - ecran.top() + 4)});
+    s.images.push_back(image_nerf(page));
+    s.images.push_back(image_ecran(page));
     const int anode = page.electrode(Electrode::anode)->x();
     const int cathode = page.electrode(Electrode::cathode)->x();
     const int enr1 = page.electrode(Electrode::enr1)->x();
@@ -73,7 +81,7 @@ SectionRapport stimulation(TForm1& f)
              << QStringLiteral("Stimulation : %1").arg(u.Radio_nerf_fibre->isChecked() ? "Fibre" : "Nerf")
              << (page.deux_stim()
                      ? QStringLiteral("Seconde stimulation : oui, %1 ms après la première")
-                           .arg(QLocale().toString(temps_ms(u.Scroll_temps->value()), 'f', 2))
+                           .arg(virgule(temps_ms(u.Scroll_temps->value()), 2))
                      : QStringLiteral("Seconde stimulation : non"))
              << QStringLiteral("Anode - cathode : %1").arg(cm(cathode, anode))
              << QStringLiteral("Cathode - électrode d'enregistrement 1 : %1").arg(cm(enr1, cathode))
@@ -100,6 +108,8 @@ SectionRapport stimulation(TForm1& f)
             ligne += QStringLiteral(" — ") + verdict;
         s.lignes << ligne;
     }
+    for (QString& l : s.lignes)
+        l = virgule_decimale(l);
     return s;
 }
 
@@ -109,27 +119,33 @@ SectionRapport ionique(TForm1& f)
     Ui::PageIonique& u = *page.ui();
     SectionRapport s;
     s.titre = QStringLiteral("Équilibres ioniques");
-    for (const Etiquette* l : {u.lab_ki, u.lab_ke, u.lab_nai, u.lab_nae, u.lab_gk, u.lab_gna, u.Lab_ek, u.Lab_ena,
-                               u.Lab_em})
-        if (!l->text().trimmed().isEmpty())
-            s.lignes << l->text().simplified();
-    // The chart with its Em scale on its left.
-    const QRect graphe = u.Ima_pa->geometry();
-    s.vues.push_back({u.Ima_pa->parentWidget(), QRect(0, graphe.top() - 24, graphe.right() + 2, graphe.height() + 34)});
-    const SequenceNernst sequence = page.modele().sequence();
-    if (!sequence.etapes.empty()) {
-        s.tableau << QStringLiteral("Pas;GK;GNa;[K]i;[K]e;[Na]i;[Na]e;Em (mV)");
-        int n = 0;
-        for (const EtapeNernst& e : sequence.etapes)
-            s.tableau << QStringLiteral("%1;%2;%3;%4;%5;%6;%7;%8")
-                             .arg(++n)
-                             .arg(e.gk)
-                             .arg(e.gna)
-                             .arg(e.k_int)
-                             .arg(e.k_ext)
-                             .arg(e.na_int)
-                             .arg(e.na_ext)
-                             .arg(QLocale().toString(e.em, 'f', 2));
+    // The values as the page shows them, with their units.
+    const struct {
+        const Etiquette* etiquette;
+        const char* unite;
+    } valeurs[] = {{u.lab_ki, ""},  {u.lab_ke, ""},     {u.lab_nai, ""},     {u.lab_nae, ""}, {u.lab_gk, ""},
+                   {u.lab_gna, ""}, {u.Label9, " mV"}, {u.Label10, " mV"}, {u.Lab_em, " mV"}};
+    for (const auto& v : valeurs) {
+        const QString texte = v.etiquette->text().simplified();
+        if (v.etiquette->isVisibleTo(u.Ima_pa->parentWidget()) && !texte.isEmpty())
+            s.lignes << virgule_decimale(texte.endsWith(QLatin1String(v.unite).trimmed())
+                                             ? texte
+                                             : texte + QLatin1String(v.unite));
+    }
+    s.images.push_back(image_cuve(page));
+    s.images.push_back(image_graphe(page));
+    // The steps the chart holds, recorded or programmed, with the potential it plotted.
+    const std::vector<EquilibresIoniques::PasTrace> etapes = page.modele().pas_du_graphe();
+    if (!etapes.empty()) {
+        s.tableau << QStringLiteral("Pas;GK;GNa;[K]i;[K]e;[Na]i;[Na]e;EeqK (mV);EeqNa (mV);Em (mV)");
+        for (const EquilibresIoniques::PasTrace& e : etapes) {
+            QStringList cases;
+            for (int v : {e.pas, e.gk, e.gna, e.k_int, e.k_ext, e.na_int, e.na_ext})
+                cases << QString::number(v);
+            cases << virgule(e.e_k, 2) << virgule(e.e_na, 2)
+                  << (std::isfinite(e.em) ? virgule(e.em, 2) : QStringLiteral("—"));
+            s.tableau << cases.join(QLatin1Char(';'));
+        }
     }
     return s;
 }
@@ -137,8 +153,9 @@ SectionRapport ionique(TForm1& f)
 // Lays the report out page by page; with no painter it only counts pages.
 class MiseEnPage {
 public:
-    MiseEnPage(QPagedPaintDevice& sortie, QPainter* p, const Identite& qui, const QDateTime& quand, int total)
-        : sortie_(sortie), p_(p), qui_(qui), quand_(quand), total_(total)
+    MiseEnPage(QPagedPaintDevice& sortie, QPainter* p, const Identite& qui, const QDateTime& quand, int total,
+               const QPageRanges& pages)
+        : sortie_(sortie), p_(p), qui_(qui), quand_(quand), total_(total), pages_(pages)
     {
         const QPageLayout mise = sortie.pageLayout();
         zone_ = mise.paintRectPixels(sortie.logicalDpiX());
@@ -147,12 +164,15 @@ public:
     }
 
     int pages() const { return page_; }
+    int pages_dessinees() const { return dessinees_; }
 
+    // The next page; drawn only when it is in the range asked for.
     void nouvelle_page()
     {
-        if (page_ > 0 && p_ != nullptr)
-            sortie_.newPage();
         ++page_;
+        trait_ = p_ != nullptr && (pages_.isEmpty() || pages_.contains(page_)) ? p_ : nullptr;
+        if (trait_ != nullptr && dessinees_++ > 0)
+            sortie_.newPage();
         y_ = 0;
         entete();
     }
@@ -172,31 +192,24 @@ public:
         const QRectF cadre = m.boundingRect(QRectF(0, 0, zone_.width(), 1e6), Qt::TextWordWrap, t);
         const double h = std::max(cadre.height(), m.height());
         place(h);
-        if (p_ != nullptr) {
-            p_->setFont(police);
-            p_->setPen(Qt::black);
-            p_->drawText(QRectF(0, y_, zone_.width(), h), Qt::TextWordWrap, t);
+        if (trait_ != nullptr) {
+            trait_->setFont(police);
+            trait_->setPen(Qt::black);
+            trait_->drawText(QRectF(0, y_, zone_.width(), h), Qt::TextWordWrap, t);
         }
         y_ += h + mm(0.8);
     }
 
-    // A widget's rectangle, drawn again at the paper's resolution, as wide
-    // as the text at most and no taller than `hauteur_max` millimetres.
-    void vue(const SectionRapport::Vue& v, double hauteur_max)
+    // A picture, as wide as the text at most and no taller than `hauteur_max` millimetres.
+    void image(const QImage& image, double hauteur_max)
     {
-        const double echelle = std::min(zone_.width() / double(v.zone.width()),
-                                        mm(hauteur_max) / double(v.zone.height()));
-        const double h = v.zone.height() * echelle;
+        const QSizeF taille = image.deviceIndependentSize();
+        const double echelle = std::min(zone_.width() / taille.width(), mm(hauteur_max) / taille.height());
+        const double h = taille.height() * echelle;
         place(h);
-        if (p_ != nullptr) {
-            p_->save();
-            p_->translate((zone_.width() - v.zone.width() * echelle) / 2, y_);
-            p_->scale(echelle, echelle);
-            // Children reaching out of the rectangle (a long caption) stop at its edges.
-            p_->setClipRect(QRect(QPoint(0, 0), v.zone.size()));
-            v.widget->render(p_, QPoint(), QRegion(v.zone), QWidget::DrawChildren);
-            p_->restore();
-        }
+        if (trait_ != nullptr)
+            trait_->drawImage(QRectF((zone_.width() - taille.width() * echelle) / 2, y_, taille.width() * echelle, h),
+                              image);
         y_ += h + mm(3);
     }
 
@@ -206,14 +219,14 @@ public:
         police.setPointSizeF(8.5);
         const QFontMetricsF m(police, &sortie_);
         const double h = m.height() * 1.25;
-        const double colonne = zone_.width() / 8.0;
+        const double colonne = zone_.width() / std::max<qsizetype>(1, lignes.front().count(QLatin1Char(';')) + 1);
         for (int i = 0; i < lignes.size(); ++i) {
             if (!place(h) && i > 0) { // the header again on the next page
-                if (p_ != nullptr)
+                if (trait_ != nullptr)
                     ligne_tableau(lignes.front(), h, colonne, police, true);
                 y_ += h;
             }
-            if (p_ != nullptr)
+            if (trait_ != nullptr)
                 ligne_tableau(lignes[i], h, colonne, police, i == 0);
             y_ += h;
         }
@@ -235,14 +248,14 @@ private:
     void ligne_tableau(const QString& ligne, double h, double colonne, QFont police, bool gras)
     {
         police.setBold(gras);
-        p_->setFont(police);
+        trait_->setFont(police);
         const QStringList cases = ligne.split(QLatin1Char(';'));
         for (int c = 0; c < cases.size(); ++c) {
             const QRectF r(c * colonne, y_, colonne, h);
-            p_->setPen(QPen(Qt::gray, 0));
-            p_->drawRect(r);
-            p_->setPen(Qt::black);
-            p_->drawText(r, Qt::AlignCenter, cases[c]);
+            trait_->setPen(QPen(Qt::gray, 0));
+            trait_->drawRect(r);
+            trait_->setPen(Qt::black);
+            trait_->drawText(r, Qt::AlignCenter, cases[c]);
         }
     }
 
@@ -251,29 +264,41 @@ private:
         QFont police(QStringLiteral("Liberation Sans"));
         police.setPointSizeF(8.5);
         const QFontMetricsF m(police, &sortie_);
-        if (p_ != nullptr) {
-            p_->setFont(police);
-            p_->setPen(Qt::black);
-            const QRectF l1(0, 0, zone_.width(), m.height());
-            const QRectF l2(0, m.height(), zone_.width(), m.height());
-            p_->drawText(l1, Qt::AlignLeft, QStringLiteral("Quillon %1 — compte rendu").arg(QStringLiteral(QUILLON_VERSION)));
-            p_->drawText(l1, Qt::AlignRight, QStringLiteral("page %1 / %2").arg(page_).arg(total_));
-            p_->drawText(l2, Qt::AlignLeft,
-                         QStringLiteral("%1 — classe : %2").arg(qui_.noms.isEmpty() ? QStringLiteral("(sans nom)") : qui_.noms,
-                                                                qui_.classe.isEmpty() ? QStringLiteral("—") : qui_.classe));
-            p_->drawText(l2, Qt::AlignRight, QLocale().toString(quand_, QStringLiteral("dddd d MMMM yyyy, HH:mm")));
-            p_->setPen(QPen(Qt::black, 0));
-            p_->drawLine(QPointF(0, 2 * m.height() + mm(1)), QPointF(zone_.width(), 2 * m.height() + mm(1)));
+        if (trait_ != nullptr) {
+            trait_->setFont(police);
+            trait_->setPen(Qt::black);
         }
-        y_ = 2 * m.height() + mm(5);
+        // The names wrap beside the date, never under it.
+        const QString date = QLocale(QLocale::French).toString(quand_, QStringLiteral("dddd d MMMM yyyy, HH:mm"));
+        const QString noms =
+            QStringLiteral("%1 — classe : %2")
+                .arg(qui_.noms.isEmpty() ? QStringLiteral("(sans nom)") : qui_.noms.simplified(),
+                     qui_.classe.isEmpty() ? QStringLiteral("—") : qui_.classe.simplified());
+        const double gauche = zone_.width() - m.horizontalAdvance(date) - mm(5);
+        const int drapeaux = Qt::AlignLeft | Qt::TextWordWrap;
+        const QRectF l2 = m.boundingRect(QRectF(0, m.height(), gauche, 1e6), drapeaux, noms);
+        const double bas = m.height() + std::max(m.height(), l2.height());
+        if (trait_ != nullptr) {
+            const QRectF l1(0, 0, zone_.width(), m.height());
+            trait_->drawText(l1, Qt::AlignLeft, QStringLiteral("Quillon %1 — compte rendu").arg(QStringLiteral(QUILLON_VERSION)));
+            trait_->drawText(l1, Qt::AlignRight, QStringLiteral("page %1 / %2").arg(page_).arg(total_));
+            trait_->drawText(QRectF(0, m.height(), gauche, bas), drapeaux, noms);
+            trait_->drawText(QRectF(0, m.height(), zone_.width(), m.height()), Qt::AlignRight, date);
+            trait_->setPen(QPen(Qt::black, 0));
+            trait_->drawLine(QPointF(0, bas + mm(1)), QPointF(zone_.width(), bas + mm(1)));
+        }
+        y_ = bas + mm(5);
         debut_contenu_ = y_;
     }
 
     QPagedPaintDevice& sortie_;
     QPainter* p_;
+    QPainter* trait_ = nullptr; // p_ on a page drawn
     const Identite& qui_;
     const QDateTime& quand_;
     int total_;
+    QPageRanges pages_;
+    int dessinees_ = 0;
     QRect zone_;
     double mm_ = 1;
     int page_ = 0;
@@ -281,28 +306,28 @@ private:
     double debut_contenu_ = 0;
 };
 
-int mettre_en_page(QPagedPaintDevice& sortie, QPainter* p, const std::vector<SectionRapport>& sections,
-                   const Identite& qui, const QDateTime& quand, int total)
+MiseEnPage mettre_en_page(QPagedPaintDevice& sortie, QPainter* p, const std::vector<SectionRapport>& sections,
+                          const Identite& qui, const QDateTime& quand, int total, const QPageRanges& pages = {})
 {
-    MiseEnPage m(sortie, p, qui, quand, total);
+    MiseEnPage m(sortie, p, qui, quand, total, pages);
     if (sections.empty()) {
         m.nouvelle_page();
         m.titre(QStringLiteral("Compte rendu"));
         m.texte(QStringLiteral("Aucune partie du travail pratique n'a encore été faite : ni légendes placées, "
                                "ni stimulation, ni équilibres ioniques."));
-        return m.pages();
+        return m;
     }
     for (const SectionRapport& s : sections) {
         m.nouvelle_page();
         m.titre(s.titre);
-        for (const SectionRapport::Vue& v : s.vues)
-            m.vue(v, s.vues.size() > 1 ? 80 : 120);
+        for (const QImage& i : s.images)
+            m.image(i, s.images.size() > 1 ? 80 : 120);
         for (const QString& l : s.lignes)
             m.texte(l);
         if (!s.tableau.isEmpty())
             m.tableau(s.tableau);
     }
-    return m.pages();
+    return m;
 }
 
 } // namespace
@@ -324,15 +349,31 @@ std::vector<SectionRapport> sections_utilisees(TForm1& f)
     return sections;
 }
 
-int dessiner_compte_rendu(QPagedPaintDevice& sortie, const std::vector<SectionRapport>& sections,
-                          const Identite& qui, const QDateTime& quand)
+int pages_compte_rendu(QPagedPaintDevice& sortie, const std::vector<SectionRapport>& sections, const Identite& qui,
+                       const QDateTime& quand)
 {
-    const int total = mettre_en_page(sortie, nullptr, sections, qui, quand, 0);
+    return mettre_en_page(sortie, nullptr, sections, qui, quand, 0).pages();
+}
+
+int dessiner_compte_rendu(QPagedPaintDevice& sortie, const std::vector<SectionRapport>& sections,
+                          const Identite& qui, const QDateTime& quand, const QPageRanges& pages)
+{
+    const int total = pages_compte_rendu(sortie, sections, qui, quand);
     QPainter p(&sortie); // painting starts at the margins' corner
     if (!p.isActive())
         return 0;
-    return mettre_en_page(sortie, &p, sections, qui, quand, total);
+    return mettre_en_page(sortie, &p, sections, qui, quand, total, pages).pages_dessinees();
 }
+
+int imprimer_compte_rendu(QPrinter& imprimante, const std::vector<SectionRapport>& sections, const Identite& qui,
+                          const QDateTime& quand)
+{
+    return dessiner_compte_rendu(imprimante, sections, qui, quand,
+                                 imprimante.printRange() == QPrinter::PageRange ? imprimante.pageRanges()
+                                                                                : QPageRanges());
+}
+
+std::function<bool()> imprimante_installee = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
 
 bool ecrire_compte_rendu(QIODevice& fichier, const std::vector<SectionRapport>& sections, const Identite& qui,
                          const QDateTime& quand)
@@ -373,12 +414,8 @@ bool demander_identite(TForm1& f)
     return true;
 }
 
-} // namespace
-
-void Compterendu1Click(TForm1& f)
+void enregistrer_pdf(TForm1& f)
 {
-    if (!demander_identite(f))
-        return;
     const QDateTime maintenant = QDateTime::currentDateTime();
     enregistrer_fichier_utilisateur(f.fichiers().dialogues(),
                                     {QStringLiteral("SaveDialogCompteRendu"), QStringLiteral("pdf"),
@@ -390,18 +427,38 @@ void Compterendu1Click(TForm1& f)
                                     });
 }
 
+} // namespace
+
+void Compterendu1Click(TForm1& f)
+{
+    if (demander_identite(f))
+        enregistrer_pdf(f);
+}
+
 void Imprimercompterendu1Click(TForm1& f)
 {
     if (!demander_identite(f))
         return;
+    if (!imprimante_installee()) {
+        if (f.fichiers().dialogues().question(QStringLiteral("Aucune imprimante n'est installée.\n\n"
+                                                             "Enregistrer le compte rendu en PDF à la place ?"),
+                                              false)
+            == Reponse::Oui)
+            enregistrer_pdf(f);
+        return;
+    }
+    const std::vector<SectionRapport> sections = sections_utilisees(f);
+    const QDateTime maintenant = QDateTime::currentDateTime();
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 15),
                                          QPageLayout::Millimeter));
     QPrintDialog dialogue(&imprimante, &f);
     dialogue.setWindowTitle(QStringLiteral("Imprimer le compte rendu"));
+    dialogue.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialogue.setMinMax(1, pages_compte_rendu(imprimante, sections, f.eleves, maintenant));
     if (dialogue.exec() != QDialog::Accepted)
         return;
-    if (dessiner_compte_rendu(imprimante, sections_utilisees(f), f.eleves, QDateTime::currentDateTime()) == 0)
+    if (imprimer_compte_rendu(imprimante, sections, f.eleves, maintenant) == 0)
         f.fichiers().dialogues().message(QStringLiteral("Impossible d'imprimer le compte rendu."));
 }
 

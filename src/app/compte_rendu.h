@@ -5,13 +5,15 @@
 #include "app/commandes_fichiers.h"
 
 #include <QDateTime>
-#include <QRect>
+#include <QImage>
+#include <QPageRanges>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QPagedPaintDevice;
-class QWidget;
+class QPrinter;
 
 namespace quillon {
 
@@ -20,23 +22,27 @@ class TForm1;
 // One part of the practical, as the report shows it.
 struct SectionRapport {
     QString titre;
-    // Pictures of the page, drawn again for the paper: a widget and the
-    // rectangle of it to show.
-    struct Vue {
-        QWidget* widget;
-        QRect zone;
-    };
-    std::vector<Vue> vues;
+    // Pictures of the page drawn again for the paper (images_compte_rendu.h).
+    std::vector<QImage> images;
     QStringList lignes;           // "Réglage : valeur", questions and answers...
-    QStringList tableau;          // rows of the programmed steps, ";" between cells
+    QStringList tableau;          // the chart's steps under a header, ";" between cells
 };
 
 // The parts the pupil used, in the practical's order; empty when none.
 std::vector<SectionRapport> sections_utilisees(TForm1& f);
 
-// Draws the report on `sortie` (its page size A4 portrait); the number of pages.
+// Draws the report on `sortie` (its page size A4 portrait), only the pages
+// in `pages` when they are given; the number of pages drawn.
 int dessiner_compte_rendu(QPagedPaintDevice& sortie, const std::vector<SectionRapport>& sections,
-                          const Identite& qui, const QDateTime& quand);
+                          const Identite& qui, const QDateTime& quand, const QPageRanges& pages = {});
+// The report's number of pages.
+int pages_compte_rendu(QPagedPaintDevice& sortie, const std::vector<SectionRapport>& sections, const Identite& qui, const QDateTime& quand);
+
+// Sends the report to a printer set by its dialog: the pages of its range.
+int imprimer_compte_rendu(QPrinter& imprimante, const std::vector<SectionRapport>& sections, const Identite& qui,
+                          const QDateTime& quand);
+// Whether a printer is installed (tests answer it themselves).
+extern std::function<bool()> imprimante_installee;
 
 // Writes the report as a PDF (A4 portrait, 300 dots per inch) on `fichier`.
 bool ecrire_compte_rendu(QIODevice& fichier, const std::vector<SectionRapport>& sections, const Identite& qui,
@@ -47,7 +53,8 @@ QString nom_compte_rendu(const Identite& qui, const QDate& jour);
 
 // "Fichier" > "Compte rendu..." and "Imprimer le compte rendu...": the
 // names asked for (remembered for the run), then the PDF saved where work
-// files go, or the pages sent to a printer.
+// files go, or the pages sent to a printer; with no printer installed, the
+// PDF is offered instead.
 void Compterendu1Click(TForm1& f);
 void Imprimercompterendu1Click(TForm1& f);
 

@@ -320,12 +320,9 @@ SequenceNernst EquilibresIoniques::sequence() const
     return s;
 }
 
-QByteArray EquilibresIoniques::valeurs() const
+std::vector<EquilibresIoniques::PasTrace> EquilibresIoniques::pas_du_graphe() const
 {
-    TableurCsv t;
-    t.ligne({QStringLiteral("Pas"), QStringLiteral("GK"), QStringLiteral("GNa"), QStringLiteral("[K]i"),
-             QStringLiteral("[K]e"), QStringLiteral("[Na]i"), QStringLiteral("[Na]e"), QStringLiteral("EeqK (mV)"),
-             QStringLiteral("EeqNa (mV)"), QStringLiteral("Em (mV)")});
+    std::vector<PasTrace> pas;
     for (int i = 1; i <= pas_traces(); ++i) {
         const auto n = static_cast<std::size_t>(i);
         EtatIonique e;
@@ -334,10 +331,26 @@ QByteArray EquilibresIoniques::valeurs() const
         e.na_int = prog_na_int[n];
         e.na_ext = prog_na_ext[n];
         e.calcul_pot_eq();
+        pas.push_back({i, prog_gk[n], prog_gna[n], prog_k_int[n], prog_k_ext[n], prog_na_int[n], prog_na_ext[n], e.e_k,
+                       e.e_na, em_trace_[n]});
+    }
+    return pas;
+}
+
+QByteArray EquilibresIoniques::valeurs() const
+{
+    const std::vector<PasTrace> pas = pas_du_graphe();
+    if (pas.empty())
+        return {};
+    TableurCsv t;
+    t.ligne({QStringLiteral("Pas"), QStringLiteral("GK"), QStringLiteral("GNa"), QStringLiteral("[K]i"),
+             QStringLiteral("[K]e"), QStringLiteral("[Na]i"), QStringLiteral("[Na]e"), QStringLiteral("EeqK (mV)"),
+             QStringLiteral("EeqNa (mV)"), QStringLiteral("Em (mV)")});
+    for (const PasTrace& e : pas) {
         QStringList champs;
-        for (int v : {i, prog_gk[n], prog_gna[n], prog_k_int[n], prog_k_ext[n], prog_na_int[n], prog_na_ext[n]})
+        for (int v : {e.pas, e.gk, e.gna, e.k_int, e.k_ext, e.na_int, e.na_ext})
             champs << QString::number(v);
-        champs << TableurCsv::nombre(e.e_k, 2) << TableurCsv::nombre(e.e_na, 2) << TableurCsv::nombre(em_trace_[n], 2);
+        champs << TableurCsv::nombre(e.e_k, 2) << TableurCsv::nombre(e.e_na, 2) << TableurCsv::nombre(e.em, 2);
         t.ligne(champs);
     }
     return t.octets();

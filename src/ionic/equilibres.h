@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -156,9 +157,16 @@ public:
     double em_trace(int n) const { return em_trace_[static_cast<std::size_t>(n)]; }
     // The steps the chart holds, recorded or programmed: 1..this.
     int pas_traces() const { return std::min(std::max(pas, pas_max), static_cast<int>(dernier_pas)); }
-    // Those steps for a spreadsheet: step, GK, GNa, the four concentrations,
-    // the two equilibrium potentials of the step's concentrations and the
-    // plotted membrane potential (empty where none was plotted).
+    // Those steps as the chart shows them: the settings of each, the two
+    // equilibrium potentials of its concentrations and the membrane
+    // potential plotted (NaN where none was).
+    struct PasTrace {
+        int pas, gk, gna, k_int, k_ext, na_int, na_ext;
+        double e_k, e_na, em;
+    };
+    std::vector<PasTrace> pas_du_graphe() const;
+    // Those steps for a spreadsheet, one line each under a header (the Em
+    // field empty where none was plotted); empty when the chart holds none.
     QByteArray valeurs() const;
     // Changes each time the chart is drawn on.
     unsigned version_courbe() const { return version_courbe_; }

@@ -259,6 +259,7 @@ void ExerciceLegendes::reposer()
 
 QString ExerciceLegendes::btn_correctionClick()
 {
+    correction_demandee_ = true;
     int correct = 0;
     for (int i = 1; i <= nb_legendes(); ++i) {
         const Placement& p = placement(i);
@@ -279,6 +280,7 @@ QString ExerciceLegendes::btn_correctionClick()
 
 void ExerciceLegendes::btn_enlever_legendesClick()
 {
+    correction_demandee_ = false;
     for (int i = 1; i <= nb_legendes(); ++i) {
         legende(ordre_[i - 1]).couleur = CouleurLegende::BleuClair;
         placements_[i - 1].posee = 0;

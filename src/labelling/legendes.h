@@ -106,6 +106,8 @@ public:
 
     // Colours the legends lying on targets and returns the score text.
     QString btn_correctionClick();
+    // "Correction" pressed since the legends were last taken off.
+    bool correction_demandee() const { return correction_demandee_; }
     void btn_enlever_legendesClick();
 
     int nb_legendes() const { return static_cast<int>(legendes_.size()); }
@@ -125,6 +127,7 @@ private:
     std::vector<Placement> placements_;
     std::vector<int> ordre_;
     bool en_deplacement_ = false;
+    bool correction_demandee_ = false;
     int depart_x_ = 0;
     int depart_y_ = 0;
     int portee_ = 0;

@@ -29,8 +29,10 @@ QByteArray valeurs_stimulation(const ReglagesStimulation& r, const ReponseStimul
     t.ligne({QStringLiteral("Électrode 1 (cm)"), nombre(position_cm(r.enr1))});
     t.ligne({QStringLiteral("Électrode 2 (cm)"), nombre(position_cm(r.enr2))});
     t.ligne_vide();
-    t.ligne({QStringLiteral("Temps (ms)"), QStringLiteral("Électrode 1 (mV)"), QStringLiteral("Électrode 2 (mV)"),
-             QStringLiteral("Différence à l'écran (mV)")});
+    // The potentials scaled by the fibres recruited, as the screen draws
+    // them: in its arbitrary units, as the figures give them.
+    t.ligne({QStringLiteral("Temps (ms)"), QStringLiteral("Électrode 1 (u.a.)"), QStringLiteral("Électrode 2 (u.a.)"),
+             QStringLiteral("Différence à l'écran (u.a.)")});
     // A single fibre answers all or nothing: the screen's factor, as drawn.
     const double a = r.fibre ? 0.7 : rep.ampl;
     for (int j = 1; j <= ReponseStimulation::affiches; ++j) {

@@ -3,6 +3,8 @@
 #include "outils.h"
 
 #include "app/compte_rendu.h"
+#include "app/images_compte_rendu.h"
+#include "common/tableur.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
 #include "stimulation/page_stimulation.h"
@@ -11,7 +13,9 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -53,20 +57,36 @@ protected:
             pages.removeLast();
         return pages;
     }
-    // The share of page n's pixels (rendered at 40 dpi) that are not white.
-    double encre(const QString& nom, int n)
+    // The picture of `zone` of `parent` that page n of the PDF holds (as poppler takes it out) shows, at each
+    // point, the window's pixel there (or `attendu` when given), within the PDF's compression.
+    void comme_l_ecran(const QString& nom, int n, QWidget* parent, QRect zone,
+                       const std::vector<std::pair<QPoint, QColor>>& points)
     {
-        const QString racine = temp.filePath(QStringLiteral("page%1").arg(n));
-        poppler("pdftoppm", {"-r", "40", "-png", "-f", QString::number(n), "-l", QString::number(n), "-singlefile",
-                             temp.filePath(nom), racine});
-        const QImage image(racine + ".png");
-        if (image.isNull())
-            return 0;
-        int n_encre = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n_encre += image.pixelColor(x, y) != QColor(Qt::white);
-        return double(n_encre) / (image.width() * image.height());
+        const QString racine = temp.filePath(QStringLiteral("%1-%2").arg(nom).arg(n)), page = QString::number(n);
+        poppler("pdfimages", {"-png", "-f", page, "-l", page, temp.filePath(nom), racine});
+        QImage i;
+        for (const QString& png : QDir(temp.path()).entryList({QFileInfo(racine).fileName() + "-*.png"}))
+            if (QImage(temp.filePath(png)).size() == zone.size() * pixels_papier)
+                i = QImage(temp.filePath(png)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(i.isNull()) << "no picture of " << zone.width() << "x" << zone.height();
+        const QPoint o = parent->mapTo(&f, zone.topLeft());
+        f.repaint();
+        const QImage ecran = f.screen()->grabWindow(f.winId(), o.x(), o.y(), zone.width(), zone.height()).toImage();
+        for (const auto& [p, attendu] : points) {
+            const QColor vu = attendu.isValid() ? attendu : ecran.pixelColor((p - zone.topLeft()) * ecran.devicePixelRatio());
+            const QColor papier = i.pixelColor((p - zone.topLeft()) * pixels_papier + QPoint(2, 2));
+            EXPECT_LT(std::abs(papier.red() - vu.red()) + std::abs(papier.green() - vu.green())
+                          + std::abs(papier.blue() - vu.blue()), 40) << p.x() << "," << p.y();
+        }
+    }
+    // Page, width and height of each picture of the PDF, and its dots per inch.
+    std::vector<QStringList> liste_images(const QString& nom)
+    {
+        std::vector<QStringList> l;
+        for (const QString& ligne : poppler("pdfimages", {"-list", temp.filePath(nom)}).split('\n').mid(2))
+            if (const QStringList c = ligne.simplified().split(' '); c.size() > 13)
+                l.push_back({c[0], c[3], c[4], c[12]});
+        return l;
     }
 
     QTemporaryDir temp;
@@ -77,29 +97,32 @@ protected:
 
 TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswers)
 {
-    // Labelling: "Axone" on its place, corrected.
+    // Labelling: legends 2 and 3 on their places, 4 and 5 on each other's, corrected.
     PageAccueil& a = f.accueil();
-    glisser_vers(a.legende(2), a.cibles().at(1)->geometry().center());
+    for (const auto& [legende, place] : {std::pair{2, 1}, {3, 2}, {4, 4}, {5, 3}})
+        glisser_vers(a.legende(legende), a.cibles().at(place)->geometry().center());
     QTest::mouseClick(f.ui()->BitBtn3, Qt::LeftButton);
     const QString score = f.ui()->lab_result->text();
-    ASSERT_EQ(score, "10 %");
+    ASSERT_EQ(score, "20 %");
     // Stimulation: two stimulations on a fibre, two answers, corrected.
     ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 1));
     Ui::PageStimulation& s = *f.stimulation().ui();
+    s.Scroll_i_stim->setValue(30);
     QTest::mouseClick(s.Radio_nerf_fibre, Qt::LeftButton);
     QTest::mouseClick(s.CheckBox1, Qt::LeftButton);
     ASSERT_TRUE(s.CheckBox1->isChecked());
     s.fib_lpr->setText("500");
     s.vit_influx->setText("12");
     QTest::mouseClick(s.BitBtn19, Qt::LeftButton);
-    // Ionic equilibria: three programmed steps.
+    // Ionic equilibria: three steps recorded as GK rises.
     ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 2));
     Ui::PageIonique& io = *f.ionique().ui();
-    QTest::mouseClick(io.BitBtn16, Qt::LeftButton);
-    for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(io.BitBtn17, Qt::LeftButton);
-    QTest::mouseClick(io.BitBtn16, Qt::LeftButton);
-    ASSERT_EQ(f.ionique().modele().pas_max, 3);
+    QTest::mouseClick(io.BitBtn14, Qt::LeftButton);
+    for (int gk : {30, 60, 100}) {
+        io.Scroll_gk->setValue(100 - gk);
+        f.Timer_courbeTimer();
+    }
+    QTest::mouseClick(io.BitBtn14, Qt::LeftButton);
 
     const QStringList pages = rapport("rendu.pdf");
     ASSERT_EQ(pages.size(), 3) << pages.join("\n----\n").toStdString();
@@ -114,7 +137,7 @@ TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswe
         const char* texte;
     } attendus[] = {
         {0, "Légendes du neurone"},
-        {0, "Correction : 10 %"},
+        {0, "Correction : 20 %"},
         {1, "Stimulation : Fibre"},
         {1, "Seconde stimulation : oui"},
         {1, "Cathode - électrode d'enregistrement 1 : "},
@@ -124,20 +147,59 @@ TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswe
         {2, "Équilibres ioniques"},
         {2, "[Na]e"},
         {2, "Em (mV)"},
+        {1, "Intensité de stimulation : 0,70 V"},
+        {2, "mV"},
     };
     for (const auto& c : attendus)
         EXPECT_TRUE(pages[c.page].simplified().contains(QString::fromUtf8(c.texte)))
             << c.texte << "\n" << pages[c.page].toStdString();
-    // The table: one row per step (step, six settings, Em with a decimal comma).
-    int lignes = 0;
-    for (auto m = QRegularExpression("^\\s*[123](\\s+\\d+){6}\\s+-?\\d+,\\d\\d\\s*$", QRegularExpression::MultilineOption)
-                      .globalMatch(pages[2]);
-         m.hasNext(); m.next())
-        ++lignes;
-    EXPECT_EQ(lignes, 3) << pages[2].toStdString();
-    // The pictures are drawn on each page: far more ink than the text alone.
-    for (int n = 1; n <= 3; ++n)
-        EXPECT_GT(encre("rendu.pdf", n), 0.08) << n;
+    // One notation: decimal commas only.
+    for (const QString& page : pages)
+        EXPECT_FALSE(QString(page).remove("Quillon 1.0").contains(QRegularExpression("\\d\\.\\d"))) << page.toStdString();
+    // The table: each recorded step, its six settings, its two equilibrium potentials and the Em plotted.
+    QStringList em;
+    for (auto m = QRegularExpression("^\\s*[123](\\s+\\d+){6}(\\s+-?\\d+,\\d\\d){2}\\s+(\\S+)\\s*$",
+                                     QRegularExpression::MultilineOption).globalMatch(pages[2]);
+         m.hasNext();)
+        em << m.next().captured(3);
+    ASSERT_EQ(em.size(), 3) << pages[2].toStdString();
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(em[i - 1], TableurCsv::nombre(f.ionique().modele().em_trace(i), 2)) << i;
+    EXPECT_NE(em[2], "0,00");
+    // Every picture at 200 dots per inch or more on paper.
+    for (const QStringList& l : liste_images("rendu.pdf"))
+        EXPECT_GE(l[3].toInt(), 200) << l.join(' ').toStdString();
+    // The drawing: each legend laid in its verdict colour, the drawing itself where the Correction panel stands.
+    ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 0));
+    const QImage& neurone = f.ui()->Image2->image();
+    QRect zone = f.ui()->Image2->geometry();
+    const QPoint panneau = f.ui()->Panel1->geometry().center();
+    std::vector<std::pair<QPoint, QColor>> points{
+        {panneau, neurone.pixelColor((panneau - zone.topLeft()) * neurone.devicePixelRatio())}};
+    for (QWidget* c : a.cibles())
+        zone |= c->geometry();
+    for (Etiquette* l : {a.legende(2), a.legende(3), a.legende(4), a.legende(5)}) {
+        zone |= l->geometry();
+        points.push_back({l->geometry().bottomLeft() + QPoint(1, -1), l->couleur()});
+        points.push_back({l->geometry().bottomRight() - QPoint(1, 1), {}});
+    }
+    comme_l_ecran("rendu.pdf", 1, f.ui()->Image2->parentWidget(), zone, points);
+    // The chart: its Em scale and the dots it plotted.
+    ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 2));
+    points.clear();
+    for (int i = 1; i <= 3; ++i)
+        points.push_back({io.Ima_pa->pos() + QPoint(5 * i + 3, std::lround(100 - f.ionique().modele().em_trace(i)) + 3),
+                          QColor(0, 0, 128)});
+    const QImage& leg = io.ima_leg->image(); // where the scale is flat, as the screen shows it at any ratio
+    for (int y = 1, d = 0; y + 1 < leg.height(); y += 2)
+        for (int x = 1; x + 1 < leg.width(); x += 2, d = 0) {
+            while (d < 9 && leg.pixel(x + d % 3 - 1, y + d / 3 - 1) == leg.pixel(x, y))
+                ++d;
+            if (d == 9)
+                points.push_back({io.ima_leg->pos() + QPoint(x, y), {}});
+        }
+    comme_l_ecran("rendu.pdf", 3, io.Ima_pa->parentWidget(),
+                  (io.Label11->geometry() | io.ima_leg->geometry() | io.Ima_pa->geometry()).adjusted(-4, -4, 4, 4), points);
     EXPECT_EQ(faux.dialogues.demandes.back().nom_fichier,
               nom_compte_rendu(*faux.dialogues.eleves, QDate::currentDate()));
     EXPECT_TRUE(faux.dialogues.messages.isEmpty());
@@ -148,7 +210,7 @@ TEST_F(CompteRendu, AnEmptyPracticalSaysSoOnOnePageAndAFailedSaveLeavesNothing)
     const QStringList pages = rapport("vide.pdf");
     ASSERT_EQ(pages.size(), 1) << pages.join("\n----\n").toStdString();
     EXPECT_TRUE(pages[0].contains("Aucune partie du travail pratique")) << pages[0].toStdString();
-    EXPECT_LT(encre("vide.pdf", 1), 0.05);
+    EXPECT_TRUE(liste_images("vide.pdf").empty());
 
     // The names are remembered for the run; a folder that does not exist.
     const QString impossible = temp.filePath("absent/rendu.pdf");
@@ -159,4 +221,58 @@ TEST_F(CompteRendu, AnEmptyPracticalSaysSoOnOnePageAndAFailedSaveLeavesNothing)
     EXPECT_EQ(faux.dialogues.messages[0], "Impossible de créer le fichier " + QDir::toNativeSeparators(impossible));
     EXPECT_FALSE(QFileInfo::exists(impossible));
     EXPECT_EQ(nom_compte_rendu({"  Léa / Hugo ", ""}, QDate(2026, 12, 7)), "compte_rendu_Léa_Hugo_2026-12-07.pdf");
+}
+
+TEST_F(CompteRendu, PrintingHonoursThePageRangeDrawsAsThePdfAndWithNoPrinterOffersThePdf)
+{
+    faux.dialogues.eleves = Identite{"Léa Martin-Dubois, Hugo Petitjean-Lefort, Chloé Bernardin-Moreau, "
+                                     "Maxime Lefebvre-Durand", "1re S2"};
+    glisser_vers(f.accueil().legende(2), f.accueil().cibles().at(1)->geometry().center());
+    ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 1));
+    ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 2));
+    const auto installee = imprimante_installee;
+    imprimante_installee = [] { return false; };
+    for (Reponse r : {Reponse::Non, Reponse::Oui}) {
+        faux.dialogues.reponses_questions = {r};
+        faux.dialogues.reponses = {temp.filePath("offert.pdf")};
+        f.ui()->Imprimercompterendu1->trigger();
+        EXPECT_EQ(std::exchange(faux.dialogues.questions, {}),
+                  QStringList{"Aucune imprimante n'est installée.\n\nEnregistrer le compte rendu en PDF à la place ?"});
+        EXPECT_EQ(QFileInfo::exists(temp.filePath("offert.pdf")), r == Reponse::Oui);
+    }
+    imprimante_installee = installee;
+    // Not corrected, no score; long names wrap beside the date: no two words of the page overlap.
+    const QString texte = poppler("pdftotext", {"-f", "1", "-l", "1", temp.filePath("offert.pdf"), "-"});
+    EXPECT_TRUE(texte.contains("Correction : pas encore demandée") && texte.contains("Lefebvre-Durand"));
+    std::vector<QRectF> mots;
+    for (auto m = QRegularExpression(R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re")
+                      .globalMatch(poppler("pdftotext", {"-bbox", "-l", "1", temp.filePath("offert.pdf"), "-"}));
+         m.hasNext();) {
+        const QStringList c = m.next().capturedTexts();
+        mots.push_back(QRectF(c[1].toDouble(), c[2].toDouble(), c[3].toDouble() - c[1].toDouble(),
+                              c[4].toDouble() - c[2].toDouble()).adjusted(.5, .5, -.5, -.5));
+    }
+    ASSERT_GT(mots.size(), 20u);
+    for (std::size_t i = 0; i < mots.size(); ++i)
+        for (std::size_t j = i + 1; j < mots.size(); ++j)
+            EXPECT_FALSE(mots[i].intersects(mots[j])) << i << " " << j;
+    const std::vector<SectionRapport> sections = sections_utilisees(f);
+    const auto imprimer = [&](const QString& nom, int de, int a) {
+        QPrinter imprimante(QPrinter::HighResolution);
+        imprimante.setOutputFileName(temp.filePath(nom));
+        imprimante.setFromTo(de, a);
+        imprimante.setPrintRange(de == 0 ? QPrinter::AllPages : QPrinter::PageRange);
+        return imprimer_compte_rendu(imprimante, sections, *faux.dialogues.eleves, QDateTime::currentDateTime());
+    };
+    EXPECT_EQ(imprimer("page2.pdf", 2, 2), 1);
+    const QString page2 = poppler("pdftotext", {temp.filePath("page2.pdf"), "-"});
+    EXPECT_TRUE(page2.contains("page 2 / 3") && !page2.contains("page 1 / 3")) << page2.toStdString();
+    // The printout holds the PDF's pictures on the same pages, as many pixels each.
+    EXPECT_EQ(imprimer("tout.pdf", 0, 0), 3);
+    std::vector<QStringList> imprime = liste_images("tout.pdf"), enregistre = liste_images("offert.pdf");
+    for (auto* l : {&imprime, &enregistre})
+        for (QStringList& i : *l)
+            i.removeLast();
+    EXPECT_EQ(imprime, enregistre);
+    EXPECT_EQ(imprime.size(), 5u) << "the drawing, the nerve, the screen, the vessel, the chart";
 }

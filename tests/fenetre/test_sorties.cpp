@@ -4,6 +4,7 @@
 #include "fenetre/acces.h"
 
 #include "app/dossiers_utilisateur.h"
+#include "stimulation/graduations.h"
 
 #include <QClipboard>
 #include <QMenu>
@@ -21,6 +22,15 @@ TEST_F(FenetreAcces, EachPictureIsCopiedSavedAndExportedAsTheScreenShowsIt)
     onglet(1);
     st()->Scroll_i_stim->setValue(30);
     onglet(2);
+    // An empty chart: nothing to export.
+    io()->Ima_pa->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(io()->Ima_pa, Qt::Key_Menu);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(menu->actions().value(2)->isEnabled());
+    menu->close();
+    // Three steps recorded with GK at 60.
+    io()->Scroll_gk->setValue(40);
     QTest::mouseClick(io()->BitBtn14, Qt::LeftButton);
     for (int i = 0; i < 3; ++i)
         f.Timer_courbeTimer();
@@ -92,19 +102,29 @@ TEST_F(FenetreAcces, EachPictureIsCopiedSavedAndExportedAsTheScreenShowsIt)
     const std::vector<QStringList> s = lire_csv(lire(dossier.filePath("stimulation.csv")));
     ASSERT_EQ(s.size(), 91u);
     EXPECT_EQ(s[0].join(';'), "Intensité (V);" + st()->Lab_stim->text().chopped(2).replace('.', ','));
+    // Each sample's time as the millisecond ruler under it reads it, between its ticks "0" and "10".
+    const auto trait = [&](int i) {
+        const Graduation g = graduation_temps(i, st()->Ima_grad->height() - 20);
+        return st()->Ima_grad->x() + (g.x1 + g.x2) / 2.0;
+    };
+    const double zero = trait(0), pixels_ms = (trait(200) - zero) / 10;
     // Written to three decimals: the model's difference within 0.0005, and its
     // point on the screen within half a pixel and that (a difference of 0.50017
     // is drawn at 109 and read back as 0.500).
     const ReponseStimulation& rep = f.stimulation().reponse();
     for (std::size_t j = 1; j <= 80; ++j) {
+        const double x = st()->Ima_st->x() + ReponseStimulation::pixels_par_echantillon * j + 3;
+        EXPECT_NEAR(reel_fr(s[10 + j].value(0)), (x - zero) / pixels_ms, 0.07) << j;
         const double ecrit = reel_fr(s[10 + j].value(3));
         EXPECT_NEAR(ecrit, rep.ampl * (rep.enreg[j].voie1 - rep.enreg[j].voie2), 0.0005) << j;
         EXPECT_NEAR(110 - ecrit, rep.y(static_cast<int>(j)), 0.5005) << j;
     }
     const std::vector<QStringList> c = lire_csv(lire(dossier.filePath("courbe.csv")));
     ASSERT_EQ(c.size(), 4u);
-    for (std::size_t i = 1; i <= 3; ++i)
+    for (std::size_t i = 1; i <= 3; ++i) {
         EXPECT_NEAR(reel_fr(c[i].value(9)), f.ionique().modele().em_trace(static_cast<int>(i)), 0.005);
+        EXPECT_LT(reel_fr(c[i].value(9)), -1) << "GK at 60 draws Em below 0";
+    }
 
     // A file that cannot be written: a message, and nothing.
     onglet(2);

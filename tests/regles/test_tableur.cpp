@@ -50,10 +50,9 @@ TEST(Tableur, TheStimulationSettingsAndTheScreensSamplesReadBack)
                                                  : "Intensité (V);0,70|Polarité;normale|Nerf ou fibre;Nerf|"
                                                    "Deuxième stimulation;non|Intervalle (ms);8,33|Anode (cm);7,13|")
                                        + "Cathode (cm);9,27|Électrode 1 (cm);26,33|Électrode 2 (cm);28,47||Temps (ms);"
-                                         "Électrode 1 (mV);Électrode 2 (mV);Différence à l'écran (mV)");
+                                         "Électrode 1 (u.a.);Électrode 2 (u.a.);Différence à l'écran (u.a.)");
         for (std::size_t j = 1; j <= 80; ++j) {
             const QStringList& e = l[10 + j];
-            EXPECT_NEAR(reel_fr(e[0]) * 30, 5.0 * j, 0.02) << "30 pixels a millisecond";
             EXPECT_NEAR(reel_fr(e[1]) - reel_fr(e[2]), reel_fr(e[3]), 0.0015);
             // The difference is what the screen plots above its baseline.
             EXPECT_EQ(std::lround(110 - reel_fr(e[3])), rep.y(static_cast<int>(j))) << j;
@@ -89,5 +88,5 @@ TEST(Tableur, TheRecordersStepsReadBackWithThePotentialsTheChartPlots)
         m.BitBtn17Click();
     }
     m.BitBtn15Click();
-    EXPECT_EQ(lire_csv(m.valeurs()).size(), 1u) << "the header alone";
+    EXPECT_TRUE(m.valeurs().isEmpty()) << "an empty chart, nothing to export";
 }
