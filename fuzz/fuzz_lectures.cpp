@@ -247,6 +247,12 @@ void fuzz_fichiers_travail(const QByteArray& octets)
         verifier_nernst_octets(octets, maxi);
     }
     verifier_fechner(texte_1252);
+    const bool texte = quillon::octets_texte_travail(octets);
+    verifier(texte == (!octets.isEmpty() && octets.size() <= quillon::taille_maxi_travail
+                       && std::all_of(octets.begin(), octets.end(), [](char c) {
+                              return static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\r' || c == '\n'
+                                     || c == '\x1a';
+                          })));
     verifier_ess0(texte_1252);
     verifier_ess0_octets(octets);
 }

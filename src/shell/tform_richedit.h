@@ -42,6 +42,10 @@ public:
     // The user's copy of the script, in the user's data folder.
     static QString copie_utilisateur();
 
+    // Left edge of a main window `largeur_principale` wide placed beside the
+    // viewer, on a screen whose available area is `ecran`.
+    static int position_a_cote(int largeur_visionneuse, int largeur_principale, const QRect& ecran);
+
     // The text box's laid-out lines.
     QStringList lignes() const;
 
