@@ -124,7 +124,7 @@ void CommandeTaille::choisir(int taille)
 
 void CommandeTaille::redemarrer()
 {
-    const QString programme = QCoreApplication::applicationFilePath();
+    const QString programme = this->programme.isEmpty() ? QCoreApplication::applicationFilePath() : this->programme;
     if (!QFileInfo(programme).isExecutable()) {
         f_.fichiers().dialogues().message(
             QStringLiteral("Impossible de redémarrer Quillon : la taille choisie sera appliquée au prochain démarrage."));

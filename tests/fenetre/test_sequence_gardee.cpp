@@ -1,9 +1,12 @@
 // No sequence of the recorder is lost: closing the window, "Quitter" and the
 // display-size restart ask to save steps that no file holds, recorded or
 // programmed; "Enregistrer" saves recorded steps and says when there is none.
+// Save dialogs open in writable folders; the teachers' document's failures said.
 #include "outils.h"
 
 #include "app/commandes_fichiers.h"
+#include "app/dossiers_utilisateur.h"
+#include "shell/lanceur.h"
 #include "app/taille_affichage.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
@@ -122,4 +125,62 @@ TEST_F(SequenceGardee, NonQuitsAndTheRestartCountsRecordedSteps)
     EXPECT_EQ(dialogues.questions.size(), 1);
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(dialogues.demandes.empty());
+}
+
+// After a file opened from a folder no new file can go to (a teacher's
+// read-only share), the save dialogs open elsewhere, in a writable folder.
+TEST_F(SequenceGardee, SaveDialogsNeverOpenInAFolderThatCannotBeWritten)
+{
+    QString partage = temp.filePath("partage");
+    ASSERT_TRUE(QDir().mkpath(partage));
+    ASSERT_TRUE(ecrire(partage + "/cours.nst", texte_nst({{100, 0, 150, 6, 8, 144}})));
+    QFile::setPermissions(partage, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    if (dossier_inscriptible(partage))
+        partage = QStringLiteral("/proc/sys"); // root writes anywhere but on a read-only mount
+    if (dossier_inscriptible(partage))
+        GTEST_SKIP() << "no folder this user cannot write";
+    enregistrer(1);
+    dialogues.reponses = {partage + "/cours.nst"};
+    f.ui()->Ouvrir1->trigger();
+    enregistrer(1); // something to save, whether the file was read or not
+    f.ui()->Sauve1->trigger();
+    enregistrer_fichier_utilisateur(dialogues, SaveDialog2(), [](QIODevice&) { return true; });
+    ASSERT_EQ(dialogues.demandes.size(), 3u);
+    for (std::size_t i : {1u, 2u}) {
+        EXPECT_NE(QDir(dialogues.demandes[i].dossier).canonicalPath(), QDir(partage).canonicalPath()) << i;
+        EXPECT_TRUE(dossier_inscriptible(dialogues.demandes[i].dossier)) << dialogues.demandes[i].dossier.toStdString();
+    }
+    QFile::setPermissions(partage, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// "Informations sur le logiciel" with no program for ".doc" files (a desktop
+// without any association), then without the document: both said with the path.
+TEST_F(SequenceGardee, InformationsSaysWhenTheTeachersDocumentCannotBeOpened)
+{
+    QTemporaryDir d;
+    const QString doc = d.filePath("QUIL_PED.doc");
+    ASSERT_TRUE(QFile::copy(dossier_construit() + "QUIL_PED.doc", doc));
+    TForm1 g(d.path() + "/");
+    QStringList dits;
+    g.afficher_erreur = [&](const QString& m) { dits << m; };
+    LanceurSysteme systeme;
+    g.lanceur = &systeme;
+    const char* variables[] = {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"};
+    std::vector<QByteArray> avant;
+    for (const char* v : variables) {
+        avant.push_back(qgetenv(v));
+        qputenv(v, QFile::encodeName(temp.path()));
+    }
+    const QByteArray bureau = qgetenv("XDG_CURRENT_DESKTOP");
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    g.ui()->BitBtn2->click();
+    ASSERT_TRUE(QFile::remove(doc));
+    g.ui()->BitBtn2->click();
+    for (std::size_t i = 0; i < avant.size(); ++i)
+        avant[i].isNull() ? qunsetenv(variables[i]) : qputenv(variables[i], avant[i]);
+    if (!bureau.isNull())
+        qputenv("XDG_CURRENT_DESKTOP", bureau);
+    const QString chemin = QDir::toNativeSeparators(doc);
+    EXPECT_EQ(dits, QStringList({"Aucun programme de cet ordinateur ne peut ouvrir le document des enseignants :\n" + chemin,
+                                 "Impossible d'ouvrir le fichier " + chemin}));
 }
