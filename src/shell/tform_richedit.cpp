@@ -55,8 +55,6 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
     const QString copie = installe ? copie_utilisateur() : QString();
     const QString chemin = installe && QFile::exists(copie) ? copie : livre;
     QFile f(chemin);
-    if (!f.exists())
-        return;
     if (!f.open(QIODevice::ReadOnly)) {
         emit erreur(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
         return;

@@ -154,13 +154,15 @@ TEST_F(SequenceGardee, SaveDialogsNeverOpenInAFolderThatCannotBeWritten)
 }
 
 // "Informations sur le logiciel" with no program for ".doc" files (a desktop
-// without any association), then without the document: both said with the path.
+// without any association), then without the document, and "Phases de test"
+// without its script: each said with the path.
 TEST_F(SequenceGardee, InformationsSaysWhenTheTeachersDocumentCannotBeOpened)
 {
     QTemporaryDir d;
     const QString doc = d.filePath("QUIL_PED.doc");
     ASSERT_TRUE(QFile::copy(dossier_construit() + "QUIL_PED.doc", doc));
-    TForm1 g(d.path() + "/");
+    Programme programme(d.path() + "/");
+    TForm1& g = programme.Form1;
     QStringList dits;
     g.afficher_erreur = [&](const QString& m) { dits << m; };
     LanceurSysteme systeme;
@@ -176,11 +178,13 @@ TEST_F(SequenceGardee, InformationsSaysWhenTheTeachersDocumentCannotBeOpened)
     g.ui()->BitBtn2->click();
     ASSERT_TRUE(QFile::remove(doc));
     g.ui()->BitBtn2->click();
+    g.ui()->BitBtn24->click();
     for (std::size_t i = 0; i < avant.size(); ++i)
         avant[i].isNull() ? qunsetenv(variables[i]) : qputenv(variables[i], avant[i]);
     if (!bureau.isNull())
         qputenv("XDG_CURRENT_DESKTOP", bureau);
     const QString chemin = QDir::toNativeSeparators(doc);
     EXPECT_EQ(dits, QStringList({"Aucun programme de cet ordinateur ne peut ouvrir le document des enseignants :\n" + chemin,
-                                 "Impossible d'ouvrir le fichier " + chemin}));
+                                 "Impossible d'ouvrir le fichier " + chemin,
+                                 "Impossible d'ouvrir le fichier " + QDir::toNativeSeparators(d.filePath("phases_demo.rtf"))}));
 }

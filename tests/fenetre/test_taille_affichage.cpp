@@ -31,7 +31,20 @@ QString sortie(const QString& programme, const QStringList& arguments)
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
-// The main window of a Quillon process other than this one, waited for.
+// The test's mark in the environment of the processes it starts, so that
+// tests running side by side on one display each find their own.
+QByteArray marque()
+{
+    return "QUILLON_ESSAI=" + QByteArray::number(QCoreApplication::applicationPid());
+}
+
+bool marque(qint64 pid)
+{
+    QFile f(QStringLiteral("/proc/%1/environ").arg(pid));
+    return f.open(QIODevice::ReadOnly) && f.readAll().split('\0').contains(marque());
+}
+
+// The main window of a Quillon process this test started, waited for.
 std::optional<FenetreX> fenetre_quillon()
 {
     static const QRegularExpression ligne(
@@ -42,7 +55,7 @@ std::optional<FenetreX> fenetre_quillon()
         while (it.hasNext()) {
             const QRegularExpressionMatch m = it.next();
             const qint64 p = pid.match(sortie("xprop", {"-id", m.captured(1), "_NET_WM_PID"})).captured(1).toLongLong();
-            if (p != 0 && p != QCoreApplication::applicationPid())
+            if (p != 0 && p != QCoreApplication::applicationPid() && marque(p))
                 return FenetreX{QRect(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(),
                                       m.captured(3).toInt()),
                                 p};
@@ -65,9 +78,10 @@ protected:
     void SetUp() override
     {
         FenetreDemarree::SetUp();
-        for (const char* v : {"QT_SCALE_FACTOR", "XDG_CONFIG_HOME"})
+        for (const char* v : {"QT_SCALE_FACTOR", "XDG_CONFIG_HOME", "QUILLON_ESSAI"})
             avant.emplace_back(v, qgetenv(v));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        qputenv("QUILLON_ESSAI", marque().mid(marque().indexOf('=') + 1));
         QDir().mkpath(config.filePath("Quillon"));
     }
     void TearDown() override
