@@ -1,7 +1,5 @@
-// The display size as a real second process shows it: a restart applies the
-// size chosen once to the user's own QT_SCALE_FACTOR, and a window too large
-// for the screen starts again at the largest size that fits. The program's
-// windows are found on the X display (xwininfo, xprop) and closed.
+// The display size as a real second run of the program shows it, its window
+// found on the X display (xwininfo, xprop) by the mark of this test.
 #include "outils.h"
 
 #include "app/commande_taille.h"
@@ -18,11 +16,6 @@ using namespace quillon::essais;
 
 namespace {
 
-struct FenetreX {
-    QRect geometrie;
-    qint64 pid = 0;
-};
-
 QString sortie(const QString& programme, const QStringList& arguments)
 {
     QProcess p;
@@ -31,48 +24,28 @@ QString sortie(const QString& programme, const QStringList& arguments)
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
-// The test's mark in the environment of the processes it starts, so that
-// tests running side by side on one display each find their own.
-QByteArray marque()
+// The outer geometry of the main window of a run this test started, which
+// is then ended; an empty one after 20 s without it.
+QRect fenetre_lancee()
 {
-    return "QUILLON_ESSAI=" + QByteArray::number(QCoreApplication::applicationPid());
-}
-
-bool marque(qint64 pid)
-{
-    QFile f(QStringLiteral("/proc/%1/environ").arg(pid));
-    return f.open(QIODevice::ReadOnly) && f.readAll().split('\0').contains(marque());
-}
-
-// The main window of a Quillon process this test started, waited for.
-std::optional<FenetreX> fenetre_quillon()
-{
-    static const QRegularExpression ligne(
-        R"((0x[0-9a-f]+) "Quillon": \("quillon" "Quillon"\)\s+(\d+)x(\d+)\+(-?\d+)\+(-?\d+))");
-    static const QRegularExpression pid(R"(= (\d+))");
-    for (int essai = 0; essai < 100; ++essai) {
-        auto it = ligne.globalMatch(sortie("xwininfo", {"-root", "-children"}));
-        while (it.hasNext()) {
+    static const QRegularExpression ligne(R"((0x\w+) "Quillon": \("quillon" "Quillon"\)\s+(\d+)x(\d+)\+(-?\d+)\+(-?\d+))");
+    const QByteArray marque = "QUILLON_ESSAI=" + qgetenv("QUILLON_ESSAI");
+    for (int essai = 0; essai < 100; ++essai, QTest::qWait(200)) {
+        for (auto it = ligne.globalMatch(sortie("xwininfo", {"-root", "-children"})); it.hasNext();) {
             const QRegularExpressionMatch m = it.next();
-            const qint64 p = pid.match(sortie("xprop", {"-id", m.captured(1), "_NET_WM_PID"})).captured(1).toLongLong();
-            if (p != 0 && p != QCoreApplication::applicationPid() && marque(p))
-                return FenetreX{QRect(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(),
-                                      m.captured(3).toInt()),
-                                p};
+            const QString pid = sortie("xprop", {"-id", m.captured(1), "_NET_WM_PID"}).section(" = ", 1).trimmed();
+            QFile env("/proc/" + pid + "/environ");
+            if (!pid.isEmpty() && env.open(QIODevice::ReadOnly) && env.readAll().split('\0').contains(marque)) {
+                ::kill(pid.toInt(), SIGTERM);
+                return {m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
+            }
         }
-        QTest::qWait(200);
     }
-    return std::nullopt;
+    return {};
 }
 
-void fermer(const std::optional<FenetreX>& f)
-{
-    if (f)
-        ::kill(static_cast<pid_t>(f->pid), SIGTERM);
-}
-
-// The user's settings of the program started, in a folder of the test's own;
-// the environment and the size in effect given back afterwards.
+// Settings of the runs started in a folder of the test's own, this test's
+// mark in their environment; all given back afterwards.
 class TailleRedemarree : public FenetreDemarree {
 protected:
     void SetUp() override
@@ -81,44 +54,32 @@ protected:
         for (const char* v : {"QT_SCALE_FACTOR", "XDG_CONFIG_HOME", "QUILLON_ESSAI"})
             avant.emplace_back(v, qgetenv(v));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-        qputenv("QUILLON_ESSAI", marque().mid(marque().indexOf('=') + 1));
-        QDir().mkpath(config.filePath("Quillon"));
+        qputenv("QUILLON_ESSAI", QByteArray::number(QCoreApplication::applicationPid()));
+        ASSERT_TRUE(QDir().mkpath(config.filePath("Quillon"))
+                    && ecrire(config.filePath("Quillon/reglages.ini"), "[affichage]\ntaille=100\n"));
     }
     void TearDown() override
     {
-        for (const auto& [v, valeur] : avant)
-            valeur.isNull() ? qunsetenv(v) : qputenv(v, valeur);
-        retenir_taille_affichage(100);
         qunsetenv("QT_SCALE_FACTOR");
+        retenir_taille_affichage(100);
         appliquer_taille_affichage();
         for (const auto& [v, valeur] : avant)
             valeur.isNull() ? qunsetenv(v) : qputenv(v, valeur);
         FenetreDemarree::TearDown();
     }
-    void taille_du_programme(int taille)
-    {
-        ASSERT_TRUE(ecrire(config.filePath("Quillon/reglages.ini"),
-                           "[affichage]\ntaille=" + QByteArray::number(taille) + "\n"));
-    }
-
     QTemporaryDir config;
     std::vector<std::pair<const char*, QByteArray>> avant;
+    const QSize client{TForm1::largeur - 16, TForm1::hauteur - 38}; // no window manager
 };
-
-// The client area without a window manager at ratio 1.
-const QSize client(TForm1::largeur - 16, TForm1::hauteur - 38);
 
 } // namespace
 
-// Started without QT_SCALE_FACTOR at 125 %, "100 %" starts the program again
-// at 100 %: the new run does not take this run's factor for the user's own.
+// Started without QT_SCALE_FACTOR at 125 %, "100 %" restarts at 100 %.
 TEST_F(TailleRedemarree, ARestartAppliesTheChosenSizeToTheUsersOwnFactor)
 {
     qunsetenv("QT_SCALE_FACTOR");
     retenir_taille_affichage(125);
     appliquer_taille_affichage();
-    ASSERT_EQ(taille_affichage_en_cours(), 125);
-    taille_du_programme(100);
     TForm1 f(dossier_construit());
     demarrer(f);
     LanceurSysteme systeme;
@@ -126,50 +87,41 @@ TEST_F(TailleRedemarree, ARestartAppliesTheChosenSizeToTheUsersOwnFactor)
     f.taille().programme = QStringLiteral(QUILLON_PROGRAMME);
     faux.dialogues.reponses_questions = {Reponse::Oui};
     f.ui()->Taille100->trigger();
-    EXPECT_FALSE(f.isVisible());
-    const std::optional<FenetreX> nouvelle = fenetre_quillon();
-    fermer(nouvelle);
-    ASSERT_TRUE(nouvelle) << "no second run";
-    EXPECT_EQ(nouvelle->geometrie.size(), client);
+    EXPECT_EQ(fenetre_lancee().size(), client);
 }
 
-// QT_SCALE_FACTOR=2 on the tests' 1280 x 1024 screen would make a window of
-// 1880 x 1194: the program starts again at 125 %, whole on the screen.
+// At QT_SCALE_FACTOR=2 the window would be 1880 x 1194 on the 1280 x 1024
+// screen: the program starts again at 125 %, whole on the screen.
 TEST_F(TailleRedemarree, AWindowTooLargeForTheScreenStartsAtTheLargestSizeThatFits)
 {
-    taille_du_programme(100);
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_SCALE_FACTOR", "2");
     p.setProcessEnvironment(env);
-    // Its output unread: a pipe, which its second run inherits, is never drained.
+    // No pipe, which the second run would inherit and nobody drain.
     p.setStandardOutputFile(QProcess::nullDevice());
     p.setStandardErrorFile(QProcess::nullDevice());
     p.start(QStringLiteral(QUILLON_PROGRAMME), {});
-    const std::optional<FenetreX> f = fenetre_quillon();
-    fermer(f);
+    const QRect f = fenetre_lancee();
     p.waitForFinished(5000);
-    ASSERT_TRUE(f) << "no window";
-    EXPECT_EQ(f->geometrie.size(), client * 1.25);
-    EXPECT_TRUE(QGuiApplication::primaryScreen()->geometry().contains(f->geometrie))
-        << f->geometrie.x() << "," << f->geometrie.y();
+    EXPECT_EQ(f.size(), client * 1.25);
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->geometry().contains(f)) << f.x() << "," << f.y();
 }
 
-// Run at QT_SCALE_FACTOR=1.25 (the test command's own run): at 125 % on the
-// 1280 x 1024 screen, 125 % still fits once the window is measured at 100 %.
+// Run at QT_SCALE_FACTOR=1.25 by the test command: 100 % chosen, not yet
+// restarted, 125 % still fits the 1280 x 1024 screen (150 % does not).
 TEST(TailleAffichage, SizesOfferedAreThoseThatFitMeasuredAt100)
 {
-    if (qgetenv("QT_SCALE_FACTOR") != "1.25")
-        GTEST_SKIP() << "run at 125 % only";
     const QByteArray facteur = qgetenv("QT_SCALE_FACTOR");
+    if (facteur != "1.25")
+        GTEST_SKIP() << "run at 125 % only";
     retenir_taille_affichage(125);
     appliquer_taille_affichage();
-    retenir_taille_affichage(100); // chosen, the restart not yet made
+    retenir_taille_affichage(100);
     TForm1 f(dossier_construit());
     ASSERT_TRUE(montrer(f));
     f.taille().actualiser();
-    EXPECT_TRUE(f.ui()->Taille125->isEnabled());
-    EXPECT_TRUE(f.ui()->Agrandir1->isEnabled());
-    EXPECT_FALSE(f.ui()->Taille150->isEnabled()); // 1434 pixels wide
+    EXPECT_TRUE(f.ui()->Taille125->isEnabled() && f.ui()->Agrandir1->isEnabled());
+    EXPECT_FALSE(f.ui()->Taille150->isEnabled());
     qputenv("QT_SCALE_FACTOR", facteur);
 }
