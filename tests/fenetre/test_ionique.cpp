@@ -552,13 +552,15 @@ TEST_F(FenetreIonique, FaultyNstFilesChangeNothing)
                                ecrire("60_Mo.nst", texte_nst({pas}) + QByteArray(60 << 20, '\n')),
                                ecrire("b.fch", QByteArray("M0\r\n\0", 5))}) {
         f.ui()->Notebook1->setCurrentIndex(page = 2 - page);
+        dialogues.messages.clear();
         ouvrir(nom);
         EXPECT_TRUE(m().sequence() == avant && !f.Timer_reaff->isActive() && f.grille_fechner()->item(0, 0) == nullptr);
         EXPECT_EQ(f.ui()->Notebook1->currentIndex(), page);
-        EXPECT_EQ(dialogues.messages.takeLast(), "Le fichier " + QDir::toNativeSeparators(nom)
-                                                     + (nom == incomplet ? " est incomplet : il n'a pas été chargé."
-                                                                         : " n'est pas un fichier de travail de Quillon."));
+        EXPECT_EQ(dialogues.messages, QStringList("Le fichier " + QDir::toNativeSeparators(nom)
+                                                  + (nom == incomplet ? " est incomplet : il n'a pas été chargé."
+                                                                      : " n'est pas un fichier de travail de Quillon.")));
     }
+    dialogues.messages.clear();
 
     ouvrir(ecrire("plein.nst", texte_nst(std::vector<Pas>(83, pas)))); // the most a file holds
     ASSERT_EQ(m().sequence().etapes.size(), 83u);

@@ -44,17 +44,18 @@ TEST_F(SequenceGardee, EnregistrerSavesARecordingOrSaysThereIsNothingAndQuitting
     dialogues.reponses_questions = {Reponse::Oui, Reponse::Annuler};
     f.ui()->Taille125->trigger();
     retenir_taille_affichage(taille_affichage_en_cours());
-    EXPECT_TRUE(dialogues.questions.takeLast().contains("n'a pas été enregistrée"));
+    EXPECT_TRUE(dialogues.questions.value(1).contains("n'a pas été enregistrée"));
     EXPECT_TRUE(faux.lanceur.lancements.empty());
     // Quitting: "Annuler", "Oui" then the dialog cancelled or the save
     // failed keep the window open; "Oui" and a name save and close.
     const QString nom = temp.filePath("a.nst");
     for (const auto& [reponse, fichier] : {std::pair{Reponse::Annuler, QString()}, {Reponse::Oui, QString()},
                                            {Reponse::Oui, temp.filePath("absent/x.nst")}, {Reponse::Oui, nom}}) {
+        dialogues.questions.clear();
         dialogues.reponses_questions = {reponse};
         dialogues.reponses = {fichier};
         f.ui()->Quitter1->trigger();
-        EXPECT_EQ(dialogues.questions.takeLast(), "Enregistrer la séquence avant de quitter ?");
+        EXPECT_EQ(dialogues.questions, QStringList("Enregistrer la séquence avant de quitter ?"));
         EXPECT_EQ(f.isVisible(), fichier != nom) << fichier.toStdString();
     }
     EXPECT_EQ(dialogues.messages.size(), 2) << "the failed save said";
