@@ -1,10 +1,11 @@
 // Fuzz entries for the readings of text the program takes from outside:
-// whole numbers typed or read from files, the command line, the score format
-// (fuzz_textes); the work files (".nst", ".fch") and the recorded action
+// whole numbers typed or read from files, the command line, QT_SCALE_FACTOR,
+// the score format (fuzz_textes); the work files (".nst", ".fch") and the recorded action
 // potential ("ess0.nst") (fuzz_fichiers_travail).
 #include "entrees.h"
 
 #include "app/dossier.h"
+#include "app/taille_affichage.h"
 #include "common/nombres.h"
 #include "stimulation/ess0.h"
 #include "workfiles/fichiers_travail.h"
@@ -261,6 +262,15 @@ void fuzz_textes(const QByteArray& octets)
 {
     const QString texte = QString::fromUtf8(octets);
     verifier(quillon::lire_entier(texte) == reference_entier(texte));
+
+    // QT_SCALE_FACTOR as the user set it: the factor started with is a
+    // positive finite number, or none at all.
+    for (int taille : quillon::tailles_affichage) {
+        const QByteArray f = quillon::facteur_echelle(octets, taille);
+        bool ok = false;
+        const double x = f.toDouble(&ok);
+        verifier(f.isEmpty() || (ok && std::isfinite(x) && x > 0));
+    }
 
     const QString dossier = quillon::dossier_depuis_ligne_commande(texte);
     verifier(dossier.endsWith('\\'));

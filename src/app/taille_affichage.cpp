@@ -30,7 +30,7 @@ double facteur(const QByteArray& texte)
 {
     bool ok = false;
     const double f = texte.trimmed().toDouble(&ok);
-    return ok && f > 0 ? f : 1;
+    return ok && f > 0 && std::isfinite(f * 2) ? f : 1; // times 200 % stays a number
 }
 
 void mettre_facteur(const QByteArray& valeur)
