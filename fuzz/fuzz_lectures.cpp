@@ -1,10 +1,11 @@
 // Fuzz entries for the readings of text the program takes from outside:
 // whole numbers typed or read from files, the stimulation sheet's answers,
-// the command line, the score format (fuzz_textes); the work files (".nst", ".fch") and the recorded action
+// the command line, QT_SCALE_FACTOR, the score format (fuzz_textes); the work files (".nst", ".fch") and the recorded action
 // potential ("ess0.nst") (fuzz_fichiers_travail).
 #include "entrees.h"
 
 #include "app/dossier.h"
+#include "app/taille_affichage.h"
 #include "common/nombres.h"
 #include "stimulation/ess0.h"
 #include "stimulation/questions.h"
@@ -249,6 +250,12 @@ void fuzz_fichiers_travail(const QByteArray& octets)
         verifier_nernst_octets(octets, maxi);
     }
     verifier_fechner(texte_1252);
+    const bool texte = quillon::octets_texte_travail(octets);
+    verifier(texte == (!octets.isEmpty() && octets.size() <= quillon::taille_maxi_travail
+                       && std::all_of(octets.begin(), octets.end(), [](char c) {
+                              return static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\r' || c == '\n'
+                                     || c == '\x1a';
+                          })));
     verifier_ess0(texte_1252);
     verifier_ess0_octets(octets);
 }
@@ -269,6 +276,15 @@ void fuzz_textes(const QByteArray& octets)
     verifier(item >= -1 && item <= 40);
     quillon::ReponsesEleve r{item, item, texte, texte, texte, item, texte};
     (void)quillon::BitBtn19Click(r);
+
+    // QT_SCALE_FACTOR as the user set it: the factor started with is a
+    // positive finite number, or none at all.
+    for (int taille : quillon::tailles_affichage) {
+        const QByteArray f = quillon::facteur_echelle(octets, taille);
+        bool ok = false;
+        const double x = f.toDouble(&ok);
+        verifier(f.isEmpty() || (ok && std::isfinite(x) && x > 0));
+    }
 
     const QString dossier = quillon::dossier_depuis_ligne_commande(texte);
     verifier(dossier.endsWith('\\'));

@@ -4,14 +4,15 @@
 # Quillon is built with dpkg-dev (its library dependencies) and its test
 # checks the desktop entry and the AppStream metainfo with desktop-file-utils
 # and appstream. The placement of windows is tested under openbox; the
-# pupil's report is read back with poppler-utils.
+# pupil's report is read back with poppler-utils; the windows of a program
+# started again are found with x11-utils.
 set -euo pipefail
 
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 paquets=(cmake make g++ pkg-config
          qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
          libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
-         xvfb xauth openbox fonts-wine fonts-liberation2
+         xvfb xauth x11-utils openbox fonts-wine fonts-liberation2
          qt6-svg-dev libxcb1-dev
          dpkg-dev desktop-file-utils appstream poppler-utils
          clang libclang-rt-14-dev)

@@ -63,13 +63,15 @@ CommandeTaille::CommandeTaille(TForm1& fenetre) : QObject(&fenetre), f_(fenetre)
 
 QSize CommandeTaille::fenetre_a_100() const
 {
-    return a_100(f_.frameGeometry().size().expandedTo(QSize(TForm1::largeur, TForm1::hauteur)));
+    // The window's outer size does not change with the display size: only
+    // the screen, measured in larger pixels, looks smaller.
+    return f_.frameGeometry().size().expandedTo(QSize(TForm1::largeur, TForm1::hauteur));
 }
 
 QSize CommandeTaille::ecran_a_100() const
 {
     const QScreen* ecran = f_.screen();
-    return ecran != nullptr ? a_100(ecran->availableGeometry().size()) : fenetre_a_100();
+    return ecran != nullptr ? a_100(ecran->availableGeometry().size()) : a_100(fenetre_a_100());
 }
 
 void CommandeTaille::actualiser()
@@ -113,26 +115,16 @@ void CommandeTaille::choisir(int taille)
             .arg(taille);
     if (d.question(texte, false) != Reponse::Oui)
         return;
-    if (f_.fichiers().sequence_a_enregistrer()) {
-        switch (d.question(QStringLiteral("La séquence de la page \"Equilibres ioniques\" n'a pas été "
-                                          "enregistrée.\n\nL'enregistrer avant de redémarrer ?"),
-                           true)) {
-        case Reponse::Oui:
-            if (!f_.fichiers().enregistrer_sequence())
-                return;
-            break;
-        case Reponse::Non:
-            break;
-        case Reponse::Annuler:
-            return;
-        }
-    }
+    if (!f_.fichiers().proposer_enregistrement(
+            QStringLiteral("La séquence de la page \"Equilibres ioniques\" n'a pas été "
+                           "enregistrée.\n\nL'enregistrer avant de redémarrer ?")))
+        return;
     redemarrer();
 }
 
 void CommandeTaille::redemarrer()
 {
-    const QString programme = QCoreApplication::applicationFilePath();
+    const QString programme = this->programme.isEmpty() ? QCoreApplication::applicationFilePath() : this->programme;
     if (!QFileInfo(programme).isExecutable()) {
         f_.fichiers().dialogues().message(
             QStringLiteral("Impossible de redémarrer Quillon : la taille choisie sera appliquée au prochain démarrage."));
@@ -141,7 +133,9 @@ void CommandeTaille::redemarrer()
     // The window closes first (its close handler tidies the acquisition
     // program's folder), then the new run starts.
     const LancementMerlade relance{programme, QCoreApplication::arguments().mid(1), QDir::currentPath()};
-    f_.close();
+    f_.fermer_sans_question();
+    // The new run applies its size to the user's own factor, not to this run's.
+    rendre_facteur_utilisateur();
     f_.lanceur->demarrer(relance);
 }
 

@@ -4,6 +4,7 @@
 // and never losing an unsaved sequence silently.
 #include <QObject>
 #include <QSize>
+#include <QString>
 
 namespace quillon {
 
@@ -19,6 +20,8 @@ public:
     void reduire();
     // Checks the size kept and enables the sizes whose window fits.
     void actualiser();
+    // The program the restart starts: this one, unless another is named.
+    QString programme;
 
 private:
     QSize fenetre_a_100() const;

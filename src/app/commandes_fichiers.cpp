@@ -5,6 +5,7 @@
 #include "ionic/page_ionique.h"
 
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -103,7 +104,7 @@ std::optional<Identite> DialoguesFenetre::identite(const Identite& proposee)
 bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
                                      const std::function<bool(QIODevice&)>& ecrire)
 {
-    d.dossier = dossier_travail();
+    d.dossier = dossier_pour_enregistrer(dossier_travail());
     const std::optional<QString> nom = dialogues.choisir(d);
     if (!nom)
         return false;
@@ -155,6 +156,9 @@ std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
     // program's folder is no place for the pupil's files: the dialogs open
     // where the user last left them, or in the documents folder.
     d.dossier = dossier_inscriptible(dossier_prog_) ? QDir::currentPath() : dossier_travail();
+    // A folder a file was opened from (a teacher's read-only share) takes no new file.
+    if (d.enregistrer)
+        d.dossier = dossier_pour_enregistrer(d.dossier);
     std::optional<QString> nom = dialogues_->choisir(d);
     // A file dialog leaves the current directory in the chosen file's folder.
     if (nom) {
@@ -178,10 +182,15 @@ void CommandesFichiers::Sauve1Click()
 
 bool CommandesFichiers::enregistrer_sequence()
 {
+    const SequenceNernst sequence = ionique_->modele().sequence_tracee();
+    if (sequence.etapes.empty()) {
+        dialogues_->message(QStringLiteral("Rien à enregistrer : aucune séquence n'a été enregistrée ni programmée "
+                                           "sur la page \"Equilibres ioniques\"."));
+        return false;
+    }
     const std::optional<QString> nom = choisir(SaveDialog2());
     if (!nom)
         return false;
-    const SequenceNernst sequence = ionique_->modele().sequence();
     if (!enregistrer_nernst(*nom, sequence)) {
         dialogues_->message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
         return false;
@@ -192,13 +201,28 @@ bool CommandesFichiers::enregistrer_sequence()
 
 bool CommandesFichiers::sequence_a_enregistrer() const
 {
-    const std::vector<EtapeNernst>& a = ionique_->modele().sequence().etapes;
+    const std::vector<EtapeNernst> a = ionique_->modele().sequence_tracee().etapes;
     const std::vector<EtapeNernst>& b = dans_un_fichier_.etapes;
     const auto meme_reglage = [](EtapeNernst x, EtapeNernst y) {
         x.em = y.em;
         return x == y;
     };
     return !a.empty() && !std::equal(a.begin(), a.end(), b.begin(), b.end(), meme_reglage);
+}
+
+bool CommandesFichiers::proposer_enregistrement(const QString& question)
+{
+    if (!sequence_a_enregistrer())
+        return true;
+    switch (dialogues_->question(question, true)) {
+    case Reponse::Oui:
+        return enregistrer_sequence();
+    case Reponse::Non:
+        return true;
+    case Reponse::Annuler:
+        break;
+    }
+    return false;
 }
 
 void CommandesFichiers::Ouvrir1Click()
@@ -222,19 +246,43 @@ void CommandesFichiers::Ouvrir1Click()
             dossier_courant_programme();
         return;
     }
-    // Plain, case-sensitive substring tests: a name may hold both.
-    if (nom->contains(QLatin1String(".nst")) || nom->contains(QLatin1String(".NST"))) {
-        lec_nernst(*nom, true);
+    // Plain, case-sensitive substring tests: a name may hold both. A file
+    // that is not read changes nothing, not even the page.
+    const bool nernst = nom->contains(QLatin1String(".nst")) || nom->contains(QLatin1String(".NST"));
+    const bool fechner = nom->contains(QLatin1String(".fch")) || nom->contains(QLatin1String(".FCH"));
+    if (nernst && lec_nernst(*nom, true))
         notebook_->setCurrentIndex(index_ionique);
-    }
-    if (nom->contains(QLatin1String(".fch")) || nom->contains(QLatin1String(".FCH"))) {
-        lec_fechner(*nom);
+    if (fechner && lec_fechner(*nom))
         notebook_->setCurrentIndex(index_fechner);
+    if (!nernst && !fechner)
+        pas_un_fichier_de_travail(*nom);
+}
+
+void CommandesFichiers::pas_un_fichier_de_travail(const QString& nom)
+{
+    dialogues_->message(QStringLiteral("Le fichier %1 n'est pas un fichier de travail de Quillon.")
+                            .arg(QDir::toNativeSeparators(nom)));
+}
+
+bool CommandesFichiers::lisible(const QString& nom)
+{
+    QFile f(nom);
+    if (!f.open(QIODevice::ReadOnly)) {
+        dialogues_->message(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(nom)));
+        return false;
     }
+    // Empty, binary or far too large: no reader is given it.
+    if (!texte_travail(f)) {
+        pas_un_fichier_de_travail(nom);
+        return false;
+    }
+    return true;
 }
 
 bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
 {
+    if (!lisible(nom))
+        return false;
     const ResultatNernst lu = lire_nernst(nom);
     switch (lu.etat) {
     case LectureNernst::Lue:
@@ -243,12 +291,17 @@ bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
         dialogues_->message(QStringLiteral("Le fichier %1 est incomplet : il n'a pas été chargé.")
                                .arg(QDir::toNativeSeparators(nom)));
         return false;
-    default:
-        // Unreadable, or not a work file of this page: nothing changes.
+    case LectureNernst::Illisible:
+        dialogues_->message(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(nom)));
+        return false;
+    case LectureNernst::PremiereLigne:
+    case LectureNernst::HorsLimites:
+        // Not a work file of this page: nothing changes.
+        pas_un_fichier_de_travail(nom);
         return false;
     }
     ionique_->charger(lu.sequence);
-    dans_un_fichier_ = ionique_->modele().sequence();
+    dans_un_fichier_ = ionique_->modele().sequence_tracee();
     if (afficher) {
         notebook_->setCurrentIndex(index_ionique);
         ionique_->BitBtn18Click();
@@ -259,8 +312,12 @@ bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
 bool CommandesFichiers::lec_fechner(const QString& nom)
 {
     TableFechner table;
-    if (!lire_fechner(nom, table))
+    if (!lisible(nom))
         return false;
+    if (!lire_fechner(nom, table)) {
+        dialogues_->message(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(nom)));
+        return false;
+    }
     grille_->setRowCount(fechner_lignes);
     grille_->setColumnCount(fechner_colonnes);
     for (int r = 0; r < fechner_lignes; ++r) {

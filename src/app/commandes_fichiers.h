@@ -83,23 +83,34 @@ public:
     Dialogues& dialogues() const { return *dialogues_; }
 
     void Sauve1Click();
-    // Asks for a name and saves the recorder's sequence, whatever the page;
-    // false when the pupil cancels or the file cannot be written (said).
+    // Asks for a name and saves the recorder's steps, programmed or
+    // recorded, whatever the page; false when the pupil cancels, when there
+    // is no step to save or the file cannot be written (both said).
     bool enregistrer_sequence();
     // A sequence is recorded or programmed that no file holds: it differs
     // from the one last saved or opened (the potentials, worked out again
     // when it is replayed, aside).
     bool sequence_a_enregistrer() const;
+    // Before the program ends: when a sequence is to be saved, asks
+    // `question` ("Oui", "Non", "Annuler") and saves it on "Oui". False when
+    // the program must go on: "Annuler", or a save cancelled or failed.
+    bool proposer_enregistrement(const QString& question);
     void Ouvrir1Click();
     // Reads a ".nst" file into the recorder; with afficher, shows the
-    // ionic-equilibria page and replays it. False when nothing was read.
+    // ionic-equilibria page and replays it. False when nothing was read:
+    // the recorder is as it was and the reason is said.
     bool lec_nernst(const QString& nom, bool afficher);
-    // Reads a ".fch" file into the hidden weight-discrimination table.
+    // Reads a ".fch" file into the hidden weight-discrimination table; false,
+    // the table untouched and the reason said, when it is not read.
     bool lec_fechner(const QString& nom);
 
 private:
     std::optional<QString> choisir(DialogueFichier d);
     void dossier_courant_programme();
+    // Says that the file is not a work file of the program.
+    void pas_un_fichier_de_travail(const QString& nom);
+    // The file can be opened and holds text of a work file's size; said otherwise.
+    bool lisible(const QString& nom);
 
     Classeur* notebook_;
     PageIonique* ionique_;

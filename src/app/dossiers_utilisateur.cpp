@@ -63,4 +63,12 @@ void retenir_dossier_travail(const QString& dossier)
     reglages_utilisateur().setValue(QLatin1String(cle_dossier_travail), dossier);
 }
 
+QString dossier_pour_enregistrer(const QString& propose)
+{
+    if (!propose.isEmpty() && dossier_inscriptible(propose))
+        return propose;
+    const QString travail = dossier_travail();
+    return dossier_inscriptible(travail) ? travail : dossier_documents();
+}
+
 } // namespace quillon

@@ -24,4 +24,8 @@ QString dossier_documents();
 QString dossier_travail();
 void retenir_dossier_travail(const QString& dossier);
 
+// The folder a save dialog opens in: `propose` when this process may create
+// files there, else the work folder, else the documents folder.
+QString dossier_pour_enregistrer(const QString& propose);
+
 } // namespace quillon

@@ -18,6 +18,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     quillon::appliquer_taille_affichage();
     QApplication app(argc, argv);
+    // A window larger than the screen starts again at a size that fits.
+    if (quillon::redemarrer_si_trop_grande(QSize(quillon::TForm1::largeur, quillon::TForm1::hauteur),
+                                           QApplication::arguments().mid(1)))
+        return 0;
 #ifdef QUILLON_BUS_DE_SESSION
     // The screen readers' bridge waits for the session bus when the first
     // control is named; the connection is opened meanwhile, while the fonts

@@ -380,8 +380,12 @@ void TForm1::BitBtn24Click()
 void TForm1::BitBtn2Click()
 {
     const QString chemin = chemin_fichier(dossier_prog, QStringLiteral("\\QUIL_PED.doc"));
-    if (QFile::exists(chemin))
-        lanceur->ouvrir_document(chemin);
+    const QString affiche = QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(chemin)));
+    if (!QFile::exists(chemin))
+        afficher_erreur(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(affiche));
+    else if (!lanceur->ouvrir_document(chemin))
+        afficher_erreur(QStringLiteral("Aucun programme de cet ordinateur ne peut ouvrir le document des "
+                                       "enseignants :\n%1").arg(affiche));
 }
 
 void TForm1::BitBtn8Click()
@@ -485,8 +489,21 @@ void TForm1::Apropos1Click()
         fenetres_->AboutBox().exec();
 }
 
+void TForm1::fermer_sans_question()
+{
+    sans_question_ = true;
+    close();
+    sans_question_ = false;
+}
+
 void TForm1::closeEvent(QCloseEvent* e)
 {
+    // A sequence that no file holds is not dropped without a question.
+    if (!sans_question_ && fichiers_
+        && !fichiers_->proposer_enregistrement(QStringLiteral("Enregistrer la séquence avant de quitter ?"))) {
+        e->ignore();
+        return;
+    }
     FormClose();
     e->accept();
     QMainWindow::closeEvent(e);

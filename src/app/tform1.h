@@ -93,6 +93,8 @@ public:
     void Timer_debutTimer();
     void Notebook1Click() override;
     void Quitter1Click();
+    // Closes the window once the unsaved sequence has already been dealt with.
+    void fermer_sans_question();
     void Apropos1Click();
     void Ouvrir1Click();
     void Sauve1Click();
@@ -176,6 +178,7 @@ private:
     void document_stimulation(const QString& titre, const char* image, const char* experience);
     std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;
+    bool sans_question_ = false;
     unsigned pages_vues_ = 0;
     bool pages_construites_ = false;
     FenetresAnnexes* fenetres_ = nullptr;

@@ -320,6 +320,17 @@ SequenceNernst EquilibresIoniques::sequence() const
     return s;
 }
 
+SequenceNernst EquilibresIoniques::sequence_tracee() const
+{
+    SequenceNernst s = sequence();
+    for (int i = static_cast<int>(s.etapes.size()) + 1; i <= pas_traces(); ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        s.etapes.push_back(EtapeNernst{prog_gk[n], prog_gna[n], prog_k_int[n], prog_k_ext[n], prog_na_int[n],
+                                       prog_na_ext[n], std::isfinite(em_trace_[n]) ? em_trace_[n] : prog_em[n]});
+    }
+    return s;
+}
+
 std::vector<EquilibresIoniques::PasTrace> EquilibresIoniques::pas_du_graphe() const
 {
     std::vector<PasTrace> pas;

@@ -173,6 +173,10 @@ public:
 
     // Steps 1..pas_max with the potentials of the last trial run.
     SequenceNernst sequence() const;
+    // What a work file keeps of the chart: the steps it holds, 1..pas_traces(),
+    // the programmed ones and those recorded past them (with the potential
+    // plotted when they were recorded).
+    SequenceNernst sequence_tracee() const;
     // Takes a sequence read from a work file: pas and pas_max become its
     // length, values out of the bars' ranges are brought back into them.
     void charger(const SequenceNernst& sequence);

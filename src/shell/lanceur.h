@@ -11,8 +11,8 @@ class Lanceur {
 public:
     virtual ~Lanceur() = default;
     // Opens a document with the program the desktop associates with it;
-    // nothing is reported when none opens it.
-    virtual void ouvrir_document(const QString& chemin) = 0;
+    // false when no program is there to open it.
+    virtual bool ouvrir_document(const QString& chemin) = 0;
     // Starts a program without waiting for it, maximised where the system
     // allows; false when it could not be started.
     virtual bool demarrer(const LancementMerlade& l) = 0;
@@ -21,7 +21,7 @@ public:
 // The desktop's own association and the system's process start.
 class LanceurSysteme : public Lanceur {
 public:
-    void ouvrir_document(const QString& chemin) override;
+    bool ouvrir_document(const QString& chemin) override;
     bool demarrer(const LancementMerlade& l) override;
 };
 

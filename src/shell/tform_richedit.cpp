@@ -17,6 +17,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace quillon {
 
@@ -53,8 +56,6 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
     const QString copie = installe ? copie_utilisateur() : QString();
     const QString chemin = installe && QFile::exists(copie) ? copie : livre;
     QFile f(chemin);
-    if (!f.exists())
-        return;
     if (!f.open(QIODevice::ReadOnly)) {
         emit erreur(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
         return;
@@ -84,7 +85,16 @@ void TForm_richedit::placer_principale()
     if (largeur == largeur_placee_)
         return;
     largeur_placee_ = largeur;
-    fenetre_principale_->move(largeur, 0);
+    fenetre_principale_->move(position_a_cote(largeur, fenetre_principale_->frameGeometry().width(),
+                                              fenetre_principale_->screen()->availableGeometry()),
+                              0);
+}
+
+int TForm_richedit::position_a_cote(int largeur_visionneuse, int largeur_principale, const QRect& ecran)
+{
+    // Beside the viewer when both fit; else as far right as keeps the main
+    // window, its close button included, whole on the screen.
+    return std::max(ecran.left(), std::min(largeur_visionneuse, ecran.right() + 1 - largeur_principale));
 }
 
 void TForm_richedit::moveEvent(QMoveEvent* e)

@@ -29,7 +29,7 @@ public:
     // user's copy instead, once saved, when the program folder cannot be
     // written), puts the viewer at the top-left of the screen and the main
     // window beside it.
-    // Nothing happens without the file; one that cannot be opened is reported.
+    // A file missing or that cannot be opened is reported.
     void BitBtn24Click(const QString& dossier_prog, QWidget* fenetre_principale);
     void BitBtn1Click() { bas_haut(-1); }
     void btn_basClick() { bas_haut(+1); }
@@ -41,6 +41,10 @@ public:
 
     // The user's copy of the script, in the user's data folder.
     static QString copie_utilisateur();
+
+    // Left edge of a main window `largeur_principale` wide placed beside the
+    // viewer, on a screen whose available area is `ecran`.
+    static int position_a_cote(int largeur_visionneuse, int largeur_principale, const QRect& ecran);
 
     // The text box's laid-out lines.
     QStringList lignes() const;

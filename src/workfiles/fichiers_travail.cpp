@@ -216,6 +216,21 @@ bool lire_fechner(const QString& chemin, TableFechner& table)
     return true;
 }
 
+bool octets_texte_travail(const QByteArray& octets)
+{
+    if (octets.isEmpty() || octets.size() > taille_maxi_travail)
+        return false;
+    return std::none_of(octets.begin(), octets.end(), [](char c) {
+        const auto o = static_cast<unsigned char>(c);
+        return o < 0x20 && o != '\t' && o != '\r' && o != '\n' && o != 0x1A;
+    });
+}
+
+bool texte_travail(QIODevice& fichier)
+{
+    return octets_texte_travail(fichier.read(taille_maxi_travail + 1));
+}
+
 QString texte_windows_1252(const QByteArray& octets)
 {
     // Qt finds Windows-1252 through ICU. A Qt built without it knows only

@@ -4,6 +4,7 @@
 // ended by CR LF, Windows-1252, no header. No dialog here: these read and
 // write streams and files that the caller chose.
 #include <QString>
+#include <QtGlobal>
 #include <array>
 #include <optional>
 #include <vector>
@@ -87,6 +88,16 @@ bool ecrire_nernst(QIODevice& sortie, const SequenceNernst& sequence);
 // Writes a ".nst" file through a temporary one, so that an existing file is
 // replaced only when everything was written; false when it could not be.
 bool enregistrer_nernst(const QString& chemin, const SequenceNernst& sequence);
+
+// No work file is larger: a larger file is not one, and is not read.
+inline constexpr qint64 taille_maxi_travail = 1 << 20;
+// Whether these bytes can be a work file at all: not empty, no larger than
+// taille_maxi_travail, and text: no control character but tab, CR, LF and
+// the old end-of-file mark (0x1A).
+bool octets_texte_travail(const QByteArray& octets);
+// The same test on what a device holds from its current position (at most
+// one byte more than the limit is read); false when nothing can be read.
+bool texte_travail(QIODevice& fichier);
 
 // The hidden weight-discrimination table: 51 rows of 12 cells.
 inline constexpr int fechner_lignes = 51;

@@ -129,7 +129,11 @@ public:
 struct FauxLanceur : Lanceur {
     QStringList documents;
     std::vector<LancementMerlade> lancements;
-    void ouvrir_document(const QString& chemin) override { documents << chemin; }
+    bool ouvrir_document(const QString& chemin) override
+    {
+        documents << chemin;
+        return true;
+    }
     bool demarrer(const LancementMerlade& l) override
     {
         lancements.push_back(l);

@@ -10,7 +10,10 @@
 #include "stimulation/page_stimulation.h"
 #include "ui_page_stimulation.h"
 
+#include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 using namespace quillon;
 using namespace quillon::essais;
@@ -37,20 +40,28 @@ protected:
 
 } // namespace
 
-TEST_F(SousGestionnaire, TheMainWindowStandsBesideTheSteppingViewersFrame)
+// Beside the viewer's frame when both fit; on the tests' 1280-pixel screen,
+// too narrow for both, as far right as keeps the main window whole.
+TEST_F(SousGestionnaire, TheMainWindowStandsBesideTheSteppingViewersFrameAndOnTheScreen)
 {
+    const QRect ecran = p.Form1.screen()->availableGeometry();
     for (int fois = 0; fois < 2; ++fois) { // first opening, then again while it shows
         SCOPED_TRACE(fois);
         p.Form1.ui()->BitBtn24->click();
         TForm_richedit& v = p.Form_richedit();
         ASSERT_TRUE(encadree(v));
-        const auto a_cote = [&] { return p.Form1.frameGeometry().x() == v.frameGeometry().width(); };
-        EXPECT_TRUE(QTest::qWaitFor(a_cote, 3000))
+        const int attendu = std::min(v.frameGeometry().width(), ecran.right() + 1 - p.Form1.frameGeometry().width());
+        const auto placee = [&] { return p.Form1.frameGeometry().x() == attendu; };
+        EXPECT_TRUE(QTest::qWaitFor(placee, 3000))
             << "viewer frame " << v.frameGeometry().width() << " wide, main window at " << p.Form1.frameGeometry().x();
+        EXPECT_TRUE(ecran.contains(p.Form1.frameGeometry()))
+            << p.Form1.frameGeometry().right() << " beyond " << ecran.right();
         EXPECT_GT(v.frameGeometry().width(), v.width()) << "a real frame";
-        EXPECT_FALSE(v.frameGeometry().intersects(p.Form1.frameGeometry()));
         EXPECT_EQ(v.frameGeometry().topLeft(), QPoint(0, 0));
     }
+    // Where both fit, the main window starts at the viewer's outer width.
+    EXPECT_EQ(TForm_richedit::position_a_cote(375, 956, QRect(0, 0, 1920, 1080)), 375);
+    EXPECT_EQ(TForm_richedit::position_a_cote(375, 956, QRect(0, 0, 1280, 1024)), 324);
 }
 
 TEST_F(SousGestionnaire, ThePictureViewersOuterSizeIsThePicturePlus15By40AtItsFirstOpening)

@@ -12,6 +12,7 @@
 #include "ui_page_ionique.h"
 #include "workfiles/fichiers_travail.h"
 
+#include <algorithm>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -179,17 +180,22 @@ private:
 
     std::string sauver_ouvrir()
     {
-        const SequenceNernst avant = f.ionique().modele().sequence();
-        const int pas_max = f.ionique().modele().pas_max;
+        // The steps the chart holds, programmed or recorded.
+        const SequenceNernst avant = f.ionique().modele().sequence_tracee();
+        const int pas_max = std::max(f.ionique().modele().pas_max, f.ionique().modele().pas);
         QFile::remove(fichier_);
         faux.dialogues.reponses = {fichier_};
+        faux.dialogues.messages.clear();
         f.Sauve1Click();
+        if (avant.etapes.empty())
+            return QFile::exists(fichier_) || faux.dialogues.messages.size() != 1 ? "nothing to save, yet a file or no word"
+                                                                                : "";
         const ResultatNernst lu = lire_nernst(fichier_);
         std::ostringstream o;
         if (lu.etat != LectureNernst::Lue)
             o << "the saved file cannot be read back";
         else if (static_cast<int>(lu.sequence.etapes.size()) != pas_max)
-            o << "saved " << lu.sequence.etapes.size() << " steps, pas_max " << pas_max;
+            o << "saved " << lu.sequence.etapes.size() << " steps, steps shown " << pas_max;
         else if (!meme_programme(lu.sequence, avant))
             o << "the saved file is not the program";
         if (!o.str().empty())

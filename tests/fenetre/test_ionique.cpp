@@ -516,7 +516,10 @@ TEST_F(FenetreIonique, OpenAsksTheDialogOfThePageShown)
     EXPECT_EQ(grille->item(0, 1)->text(), "30");
     EXPECT_EQ(page(), 4);
     jouer_essai();
-    EXPECT_EQ(ouvrir_sur(1, d), "OpenDialog3"); // ".Nst": neither
+    EXPECT_EQ(ouvrir_sur(1, d), "OpenDialog3"); // ".Nst": neither, which is said
+    EXPECT_EQ(dialogues.messages, QStringList("Le fichier " + QDir::toNativeSeparators(d)
+                                              + " n'est pas un fichier de travail de Quillon."));
+    dialogues.messages.clear();
     EXPECT_EQ(premier_gk(), 30);
     EXPECT_EQ(grille->item(0, 0)->text(), "1");
     EXPECT_EQ(page(), 1);
@@ -541,20 +544,28 @@ TEST_F(FenetreIonique, FaultyNstFilesChangeNothing)
 
     const Pas pas{70, 0, 150, 6, 8, 144};
     const QString incomplet = ecrire("incomplet.nst", "2\r\n70\r\n0\r\n150\r\n6\r\n8\r\n144\r\n80\r\n");
-    const QString trop = ecrire("trop.nst", texte_nst(std::vector<Pas>(84, pas)));
-    const QString pas_entier = ecrire("texte.nst", "un\r\n" + texte_nst({pas}).mid(3));
-    for (const QString& nom : {incomplet, trop, pas_entier}) {
+    // Each said, from the page shown (0 or 2), which does not change either.
+    int page = 0;
+    for (const QString& nom : {incomplet, ecrire("trop.nst", texte_nst(std::vector<Pas>(84, pas))),
+                               ecrire("texte.nst", "un\r\n" + texte_nst({pas}).mid(3)), ecrire("vide.nst", ""),
+                               ecrire("lettres.nst", "abc\r\n"), ecrire("b.nst", texte_nst({pas}).replace("150", "\x01")),
+                               ecrire("60_Mo.nst", texte_nst({pas}) + QByteArray(60 << 20, '\n')),
+                               ecrire("b.fch", QByteArray("M0\r\n\0", 5))}) {
+        f.ui()->Notebook1->setCurrentIndex(page = 2 - page);
+        dialogues.messages.clear();
         ouvrir(nom);
-        EXPECT_EQ(m().sequence(), avant) << nom.toStdString();
-        EXPECT_FALSE(f.Timer_reaff->isActive()) << nom.toStdString();
+        EXPECT_TRUE(m().sequence() == avant && !f.Timer_reaff->isActive() && f.grille_fechner()->item(0, 0) == nullptr);
+        EXPECT_EQ(f.ui()->Notebook1->currentIndex(), page);
+        EXPECT_EQ(dialogues.messages, QStringList("Le fichier " + QDir::toNativeSeparators(nom)
+                                                  + (nom == incomplet ? " est incomplet : il n'a pas été chargé."
+                                                                      : " n'est pas un fichier de travail de Quillon.")));
     }
-    ASSERT_EQ(dialogues.messages.size(), 1);
-    EXPECT_TRUE(dialogues.messages[0].contains(QDir::toNativeSeparators(incomplet))) << dialogues.messages[0].toStdString();
+    dialogues.messages.clear();
 
     ouvrir(ecrire("plein.nst", texte_nst(std::vector<Pas>(83, pas)))); // the most a file holds
     ASSERT_EQ(m().sequence().etapes.size(), 83u);
     EXPECT_EQ(m().sequence().etapes[82].gk, 70);
-    EXPECT_EQ(dialogues.messages.size(), 1);
+    EXPECT_TRUE(dialogues.messages.isEmpty());
 }
 
 TEST(DialoguesDeFichiers, TheNameFieldShowsThePatternThatEnterTakesAsAFilter)

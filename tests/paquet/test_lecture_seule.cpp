@@ -217,6 +217,8 @@ TEST(PaquetLectureSeule, WorkFileDialogsOfAReadOnlyProgramFolderOpenInTheUsersFo
     p.Form1.Timer_debutTimer();
     ASSERT_TRUE(faux.messages.isEmpty()) << faux.messages.join('\n').toStdString();
     std::vector<DialogueFichier>& demandes = faux.dialogues.demandes;
+    // One recorded step to save.
+    p.Form1.Timer_courbeTimer();
     // The stimulation tab visited, then "Enregistrer" on the ionic page.
     const auto enregistrer = [&](const QString& reponse) {
         p.Form1.ui()->Notebook1->setCurrentIndex(1);

@@ -1,0 +1,116 @@
+// Nothing lost, every failure said: the quit and restart questions count
+// recorded steps, "Enregistrer" saves them or says there is nothing; save
+// dialogs open in writable folders; the teachers' document's failures said.
+#include "outils.h"
+
+#include "app/dossiers_utilisateur.h"
+#include "app/taille_affichage.h"
+#include "ionic/page_ionique.h"
+#include "shell/lanceur.h"
+#include "ui_page_ionique.h"
+
+using namespace quillon;
+using namespace quillon::essais;
+
+namespace {
+
+class SequenceGardee : public FenetreDemarree {
+protected:
+    void SetUp() override
+    {
+        FenetreDemarree::SetUp();
+        demarrer(f);
+        ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 2));
+    }
+    void enregistrer(int n) // n ticks of the recorder, GK lowered before each
+    {
+        for (int i = 1; i <= n; ++i, f.Timer_courbeTimer())
+            f.ionique().barre(Barre::gk)->setValue(10 * i);
+    }
+    QTemporaryDir temp;
+    DialoguesFactices& dialogues = faux.dialogues;
+    TForm1 f{dossier_construit()};
+};
+
+} // namespace
+
+TEST_F(SequenceGardee, EnregistrerSavesARecordingOrSaysThereIsNothingAndQuittingOrRestartingAsks)
+{
+    f.ui()->Sauve1->trigger();
+    EXPECT_TRUE(dialogues.demandes.empty() && QDir(temp.path()).isEmpty());
+    EXPECT_TRUE(dialogues.messages.value(0).startsWith("Rien à enregistrer"));
+    enregistrer(2);
+    retenir_taille_affichage(taille_affichage_en_cours()); // the restart asks too
+    dialogues.reponses_questions = {Reponse::Oui, Reponse::Annuler};
+    f.ui()->Taille125->trigger();
+    retenir_taille_affichage(taille_affichage_en_cours());
+    EXPECT_TRUE(dialogues.questions.value(1).contains("n'a pas été enregistrée"));
+    EXPECT_TRUE(faux.lanceur.lancements.empty());
+    // Quitting: "Annuler", "Oui" then the dialog cancelled or the save
+    // failed keep the window open; "Oui" and a name save and close.
+    const QString nom = temp.filePath("a.nst");
+    for (const auto& [reponse, fichier] : {std::pair{Reponse::Annuler, QString()}, {Reponse::Oui, QString()},
+                                           {Reponse::Oui, temp.filePath("absent/x.nst")}, {Reponse::Oui, nom}}) {
+        dialogues.questions.clear();
+        dialogues.reponses_questions = {reponse};
+        dialogues.reponses = {fichier};
+        f.ui()->Quitter1->trigger();
+        EXPECT_EQ(dialogues.questions, QStringList("Enregistrer la séquence avant de quitter ?"));
+        EXPECT_EQ(f.isVisible(), fichier != nom) << fichier.toStdString();
+    }
+    EXPECT_EQ(dialogues.messages.size(), 2) << "the failed save said";
+    const ResultatNernst lu = lire_nernst(nom);
+    ASSERT_EQ(lu.sequence.etapes.size(), 2u);
+    EXPECT_EQ(lu.sequence.etapes[1].gk, 80);
+    dialogues.reponses = {nom};
+    f.ui()->Ouvrir1->trigger();
+    EXPECT_TRUE(f.Timer_reaff->isActive()) << "the recording replays";
+}
+
+// After a file opened from a read-only share, the save dialogs open elsewhere.
+TEST_F(SequenceGardee, SaveDialogsNeverOpenInAFolderThatCannotBeWritten)
+{
+    QString partage = temp.filePath("partage");
+    ASSERT_TRUE(QDir().mkpath(partage) && ecrire(partage + "/c.nst", texte_nst({{9, 0, 150, 6, 8, 144}})));
+    QFile::setPermissions(partage, QFile::ReadOwner | QFile::ExeOwner);
+    if (dossier_inscriptible(partage))
+        partage = QStringLiteral("/proc/sys"); // root writes anywhere but on a read-only mount
+    if (dossier_inscriptible(partage))
+        GTEST_SKIP() << "no folder this user cannot write";
+    dialogues.reponses = {partage + "/c.nst"};
+    f.ui()->Ouvrir1->trigger();
+    enregistrer(1);
+    f.ui()->Sauve1->trigger();
+    enregistrer_fichier_utilisateur(dialogues, SaveDialog2(), [](QIODevice&) { return true; });
+    ASSERT_EQ(dialogues.demandes.size(), 3u);
+    for (std::size_t i : {1u, 2u})
+        EXPECT_TRUE(dossier_inscriptible(dialogues.demandes[i].dossier)) << dialogues.demandes[i].dossier.toStdString();
+    QFile::setPermissions(partage, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A desktop without any program for ".doc", then no document, and no script.
+TEST_F(SequenceGardee, InformationsAndPhasesDeTestSayWhatTheyCannotOpen)
+{
+    QTemporaryDir d;
+    const QString doc = d.filePath("QUIL_PED.doc");
+    ASSERT_TRUE(QFile::copy(dossier_construit() + "QUIL_PED.doc", doc));
+    Programme p(d.path() + "/");
+    erreurs.clear();
+    p.Form1.afficher_erreur = [this](const QString& m) { erreurs << m; };
+    LanceurSysteme systeme;
+    p.Form1.lanceur = &systeme;
+    std::vector<std::pair<const char*, QByteArray>> avant;
+    for (const char* v : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP"}) {
+        avant.emplace_back(v, qgetenv(v));
+        qputenv(v, QFile::encodeName(temp.path()));
+    }
+    p.Form1.ui()->BitBtn2->click();
+    for (const auto& [v, valeur] : avant)
+        valeur.isNull() ? qunsetenv(v) : qputenv(v, valeur);
+    ASSERT_TRUE(QFile::remove(doc));
+    p.Form1.ui()->BitBtn2->click();
+    p.Form1.ui()->BitBtn24->click();
+    const QString n = QDir::toNativeSeparators(doc), s = QDir::toNativeSeparators(d.filePath("phases_demo.rtf"));
+    EXPECT_EQ(erreurs, QStringList({"Aucun programme de cet ordinateur ne peut ouvrir le document des enseignants :\n" + n,
+                                    "Impossible d'ouvrir le fichier " + n, "Impossible d'ouvrir le fichier " + s}));
+}

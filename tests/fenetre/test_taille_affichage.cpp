@@ -1,0 +1,127 @@
+// The display size as a real second run of the program shows it, its window
+// found on the X display (xwininfo, xprop) by the mark of this test.
+#include "outils.h"
+
+#include "app/commande_taille.h"
+#include "app/taille_affichage.h"
+#include "shell/lanceur.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <signal.h>
+
+using namespace quillon;
+using namespace quillon::essais;
+
+namespace {
+
+QString sortie(const QString& programme, const QStringList& arguments)
+{
+    QProcess p;
+    p.start(programme, arguments);
+    p.waitForFinished(5000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+// The outer geometry of the main window of a run this test started, which
+// is then ended; an empty one after 20 s without it.
+QRect fenetre_lancee()
+{
+    static const QRegularExpression ligne(R"((0x\w+) "Quillon": \("quillon" "Quillon"\)\s+(\d+)x(\d+)\+(-?\d+)\+(-?\d+))");
+    const QByteArray marque = "QUILLON_ESSAI=" + qgetenv("QUILLON_ESSAI");
+    for (int essai = 0; essai < 100; ++essai, QTest::qWait(200)) {
+        for (auto it = ligne.globalMatch(sortie("xwininfo", {"-root", "-children"})); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QString pid = sortie("xprop", {"-id", m.captured(1), "_NET_WM_PID"}).section(" = ", 1).trimmed();
+            QFile env("/proc/" + pid + "/environ");
+            if (!pid.isEmpty() && env.open(QIODevice::ReadOnly) && env.readAll().split('\0').contains(marque)) {
+                ::kill(pid.toInt(), SIGTERM);
+                return {m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
+            }
+        }
+    }
+    return {};
+}
+
+// Settings of the runs started in a folder of the test's own, this test's
+// mark in their environment; all given back afterwards.
+class TailleRedemarree : public FenetreDemarree {
+protected:
+    void SetUp() override
+    {
+        FenetreDemarree::SetUp();
+        for (const char* v : {"QT_SCALE_FACTOR", "XDG_CONFIG_HOME", "QUILLON_ESSAI"})
+            avant.emplace_back(v, qgetenv(v));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        qputenv("QUILLON_ESSAI", QByteArray::number(QCoreApplication::applicationPid()));
+        ASSERT_TRUE(QDir().mkpath(config.filePath("Quillon"))
+                    && ecrire(config.filePath("Quillon/reglages.ini"), "[affichage]\ntaille=100\n"));
+    }
+    void TearDown() override
+    {
+        qunsetenv("QT_SCALE_FACTOR");
+        retenir_taille_affichage(100);
+        appliquer_taille_affichage();
+        for (const auto& [v, valeur] : avant)
+            valeur.isNull() ? qunsetenv(v) : qputenv(v, valeur);
+        FenetreDemarree::TearDown();
+    }
+    QTemporaryDir config;
+    std::vector<std::pair<const char*, QByteArray>> avant;
+    const QSize client{TForm1::largeur - 16, TForm1::hauteur - 38}; // no window manager
+};
+
+} // namespace
+
+// Started without QT_SCALE_FACTOR at 125 %, "100 %" restarts at 100 %.
+TEST_F(TailleRedemarree, ARestartAppliesTheChosenSizeToTheUsersOwnFactor)
+{
+    qunsetenv("QT_SCALE_FACTOR");
+    retenir_taille_affichage(125);
+    appliquer_taille_affichage();
+    TForm1 f(dossier_construit());
+    demarrer(f);
+    LanceurSysteme systeme;
+    f.lanceur = &systeme;
+    f.taille().programme = QStringLiteral(QUILLON_PROGRAMME);
+    faux.dialogues.reponses_questions = {Reponse::Oui};
+    f.ui()->Taille100->trigger();
+    EXPECT_EQ(fenetre_lancee().size(), client);
+}
+
+// At QT_SCALE_FACTOR=2 the window would be 1880 x 1194 on the 1280 x 1024
+// screen: the program starts again at 125 %, whole on the screen.
+TEST_F(TailleRedemarree, AWindowTooLargeForTheScreenStartsAtTheLargestSizeThatFits)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_SCALE_FACTOR", "2");
+    p.setProcessEnvironment(env);
+    // No pipe, which the second run would inherit and nobody drain.
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    p.start(QStringLiteral(QUILLON_PROGRAMME), {});
+    const QRect f = fenetre_lancee();
+    p.waitForFinished(5000);
+    EXPECT_EQ(f.size(), client * 1.25);
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->geometry().contains(f)) << f.x() << "," << f.y();
+}
+
+// Run at QT_SCALE_FACTOR=1.25 by the test command: 100 % chosen, not yet
+// restarted, 125 % still fits the 1280 x 1024 screen (150 % does not).
+TEST(TailleAffichage, SizesOfferedAreThoseThatFitMeasuredAt100)
+{
+    const QByteArray facteur = qgetenv("QT_SCALE_FACTOR");
+    if (facteur != "1.25")
+        GTEST_SKIP() << "run at 125 % only";
+    retenir_taille_affichage(125);
+    appliquer_taille_affichage();
+    retenir_taille_affichage(100);
+    TForm1 f(dossier_construit());
+    ASSERT_TRUE(montrer(f));
+    f.taille().actualiser();
+    EXPECT_TRUE(f.ui()->Taille125->isEnabled() && f.ui()->Agrandir1->isEnabled());
+    EXPECT_FALSE(f.ui()->Taille150->isEnabled());
+    qputenv("QT_SCALE_FACTOR", facteur);
+}
