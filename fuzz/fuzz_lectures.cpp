@@ -4,7 +4,7 @@
 // potential ("ess0.nst") (fuzz_fichiers_travail).
 #include "entrees.h"
 
-#include "app/dossier.h"
+#include "common/dossier.h"
 #include "app/taille_affichage.h"
 #include "common/nombres.h"
 #include "stimulation/ess0.h"

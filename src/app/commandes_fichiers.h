@@ -2,13 +2,11 @@
 // The "Fichier" menu's "Ouvrir" and "Enregistrer": which dialog, which
 // reader, which page, by the page shown. The dialogs and the messages go
 // through an interface, so that tests can answer them.
+#include "common/dialogues.h"
 #include "workfiles/fichiers_travail.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
-
-class QIODevice;
 
 class QTableWidget;
 class QWidget;
@@ -17,56 +15,6 @@ namespace quillon {
 
 class Classeur;
 class PageIonique;
-
-// One of the file dialogs of the main window.
-struct DialogueFichier {
-    QString nom;              // SaveDialog2, OpenDialog1, ...
-    QString extension_defaut; // added to a name typed without one
-    QString filtre;           // Qt's form: "Nernst (*.nst);;Fechner (*.fch)"
-    QString nom_fichier;      // the name field at opening ("*.nst")
-    bool enregistrer = false;
-    QString dossier;          // the folder shown at opening (CommandesFichiers sets it)
-};
-
-enum class Reponse { Oui, Non, Annuler };
-
-// Who hands the report in.
-struct Identite {
-    QString noms;
-    QString classe;
-};
-
-class Dialogues {
-public:
-    virtual ~Dialogues() = default;
-    // The chosen file's full name, or nothing when the pupil cancels.
-    virtual std::optional<QString> choisir(const DialogueFichier& d) = 0;
-    virtual void message(const QString& texte) = 0;
-    // A question answered "Oui" or "Non", or also "Annuler" when offered.
-    virtual Reponse question(const QString& texte, bool annuler) = 0;
-    // The pupils' names and class for the report, or nothing when cancelled.
-    virtual std::optional<Identite> identite(const Identite& proposee) = 0;
-};
-
-// Qt's file dialogs and message boxes over a window.
-class DialoguesFenetre : public Dialogues {
-public:
-    explicit DialoguesFenetre(QWidget* fenetre) : fenetre_(fenetre) {}
-    std::optional<QString> choisir(const DialogueFichier& d) override;
-    void message(const QString& texte) override;
-    Reponse question(const QString& texte, bool annuler) override;
-    std::optional<Identite> identite(const Identite& proposee) override;
-
-private:
-    QWidget* fenetre_;
-};
-
-// A file of the user's own (a picture, a table, a report): the save dialog
-// `d` opens where work files go and the folder chosen is remembered; the file
-// is written whole through `ecrire` or not at all ("Impossible de créer le
-// fichier <path>" then). False when cancelled or not written.
-bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
-                                     const std::function<bool(QIODevice&)>& ecrire);
 
 // The dialogs of the main window, as the Fichier menu shows them.
 DialogueFichier SaveDialog2();

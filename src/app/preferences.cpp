@@ -1,6 +1,6 @@
 #include "preferences.h"
 
-#include "app/dossiers_utilisateur.h"
+#include "common/dossiers_utilisateur.h"
 
 namespace quillon {
 

@@ -1,6 +1,6 @@
 #include "taille_affichage.h"
 
-#include "app/dossiers_utilisateur.h"
+#include "common/dossiers_utilisateur.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -5,10 +5,10 @@
 #include "common/polices.h"
 #include "app/commande_taille.h"
 #include "app/commandes_fichiers.h"
-#include "app/compte_rendu.h"
+#include "outputs/compte_rendu.h"
 #include "app/preferences.h"
 #include "app/sonde.h"
-#include "app/sorties.h"
+#include "outputs/menu_images.h"
 #include "common/aleatoire.h"
 #include "common/chemins.h"
 #include "common/controles.h"
@@ -354,6 +354,21 @@ void TForm1::nettoyer_merlade()
 void TForm1::definir_fenetres(FenetresAnnexes* fenetres)
 {
     fenetres_ = fenetres;
+}
+
+Dialogues& TForm1::dialogues() const
+{
+    return fichiers().dialogues();
+}
+
+QWidget* TForm1::dessin_neurone() const
+{
+    return ui_->Image2;
+}
+
+QString TForm1::score() const
+{
+    return ui_->lab_result->text();
 }
 
 void TForm1::Compterendu1Click()

@@ -3,8 +3,9 @@
 // the start-up sequence.
 #include "app/demarrage.h"
 #include "app/commandes_fichiers.h"
-#include "app/dossier.h"
+#include "common/dossier.h"
 #include "ionic/vitesse_animation.h"
+#include "outputs/travail.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -43,7 +44,7 @@ public:
     virtual TForm_richedit& Form_richedit() = 0;
 };
 
-class TForm1 : public QMainWindow, public EtapesDemarrage {
+class TForm1 : public QMainWindow, public EtapesDemarrage, public Travail {
     Q_OBJECT
 public:
     // Outer size of the window, fixed.
@@ -54,10 +55,10 @@ public:
     ~TForm1() override;
 
     Ui::TForm1* ui() const { return ui_.get(); }
-    PageAccueil& accueil() const { return *accueil_; }
+    PageAccueil& accueil() const override { return *accueil_; }
     // The pages behind the tabs and what hangs on them, built on first use.
-    PageIonique& ionique() const { return *pages().ionique_; }
-    PageStimulation& stimulation() const { return *pages().stimulation_; }
+    PageIonique& ionique() const override { return *pages().ionique_; }
+    PageStimulation& stimulation() const override { return *pages().stimulation_; }
     CommandesFichiers& fichiers() const { return *pages().fichiers_; }
     // Options > "Taille d'affichage".
     CommandeTaille& taille() const { return *taille_; }
@@ -107,9 +108,14 @@ public:
     void Compterendu1Click();
     void Imprimercompterendu1Click();
     // Whether the pupil has chosen page i's tab during this run.
-    bool page_vue(int i) const { return pages_vues_ & (1u << i); }
+    bool page_vue(int i) const override { return pages_vues_ & (1u << i); }
+    // What the report and the pictures' menus read of the window.
+    Dialogues& dialogues() const override;
+    QWidget* dessin_neurone() const override;
+    QString score() const override;
     // The names and class given for the report, kept for the run.
-    Identite eleves;
+    Identite& eleves() override { return eleves_; }
+    QWidget* fenetre() override { return this; }
     void BitBtn24Click();
     void BitBtn2Click();
     void BitBtn8Click();
@@ -169,6 +175,7 @@ private:
 
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;
+    Identite eleves_;
     CommandeTaille* taille_ = nullptr;
     PageIonique* ionique_ = nullptr;
     PageStimulation* stimulation_ = nullptr;

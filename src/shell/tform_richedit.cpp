@@ -2,7 +2,7 @@
 
 #include "ui_tform_richedit.h"
 
-#include "app/dossiers_utilisateur.h"
+#include "common/dossiers_utilisateur.h"
 #include "common/chemins.h"
 #include "common/polices.h"
 #include "shell/rtf.h"

@@ -2,8 +2,8 @@
 // poppler's pdftotext, pdfinfo and pdftoppm.
 #include "outils.h"
 
-#include "app/compte_rendu.h"
-#include "app/images_compte_rendu.h"
+#include "outputs/mise_en_page_rapport.h"
+#include "outputs/images_compte_rendu.h"
 #include "common/tableur.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"

@@ -2,7 +2,7 @@
 #include "fenetre/acces.h"
 
 #include "app/preferences.h"
-#include "app/sorties.h"
+#include "outputs/menu_images.h"
 #include "common/aleatoire.h"
 #include "common/calque_curseurs.h"
 

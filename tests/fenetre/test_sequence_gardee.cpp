@@ -3,7 +3,7 @@
 // dialogs open in writable folders; the teachers' document's failures said.
 #include "outils.h"
 
-#include "app/dossiers_utilisateur.h"
+#include "common/dossiers_utilisateur.h"
 #include "app/taille_affichage.h"
 #include "ionic/page_ionique.h"
 #include "shell/lanceur.h"

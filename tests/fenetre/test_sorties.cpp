@@ -3,7 +3,7 @@
 // the screen shows it, saves it as PNG and exports its values.
 #include "fenetre/acces.h"
 
-#include "app/dossiers_utilisateur.h"
+#include "common/dossiers_utilisateur.h"
 #include "stimulation/graduations.h"
 
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // Where the program looks for its data files: beside itself (the build tree,
 // a folder copied as a whole) or in ../share/quillon/ from its own folder (an
 // installed prefix, wherever it was moved).
-#include "app/dossier.h"
+#include "common/dossier.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // sequence loads the ion pictures, the stimulation page the recorded action
 // potential, the home page's buttons the script, the teachers' document and
 // the two figures.
-#include "app/dossier.h"
+#include "common/dossier.h"
 #include "app/programme.h"
 #include "app/sonde.h"
 #include "colours/mise_en_couleur.h"

@@ -9,7 +9,7 @@
 // real and saved user 0 let the test switch back to clean up. The test is
 // skipped only when that switch is refused (no CAP_SETUID in a confined
 // container) or when a probe shows the file system still accepts writes.
-#include "app/dossiers_utilisateur.h"
+#include "common/dossiers_utilisateur.h"
 #include "app/programme.h"
 #include "colours/mise_en_couleur.h"
 #include "ui_tform1.h"

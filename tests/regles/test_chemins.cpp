@@ -1,4 +1,4 @@
-#include "app/dossier.h"
+#include "common/dossier.h"
 #include "app/sonde.h"
 #include "common/chemins.h"
 

@@ -1,5 +1,5 @@
 #include "app/demarrage.h"
-#include "app/dossiers_utilisateur.h"
+#include "common/dossiers_utilisateur.h"
 #include "app/taille_affichage.h"
 #include "ionic/etat_ionique.h"
 

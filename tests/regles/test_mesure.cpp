@@ -1,4 +1,4 @@
-#include "app/dossiers_utilisateur.h"
+#include "common/dossiers_utilisateur.h"
 #include "app/preferences.h"
 #include "common/curseurs.h"
 #include "stimulation/valeurs_stimulation.h"

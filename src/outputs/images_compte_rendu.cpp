@@ -1,13 +1,12 @@
 #include "images_compte_rendu.h"
 
-#include "app/tform1.h"
+#include "outputs/travail.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
 #include "stimulation/graduations.h"
 #include "stimulation/page_stimulation.h"
 #include "ui_page_ionique.h"
 #include "ui_page_stimulation.h"
-#include "ui_tform1.h"
 
 #include "common/controles.h"
 
@@ -93,11 +92,11 @@ QImage dessiner_pour_papier(const VuePapier& vue)
     return image;
 }
 
-QImage image_legendes(TForm1& f)
+QImage image_legendes(Travail& f)
 {
     PageAccueil& page = f.accueil();
     const ExerciceLegendes& e = page.exercice();
-    QWidget* dessin = f.ui()->Image2;
+    QWidget* dessin = f.dessin_neurone();
     std::vector<QWidget*> parmi{dessin};
     for (QWidget* c : page.cibles())
         parmi.push_back(c);

@@ -1,154 +1,16 @@
-#include "compte_rendu.h"
+#include "mise_en_page_rapport.h"
 
-#include "app/images_compte_rendu.h"
-#include "app/tform1.h"
-#include "common/tableur.h"
-#include "common/controles.h"
-#include "ionic/page_ionique.h"
-#include "labelling/page_accueil.h"
-#include "stimulation/page_stimulation.h"
-#include "stimulation/valeurs_stimulation.h"
-#include "ui_page_ionique.h"
-#include "ui_page_stimulation.h"
-#include "ui_tform1.h"
-
-#include <QComboBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QRadioButton>
-#include <QCheckBox>
-#include <QScrollBar>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <cmath>
 
 namespace quillon {
 
 namespace {
-
-// A French document: a decimal comma, whatever the screen or the system writes.
-QString virgule(double x, int decimales)
-{
-    return TableurCsv::nombre(x, decimales);
-}
-
-// The distance between two electrodes on the centimetre ruler.
-QString cm(int left1, int left2)
-{
-    return virgule(std::abs(position_cm(left1) - position_cm(left2)), 1) + QStringLiteral(" cm");
-}
-
-QString texte_reponse(const QWidget* w)
-{
-    if (const auto* c = qobject_cast<const QComboBox*>(w))
-        return c->currentText();
-    if (const auto* e = qobject_cast<const QLineEdit*>(w))
-        return e->text();
-    return {};
-}
-
-SectionRapport legendes(TForm1& f)
-{
-    SectionRapport s;
-    s.titre = QStringLiteral("Légendes du neurone");
-    s.images.push_back(image_legendes(f));
-    // The score label reads "0 %" from the start: only a correction asked for gives a score.
-    const QString score = f.ui()->lab_result->text().trimmed();
-    s.lignes << (f.accueil().exercice().correction_demandee() && !score.isEmpty()
-                     ? QStringLiteral("Correction : %1").arg(score)
-                     : QStringLiteral("Correction : pas encore demandée"));
-    return s;
-}
-
-SectionRapport stimulation(TForm1& f)
-{
-    PageStimulation& page = f.stimulation();
-    Ui::PageStimulation& u = *page.ui();
-    SectionRapport s;
-    s.titre = QStringLiteral("Stimulation d'un nerf ou d'une fibre");
-    s.images.push_back(image_nerf(page));
-    s.images.push_back(image_ecran(page));
-    const int anode = page.electrode(Electrode::anode)->x();
-    const int cathode = page.electrode(Electrode::cathode)->x();
-    const int enr1 = page.electrode(Electrode::enr1)->x();
-    const int enr2 = page.electrode(Electrode::enr2)->x();
-    s.lignes << QStringLiteral("Intensité de stimulation : %1").arg(u.Lab_stim->text().trimmed())
-             << QStringLiteral("Polarité : anode à %1 de la cathode").arg(anode < cathode ? "gauche" : "droite")
-             << QStringLiteral("Stimulation : %1").arg(u.Radio_nerf_fibre->isChecked() ? "Fibre" : "Nerf")
-             << (page.deux_stim()
-                     ? QStringLiteral("Seconde stimulation : oui, %1 ms après la première")
-                           .arg(virgule(temps_ms(u.Scroll_temps->value()), 2))
-                     : QStringLiteral("Seconde stimulation : non"))
-             << QStringLiteral("Anode - cathode : %1").arg(cm(cathode, anode))
-             << QStringLiteral("Cathode - électrode d'enregistrement 1 : %1").arg(cm(enr1, cathode))
-             << QStringLiteral("Électrode d'enregistrement 1 - électrode 2 : %1").arg(cm(enr2, enr1));
-    const struct {
-        const QWidget* question;
-        const QWidget* reponse;
-        const QWidget* unite;
-    } feuille[] = {{u.Label5, u.pref_rel, u.Label17},     {u.Label6, u.pref_abs, u.Label18},
-                   {u.Label7, u.fib_lpr, u.Label19},      {u.Label8, u.fib_cpr, u.Label20},
-                   {u.Label23, u.vit_influx, u.Label24},  {u.Label27, u.combo_electrode, nullptr},
-                   {u.Label28, u.Edit_seuil, u.Label29}};
-    const std::array<Forme*, 7> marques = page.cercles();
-    s.lignes << QString();
-    for (std::size_t i = 0; i < std::size(feuille); ++i) {
-        const auto* q = qobject_cast<const QLabel*>(feuille[i].question);
-        const QString reponse = texte_reponse(feuille[i].reponse).trimmed();
-        QString ligne = QStringLiteral("%1 %2").arg(q != nullptr ? q->text().trimmed() : QString(),
-                                                    reponse.isEmpty() ? QStringLiteral("(sans réponse)") : reponse);
-        if (const auto* unite = qobject_cast<const QLabel*>(feuille[i].unite); unite != nullptr && !reponse.isEmpty())
-            ligne += QLatin1Char(' ') + unite->text().trimmed();
-        const QString verdict = marques[i]->accessibleDescription();
-        if (!verdict.isEmpty())
-            ligne += QStringLiteral(" — ") + verdict;
-        s.lignes << ligne;
-    }
-    for (QString& l : s.lignes)
-        l = virgule_decimale(l);
-    return s;
-}
-
-SectionRapport ionique(TForm1& f)
-{
-    PageIonique& page = f.ionique();
-    Ui::PageIonique& u = *page.ui();
-    SectionRapport s;
-    s.titre = QStringLiteral("Équilibres ioniques");
-    // The values as the page shows them, with their units.
-    const struct {
-        const Etiquette* etiquette;
-        const char* unite;
-    } valeurs[] = {{u.lab_ki, ""},  {u.lab_ke, ""},     {u.lab_nai, ""},     {u.lab_nae, ""}, {u.lab_gk, ""},
-                   {u.lab_gna, ""}, {u.Label9, " mV"}, {u.Label10, " mV"}, {u.Lab_em, " mV"}};
-    for (const auto& v : valeurs) {
-        const QString texte = v.etiquette->text().simplified();
-        if (v.etiquette->isVisibleTo(u.Ima_pa->parentWidget()) && !texte.isEmpty())
-            s.lignes << virgule_decimale(texte.endsWith(QLatin1String(v.unite).trimmed())
-                                             ? texte
-                                             : texte + QLatin1String(v.unite));
-    }
-    s.images.push_back(image_cuve(page));
-    s.images.push_back(image_graphe(page));
-    // The steps the chart holds, recorded or programmed, with the potential it plotted.
-    const std::vector<EquilibresIoniques::PasTrace> etapes = page.modele().pas_du_graphe();
-    if (!etapes.empty()) {
-        s.tableau << QStringLiteral("Pas;GK;GNa;[K]i;[K]e;[Na]i;[Na]e;EeqK (mV);EeqNa (mV);Em (mV)");
-        for (const EquilibresIoniques::PasTrace& e : etapes) {
-            QStringList cases;
-            for (int v : {e.pas, e.gk, e.gna, e.k_int, e.k_ext, e.na_int, e.na_ext})
-                cases << QString::number(v);
-            cases << virgule(e.e_k, 2) << virgule(e.e_na, 2)
-                  << (std::isfinite(e.em) ? virgule(e.em, 2) : QStringLiteral("—"));
-            s.tableau << cases.join(QLatin1Char(';'));
-        }
-    }
-    return s;
-}
 
 // Lays the report out page by page; with no painter it only counts pages.
 class MiseEnPage {
@@ -332,23 +194,6 @@ MiseEnPage mettre_en_page(QPagedPaintDevice& sortie, QPainter* p, const std::vec
 
 } // namespace
 
-std::vector<SectionRapport> sections_utilisees(TForm1& f)
-{
-    std::vector<SectionRapport> sections;
-    const ExerciceLegendes& e = f.accueil().exercice();
-    // The score shows from the start: only legends laid on the drawing count.
-    bool posees = false;
-    for (int k = 1; k <= e.nb_legendes(); ++k)
-        posees = posees || e.placement(k).posee != 0;
-    if (posees)
-        sections.push_back(legendes(f));
-    if (f.page_vue(1))
-        sections.push_back(stimulation(f));
-    if (f.page_vue(2))
-        sections.push_back(ionique(f));
-    return sections;
-}
-
 int pages_compte_rendu(QPagedPaintDevice& sortie, const std::vector<SectionRapport>& sections, const Identite& qui,
                        const QDateTime& quand)
 {
@@ -397,69 +242,6 @@ QString nom_compte_rendu(const Identite& qui, const QDate& jour)
     noms.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\s]+")), QStringLiteral("_"));
     return QStringLiteral("compte_rendu_%1%2.pdf")
         .arg(noms.isEmpty() ? QString() : noms + QLatin1Char('_'), jour.toString(Qt::ISODate));
-}
-
-} // namespace quillon
-
-namespace quillon {
-
-namespace {
-
-bool demander_identite(TForm1& f)
-{
-    const std::optional<Identite> qui = f.fichiers().dialogues().identite(f.eleves);
-    if (!qui)
-        return false;
-    f.eleves = *qui;
-    return true;
-}
-
-void enregistrer_pdf(TForm1& f)
-{
-    const QDateTime maintenant = QDateTime::currentDateTime();
-    enregistrer_fichier_utilisateur(f.fichiers().dialogues(),
-                                    {QStringLiteral("SaveDialogCompteRendu"), QStringLiteral("pdf"),
-                                     QStringLiteral("PDF (*.pdf)"), nom_compte_rendu(f.eleves, maintenant.date()),
-                                     true, {}},
-                                    [&](QIODevice& fichier) {
-                                        return ecrire_compte_rendu(fichier, sections_utilisees(f), f.eleves,
-                                                                   maintenant);
-                                    });
-}
-
-} // namespace
-
-void Compterendu1Click(TForm1& f)
-{
-    if (demander_identite(f))
-        enregistrer_pdf(f);
-}
-
-void Imprimercompterendu1Click(TForm1& f)
-{
-    if (!demander_identite(f))
-        return;
-    if (!imprimante_installee()) {
-        if (f.fichiers().dialogues().question(QStringLiteral("Aucune imprimante n'est installée.\n\n"
-                                                             "Enregistrer le compte rendu en PDF à la place ?"),
-                                              false)
-            == Reponse::Oui)
-            enregistrer_pdf(f);
-        return;
-    }
-    const std::vector<SectionRapport> sections = sections_utilisees(f);
-    const QDateTime maintenant = QDateTime::currentDateTime();
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 15),
-                                         QPageLayout::Millimeter));
-    QPrintDialog dialogue(&imprimante, &f);
-    dialogue.setWindowTitle(QStringLiteral("Imprimer le compte rendu"));
-    dialogue.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    dialogue.setMinMax(1, pages_compte_rendu(imprimante, sections, f.eleves, maintenant));
-    if (dialogue.exec() != QDialog::Accepted)
-        return;
-    if (imprimer_compte_rendu(imprimante, sections, f.eleves, maintenant) == 0)
-        f.fichiers().dialogues().message(QStringLiteral("Impossible d'imprimer le compte rendu."));
 }
 
 } // namespace quillon

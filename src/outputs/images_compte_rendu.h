@@ -16,7 +16,7 @@ namespace quillon {
 class PageAccueil;
 class PageIonique;
 class PageStimulation;
-class TForm1;
+class Travail;
 
 // A French document's notation: "-59.97" becomes "-59,97".
 QString virgule_decimale(QString texte);
@@ -44,7 +44,7 @@ QImage dessiner_pour_papier(const VuePapier& vue);
 
 // The nerve-cell drawing with its blank places and every legend laid on it,
 // in its verdict colour; the legends of the pile left out.
-QImage image_legendes(TForm1& f);
+QImage image_legendes(Travail& f);
 // The recording screen with its marks and its whole millisecond ruler; the
 // nerve with its electrodes and its whole centimetre ruler.
 QImage image_ecran(PageStimulation& page);

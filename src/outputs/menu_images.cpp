@@ -1,14 +1,13 @@
-#include "sorties.h"
+#include "menu_images.h"
 
-#include "app/commandes_fichiers.h"
-#include "app/tform1.h"
+#include "common/dialogues.h"
+#include "outputs/travail.h"
 #include "common/controles.h"
 #include "common/tableur.h"
 #include "ionic/page_ionique.h"
 #include "stimulation/page_stimulation.h"
 #include "ui_page_ionique.h"
 #include "ui_page_stimulation.h"
-#include "ui_tform1.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -128,25 +127,25 @@ void MenuSorties::enregistrer(const QString& nom_dialogue, const QString& extens
         ecrire);
 }
 
-void brancher_sorties(TForm1& f)
+void brancher_sorties(Travail& f)
 {
-    const auto dialogues = [&f] { return &f.fichiers().dialogues(); };
+    const auto dialogues = [&f] { return &f.dialogues(); };
     const Ui::PageStimulation* st = f.stimulation().ui();
     const Ui::PageIonique* io = f.ionique().ui();
     const std::vector<QWidget*> ecran{st->Ima_st, st->Ima_grad};
     new MenuSorties({st->Ima_st},
                     {QStringLiteral("stimulation"), [ecran] { return MenuSorties::vue(ecran); },
                      [&f] { return f.stimulation().valeurs(); }},
-                    dialogues, &f);
+                    dialogues, f.fenetre());
     const std::vector<QWidget*> courbe{io->ima_leg, io->Ima_pa};
     new MenuSorties({io->Ima_pa},
                     {QStringLiteral("courbe"), [courbe] { return MenuSorties::vue(courbe); },
                      [&f] { return f.ionique().modele().valeurs(); }},
-                    dialogues, &f);
+                    dialogues, f.fenetre());
     const std::vector<QWidget*> compartiments{io->ima_pe1, io->ima_pe2};
     new MenuSorties(compartiments,
                     {QStringLiteral("compartiments"), [compartiments] { return MenuSorties::vue(compartiments); }, {}},
-                    dialogues, &f);
+                    dialogues, f.fenetre());
     // Tab reaches each picture where it reads: the screen below the
     // stimulator, the compartments after the membrane's bars, the chart
     // after the bars; the nerve cell comes first on its page, by design.
@@ -154,9 +153,9 @@ void brancher_sorties(TForm1& f)
     QWidget::setTabOrder(io->Scroll_gna, io->ima_pe1);
     QWidget::setTabOrder(io->ima_pe1, io->ima_pe2);
     QWidget::setTabOrder(io->Scroll_nae, io->Ima_pa);
-    QWidget* neurone = f.ui()->Image2;
+    QWidget* neurone = f.dessin_neurone();
     new MenuSorties({neurone}, {QStringLiteral("neurone"), [neurone] { return MenuSorties::vue({neurone}); }, {}},
-                    dialogues, &f);
+                    dialogues, f.fenetre());
 }
 
 } // namespace quillon

@@ -20,7 +20,7 @@ class QWidget;
 namespace quillon {
 
 class Dialogues;
-class TForm1;
+class Travail;
 
 class MenuSorties : public QObject {
     Q_OBJECT
@@ -62,6 +62,6 @@ private:
 // recorder's chart (with their values), the home page's nerve cell and the
 // animation's compartments; the file dialogs and messages go through the
 // file commands' ones.
-void brancher_sorties(TForm1& f);
+void brancher_sorties(Travail& f);
 
 } // namespace quillon

@@ -1,0 +1,112 @@
+#include "dialogues.h"
+
+#include "common/dossiers_utilisateur.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSaveFile>
+
+namespace quillon {
+
+namespace {
+
+// A name with a wildcard: a filter of the list, not a file.
+bool motif(const QString& nom)
+{
+    return nom.contains(QLatin1Char('*')) || nom.contains(QLatin1Char('?'));
+}
+
+// Qt's dialog takes a name typed with a wildcard (as "*.nst", the name
+// field's text at opening) for a file's name, and would save a file called
+// "*.nst": here it filters the list, as the pupil expects.
+class DialogueFiltrant : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    void accept() override
+    {
+        const auto* nom = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (nom != nullptr && motif(nom->text())) {
+            setNameFilter(nom->text());
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
+std::optional<QString> DialoguesFenetre::choisir(const DialogueFichier& d)
+{
+    DialogueFiltrant dialogue(fenetre_, QString(), d.dossier.isEmpty() ? QDir::currentPath() : d.dossier, d.filtre);
+    dialogue.setObjectName(d.nom);
+    dialogue.setAcceptMode(d.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogue.setFileMode(d.enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialogue.setDefaultSuffix(d.extension_defaut);
+    dialogue.selectFile(d.nom_fichier);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()
+        || motif(QFileInfo(dialogue.selectedFiles().constFirst()).fileName()))
+        return std::nullopt;
+    return dialogue.selectedFiles().constFirst();
+}
+
+void DialoguesFenetre::message(const QString& texte)
+{
+    QMessageBox::critical(fenetre_, fenetre_ != nullptr ? fenetre_->window()->windowTitle() : QString(), texte);
+}
+
+Reponse DialoguesFenetre::question(const QString& texte, bool annuler)
+{
+    QMessageBox::StandardButtons boutons = QMessageBox::Yes | QMessageBox::No;
+    if (annuler)
+        boutons |= QMessageBox::Cancel;
+    const QMessageBox::StandardButton r = QMessageBox::question(
+        fenetre_, fenetre_ != nullptr ? fenetre_->window()->windowTitle() : QString(), texte, boutons,
+        annuler ? QMessageBox::Cancel : QMessageBox::No);
+    return r == QMessageBox::Yes ? Reponse::Oui : r == QMessageBox::No ? Reponse::Non : Reponse::Annuler;
+}
+
+std::optional<Identite> DialoguesFenetre::identite(const Identite& proposee)
+{
+    QDialog d(fenetre_);
+    d.setObjectName(QStringLiteral("DialogueCompteRendu"));
+    d.setWindowTitle(QStringLiteral("Compte rendu"));
+    auto* formulaire = new QFormLayout(&d);
+    auto* noms = new QLineEdit(proposee.noms, &d);
+    auto* classe = new QLineEdit(proposee.classe, &d);
+    noms->setAccessibleName(QStringLiteral("Noms des élèves"));
+    classe->setAccessibleName(QStringLiteral("Classe"));
+    noms->setMinimumWidth(260);
+    formulaire->addRow(QStringLiteral("&Noms des élèves :"), noms);
+    formulaire->addRow(QStringLiteral("&Classe :"), classe);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    formulaire->addRow(boutons);
+    QObject::connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    if (d.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Identite{noms->text().simplified(), classe->text().simplified()};
+}
+
+bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
+                                     const std::function<bool(QIODevice&)>& ecrire)
+{
+    d.dossier = dossier_pour_enregistrer(dossier_travail());
+    const std::optional<QString> nom = dialogues.choisir(d);
+    if (!nom)
+        return false;
+    retenir_dossier_travail(QFileInfo(*nom).absolutePath());
+    // Written beside, then put in place whole: a failure leaves any older file as it was.
+    QSaveFile f(*nom);
+    f.setDirectWriteFallback(true);
+    if (f.open(QIODevice::WriteOnly) && ecrire(f) && f.commit())
+        return true;
+    dialogues.message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
+    return false;
+}
+
+} // namespace quillon

@@ -1,0 +1,73 @@
+#include "compte_rendu.h"
+
+#include "common/dialogues.h"
+#include "outputs/mise_en_page_rapport.h"
+#include "outputs/sections_rapport.h"
+#include "outputs/travail.h"
+
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quillon {
+
+namespace {
+
+bool demander_identite(Travail& f)
+{
+    const std::optional<Identite> qui = f.dialogues().identite(f.eleves());
+    if (!qui)
+        return false;
+    f.eleves() = *qui;
+    return true;
+}
+
+void enregistrer_pdf(Travail& f)
+{
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    enregistrer_fichier_utilisateur(f.dialogues(),
+                                    {QStringLiteral("SaveDialogCompteRendu"), QStringLiteral("pdf"),
+                                     QStringLiteral("PDF (*.pdf)"), nom_compte_rendu(f.eleves(), maintenant.date()),
+                                     true, {}},
+                                    [&](QIODevice& fichier) {
+                                        return ecrire_compte_rendu(fichier, sections_utilisees(f), f.eleves(),
+                                                                   maintenant);
+                                    });
+}
+
+} // namespace
+
+void Compterendu1Click(Travail& f)
+{
+    if (demander_identite(f))
+        enregistrer_pdf(f);
+}
+
+void Imprimercompterendu1Click(Travail& f)
+{
+    if (!demander_identite(f))
+        return;
+    if (!imprimante_installee()) {
+        if (f.dialogues().question(QStringLiteral("Aucune imprimante n'est installée.\n\n"
+                                                             "Enregistrer le compte rendu en PDF à la place ?"),
+                                              false)
+            == Reponse::Oui)
+            enregistrer_pdf(f);
+        return;
+    }
+    const std::vector<SectionRapport> sections = sections_utilisees(f);
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 15),
+                                         QPageLayout::Millimeter));
+    QPrintDialog dialogue(&imprimante, f.fenetre());
+    dialogue.setWindowTitle(QStringLiteral("Imprimer le compte rendu"));
+    dialogue.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialogue.setMinMax(1, pages_compte_rendu(imprimante, sections, f.eleves(), maintenant));
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    if (imprimer_compte_rendu(imprimante, sections, f.eleves(), maintenant) == 0)
+        f.dialogues().message(QStringLiteral("Impossible d'imprimer le compte rendu."));
+}
+
+} // namespace quillon
