@@ -83,7 +83,8 @@ int taille_voisine(int taille, int sens, QSize fenetre, QSize ecran)
 
 QByteArray facteur_echelle(const QByteArray& existant, int taille)
 {
-    const double total = facteur(existant) * taille / 100.0;
+    // The size as a ratio first: a factor near the largest number, times 125, would overflow.
+    const double total = facteur(existant) * (taille / 100.0);
     return total == 1 ? QByteArray() : QByteArray::number(total, 'g', 6);
 }
 
