@@ -354,17 +354,27 @@ QByteArray EquilibresIoniques::valeurs() const
     if (pas.empty())
         return {};
     TableurCsv t;
-    t.ligne({QStringLiteral("Pas"), QStringLiteral("GK"), QStringLiteral("GNa"), QStringLiteral("[K]i"),
-             QStringLiteral("[K]e"), QStringLiteral("[Na]i"), QStringLiteral("[Na]e"), QStringLiteral("EeqK (mV)"),
-             QStringLiteral("EeqNa (mV)"), QStringLiteral("Em (mV)")});
-    for (const PasTrace& e : pas) {
-        QStringList champs;
-        for (int v : {e.pas, e.gk, e.gna, e.k_int, e.k_ext, e.na_int, e.na_ext})
-            champs << QString::number(v);
-        champs << TableurCsv::nombre(e.e_k, 2) << TableurCsv::nombre(e.e_na, 2) << TableurCsv::nombre(e.em, 2);
-        t.ligne(champs);
-    }
+    t.ligne(entetes_pas());
+    for (const PasTrace& e : pas)
+        t.ligne(cases_pas(e, QString()));
     return t.octets();
+}
+
+QStringList EquilibresIoniques::entetes_pas()
+{
+    return {QStringLiteral("Pas"),   QStringLiteral("GK"),    QStringLiteral("GNa"),       QStringLiteral("[K]i"),
+            QStringLiteral("[K]e"),  QStringLiteral("[Na]i"), QStringLiteral("[Na]e"),     QStringLiteral("EeqK (mV)"),
+            QStringLiteral("EeqNa (mV)"), QStringLiteral("Em (mV)")};
+}
+
+QStringList EquilibresIoniques::cases_pas(const PasTrace& e, const QString& sans_em)
+{
+    QStringList cases;
+    for (int v : {e.pas, e.gk, e.gna, e.k_int, e.k_ext, e.na_int, e.na_ext})
+        cases << QString::number(v);
+    cases << TableurCsv::nombre(e.e_k, 2) << TableurCsv::nombre(e.e_na, 2)
+          << (std::isfinite(e.em) ? TableurCsv::nombre(e.em, 2) : sans_em);
+    return cases;
 }
 
 void EquilibresIoniques::charger(const SequenceNernst& sequence)

@@ -16,6 +16,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -165,6 +166,10 @@ public:
         double e_k, e_na, em;
     };
     std::vector<PasTrace> pas_du_graphe() const;
+    // The table's header and one step's cells, decimal commas, `sans_em`
+    // where no Em was plotted: the spreadsheet's and the report's columns.
+    static QStringList entetes_pas();
+    static QStringList cases_pas(const PasTrace& e, const QString& sans_em);
     // Those steps for a spreadsheet, one line each under a header (the Em
     // field empty where none was plotted); empty when the chart holds none.
     QByteArray valeurs() const;

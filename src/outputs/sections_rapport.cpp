@@ -129,15 +129,9 @@ SectionRapport ionique(Travail& f)
     // The steps the chart holds, recorded or programmed, with the potential it plotted.
     const std::vector<EquilibresIoniques::PasTrace> etapes = page.modele().pas_du_graphe();
     if (!etapes.empty()) {
-        s.tableau << QStringLiteral("Pas;GK;GNa;[K]i;[K]e;[Na]i;[Na]e;EeqK (mV);EeqNa (mV);Em (mV)");
-        for (const EquilibresIoniques::PasTrace& e : etapes) {
-            QStringList cases;
-            for (int v : {e.pas, e.gk, e.gna, e.k_int, e.k_ext, e.na_int, e.na_ext})
-                cases << QString::number(v);
-            cases << virgule(e.e_k, 2) << virgule(e.e_na, 2)
-                  << (std::isfinite(e.em) ? virgule(e.em, 2) : QStringLiteral("—"));
-            s.tableau << cases.join(QLatin1Char(';'));
-        }
+        s.tableau << EquilibresIoniques::entetes_pas().join(QLatin1Char(';'));
+        for (const EquilibresIoniques::PasTrace& e : etapes)
+            s.tableau << EquilibresIoniques::cases_pas(e, QStringLiteral("—")).join(QLatin1Char(';'));
     }
     return s;
 }
