@@ -8,6 +8,7 @@
 #include "ionic/page_ionique.h"
 #include "shell/lanceur.h"
 #include "ui_page_ionique.h"
+#include <QTimer>
 
 using namespace quillon;
 using namespace quillon::essais;
