@@ -427,6 +427,9 @@ TEST_F(FenetreStimulation, TheZeroTickOfTheTimeRulerStandsUnderTheFirstMark)
     EXPECT_TRUE(noir_dans(grad, 5, 6, 3, 5, 0));
     EXPECT_TRUE(noir_dans(grad, 3, 9, 7, 17, 100)); // the label "0"
     EXPECT_FALSE(noir_dans(grad, 0, 3, 3, 5, 100)); // nothing left of the tick
+    // At the right end, "12" whole and no lone "1" of a cut "13" (from x 393).
+    EXPECT_TRUE(noir_dans(grad, 363, 373, 7, 17, 100));
+    EXPECT_FALSE(noir_dans(grad, 393, grad.width() - 1, 7, 17, 100));
 
     // On screen: the tick within the mark's columns, below it.
     const QImage vue = p()->GroupBox11->grab().toImage();
