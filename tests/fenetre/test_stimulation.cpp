@@ -372,6 +372,11 @@ TEST_F(FenetreStimulation, TheCorrectionColoursTheSevenCircles)
     cliquer(p()->BitBtn19);
     for (Forme* c : cercles)
         EXPECT_EQ(c->pinceau(), vert) << c->objectName().toStdString();
+    // The word a pupil types in the electrode box, without its article.
+    p()->combo_electrode->lineEdit()->clear();
+    QTest::keyClicks(p()->combo_electrode->lineEdit(), " CATHODE ");
+    cliquer(p()->BitBtn19);
+    EXPECT_EQ(p()->elec_stim->pinceau(), vert);
 
     // Numbers as a French pupil writes them; letters alone stay wrong.
     for (const auto& [texte, juste] : {std::pair{"0,20", true}, {" 0,2 V", true}, {"V", false}}) {
