@@ -274,7 +274,10 @@ void fuzz_textes(const QByteArray& octets)
     verifier(quillon::lire_reel_eleve(autrement, QStringLiteral("m/s")) == lu);
     const int item = quillon::item_refractaire(texte);
     verifier(item >= -1 && item <= 40);
-    quillon::ReponsesEleve r{item, item, texte, texte, texte, item, texte};
+    const QStringList electrodes{QStringLiteral("l'anode"), QStringLiteral("la cathode")};
+    const int nomme = quillon::item_nomme(texte, electrodes);
+    verifier(nomme >= -1 && nomme <= 1);
+    quillon::ReponsesEleve r{item, item, texte, texte, texte, nomme, texte};
     (void)quillon::BitBtn19Click(r);
 
     // QT_SCALE_FACTOR as the user set it: the factor started with is a

@@ -53,15 +53,27 @@ void CurseursMesure::fixer()
     cliquer(nombre_ == 0 ? premier_ : position(courant()));
 }
 
-QString texte_mesure(double x)
+QString texte_mesure(double x, int decimales)
 {
-    const QString t = fixed(x, 0, 1);
-    return t == QLatin1String("-0.0") ? QStringLiteral("0.0") : t;
+    QString t = fixed(x, 0, decimales);
+    if (t.startsWith(u'-') && t.count(u'0') == t.size() - 2)
+        t.remove(0, 1);
+    return t;
+}
+
+double valeur_lue(double x, int decimales)
+{
+    return texte_mesure(x, decimales).toDouble();
 }
 
 int echantillon_proche(int x, int pas, int centre)
 {
     return static_cast<int>(arrondi(static_cast<double>(x - centre) / pas));
+}
+
+int dernier_visible(int largeur, int pas, int centre)
+{
+    return largeur - 1 < centre ? -1 : (largeur - 1 - centre) / pas;
 }
 
 } // namespace quillon

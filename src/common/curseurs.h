@@ -47,6 +47,8 @@ private:
 // The sample nearest to column x of a curve plotted `pas` pixels per sample,
 // sample n centred on column pas * n + centre.
 int echantillon_proche(int x, int pas, int centre);
+// The last sample whose column lies on a curve `largeur` pixels wide.
+int dernier_visible(int largeur, int pas, int centre);
 
 } // namespace quillon
 
@@ -61,7 +63,10 @@ struct LecturesCurseurs {
     QString difference;
 };
 
-// A reading with one decimal and a point, "0.0" rather than "-0.0".
-QString texte_mesure(double x);
+// A reading with its decimals (one unless told) and a point, "0.0" rather
+// than "-0.0".
+QString texte_mesure(double x, int decimales = 1);
+// The value a reading shows, as a pupil would take it to subtract.
+double valeur_lue(double x, int decimales = 1);
 
 } // namespace quillon

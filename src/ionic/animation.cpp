@@ -137,6 +137,7 @@ void AnimationFlux::remise_zero_anim(const EtatIonique& etat, QImage& sav)
 {
     flux_moyen = 0;
     nb_tops = 0;
+    ecart_ = 0;
     x_membrane = static_cast<std::uint8_t>(largeur / 2);
 
     // The dotted membrane line, one pixel in two.
@@ -147,21 +148,39 @@ void AnimationFlux::remise_zero_anim(const EtatIonique& etat, QImage& sav)
     }
     n_sorties = 0;
     n_entrees = 0;
-
-    const int largeur_diffusion = static_cast<int>(std::abs(arrondi(etat.e_k)));
-    if (etat.e_k < 0) {
-        fl_i_e = Fleche{centre_fleche(largeur_diffusion / 2), largeur_diffusion};
-        fl_e_i.width = 0;
-        force1 = QStringLiteral("Forces de diffusion");
-        force2 = QStringLiteral("Forces électriques");
-    } else if (etat.e_k > 0) {
-        fl_e_i = Fleche{centre_fleche(largeur_diffusion / 2), largeur_diffusion};
-        fl_i_e.width = 0;
-        force2 = QStringLiteral("Forces de diffusion");
-        force1 = QStringLiteral("Forces électriques");
-    }
+    quota = 0;
+    fleches(etat.e_k);
     nb_part = static_cast<int>(std::min<long long>(
         2 * arrondi(etat.k_int / 2) + 2 * arrondi(etat.k_ext / 2), max_particules));
+}
+
+void AnimationFlux::fleches(double e_k)
+{
+    // The diffusion arrow shows the present gradient, none without one; the
+    // electrical arrow points against the net count's charge (K+ gone out
+    // leave the inside negative, which pulls K+ back in), ten pixels an ion.
+    const int largeur_diffusion = static_cast<int>(std::abs(arrondi(e_k)));
+    const int w = static_cast<int>(std::abs(arrondi(10 * flux_moyen)));
+    const int cote = e_k < 0 ? -1 : e_k > 0 ? 1 : flux_moyen > 0 ? -1 : flux_moyen < 0 ? 1 : cote_;
+    if (cote != 0)
+        cote_ = cote;
+    const Fleche diffusion{centre_fleche(largeur_diffusion / 2), largeur_diffusion};
+    const bool oppose = cote < 0 ? flux_moyen > 0 : flux_moyen < 0;
+    const Fleche electrique{centre_fleche(static_cast<int>(arrondi(w / 2.0))), oppose ? w : 0};
+    if (cote < 0) {
+        fl_i_e = diffusion;
+        fl_e_i = electrique;
+        force1 = QStringLiteral("Forces de diffusion");
+        force2 = QStringLiteral("Forces électriques");
+    } else if (cote > 0) {
+        fl_e_i = diffusion;
+        fl_i_e = electrique;
+        force2 = QStringLiteral("Forces de diffusion");
+        force1 = QStringLiteral("Forces électriques");
+    } else {
+        fl_i_e.width = 0;
+        fl_e_i.width = 0;
+    }
 }
 
 void AnimationFlux::rempl_image(const EtatIonique& etat, Aleatoire& hasard, const QImage& sav, QImage& image)
@@ -191,7 +210,27 @@ void AnimationFlux::rempl_image(const EtatIonique& etat, Aleatoire& hasard, cons
 
 void AnimationFlux::Timer_animTimer(double e_k, Aleatoire& hasard, QImage& cachee)
 {
-    quota = static_cast<std::uint8_t>(arrondi(std::abs(e_k / 10)));
+    // The net count of K+ gone the way of diffusion (out when EK < 0) is
+    // held at the quota: crossings that way while it is below, the other way
+    // while it is above, none at the quota. 10 mV a net ion: EK / 10 ions
+    // are wanted, rarely a whole number, so the quota is the whole number
+    // below or above it, whichever brings the net count's running total
+    // back to EK / 10 a tick; on average the net count is EK / 10. Held
+    // from both sides, it never walks the wrong way, and with no gradient
+    // it goes back to 0.
+    const int sens = e_k > 0 ? -1 : 1; // +1: the way of diffusion is out
+    const double cible = std::abs(e_k / 10);
+    const int bas = static_cast<int>(std::floor(cible));
+    const int haut = static_cast<int>(std::ceil(cible));
+    const int net_depart = sens * (n_sorties - n_entrees);
+    if (net_depart < bas) {
+        quota = bas;
+    } else if (net_depart > haut) {
+        quota = haut;
+    } else {
+        ecart_ += cible - net_depart;
+        quota = ecart_ > 0 ? haut : bas;
+    }
     if (cachee.depth() != 32)
         cachee = cachee.convertToFormat(QImage::Format_RGB32);
     const Toile toile(cachee);
@@ -225,51 +264,34 @@ void AnimationFlux::Timer_animTimer(double e_k, Aleatoire& hasard, QImage& cache
         if (x == largeur / 2)
             x = x0;
         const bool k = i % 2 != 0;
-        if (x0 > membrane && membrane > x) {
-            if (!k) {
-                x = x0;
-            } else if (quota + n_sorties > n_entrees || e_k <= 0) {
-                ++n_entrees;
-            } else {
-                // The net inward count has reached the quota.
-                x = x0;
-                n_sorties = 0;
-                n_entrees = quota;
-            }
-        }
-        if (x0 < membrane && membrane < x) {
-            if (!k) {
-                x = x0;
-            } else if (quota + n_entrees > n_sorties || e_k >= 0) {
+        const bool entre = x0 > membrane && membrane > x;
+        const bool sort = x0 < membrane && membrane < x;
+        if (entre || sort) {
+            const int net = sens * (n_sorties - n_entrees);
+            const bool diffusion = (sort ? 1 : -1) == sens;
+            if (!k || (diffusion ? net >= quota : net <= quota))
+                x = x0; // a counter-ion, or the net count at its quota
+            else if (sort)
                 ++n_sorties;
-            } else {
-                x = x0;
-                n_entrees = 0;
-                n_sorties = quota;
-            }
+            else
+                ++n_entrees;
         }
         p = {x, y};
         dessiner(toile, x, y, i, motif);
     }
     ++nb_tops;
-    const int d = std::abs(n_sorties - n_entrees);
-    if (e_k == 0)
-        return;
+    const int d = n_sorties - n_entrees;
     if (nb_tops == 50) {
         flux_moyen = (49 * flux_moyen + d) / 50;
         nb_tops = 49;
     } else {
         flux_moyen = ((nb_tops - 1) * flux_moyen + d) / nb_tops;
     }
-    const int w = static_cast<int>(std::abs(arrondi(10 * flux_moyen)));
-    const Fleche electrique{centre_fleche(static_cast<int>(arrondi(w / 2.0))), w};
-    if (e_k < 0) {
-        fl_e_i = electrique;
-        lab_em = QStringLiteral("Em=-") + fixed(10 * flux_moyen, 2, 2);
-    } else {
-        fl_i_e = electrique;
-        lab_em = QStringLiteral("Em=") + fixed(10 * flux_moyen, 2, 2);
-    }
+    fleches(e_k);
+    // K+ gone out leave the inside negative.
+    const QString valeur = fixed(std::abs(10 * flux_moyen), 2, 2);
+    const bool negatif = flux_moyen > 0 && valeur != QLatin1String("0.00");
+    lab_em = (negatif ? QStringLiteral("Em=-") : QStringLiteral("Em=")) + valeur;
 }
 
 } // namespace quillon

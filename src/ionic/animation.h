@@ -1,8 +1,9 @@
 #pragma once
 // The ion-flux animation of the equilibrium-potential mode: K+ ions (odd
 // particles) and their counter-ions (even ones) wander in the two
-// compartments; only K+ crosses the membrane, and only as far as the K+
-// equilibrium potential allows (one net crossing per 10 mV). No widgets:
+// compartments; only K+ crosses the membrane, and the net count of those
+// that crossed is held at the K+ equilibrium potential (one net crossing per
+// 10 mV, on average when EK / 10 is not a whole number). No widgets:
 // the page hands in the compartment pictures and shows the arrows and label.
 #include <QImage>
 #include <QString>
@@ -41,9 +42,13 @@ public:
     std::uint8_t x_membrane = 0;
     int n_entrees = 0; // K+ crossings from outside to inside
     int n_sorties = 0; // K+ crossings from inside to outside
+    // The running mean of the net outward count (n_sorties - n_entrees) over
+    // the last 50 ticks: the label shows ten times it, in mV.
     double flux_moyen = 0;
     int nb_tops = 0;
-    std::uint8_t quota = 0;
+    // The net count, the way of diffusion, held this tick: the whole number
+    // just below or just above |EK| / 10.
+    int quota = 0;
 
     // Upper arrow (inside to outside) and lower arrow (outside to inside),
     // and the captions beside them.
@@ -73,6 +78,16 @@ public:
     static void dessiner_particule(QImage& image, int x, int y, int numero);
     // A picture's contents replaced by a copy of `sav`, in place.
     static void recopier(const QImage& sav, QImage& image);
+
+private:
+    // The arrows and their captions for the gradient and the mean net count.
+    void fleches(double e_k);
+
+    // Sum over the ticks of |EK| / 10 minus the net count, while the net
+    // count is within a whole number of it.
+    double ecart_ = 0;
+    // The side of the last drawn diffusion arrow: -1 above (out), 1 below.
+    int cote_ = 0;
 };
 
 } // namespace quillon

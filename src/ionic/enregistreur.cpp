@@ -404,7 +404,8 @@ LecturesCurseurs lectures_courbe(const CurseursMesure& c, const EquilibresIoniqu
             + (std::isnan(em) ? QStringLiteral("Em non tracé") : QStringLiteral("Em = %1 mV").arg(texte_mesure(em)));
     }
     if (c.nombre() == 2) {
-        const double d = m.em_trace(c.position(1)) - m.em_trace(c.position(0));
+        // The difference of the values shown, as a pupil subtracts them.
+        const double d = valeur_lue(m.em_trace(c.position(1))) - valeur_lue(m.em_trace(c.position(0)));
         l.difference = std::isnan(d) ? QStringLiteral("ΔEm : Em non tracé")
                                      : QStringLiteral("ΔEm = %1 mV").arg(texte_mesure(d));
     }

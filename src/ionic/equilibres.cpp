@@ -170,8 +170,7 @@ void EquilibresIoniques::calcul_em()
 void EquilibresIoniques::Timer_animTimer(Aleatoire& hasard, QImage& cachee)
 {
     anim.Timer_animTimer(etat.e_k, hasard, cachee);
-    if (etat.e_k != 0)
-        textes_[static_cast<int>(Texte::Lab_em)] = anim.lab_em;
+    textes_[static_cast<int>(Texte::Lab_em)] = anim.lab_em;
 }
 
 void EquilibresIoniques::clic_image(ImageIon image, Qt::MouseButton bouton)

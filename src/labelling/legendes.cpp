@@ -85,22 +85,32 @@ void ExerciceLegendes::definir_ordre(const std::vector<int>& ordre)
     ordre_ = ordre;
 }
 
+Rect ExerciceLegendes::place_en_pile(int k) const
+{
+    // Columns of three, 5 pixels between the legends of a column.
+    Rect r = legende(k).rect;
+    int decalage = 0;
+    for (int i = 1; i <= nb_legendes(); ++i) {
+        if ((i - 1) % 3 == 0)
+            decalage = 0;
+        else
+            decalage += legende(ordre_[i - 2]).rect.height + 5;
+        if (ordre_[i - 1] == k) {
+            r.left = 30 + 120 * ((i - 1) / 3);
+            r.top = 370 + decalage;
+            break;
+        }
+    }
+    return r;
+}
+
 void ExerciceLegendes::affichage_legendes()
 {
     // Back to the pile: nothing is carried any more.
     portee_ = 0;
     place_portee_ = 0;
-    int decalage = 0;
-    for (int i = 1; i <= nb_legendes(); ++i) {
-        Legende& l = legende(ordre_[i - 1]);
-        const int colonne = (i - 1) / 3;
-        if ((i - 1) % 3 == 0)
-            decalage = 0;
-        else
-            decalage += legende(ordre_[i - 2]).rect.height + 5;
-        l.rect.left = 30 + 120 * colonne;
-        l.rect.top = 370 + decalage;
-    }
+    for (int k = 1; k <= nb_legendes(); ++k)
+        legende(k).rect = place_en_pile(k);
 }
 
 void ExerciceLegendes::labelMouseDown(int k, int x, int y)
@@ -160,6 +170,17 @@ void ExerciceLegendes::labelMouseup(int k)
     if (!sur_cible) {
         l.couleur = CouleurLegende::BleuClair;
         p.posee = 0;
+        return;
+    }
+    // A legend already on that place goes back to the pile, as "Enlever"
+    // would put it: hidden under the new one, it would still count.
+    for (int j = 1; j <= nb_legendes(); ++j) {
+        Placement& autre = placements_.at(j - 1);
+        if (j != k && autre.posee != 0 && autre.cible == p.cible) {
+            autre.posee = 0;
+            legende(j).couleur = CouleurLegende::BleuClair;
+            legende(j).rect = place_en_pile(j);
+        }
     }
 }
 

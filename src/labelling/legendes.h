@@ -122,6 +122,9 @@ public:
     bool en_deplacement() const { return en_deplacement_; }
 
 private:
+    // Where legend k stands in the pile.
+    Rect place_en_pile(int k) const;
+
     std::vector<Cible> cibles_;
     std::vector<Legende> legendes_;
     std::vector<Placement> placements_;

@@ -131,6 +131,16 @@ void PageAccueil::montrer_tout()
 {
     for (int k = 1; k <= exercice_.nb_legendes(); ++k)
         montrer(k);
+    // A place's stars go while a legend lies on it.
+    if (exercice_.nb_legendes() == 0)
+        return;
+    int t = 0;
+    for (QWidget* w : cibles()) {
+        auto* cible = static_cast<QLabel*>(w);
+        const QString etoiles = exercice_.place_libre(++t, 0) ? QStringLiteral("*****") : QString();
+        if (cible->text() != etoiles)
+            cible->setText(etoiles);
+    }
 }
 
 bool PageAccueil::eventFilter(QObject* objet, QEvent* evenement)
@@ -174,7 +184,7 @@ bool PageAccueil::eventFilter(QObject* objet, QEvent* evenement)
     }
     case QEvent::MouseButtonRelease:
         exercice_.labelMouseup(k);
-        montrer(k);
+        montrer_tout();
         return true;
     default:
         return QObject::eventFilter(objet, evenement);
@@ -190,6 +200,7 @@ bool PageAccueil::touche(int k, QKeyEvent* e)
             return true;
         if (portee) {
             exercice_.poser();
+            montrer_tout();
         } else {
             const int autre = exercice_.legende_portee();
             exercice_.prendre(k);

@@ -17,11 +17,15 @@ int au_plus_pres(double x)
     return static_cast<int>(arrondi(x));
 }
 
-void ecrire(QPainter& p, int x, int y, const QString& texte)
+void ecrire(QPainter& p, int x, int y, const QString& texte, int largeur)
 {
-    // Black on a white box, from its top-left corner.
+    // Black on a white box, from its top-left corner; a label that the
+    // picture's right edge would cut is left out rather than shown as a
+    // lone digit.
     const QFontMetrics m(p.font());
     const QRect cadre(x, y, m.horizontalAdvance(texte), m.height());
+    if (cadre.right() >= largeur)
+        return;
     p.fillRect(cadre, Qt::white);
     p.setPen(Qt::black);
     p.drawText(cadre, Qt::AlignLeft | Qt::AlignTop, texte);
@@ -63,8 +67,8 @@ void affich_grad(QImage& ima_grad, QImage& ima_grad2)
             dessin::rectangle(distance, d.x1, d.y1, d.x2, d.y2, QPen(Qt::black), QBrush(Qt::white));
         }
         if (i % 20 == 0) {
-            ecrire(temps, x_etiquette(i), h + 8, QString::number(i / 20));
-            ecrire(distance, x_etiquette(i), h + 8, QString::number(i / 5));
+            ecrire(temps, x_etiquette(i), h + 8, QString::number(i / 20), w);
+            ecrire(distance, x_etiquette(i), h + 8, QString::number(i / 5), ima_grad2.width());
         }
     }
 }

@@ -14,6 +14,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace quillon {
 
@@ -142,13 +143,20 @@ void PageStimulation::BitBtn22Click()
     ecran = save_ima_blanc_.copy();
     reponse_.dessiner(ecran);
     ui_->Ima_st->update();
-    curseurs_->bornes(1, ReponseStimulation::affiches);
+    curseurs_->bornes(1, dernier_echantillon());
+}
+
+int PageStimulation::dernier_echantillon() const
+{
+    // The last sample drawn on the screen: sample 80's column is past its edge.
+    return std::min<int>(ReponseStimulation::affiches,
+                         dernier_visible(ui_->Ima_st->width(), ReponseStimulation::pixels_par_echantillon, 3));
 }
 
 void PageStimulation::activer_curseurs(bool actifs)
 {
     curseurs_->activer(actifs);
-    curseurs_->bornes(1, trace_ ? ReponseStimulation::affiches : 0);
+    curseurs_->bornes(1, trace_ ? dernier_echantillon() : 0);
 }
 
 QByteArray PageStimulation::valeurs() const
@@ -222,7 +230,12 @@ void PageStimulation::BitBtn19Click()
 {
     // The item each box shows: one picked from the list, or typed as it is
     // written (a time as a pupil writes it); any other text is no item.
-    const auto item = [](const QComboBox* c) { return c->findText(c->currentText(), Qt::MatchExactly); };
+    const auto item = [](const QComboBox* c) {
+        QStringList items;
+        for (int i = 0; i < c->count(); ++i)
+            items << c->itemText(i);
+        return item_nomme(c->currentText(), items);
+    };
     ReponsesEleve r;
     r.pref_rel = item_refractaire(ui_->pref_rel->currentText());
     r.pref_abs = item_refractaire(ui_->pref_abs->currentText());

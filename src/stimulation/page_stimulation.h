@@ -66,6 +66,7 @@ private:
     bool touche_electrode(Electrode e, QEvent* evenement);
     void realigner(Electrode e);
     void effacer_ecran();
+    int dernier_echantillon() const;
 
     std::unique_ptr<Ui::PageStimulation> ui_;
     ReponseStimulation reponse_;

@@ -3,6 +3,7 @@
 #include "common/nombres.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -22,42 +23,121 @@ bool juger_entier(const QString& texte, const QString& unite, Juge dans_les_born
     return v && std::abs(*v) < 1e9 && dans_les_bornes(static_cast<int>(std::trunc(*v)));
 }
 
+// The threshold was compared as text, character by character; what that
+// accepted stays right unless it names another unit than the volt ("0.2 mV",
+// "0.2 kV"), and so does any number from 0.19 to 0.21 V.
+bool seuil_juste(const QString& seuil)
+{
+    const std::optional<double> volts = lire_reel_eleve(seuil, QStringLiteral("V"));
+    if (volts)
+        return 0.19 <= *volts && *volts <= 0.21;
+    for (const QChar c : seuil)
+        if (c.isLetter() && c.toLower() != u'v')
+            return false;
+    return !(seuil < QLatin1String("0.19")) && !(seuil > QLatin1String("0.21"));
+}
+
 } // namespace
 
 int item_refractaire(const QString& texte)
 {
+    // Read at the box's own precision: the nearest tenth (a careful pupil
+    // reads 3.33 or 1.67 ms, the interval moving by 1/6 ms).
     const std::optional<double> v = lire_reel_eleve(texte, QStringLiteral("ms"));
-    if (!v || !(*v >= 0 && *v <= 4))
+    if (!v)
         return -1;
-    const double dixiemes = *v * 10;
-    const double item = std::round(dixiemes);
-    return std::abs(dixiemes - item) < 1e-6 ? static_cast<int>(item) : -1;
+    const double dixiemes = std::floor(*v * 10 + 0.5 + 1e-9);
+    return dixiemes >= 0 && dixiemes <= 40 ? static_cast<int>(dixiemes) : -1;
+}
+
+namespace {
+
+// Lower case, no accent, no surrounding blank, no article ("la", "l'").
+QString sans_article(const QString& texte)
+{
+    QString t;
+    for (const QChar c : texte.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            t += c.toLower();
+    t = t.simplified().replace(u'\u2019', u'\'');
+    for (const QLatin1String article : {QLatin1String("la "), QLatin1String("l'"), QLatin1String("l ")})
+        if (t.startsWith(article))
+            return t.mid(article.size()).trimmed();
+    return t;
+}
+
+} // namespace
+
+int item_nomme(const QString& texte, const QStringList& items)
+{
+    const QString cherche = sans_article(texte);
+    for (int i = 0; i < items.size(); ++i)
+        if (!cherche.isEmpty() && sans_article(items[i]) == cherche)
+            return i;
+    return -1;
+}
+
+BandeVitesses vitesses_mesurables()
+{
+    // A sample (1/6 ms) is 6 pixels of nerve, a centimetre 7.5 pixels. A
+    // careful pupil reads a distance of 4 to 14 cm to the half-centimetre and
+    // a delay to the sample, as the model makes it: the onset latency from
+    // the cathode is truncated to the sample (the onset read on the last
+    // resting sample or the first raised one), a moved electrode shifts the
+    // onset by the difference of two truncated latencies, and the delay
+    // between the two recording electrodes is rounded.
+    constexpr int px_echantillon = 6;
+    constexpr double px_cm = 7.5;
+    double bas = 1e9;
+    double haut = 0;
+    const auto lire = [&](double cm, int echantillons) {
+        if (echantillons <= 0)
+            return;
+        const double v = cm * 10 / (echantillons / 6.0); // cm/ms to m/s
+        bas = std::min(bas, v);
+        haut = std::max(haut, v);
+    };
+    for (int px = 30; px <= 105; ++px) {
+        const double cm = std::floor(px / px_cm * 2 + 0.5) / 2;
+        lire(cm, px / px_echantillon);
+        lire(cm, px / px_echantillon + 1);
+        for (int phase = 0; phase < px_echantillon; ++phase)
+            lire(cm, (phase + px) / px_echantillon - phase / px_echantillon);
+        lire(cm, static_cast<int>(arrondi(px / static_cast<double>(px_echantillon))));
+    }
+    return {static_cast<int>(std::floor(bas)), static_cast<int>(std::floor(haut))};
 }
 
 std::array<bool, 7> BitBtn19Click(const ReponsesEleve& r)
 {
-    // Each refractory period and frequency has two accepted ranges: the
-    // textbook values (2 and 1.5 ms, 500 and 667 Hz) and what the page's
-    // model shows when measured with care (a full second response from
-    // 3.33 ms, none up to 1.67 ms, hence 300 and 600 Hz).
+    // Each refractory period has two accepted ranges: the textbook values (2
+    // and 1.5 ms) and what the page's model shows when measured with care (a
+    // full second response from 3.33 ms, none up to 1.67 ms, the second
+    // stimulation's mark read on a ruler graduated every 0.5 ms). A maximal
+    // frequency is right when the period it gives is one its box accepts,
+    // besides the ranges it always had (461 to 529, 290 to 320, 540 to 610
+    // and 621 to 709 Hz).
     const auto entre = [](int v, int de, int a) { return de <= v && v <= a; };
+    const auto periode_entre = [](int f, double de, double a) {
+        return f > 0 && de <= 1000.0 / f + 1e-9 && 1000.0 / f <= a + 1e-9;
+    };
     const QString hz = QStringLiteral("Hz");
-    // The threshold was compared as text, character by character; what that
-    // accepted stays right, and so does any number from 0.19 to 0.21 V.
-    const QString& seuil = r.Edit_seuil;
-    const std::optional<double> volts = lire_reel_eleve(seuil, QStringLiteral("V"));
-    const bool seuil_juste = (!(seuil < QLatin1String("0.19")) && !(seuil > QLatin1String("0.21")))
-                             || (volts && 0.19 <= *volts && *volts <= 0.21);
+    static const BandeVitesses vitesses = vitesses_mesurables();
     return {
-        entre(r.pref_rel, 19, 21) || entre(r.pref_rel, 32, 33),
-        entre(r.pref_abs, 14, 16) || entre(r.pref_abs, 17, 18),
-        juger_entier(r.fib_lpr, hz, [&](int n) { return entre(n, 461, 529) || entre(n, 290, 320); }),
-        juger_entier(r.fib_cpr, hz, [&](int n) { return entre(n, 621, 709) || entre(n, 540, 610); }),
-        // The onset latency from the cathode (35 to 45 m/s) and the delay
-        // between the two recording electrodes (the model's 48 m/s).
-        juger_entier(r.vit_influx, QStringLiteral("m/s"), [&](int n) { return entre(n, 35, 45) || entre(n, 46, 50); }),
+        entre(r.pref_rel, 19, 21) || entre(r.pref_rel, 32, 35),
+        entre(r.pref_abs, 14, 18),
+        juger_entier(r.fib_lpr, hz, [&](int n) {
+            return entre(n, 461, 529) || entre(n, 290, 320) || periode_entre(n, 1.9, 2.1) || periode_entre(n, 3.2, 3.5);
+        }),
+        juger_entier(r.fib_cpr, hz, [&](int n) {
+            return entre(n, 621, 709) || entre(n, 540, 610) || periode_entre(n, 1.4, 1.8);
+        }),
+        // Every velocity a careful measurement gives on the model, and the
+        // textbook's 35 to 50 m/s.
+        juger_entier(r.vit_influx, QStringLiteral("m/s"),
+                     [&](int n) { return entre(n, std::min(35, vitesses.de), std::max(50, vitesses.a)); }),
         r.combo_electrode == 1,
-        seuil_juste,
+        seuil_juste(r.Edit_seuil),
     };
 }
 

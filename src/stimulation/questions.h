@@ -1,9 +1,10 @@
 #pragma once
 // The question sheet of the stimulation page and its correction. The
-// accepted answers are fixed: they do not follow the simulation's settings.
-// The refractory periods and the maximal frequencies accept both the
-// textbook values and the values measured on the page's own model.
+// accepted answers do not follow the simulation's settings: they accept both
+// the textbook values and what a careful measurement gives on the page's
+// own model.
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace quillon {
@@ -24,8 +25,22 @@ struct ReponsesEleve {
 std::array<bool, 7> BitBtn19Click(const ReponsesEleve& r);
 
 // The item of the refractory-period lists that a text names as a pupil
-// writes a time ("3,3", "3.30", " 2 ms"); -1 when it names none.
+// writes a time ("3,33", "3.30", " 2 ms"), rounded to the nearest tenth
+// within 0 to 4 ms; -1 when it names none.
 int item_refractaire(const QString& texte);
+
+// The item a typed text names among a list's items ("la cathode"), with or
+// without its article ("la", "l'"), in any case, with or without accents
+// and surrounding blanks; -1 when it names none.
+int item_nomme(const QString& texte, const QStringList& items);
+
+// The velocities (m/s, truncated) a careful measurement gives on the
+// stimulation page's model, from the lowest to the highest.
+struct BandeVitesses {
+    int de = 0;
+    int a = 0;
+};
+BandeVitesses vitesses_mesurables();
 
 // The 41 times of the two refractory-period lists: "0", "0.1", ... "4".
 QStringList temps_refractaires();

@@ -56,10 +56,13 @@ LecturesCurseurs lectures_ecran(const CurseursMesure& c, const ReglagesStimulati
     for (int i = 0; i < c.nombre(); ++i) {
         const int j = c.position(i);
         l.curseurs[static_cast<std::size_t>(i)] = QStringLiteral("t = %1 ms ; %2 u.a.")
-                                                      .arg(texte_mesure(temps_ms(j)), texte_mesure(valeur_ecran(r, rep, j)));
+                                                      .arg(texte_mesure(temps_ms(j), 2), texte_mesure(valeur_ecran(r, rep, j)));
     }
+    // Times are sixths of a millisecond: two decimals, and their difference
+    // is that of the values shown, as a pupil subtracts them.
     if (c.nombre() == 2)
-        l.difference = QStringLiteral("Δt = %1 ms").arg(texte_mesure(temps_ms(c.position(1) - c.position(0))));
+        l.difference = QStringLiteral("Δt = %1 ms")
+                           .arg(texte_mesure(valeur_lue(temps_ms(c.position(1)), 2) - valeur_lue(temps_ms(c.position(0)), 2), 2));
     return l;
 }
 

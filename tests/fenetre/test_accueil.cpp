@@ -110,6 +110,20 @@ TEST_F(Accueil, DragOntoTargetsThenCorrect)
     EXPECT_EQ(couleur_affichee(2), QColor(166, 202, 240));
     QTest::mouseClick(f->ui()->BitBtn3, Qt::LeftButton);
     EXPECT_EQ(f->ui()->lab_result->text(), "0 %");
+
+    // The short "Axone" on the wide place 6: no stars beside it; "Segment
+    // initial" dropped there sends it back to the pile, stars back on 8.
+    const auto etoiles = [&](int t) { return static_cast<QLabel*>(page().cibles().at(t - 1))->text(); };
+    ASSERT_EQ(etoiles(6), "*****");
+    glisser(2, centre_cible(6));
+    EXPECT_EQ(etoiles(6), "");
+    const QPoint pile = QPoint(30, 370);
+    glisser(7, centre_cible(6));
+    EXPECT_EQ(page().legende(7)->pos(), QPoint(515, 225));
+    EXPECT_EQ(couleur_affichee(2), QColor(166, 202, 240));
+    EXPECT_GE(page().legende(2)->y(), pile.y());
+    EXPECT_EQ(etoiles(8), "*****");
+    EXPECT_EQ(etoiles(6), "");
 }
 
 TEST_F(Accueil, TheWholeExerciceByHandScoresHundred)

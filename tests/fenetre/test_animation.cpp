@@ -121,11 +121,10 @@ protected:
     {
         const double ek = m().etat.e_k;
         const int k_int = qRound(m().etat.k_int);
-        const int quota = arrondi_pair(std::abs(ek / 10));
+        const int quota = static_cast<int>(std::ceil(std::abs(ek / 10)));
         ImageControle* diffusion = ek < 0 ? p()->Ima_fl_i_e : p()->ima_fl_e_i;
         ImageControle* electrique = ek < 0 ? p()->ima_fl_e_i : p()->Ima_fl_i_e;
         const QRect g_diffusion = diffusion->geometry(), g_electrique = electrique->geometry();
-        const QString em = p()->Lab_em->text();
         int max_net = 0;
         const bool deja = HasFailure(); // stop at the first tick that fails
         for (int t = 0; t < n && (deja || !HasFailure()); ++t) {
@@ -147,19 +146,16 @@ protected:
             EXPECT_EQ(a().n_sorties - a().n_entrees, net_sortant);
             const int net = ek < 0 ? net_sortant : -net_sortant;
             max_net = std::max(max_net, net);
-            if (ek == 0) {
-                EXPECT_EQ(diffusion->geometry(), g_diffusion);
-                EXPECT_EQ(electrique->geometry(), g_electrique);
-                EXPECT_EQ(p()->Lab_em->text(), em);
+            EXPECT_EQ(p()->Lab_em->text(), a().lab_em);
+            if (ek == 0)
                 continue;
-            }
             EXPECT_LE(net, quota);
             // The page shows the model's mean (its rule is worked by hand in
             // the rules tests): the label, and the electrical arrow ten times
             // as wide, centred on the membrane.
             const Fleche& fl = ek < 0 ? a().fl_e_i : a().fl_i_e;
-            EXPECT_EQ(p()->Lab_em->text(), a().lab_em);
-            EXPECT_EQ(a().lab_em, (ek < 0 ? "Em=-" : "Em=") + QString::number(10 * a().flux_moyen, 'f', 2));
+            const QString valeur = QString::number(std::abs(10 * a().flux_moyen), 'f', 2);
+            EXPECT_EQ(a().lab_em, (ek < 0 && valeur != "0.00" ? "Em=-" : "Em=") + valeur);
             EXPECT_EQ(electrique->geometry(), QRect(fl.left, g_electrique.y(), fl.width, g_electrique.height()));
             EXPECT_EQ(diffusion->geometry(), g_diffusion);
         }
@@ -332,7 +328,8 @@ TEST_F(FenetreAnimation, TicksKeepTheNetOutwardCountWithinTheQuotaAndAverageIt)
 TEST_F(FenetreAnimation, EqualThenReversedGradientsOfK)
 {
     entrer();
-    // [K]i 100 then [K]e 100: EeqK = 0, nothing moves the arrows or the label.
+    // [K]i 100 then [K]e 100: EeqK = 0, no diffusion arrow; the net count
+    // stays 0, the label says so and there is no electrical arrow.
     p()->Scroll_ki->setValue(200);
     ASSERT_EQ(p()->lab_ki->text(), "[K]i=100");
     tiquer(200);
@@ -341,12 +338,10 @@ TEST_F(FenetreAnimation, EqualThenReversedGradientsOfK)
     ASSERT_EQ(p()->lab_ke->text(), "[K]e=100");
     ASSERT_EQ(m().etat.e_k, 0);
     EXPECT_EQ(a().nb_part, 200);
-    const QRect haut = p()->Ima_fl_i_e->geometry(), bas = p()->ima_fl_e_i->geometry();
-    const QString em = p()->Lab_em->text();
+    EXPECT_EQ(p()->Ima_fl_i_e->width() + p()->ima_fl_e_i->width(), 0);
     tiquer(300);
-    EXPECT_EQ(p()->Ima_fl_i_e->geometry(), haut);
-    EXPECT_EQ(p()->ima_fl_e_i->geometry(), bas);
-    EXPECT_EQ(p()->Lab_em->text(), em);
+    EXPECT_EQ(p()->Ima_fl_i_e->width() + p()->ima_fl_e_i->width(), 0);
+    EXPECT_EQ(p()->Lab_em->text(), "Em=0.00");
 
     // [K]i 20, [K]e 200: EeqK = -610/23 ln 0.1 = +61.07; diffusion pushes K+ in.
     p()->Scroll_ki->setValue(280);
@@ -360,8 +355,10 @@ TEST_F(FenetreAnimation, EqualThenReversedGradientsOfK)
     EXPECT_EQ(p()->Ima_fl_i_e->width(), 0);
     EXPECT_EQ(p()->force1->text(), "Forces électriques");
     EXPECT_EQ(p()->force2->text(), "Forces de diffusion");
-    // 100 K+ outside against 10 inside: the net inward count reaches round(6.107) = 6.
-    EXPECT_EQ(tiquer(600), 6);
+    // 100 K+ outside against 10 inside: the net inward count reaches 6.107,
+    // held at 6 or 7.
+    const int net_maxi = tiquer(600);
+    EXPECT_TRUE(net_maxi == 6 || net_maxi == 7) << net_maxi;
     EXPECT_GT(p()->Ima_fl_i_e->width(), 0);
     const QString em2 = p()->Lab_em->text();
     EXPECT_TRUE(em2.startsWith("Em=") && !em2.contains('-')) << em2.toStdString();

@@ -37,12 +37,12 @@ TEST_F(FenetreAcces, CursorsReadTheScreenAndTheChartWithMouseAndKeys)
     const ReponseStimulation& rep = f.stimulation().reponse();
     const auto lu = [&](int j) {
         const auto& e = rep.enreg[static_cast<std::size_t>(j)];
-        return QStringLiteral("t = %1 ms ; %2 u.a.").arg(texte_mesure(j / 6.0), texte_mesure(rep.ampl * (e.voie1 - e.voie2)));
+        return QStringLiteral("t = %1 ms ; %2 u.a.").arg(texte_mesure(j / 6.0, 2), texte_mesure(rep.ampl * (e.voie1 - e.voie2)));
     };
     QTest::mouseClick(st()->Ima_st, Qt::LeftButton, {}, QPoint(159, 60)); // sample 31 (158)
     QTest::mouseClick(st()->Ima_st, Qt::LeftButton, {}, QPoint(142, 60)); // sample 28 (143), the peak
-    EXPECT_EQ(lus(c), (QStringList{lu(31), lu(28), "Δt = -0.5 ms",
-                                   "Curseur 1 : " + lu(31) + " Curseur 2 : " + lu(28) + " Δt = -0.5 ms."}));
+    EXPECT_EQ(lus(c), (QStringList{lu(31), lu(28), "Δt = -0.50 ms",
+                                   "Curseur 1 : " + lu(31) + " Curseur 2 : " + lu(28) + " Δt = -0.50 ms."}));
     // The copy, the file and the report draw the picture with its cursors.
     QImage rendu(st()->Ima_st->size(), QImage::Format_RGB32);
     st()->Ima_st->parentWidget()->render(&rendu, {}, QRegion(st()->Ima_st->geometry()), QWidget::DrawChildren);
@@ -54,14 +54,18 @@ TEST_F(FenetreAcces, CursorsReadTheScreenAndTheChartWithMouseAndKeys)
     for (const auto& [touche, positions] : std::vector<std::pair<QKeyCombination, std::vector<int>>>{
              {Qt::Key_Right, {31, 29}}, {Qt::SHIFT | Qt::Key_Right, {31, 39}}, {Qt::Key_Left, {31, 38}},
              {Qt::Key_Space, {38}}, {Qt::Key_Space, {38, 38}}, {Qt::SHIFT | Qt::Key_Left, {38, 28}},
-             {Qt::Key_Escape, {}}, {Qt::Key_Left, {1}}}) {
+             {Qt::Key_Escape, {}}, {Qt::Key_Left, {1}}, {Qt::SHIFT | Qt::Key_Right, {11}}}) {
         QTest::keyClick(st()->Ima_st, touche.key(), touche.keyboardModifiers());
         std::vector<int> vues;
         for (int i = 0; i < c->curseurs().nombre(); ++i)
             vues.push_back(c->curseurs().position(i));
         EXPECT_EQ(vues, positions) << QKeySequence(touche).toString().toStdString();
     }
-    EXPECT_EQ(lus(c).mid(0, 2), (QStringList{lu(1), ""}));
+    EXPECT_EQ(lus(c).mid(0, 2), (QStringList{lu(11), ""}));
+    // The keys stop on the last sample drawn on the 400-pixel screen.
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(st()->Ima_st, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(c->curseurs().position(0), 79);
 
     // The chart: the steps and the potentials it plotted.
     onglet(2);
@@ -74,7 +78,7 @@ TEST_F(FenetreAcces, CursorsReadTheScreenAndTheChartWithMouseAndKeys)
     const EquilibresIoniques& m = f.ionique().modele();
     QTest::mouseClick(io()->Ima_pa, Qt::LeftButton, {}, QPoint(13, 150));
     QTest::mouseClick(io()->Ima_pa, Qt::LeftButton, {}, QPoint(300, 150)); // past the last step: on it
-    const QString d = "ΔEm = " + texte_mesure(m.em_trace(3) - m.em_trace(2)) + " mV";
+    const QString d = "ΔEm = " + texte_mesure(valeur_lue(m.em_trace(3)) - valeur_lue(m.em_trace(2))) + " mV";
     EXPECT_EQ(lus(g).mid(0, 3), (QStringList{"Pas 2 ; Em = " + texte_mesure(m.em_trace(2)) + " mV",
                                              "Pas 3 ; Em = " + texte_mesure(m.em_trace(3)) + " mV", d}));
     EXPECT_TRUE(lus(g)[3].endsWith(d + ".")) << "heard too";

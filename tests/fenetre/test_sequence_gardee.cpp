@@ -10,6 +10,8 @@
 #include "ui_page_ionique.h"
 #include <QTimer>
 
+#include <QTimer>
+
 using namespace quillon;
 using namespace quillon::essais;
 

@@ -372,6 +372,11 @@ TEST_F(FenetreStimulation, TheCorrectionColoursTheSevenCircles)
     cliquer(p()->BitBtn19);
     for (Forme* c : cercles)
         EXPECT_EQ(c->pinceau(), vert) << c->objectName().toStdString();
+    // The word a pupil types in the electrode box, without its article.
+    p()->combo_electrode->lineEdit()->clear();
+    QTest::keyClicks(p()->combo_electrode->lineEdit(), " CATHODE ");
+    cliquer(p()->BitBtn19);
+    EXPECT_EQ(p()->elec_stim->pinceau(), vert);
 
     // Numbers as a French pupil writes them; letters alone stay wrong.
     for (const auto& [texte, juste] : {std::pair{"0,20", true}, {" 0,2 V", true}, {"V", false}}) {
@@ -427,6 +432,9 @@ TEST_F(FenetreStimulation, TheZeroTickOfTheTimeRulerStandsUnderTheFirstMark)
     EXPECT_TRUE(noir_dans(grad, 5, 6, 3, 5, 0));
     EXPECT_TRUE(noir_dans(grad, 3, 9, 7, 17, 100)); // the label "0"
     EXPECT_FALSE(noir_dans(grad, 0, 3, 3, 5, 100)); // nothing left of the tick
+    // At the right end, "12" whole and no lone "1" of a cut "13" (from x 393).
+    EXPECT_TRUE(noir_dans(grad, 363, 373, 7, 17, 100));
+    EXPECT_FALSE(noir_dans(grad, 393, grad.width() - 1, 7, 17, 100));
 
     // On screen: the tick within the mark's columns, below it.
     const QImage vue = p()->GroupBox11->grab().toImage();

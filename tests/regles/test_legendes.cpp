@@ -162,15 +162,26 @@ TEST_F(Legendes, AllOnTheirTargetsScoresHundred)
         EXPECT_EQ(ex.legende(k).couleur, CouleurLegende::Jaune);
 }
 
-TEST_F(Legendes, TwoLegendsOnOneTarget)
+TEST_F(Legendes, ADropOnAnOccupiedPlaceSendsTheOneThereBack)
 {
+    // Legend 3, right on its place, would lie hidden under legend 4 and
+    // still count (10 %): it goes back to its start in the pile.
+    const Rect depart = ex.legende(3).rect;
     deposer_sur(3, 3);
+    ASSERT_FALSE(ex.place_libre(3, 0));
     deposer_sur(4, 3);
-    EXPECT_EQ(ex.legende(4).rect.left, ex.legende(3).rect.left);
-    EXPECT_EQ(ex.legende(4).rect.top, ex.legende(3).rect.top);
-    EXPECT_EQ(ex.btn_correctionClick(), "10 %");
-    EXPECT_EQ(ex.legende(3).couleur, CouleurLegende::Jaune);
+    EXPECT_EQ(ex.legende(3).rect, depart);
+    EXPECT_EQ(ex.placement(3).posee, 0);
+    EXPECT_EQ(ex.placement(4).posee, 4);
+    EXPECT_EQ(ex.btn_correctionClick(), "0 %");
+    EXPECT_EQ(ex.legende(3).couleur, CouleurLegende::BleuClair);
     EXPECT_EQ(ex.legende(4).couleur, CouleurLegende::Rouge);
+    EXPECT_FALSE(ex.place_libre(3, 0));
+    // Another place keeps its legend.
+    deposer_sur(5, 5);
+    deposer_sur(3, 3);
+    EXPECT_EQ(ex.placement(5).posee, 5);
+    EXPECT_EQ(ex.btn_correctionClick(), "20 %");
 }
 
 TEST_F(Legendes, ThreeRightGiveThirtyNotAFloatingPointTail)

@@ -48,15 +48,25 @@ TEST(Curseurs, ScreenReadsTimeAndValueOfTheModelsSamples)
     rep.calculer(r, pot);
     CurseursMesure c;
     c.bornes(1, 80);
-    for (auto [j, texte, ecart] : {std::tuple{31, "t = 5.2 ms ; 8.4 u.a.", "Δt = -1.5 ms"}, // 0.7 x (40 - 28)
-                                   {52, "t = 8.7 ms ; -78.4 u.a.", "Δt = -5.0 ms"},         // 0.7 x (0 - 112)
-                                   {60, "t = 10.0 ms ; 0.0 u.a.", "Δt = -6.3 ms"}}) {
+    // Times with two decimals; their difference is that of the values shown
+    // (3.67 - 1.83 = 1.84, where 11 samples are 1.833 ms).
+    for (auto [j, texte, ecart] : {std::tuple{31, "t = 5.17 ms ; 8.4 u.a.", "Δt = -1.50 ms"}, // 0.7 x (40 - 28)
+                                   {52, "t = 8.67 ms ; -78.4 u.a.", "Δt = -5.00 ms"},         // 0.7 x (0 - 112)
+                                   {60, "t = 10.00 ms ; 0.0 u.a.", "Δt = -6.33 ms"},
+                                   {11, "t = 1.83 ms ; 0.0 u.a.", "Δt = 1.84 ms"}}) {
         c.cliquer(j);
         c.cliquer(22); // 0.7 x (4 - 0) at 22/6 ms
         const LecturesCurseurs l = lectures_ecran(c, r, rep);
-        EXPECT_EQ(l.curseurs, (std::array<QString, 2>{texte, "t = 3.7 ms ; 2.8 u.a."})) << j;
+        EXPECT_EQ(l.curseurs, (std::array<QString, 2>{texte, "t = 3.67 ms ; 2.8 u.a."})) << j;
         EXPECT_EQ(l.difference, ecart);
     }
+    // Potentials read -21.96 and -26.54 show -22.0 and -26.5: a pupil finds -4.5.
+    EXPECT_EQ(texte_mesure(valeur_lue(-26.54) - valeur_lue(-21.96)), "-4.5");
+    EXPECT_EQ(texte_mesure(-0.004, 2), "0.00");
+    // The recording screen, 400 pixels wide, sample j on column 5 j + 3: the
+    // last one drawn is 79 (80 would be on column 403).
+    EXPECT_EQ(dernier_visible(400, 5, 3), 79);
+    EXPECT_EQ(dernier_visible(404, 5, 3), 80);
 }
 
 TEST(Curseurs, ChartReadsTheStepAndItsPlottedPotential)

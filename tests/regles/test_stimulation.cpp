@@ -288,6 +288,8 @@ TEST(Stimulation, RulerTicksAndLabels)
     EXPECT_EQ(x_etiquette(20), 33);
     // A tick every 15 pixels: 0.5 ms, 2 cm.
     EXPECT_EQ(graduation_temps(20, -1).x2 - graduation_temps(0, -1).x2, 30);
+    // "13" would start at x 393, cut by the screen's 402-pixel ruler.
+    EXPECT_EQ(x_etiquette(260), 393);
 }
 
 TEST(Stimulation, CorrectionRulesAtTheirLimits)
@@ -304,14 +306,15 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
     const Cas cas[] = {
         {rel, "", 18, false}, {rel, "", 19, true}, {rel, "", 20, true}, {rel, "", 21, true}, {rel, "", 22, false},
         {abs_, "", 13, false}, {abs_, "", 14, true}, {abs_, "", 15, true}, {abs_, "", 16, true}, {abs_, "", 17, true},
-        {abs_, "", 18, true}, {abs_, "", 19, false}, {rel, "", 31, false}, {rel, "", 32, true}, {rel, "", 34, false},
-        {lpr, "300 Hz", 0, true}, {cpr, "600", 0, true}, {cpr, "611", 0, false},
+        {abs_, "", 18, true}, {abs_, "", 19, false}, {rel, "", 31, false}, {rel, "", 32, true}, {rel, "", 35, true}, {rel, "", 36, false},
+        {lpr, "300 Hz", 0, true}, {cpr, "600", 0, true}, {cpr, "611", 0, true},
         {lpr, "500", 0, true}, {lpr, "460", 0, false}, {lpr, "461", 0, true}, {lpr, "529", 0, true},
         {lpr, "530", 0, false}, {lpr, " 500 Hz", 0, true},
-        {cpr, "666", 0, true}, {cpr, "620", 0, false}, {cpr, "621", 0, true}, {cpr, "709", 0, true},
-        {cpr, "710", 0, false},
+        {cpr, "666", 0, true}, {cpr, "539", 0, false}, {cpr, "540", 0, true}, {cpr, "714", 0, true},
+        {cpr, "715", 0, false}, {lpr, "285", 0, false}, {lpr, "286", 0, true}, {lpr, "321", 0, false},
         {vit, "35", 0, true}, {vit, "45", 0, true}, {vit, "34", 0, false}, {vit, "46", 0, true},
-        {vit, "50", 0, true}, {vit, "51", 0, false},
+        {vit, "55", 0, true}, {vit, "56", 0, false}, {vit, "55,9", 0, true},
+        {vit, "60", 0, false}, {vit, "12", 0, false}, {vit, "100", 0, false}, {vit, "4,5", 0, false},
         {vit, "40.9", 0, true}, {vit, "40 m/s", 0, true}, {vit, "", 0, false},
         {electrode, "", 0, false}, {electrode, "", 1, true}, {electrode, "", 2, false},
         {seuil, "0.2", 0, true}, {seuil, "0.20", 0, true}, {seuil, "0.19", 0, true}, {seuil, "0.21", 0, true},
@@ -321,9 +324,13 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
         // Numbers as a French pupil writes them; letters alone stay wrong.
         {seuil, "0,2", 0, true}, {seuil, " 0,20 V", 0, true}, {seuil, "0.210", 0, true}, {seuil, "0,19v", 0, true},
         {seuil, "0,22", 0, false}, {seuil, "0,2 ms", 0, false}, {seuil, "V", 0, false}, {seuil, "0,2,1", 0, false},
+        {seuil, "0.2 mV", 0, false}, {seuil, "0,2 mV", 0, false}, {seuil, "0.2 kV", 0, false}, {seuil, "0,20 V", 0, true},
         {lpr, "529,9 Hz", 0, true}, {lpr, "460,9", 0, false}, {cpr, "600,4Hz", 0, true}, {vit, "48m/s", 0, true},
         {vit, "50,9", 0, true}, {vit, "34,9", 0, false}, {vit, "m/s", 0, false}, {rel, "3,3", 0, true},
-        {rel, " 3,30 ms", 0, true}, {abs_, "1,7", 0, true}, {abs_, "1,65", 0, false}, {rel, "3,3 Hz", 0, false},
+        {rel, " 3,30 ms", 0, true}, {abs_, "1,7", 0, true}, {abs_, "1,65", 0, true}, {rel, "3,3 Hz", 0, false},
+        // A careful reading of the model, at the box's own precision.
+        {rel, "3,33", 0, true}, {rel, "2,05", 0, true}, {rel, "3,54 ms", 0, true}, {rel, "3,55", 0, false},
+        {abs_, "1,67", 0, true}, {abs_, "1.86", 0, false}, {abs_, "4,1", 0, false},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(testing::Message() << "question " << c.q << ", \"" << c.texte << "\", item " << c.item);
@@ -343,15 +350,16 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
     }
     // The key's whole table, every list item and every whole number from 0 to
     // 1000: the textbook range beside the range measured on the model (3.33
-    // and 1.67 ms, 300 and 600 Hz, 48 m/s between the recording electrodes).
+    // and 1.67 ms read to the tenth, the periods 3.2 to 3.5 and 1.4 to 1.8 ms,
+    // every careful velocity measurement).
     struct Cle {
         Question q;
         int de, a;                 // textbook
         int de_mesure, a_mesure;   // measured on the simulation
     };
     const Cle cle[] = {
-        {rel, 19, 21, 32, 33}, {abs_, 14, 16, 17, 18}, {lpr, 461, 529, 290, 320},
-        {cpr, 621, 709, 540, 610}, {vit, 35, 45, 46, 50}, {electrode, 1, 1, 1, 1},
+        {rel, 19, 21, 32, 35}, {abs_, 14, 16, 17, 18}, {lpr, 461, 529, 286, 320},
+        {cpr, 540, 714, 540, 714}, {vit, 35, 50, 51, 55}, {electrode, 1, 1, 1, 1},
     };
     for (const Cle& c : cle) {
         const bool liste = c.q == rel || c.q == abs_ || c.q == electrode;
@@ -382,7 +390,62 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
     EXPECT_EQ(temps[17], "1.7");
     for (int i = 0; i <= 40; ++i)
         EXPECT_EQ(item_refractaire(temps[i]), i) << "each item's own text names it";
+    for (const auto& [texte, item] : std::initializer_list<std::pair<const char*, int>>{
+             {"3,33", 33}, {"1.67 ms", 17}, {"2,05", 21}, {"4,04", 40}, {"-0,04", 0}, {"4,05", -1}, {"-0,06", -1}})
+        EXPECT_EQ(item_refractaire(texte), item) << texte;
+    // The stimulating electrode named as a pupil types it.
+    const QStringList electrodes{QStringLiteral("l'anode"), QStringLiteral("la cathode")};
+    for (const auto& [texte, item] : std::initializer_list<std::pair<const char*, int>>{
+             {"la cathode", 1}, {"cathode", 1}, {"Cathode", 1}, {"CATHODE", 1}, {" la cathode ", 1},
+             {"La Cathode", 1}, {"cathodé", 1}, {"anode", 0}, {"L'Anode", 0}, {"l’anode", 0}, {"ANODE ", 0},
+             {"", -1}, {"la", -1}, {"cathodes", -1}, {"électrode", -1}, {"le cathode x", -1}})
+        EXPECT_EQ(item_nomme(QString::fromUtf8(texte), electrodes), item) << texte;
     // Nothing answered: every answer is wrong.
     for (bool j : BitBtn19Click(ReponsesEleve{}))
         EXPECT_FALSE(j);
+}
+
+TEST(Stimulation, EveryCarefulVelocityMeasurementIsRight)
+{
+    // Electrodes placed pixel by pixel, distances of 4 to 14 cm: the pupil
+    // reads the distance on the ruler to the half-centimetre and the onset on
+    // the trace (the last resting sample or the first raised one), by the
+    // latency from the cathode, by moving electrode 1, and by the delay
+    // between the two recording electrodes.
+    const auto debut = [](const ReglagesStimulation& r, double Echantillon::*voie) {
+        const ReponseStimulation rep = calculer(r);
+        for (int j = 1; j <= ReponseStimulation::echantillons; ++j)
+            if (rep.enreg[static_cast<std::size_t>(j)].*voie != 0)
+                return j;
+        return 0;
+    };
+    const auto place = [](int enr1, int enr2) {
+        ReglagesStimulation r = intensite(100);
+        r.enr1 = enr1;
+        r.enr2 = enr2;
+        return r;
+    };
+    const auto juger = [](double cm_exact, int echantillons) {
+        const double cm = std::floor(cm_exact * 2 + 0.5) / 2;
+        ReponsesEleve r;
+        r.vit_influx = QString::number(cm * 10 / (echantillons / 6.0), 'f', 1).replace(u'.', u',');
+        SCOPED_TRACE(testing::Message() << cm << " cm, " << echantillons << " samples: " << r.vit_influx.toStdString());
+        EXPECT_TRUE(BitBtn19Click(r)[4]);
+    };
+    const int cathode = ReglagesStimulation{}.cathode;
+    for (int px = 30; px <= 105; ++px) {
+        const double cm = px / 7.5;
+        const int latence = debut(place(cathode + px, 310), &Echantillon::voie1);
+        juger(cm, latence - 1);
+        juger(cm, latence);
+        for (int a = cathode + 5; a + px < 300; ++a) {
+            juger(cm, debut(place(a + px, 310), &Echantillon::voie1) - debut(place(a, 310), &Echantillon::voie1));
+            const ReglagesStimulation deux = place(a, a + px);
+            juger(cm, debut(deux, &Echantillon::voie2) - debut(deux, &Echantillon::voie1));
+        }
+    }
+    EXPECT_EQ(vitesses_mesurables().de, 40);
+    EXPECT_EQ(vitesses_mesurables().a, 55);
+    // The worksheet's move: electrode 1 from its start to the 34 cm mark.
+    juger(8, debut(place(265, 310), &Echantillon::voie1) - debut(place(208, 310), &Echantillon::voie1));
 }
