@@ -10,8 +10,6 @@
 #include "ui_page_ionique.h"
 #include <QTimer>
 
-#include <QTimer>
-
 using namespace quillon;
 using namespace quillon::essais;
 
