@@ -93,8 +93,8 @@ bool CommandesFichiers::enregistrer_sequence()
     const std::optional<QString> nom = choisir(SaveDialog2());
     if (!nom)
         return false;
-    if (!enregistrer_nernst(*nom, sequence)) {
-        dialogues_->message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
+    if (const Enregistrement e = enregistrer_nernst(*nom, sequence); !e) {
+        dialogues_->message(message_enregistrement(*nom, e));
         return false;
     }
     dans_un_fichier_ = sequence;

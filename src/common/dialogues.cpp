@@ -1,7 +1,9 @@
 #include "dialogues.h"
 
 #include "common/dossiers_utilisateur.h"
+#include "common/enregistrement.h"
 
+#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -9,7 +11,6 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSaveFile>
 
 namespace quillon {
 
@@ -100,13 +101,14 @@ bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
     if (!nom)
         return false;
     retenir_dossier_travail(QFileInfo(*nom).absolutePath());
-    // Written beside, then put in place whole: a failure leaves any older file as it was.
-    QSaveFile f(*nom);
-    f.setDirectWriteFallback(true);
-    if (f.open(QIODevice::WriteOnly) && ecrire(f) && f.commit())
-        return true;
-    dialogues.message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
-    return false;
+    // Made in memory, then written whole: a failure leaves any older file as it was.
+    QBuffer memoire;
+    memoire.open(QIODevice::WriteOnly);
+    const Enregistrement e = ecrire(memoire) ? enregistrer_entier(*nom, memoire.data())
+                                             : Enregistrement{false, QStringLiteral("le contenu n'a pas pu être préparé")};
+    if (!e)
+        dialogues.message(message_enregistrement(*nom, e));
+    return e.reussi;
 }
 
 } // namespace quillon

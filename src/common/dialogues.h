@@ -56,8 +56,8 @@ private:
 
 // A file of the user's own (a picture, a table, a report): the save dialog
 // `d` opens where work files go and the folder chosen is remembered; the file
-// is written whole through `ecrire` or not at all ("Impossible de créer le
-// fichier <path>" then). False when cancelled or not written.
+// is made in memory through `ecrire` and written whole, or not at all (the
+// reason said then). False when cancelled or not written.
 bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
                                      const std::function<bool(QIODevice&)>& ecrire);
 

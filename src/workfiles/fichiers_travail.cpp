@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QStringDecoder>
 #include <QTextStream>
 #include <algorithm>
@@ -171,19 +171,12 @@ bool ecrire_nernst(QIODevice& sortie, const SequenceNernst& sequence)
     return sortie.write(octets) == octets.size();
 }
 
-bool enregistrer_nernst(const QString& chemin, const SequenceNernst& sequence)
+Enregistrement enregistrer_nernst(const QString& chemin, const SequenceNernst& sequence)
 {
-    QSaveFile fichier(chemin);
-    // A folder where nothing can be created still lets its existing
-    // writable files be saved: in place, as they cannot be replaced whole.
-    fichier.setDirectWriteFallback(true);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return false;
-    if (!ecrire_nernst(fichier, sequence)) {
-        fichier.cancelWriting();
-        return false;
-    }
-    return fichier.commit();
+    QBuffer memoire;
+    memoire.open(QIODevice::WriteOnly);
+    ecrire_nernst(memoire, sequence);
+    return enregistrer_entier(chemin, memoire.data());
 }
 
 TableFechner lire_fechner(QTextStream& flux)

@@ -3,6 +3,8 @@
 // weight-discrimination page (".fch"): plain text, one value per line, lines
 // ended by CR LF, Windows-1252, no header. No dialog here: these read and
 // write streams and files that the caller chose.
+#include "common/enregistrement.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -85,9 +87,9 @@ ResultatNernst lire_nernst(const QString& chemin, int maxi = nernst_etapes_maxi)
 
 // Writes a ".nst" text; false when the device refused a write.
 bool ecrire_nernst(QIODevice& sortie, const SequenceNernst& sequence);
-// Writes a ".nst" file through a temporary one, so that an existing file is
-// replaced only when everything was written; false when it could not be.
-bool enregistrer_nernst(const QString& chemin, const SequenceNernst& sequence);
+// Writes a ".nst" file whole (see enregistrer_entier): an existing file is
+// replaced only when everything was written; the reason when it could not be.
+Enregistrement enregistrer_nernst(const QString& chemin, const SequenceNernst& sequence);
 
 // No work file is larger: a larger file is not one, and is not read.
 inline constexpr qint64 taille_maxi_travail = 1 << 20;

@@ -283,8 +283,8 @@ TEST(PaquetLectureSeule, AWorkFileInAFolderWhereNothingCanBeCreatedIsSavedInPlac
             chmod(QFile::encodeName(dossier).constData(), 0755);
             GTEST_SKIP() << "a 0555 folder accepts new files here: " << personne_.raison();
         }
-        ecrit = enregistrer_nernst(modifiable, s);
-        refuse = enregistrer_nernst(verrouille, s);
+        ecrit = enregistrer_nernst(modifiable, s).reussi;
+        refuse = enregistrer_nernst(verrouille, s).reussi;
     }
     ASSERT_EQ(chmod(QFile::encodeName(dossier).constData(), 0755), 0);
 

@@ -10,6 +10,12 @@
 #include <QImage>
 #include <QRect>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <sys/mount.h>
+#include <unistd.h>
 #include <array>
 #include <limits>
 #include <vector>
@@ -77,5 +83,53 @@ inline double reel_fr(QString champ)
     const double x = champ.contains(u'.') ? 0 : champ.replace(u',', u'.').toDouble(&ok);
     return ok ? x : std::numeric_limits<double>::quiet_NaN();
 }
+
+// A real 64 KiB tmpfs mounted for the test (root only, as CI runs), holding
+// the named files with known bytes, then filled to its last byte; `raison`
+// says why there is none.
+class DisquePlein {
+public:
+    inline static const QByteArray anciens_octets = "ancien\r\n";
+    explicit DisquePlein(const QStringList& anciens)
+    {
+        if (geteuid() != 0) {
+            raison = "not root: no tmpfs can be mounted";
+            return;
+        }
+        if (mount("tmpfs", QFile::encodeName(dossier_.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k")
+            != 0) {
+            raison = std::string("no tmpfs mounted: ") + std::strerror(errno);
+            return;
+        }
+        monte_ = true;
+        for (const QString& nom : anciens)
+            if (!ecrire(chemin(nom), anciens_octets))
+                raison = "the old files could not be written";
+        QFile plein(chemin(".plein"));
+        plein.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        for (const QByteArray bloc : {QByteArray(4096, 'x'), QByteArray(1, 'x')})
+            while (plein.write(bloc) == bloc.size()) {
+            }
+    }
+    ~DisquePlein()
+    {
+        if (monte_)
+            umount2(QFile::encodeName(dossier_.path()).constData(), MNT_DETACH);
+    }
+    QString chemin(const QString& nom) const { return dossier_.filePath(nom); }
+    // What the folder holds, the filling aside.
+    QStringList noms() const
+    {
+        QStringList n = QDir(dossier_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        n.removeAll(QStringLiteral(".plein"));
+        return n;
+    }
+    void vider() { QFile::remove(chemin(".plein")); }
+    std::string raison;
+
+private:
+    QTemporaryDir dossier_;
+    bool monte_ = false;
+};
 
 } // namespace quillon::essais

@@ -20,6 +20,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <iomanip>
 #include <limits>
 #include <random>
@@ -464,6 +465,36 @@ TEST(FichierNernstEnregistrement, FileReadingStates)
     EXPECT_EQ(lire_nernst(chemin).etat, LectureNernst::PremiereLigne);
 }
 
+// A full disk (a real tmpfs): an old file keeps its bytes, no new one is
+// left empty, the reason is given; once there is room, the whole file is written.
+TEST(FichierNernstEnregistrement, AFullDiskDestroysNothingAndSaysSo)
+{
+    DisquePlein disque({"ancien.nst"});
+    if (!disque.raison.empty())
+        GTEST_SKIP() << disque.raison;
+    const QByteArray gros(20000, 'n');
+    const std::vector<std::pair<const char*, std::function<Enregistrement(const QString&)>>> ecrivains = {
+        {"work file", [](const QString& c) { return enregistrer_nernst(c, deux_etapes()); }},
+        {"any file", [&](const QString& c) { return enregistrer_entier(c, gros); }}};
+    for (const auto& [quoi, ecrire_fichier] : ecrivains) {
+        for (const char* nom : {"ancien.nst", "nouveau.nst"}) {
+            SCOPED_TRACE(std::string(quoi) + " " + nom);
+            const QString chemin = disque.chemin(nom);
+            const Enregistrement e = ecrire_fichier(chemin);
+            EXPECT_FALSE(e.reussi);
+            EXPECT_EQ(message_enregistrement(chemin, e),
+                      "Impossible d'enregistrer le fichier " + chemin + " : le disque est plein.");
+            EXPECT_EQ(lire(disque.chemin("ancien.nst")), DisquePlein::anciens_octets);
+            EXPECT_EQ(disque.noms(), QStringList{"ancien.nst"});
+        }
+    }
+    disque.vider();
+    ASSERT_TRUE(enregistrer_entier(disque.chemin("ancien.nst"), gros));
+    EXPECT_EQ(lire(disque.chemin("ancien.nst")), gros);
+    ASSERT_TRUE(enregistrer_nernst(disque.chemin("ancien.nst"), deux_etapes()));
+    EXPECT_EQ(lire(disque.chemin("ancien.nst")), QByteArray(deux_etapes_octets));
+}
+
 TEST(FichierNernstEnregistrement, FailuresLeaveTheEarlierFile)
 {
     QTemporaryDir dossier;
@@ -498,6 +529,7 @@ TEST(FichierNernstEnregistrement, FailuresLeaveTheEarlierFile)
         ASSERT_TRUE(QDir(dossier.path()).mkdir("protege"));
         const QString chemin = protege + "/essai.nst";
         ASSERT_TRUE(ecrire(chemin, "0\r\n"));
+        ASSERT_TRUE(QFile::setPermissions(chemin, QFileDevice::ReadOwner));
         ASSERT_TRUE(QFile::setPermissions(protege, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         EXPECT_FALSE(enregistrer_nernst(chemin, deux_etapes()));
         EXPECT_EQ(lire(chemin), QByteArray("0\r\n"));
