@@ -43,7 +43,7 @@ public:
 
 std::optional<QString> DialoguesFenetre::choisir(const DialogueFichier& d)
 {
-    DialogueFiltrant dialogue(fenetre_, QString(), d.dossier.isEmpty() ? QDir::currentPath() : d.dossier, d.filtre);
+    DialogueFiltrant dialogue(fenetre_, QString(), !d.dossier.isEmpty() ? d.dossier : d.enregistrer ? QDir::homePath() : QDir::currentPath(), d.filtre);
     dialogue.setObjectName(d.nom);
     dialogue.setAcceptMode(d.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogue.setFileMode(d.enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -97,9 +97,15 @@ bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
                                      const std::function<bool(QIODevice&)>& ecrire)
 {
     d.dossier = dossier_pour_enregistrer(dossier_travail());
+    if (d.dossier.isEmpty())
+        dialogues.message(aucun_dossier_pour_enregistrer());
     const std::optional<QString> nom = dialogues.choisir(d);
     if (!nom)
         return false;
+    if (fichier_du_programme(*nom)) {
+        dialogues.message(refus_fichier_du_programme(*nom));
+        return false;
+    }
     retenir_dossier_travail(QFileInfo(*nom).absolutePath());
     // Made in memory, then written whole: a failure leaves any older file as it was.
     QBuffer memoire;

@@ -100,6 +100,13 @@ QString reel_23(double x)
     return texte;
 }
 
+bool etape_possible(const EtapeNernst& etape)
+{
+    const auto dans = [](int x, int maxi) { return x >= 0 && x <= maxi; };
+    return dans(etape.gk, 100) && dans(etape.gna, 100) && dans(etape.k_int, 300) && dans(etape.k_ext, 300)
+        && dans(etape.na_int, 300) && dans(etape.na_ext, 300) && std::isfinite(etape.em) && std::abs(etape.em) <= 1000;
+}
+
 ResultatNernst lire_nernst(QTextStream& flux, int maxi)
 {
     ResultatNernst resultat;
@@ -136,7 +143,13 @@ ResultatNernst lire_nernst(QTextStream& flux, int maxi)
             resultat.etat = LectureNernst::Incomplete;
             return resultat;
         }
-        etape.em = lire_reel_travail(ligne);
+        bool nombre = false;
+        const double em = ligne.toDouble(&nombre);
+        etape.em = nombre ? em : lire_reel_travail(ligne);
+    }
+    if (!std::all_of(sequence.etapes.begin(), sequence.etapes.end(), etape_possible)) {
+        resultat.etat = LectureNernst::Impossible;
+        return resultat;
     }
     resultat.etat = LectureNernst::Lue;
     resultat.sequence = std::move(sequence);

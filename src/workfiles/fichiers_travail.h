@@ -57,7 +57,12 @@ enum class LectureNernst {
     PremiereLigne,     // the first line is not a whole number: nothing read
     HorsLimites,       // the count is below 0 or above the maximum: nothing read
     Incomplete,        // the file ends before the lines its count announces
+    Impossible,        // a step holds a value no page sets: nothing read
 };
+
+// The values a step of the recorder can hold: concentrations 0 to 300,
+// permeabilities 0 to 100, a finite potential within 1000 mV either way.
+bool etape_possible(const EtapeNernst& etape);
 
 struct ResultatNernst {
     LectureNernst etat = LectureNernst::Illisible;
@@ -79,7 +84,9 @@ QString reel_23(double x);
 // announced are ignored. The first line must be a whole number alone (blanks
 // and a sign allowed). Integer lines after the first are read leniently
 // (blanks, a sign, the leading digits; anything else gives 0); a real that is
-// not a finite number in C notation ("-70", "1e3", " 7.0E+0001") gives 0.
+// not a number in C notation ("-70", "1e3", " 7.0E+0001") gives 0; a step
+// outside etape_possible (a potential written "Nan" or "1e9" included) makes
+// the whole text Impossible.
 // The maximum is 83 for a recorder file; a data file of 84 samples is read
 // with 84.
 ResultatNernst lire_nernst(QTextStream& flux, int maxi = nernst_etapes_maxi);

@@ -550,7 +550,10 @@ TEST_F(FenetreIonique, FaultyNstFilesChangeNothing)
                                ecrire("texte.nst", "un\r\n" + texte_nst({pas}).mid(3)), ecrire("vide.nst", ""),
                                ecrire("lettres.nst", "abc\r\n"), ecrire("b.nst", texte_nst({pas}).replace("150", "\x01")),
                                ecrire("60_Mo.nst", texte_nst({pas}) + QByteArray(60 << 20, '\n')),
-                               ecrire("b.fch", QByteArray("M0\r\n\0", 5))}) {
+                               ecrire("b.fch", QByteArray("M0\r\n\0", 5)),
+                               ecrire("gk.nst", texte_nst({pas}).replace("\r\n70\r\n", "\r\n99999999999\r\n")),
+                               ecrire("na.nst", texte_nst({{70, 0, 150, 6, 8, 301}})),
+                               ecrire("em.nst", texte_nst({pas}, {"Nan"}))}) {
         f.ui()->Notebook1->setCurrentIndex(page = 2 - page);
         dialogues.messages.clear();
         ouvrir(nom);

@@ -107,7 +107,7 @@ public:
                 raison = "the old files could not be written";
         QFile plein(chemin(".plein"));
         plein.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        for (const QByteArray bloc : {QByteArray(4096, 'x'), QByteArray(1, 'x')})
+        for (const QByteArray& bloc : {QByteArray(4096, 'x'), QByteArray(1, 'x')})
             while (plein.write(bloc) == bloc.size()) {
             }
     }

@@ -495,6 +495,31 @@ TEST(FichierNernstEnregistrement, AFullDiskDestroysNothingAndSaysSo)
     EXPECT_EQ(lire(disque.chemin("ancien.nst")), QByteArray(deux_etapes_octets));
 }
 
+// A value no page sets refuses the whole file; the limits themselves are read.
+TEST(FichierNernstLecture, ImpossibleValuesAreNoWorkFile)
+{
+    const auto etat = [](const PasNst& p, const QByteArray& em) {
+        QByteArray texte = texte_nst({{0, 0, 0, 0, 0, 0}, p}, {"-70", em});
+        QTextStream flux(&texte, QIODevice::ReadOnly);
+        return lire_nernst(flux).etat;
+    };
+    for (const auto& [p, em, attendu] : std::vector<std::tuple<PasNst, QByteArray, LectureNernst>>{
+             {{100, 100, 300, 300, 300, 300}, "1000", LectureNernst::Lue},
+             {{0, 0, 0, 0, 0, 0}, "-1e3", LectureNernst::Lue},
+             {{0, 0, 0, 0, 0, 0}, "abc", LectureNernst::Lue}, // no number: 0, as before
+             {{101, 0, 0, 0, 0, 0}, "0", LectureNernst::Impossible},
+             {{0, -1, 0, 0, 0, 0}, "0", LectureNernst::Impossible},
+             {{0, 0, 301, 0, 0, 0}, "0", LectureNernst::Impossible},
+             {{0, 0, 0, -1, 0, 0}, "0", LectureNernst::Impossible},
+             {{0, 0, 0, 0, 2147483647, 0}, "0", LectureNernst::Impossible},
+             {{0, 0, 0, 0, 0, 301}, "0", LectureNernst::Impossible},
+             {{0, 0, 0, 0, 0, 0}, " 1.00000000000001E+0003", LectureNernst::Impossible},
+             {{0, 0, 0, 0, 0, 0}, "-inf", LectureNernst::Impossible},
+             {{0, 0, 0, 0, 0, 0}, "Nan", LectureNernst::Impossible}}) {
+        EXPECT_EQ(etat(p, em), attendu) << p[0] << " " << p[1] << " " << p[2] << " " << p[5] << " " << em.toStdString();
+    }
+}
+
 TEST(FichierNernstEnregistrement, FailuresLeaveTheEarlierFile)
 {
     QTemporaryDir dossier;
