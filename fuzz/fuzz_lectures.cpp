@@ -129,21 +129,19 @@ void verifier_nernst(const QString& texte, int maxi)
         verifier(r.etat == quillon::LectureNernst::Incomplete);
         return;
     }
-    // A value no page sets, read as the reference reads it, refuses the whole text.
+    // A value no page sets, read as the reference reads it, makes no recorder file.
+    bool possible = true;
     for (long long i = 0; i < compte; ++i) {
         bool nombre = false;
         const double em = lignes[static_cast<qsizetype>(1 + 6 * compte + i)].toDouble(&nombre);
-        bool possible = !nombre || (std::isfinite(em) && std::abs(em) <= 1000);
+        possible = possible && (!nombre || (std::isfinite(em) && std::abs(em) <= 1000));
         for (int j = 0; j < 6; ++j) {
             const long long v = reference_entier(lignes[static_cast<qsizetype>(1 + 6 * i + j)]);
             possible = possible && v >= 0 && v <= (j < 2 ? 100 : 300);
         }
-        if (!possible) {
-            verifier(r.etat == quillon::LectureNernst::Impossible);
-            return;
-        }
     }
     verifier(r.etat == quillon::LectureNernst::Lue);
+    verifier(r.possible == possible);
     verifier(static_cast<long long>(r.sequence.etapes.size()) == compte);
     for (long long i = 0; i < compte; ++i) {
         const quillon::EtapeNernst& e = r.sequence.etapes[static_cast<std::size_t>(i)];
@@ -168,8 +166,10 @@ void verifier_nernst_octets(const QByteArray& octets, int maxi)
         return;
     }
     verifier(r.sequence.etapes.size() <= static_cast<std::size_t>(maxi));
-    for (const quillon::EtapeNernst& e : r.sequence.etapes)
-        verifier(quillon::etape_possible(e));
+    for (const quillon::EtapeNernst& e : r.sequence.etapes) {
+        verifier(std::isfinite(e.em));
+        verifier(quillon::etape_possible(e) || !r.possible);
+    }
     verifier_aller_retour(r.sequence, maxi);
 }
 

@@ -130,6 +130,7 @@ bool CommandesFichiers::proposer_enregistrement(const QString& question)
     case Reponse::Non:
         return true;
     case Reponse::Annuler:
+    case Reponse::Autre:
         break;
     }
     return false;
@@ -206,8 +207,12 @@ bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
         return false;
     case LectureNernst::PremiereLigne:
     case LectureNernst::HorsLimites:
-    case LectureNernst::Impossible:
         // Not a work file of this page: nothing changes.
+        pas_un_fichier_de_travail(nom);
+        return false;
+    }
+    if (!lu.possible) {
+        // Values no page sets (a permeability of 99999999999): no work file either.
         pas_un_fichier_de_travail(nom);
         return false;
     }

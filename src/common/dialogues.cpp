@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quillon {
 
@@ -69,6 +70,18 @@ Reponse DialoguesFenetre::question(const QString& texte, bool annuler)
         fenetre_, fenetre_ != nullptr ? fenetre_->window()->windowTitle() : QString(), texte, boutons,
         annuler ? QMessageBox::Cancel : QMessageBox::No);
     return r == QMessageBox::Yes ? Reponse::Oui : r == QMessageBox::No ? Reponse::Non : Reponse::Annuler;
+}
+
+Reponse DialoguesFenetre::question_ou(const QString& texte, const QString& autre)
+{
+    QMessageBox boite(QMessageBox::Question, fenetre_ != nullptr ? fenetre_->window()->windowTitle() : QString(),
+                      texte, QMessageBox::Yes | QMessageBox::No, fenetre_);
+    QPushButton* bouton = boite.addButton(autre, QMessageBox::ActionRole);
+    boite.setDefaultButton(QMessageBox::No);
+    boite.exec();
+    if (boite.clickedButton() == bouton)
+        return Reponse::Autre;
+    return boite.clickedButton() == boite.button(QMessageBox::Yes) ? Reponse::Oui : Reponse::Non;
 }
 
 std::optional<Identite> DialoguesFenetre::identite(const Identite& proposee)

@@ -143,13 +143,10 @@ ResultatNernst lire_nernst(QTextStream& flux, int maxi)
             resultat.etat = LectureNernst::Incomplete;
             return resultat;
         }
+        etape.em = lire_reel_travail(ligne);
         bool nombre = false;
         const double em = ligne.toDouble(&nombre);
-        etape.em = nombre ? em : lire_reel_travail(ligne);
-    }
-    if (!std::all_of(sequence.etapes.begin(), sequence.etapes.end(), etape_possible)) {
-        resultat.etat = LectureNernst::Impossible;
-        return resultat;
+        resultat.possible = resultat.possible && etape_possible(etape) && (!nombre || em == etape.em);
     }
     resultat.etat = LectureNernst::Lue;
     resultat.sequence = std::move(sequence);

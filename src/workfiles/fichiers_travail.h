@@ -57,7 +57,6 @@ enum class LectureNernst {
     PremiereLigne,     // the first line is not a whole number: nothing read
     HorsLimites,       // the count is below 0 or above the maximum: nothing read
     Incomplete,        // the file ends before the lines its count announces
-    Impossible,        // a step holds a value no page sets: nothing read
 };
 
 // The values a step of the recorder can hold: concentrations 0 to 300,
@@ -69,6 +68,9 @@ struct ResultatNernst {
     // The steps read, only when etat is Lue. Whatever the other states leave
     // here (nothing, as it is) is not a sequence and must not be used.
     SequenceNernst sequence;
+    // Every step within etape_possible, its potential written as such a
+    // number (not "Nan" nor "1e9"): else no recorder file, though its layout is.
+    bool possible = true;
 };
 
 // A real in the 23-character layout: a blank or "-", one digit, ".", 14
@@ -84,9 +86,7 @@ QString reel_23(double x);
 // announced are ignored. The first line must be a whole number alone (blanks
 // and a sign allowed). Integer lines after the first are read leniently
 // (blanks, a sign, the leading digits; anything else gives 0); a real that is
-// not a number in C notation ("-70", "1e3", " 7.0E+0001") gives 0; a step
-// outside etape_possible (a potential written "Nan" or "1e9" included) makes
-// the whole text Impossible.
+// not a finite number in C notation ("-70", "1e3", " 7.0E+0001") gives 0.
 // The maximum is 83 for a recorder file; a data file of 84 samples is read
 // with 84.
 ResultatNernst lire_nernst(QTextStream& flux, int maxi = nernst_etapes_maxi);

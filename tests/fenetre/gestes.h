@@ -110,6 +110,17 @@ public:
         return r;
     }
 
+    // Answered from `reponses_questions` too, else "Non".
+    Reponse question_ou(const QString& texte, const QString& autre) override
+    {
+        questions << texte + " [" + autre + "]";
+        if (reponses_questions.empty())
+            return Reponse::Non;
+        const Reponse r = reponses_questions.front();
+        reponses_questions.pop_front();
+        return r;
+    }
+
     std::optional<Identite> identite(const Identite& proposee) override
     {
         identites_proposees.push_back(proposee);

@@ -495,28 +495,29 @@ TEST(FichierNernstEnregistrement, AFullDiskDestroysNothingAndSaysSo)
     EXPECT_EQ(lire(disque.chemin("ancien.nst")), QByteArray(deux_etapes_octets));
 }
 
-// A value no page sets refuses the whole file; the limits themselves are read.
-TEST(FichierNernstLecture, ImpossibleValuesAreNoWorkFile)
+// A value no page sets makes no recorder file; the limits themselves do.
+TEST(FichierNernstLecture, ImpossibleValuesAreNoRecorderFile)
 {
-    const auto etat = [](const PasNst& p, const QByteArray& em) {
+    const auto possible = [](const PasNst& p, const QByteArray& em) {
         QByteArray texte = texte_nst({{0, 0, 0, 0, 0, 0}, p}, {"-70", em});
         QTextStream flux(&texte, QIODevice::ReadOnly);
-        return lire_nernst(flux).etat;
+        const ResultatNernst r = lire_nernst(flux);
+        return r.etat == LectureNernst::Lue && r.possible;
     };
-    for (const auto& [p, em, attendu] : std::vector<std::tuple<PasNst, QByteArray, LectureNernst>>{
-             {{100, 100, 300, 300, 300, 300}, "1000", LectureNernst::Lue},
-             {{0, 0, 0, 0, 0, 0}, "-1e3", LectureNernst::Lue},
-             {{0, 0, 0, 0, 0, 0}, "abc", LectureNernst::Lue}, // no number: 0, as before
-             {{101, 0, 0, 0, 0, 0}, "0", LectureNernst::Impossible},
-             {{0, -1, 0, 0, 0, 0}, "0", LectureNernst::Impossible},
-             {{0, 0, 301, 0, 0, 0}, "0", LectureNernst::Impossible},
-             {{0, 0, 0, -1, 0, 0}, "0", LectureNernst::Impossible},
-             {{0, 0, 0, 0, 2147483647, 0}, "0", LectureNernst::Impossible},
-             {{0, 0, 0, 0, 0, 301}, "0", LectureNernst::Impossible},
-             {{0, 0, 0, 0, 0, 0}, " 1.00000000000001E+0003", LectureNernst::Impossible},
-             {{0, 0, 0, 0, 0, 0}, "-inf", LectureNernst::Impossible},
-             {{0, 0, 0, 0, 0, 0}, "Nan", LectureNernst::Impossible}}) {
-        EXPECT_EQ(etat(p, em), attendu) << p[0] << " " << p[1] << " " << p[2] << " " << p[5] << " " << em.toStdString();
+    for (const auto& [p, em, attendu] : std::vector<std::tuple<PasNst, QByteArray, bool>>{
+             {{100, 100, 300, 300, 300, 300}, "1000", true},
+             {{0, 0, 0, 0, 0, 0}, "-1e3", true},
+             {{0, 0, 0, 0, 0, 0}, "abc", true}, // no number: 0, as before
+             {{101, 0, 0, 0, 0, 0}, "0", false},
+             {{0, -1, 0, 0, 0, 0}, "0", false},
+             {{0, 0, 301, 0, 0, 0}, "0", false},
+             {{0, 0, 0, -1, 0, 0}, "0", false},
+             {{0, 0, 0, 0, 2147483647, 0}, "0", false},
+             {{0, 0, 0, 0, 0, 301}, "0", false},
+             {{0, 0, 0, 0, 0, 0}, " 1.00000000000001E+0003", false},
+             {{0, 0, 0, 0, 0, 0}, "-inf", false},
+             {{0, 0, 0, 0, 0, 0}, "Nan", false}}) {
+        EXPECT_EQ(possible(p, em), attendu) << p[0] << " " << p[1] << " " << p[2] << " " << p[5] << " " << em.toStdString();
     }
 }
 
