@@ -130,15 +130,10 @@ void verifier_nernst(const QString& texte, int maxi)
         return;
     }
     // A value no page sets, read as the reference reads it, makes no recorder file.
-    bool possible = true;
-    for (long long i = 0; i < compte; ++i) {
-        bool nombre = false;
-        const double em = lignes[static_cast<qsizetype>(1 + 6 * compte + i)].toDouble(&nombre);
-        possible = possible && (!nombre || (std::isfinite(em) && std::abs(em) <= 1000));
-        for (int j = 0; j < 6; ++j) {
-            const long long v = reference_entier(lignes[static_cast<qsizetype>(1 + 6 * i + j)]);
-            possible = possible && v >= 0 && v <= (j < 2 ? 100 : 300);
-        }
+    bool possible = true, nombre = false;
+    for (long long i = 0; i < 7 * compte; ++i) {
+        const double v = i < 6 * compte ? reference_entier(lignes[1 + i]) : lignes[1 + i].toDouble(&nombre);
+        possible = possible && (i < 6 * compte ? v >= 0 && v <= (i % 6 < 2 ? 100 : 300) : !nombre || std::abs(v) <= 1000);
     }
     verifier(r.etat == quillon::LectureNernst::Lue);
     verifier(r.possible == possible);

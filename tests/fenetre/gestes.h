@@ -110,15 +110,11 @@ public:
         return r;
     }
 
-    // Answered from `reponses_questions` too, else "Non".
+    // Noted with its third button; answered from `reponses_questions` too, else "Non".
     Reponse question_ou(const QString& texte, const QString& autre) override
     {
-        questions << texte + " [" + autre + "]";
-        if (reponses_questions.empty())
-            return Reponse::Non;
-        const Reponse r = reponses_questions.front();
-        reponses_questions.pop_front();
-        return r;
+        return reponses_questions.empty() ? (questions << texte + " [" + autre + "]", Reponse::Non)
+                                          : question(texte + " [" + autre + "]", false);
     }
 
     std::optional<Identite> identite(const Identite& proposee) override

@@ -516,11 +516,9 @@ TEST_F(FenetreDocuments, TheColourDialogsHelpSaysHowToMixAndKeep)
     ASSERT_TRUE(montrer(d));
     QTest::mouseClick(d.ui()->HelpBtn, Qt::LeftButton);
     auto* aide = d.findChild<QMessageBox*>("AideCouleurs");
-    ASSERT_NE(aide, nullptr);
-    EXPECT_TRUE(aide->isVisible());
+    ASSERT_TRUE(aide != nullptr && aide->isVisible());
     for (const char* mot : {"rouge, du vert et du bleu", "gardée", "« Annuler »"})
         EXPECT_TRUE(aide->text().contains(QString::fromUtf8(mot))) << mot;
-    aide->close();
 }
 
 TEST_F(FenetreDocuments, ColoursSurviveARestartAndAMalformedFileGivesBlack)

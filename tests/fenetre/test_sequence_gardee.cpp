@@ -123,69 +123,51 @@ TEST_F(SequenceGardee, OuvrirAsksBeforeReplacingStepsAndARecordingStopsAtTheQues
     ASSERT_TRUE(ecrire(autre, texte_nst({{9, 0, 150, 6, 8, 144}})));
     enregistrer(2);
     QTest::mouseClick(f.ionique().ui()->BitBtn14, Qt::LeftButton); // "Lancer COURBE"
-    ASSERT_TRUE(f.Timer_courbe->isActive());
-    for (const Reponse r : {Reponse::Annuler, Reponse::Oui}) {
+    for (const auto& [r, questions, gk] : {std::tuple{Reponse::Annuler, 1, 90}, {Reponse::Oui, 1, 9}, {Reponse::Oui, 0, 9}}) {
         dialogues.questions.clear();
         dialogues.reponses = {autre, gardee};
         dialogues.reponses_questions = {r};
         f.ui()->Ouvrir1->trigger();
-        EXPECT_EQ(dialogues.questions, QStringList("Enregistrer la séquence avant d'ouvrir un autre fichier ?"));
+        EXPECT_EQ(dialogues.questions, QStringList("Enregistrer la séquence avant d'ouvrir un autre fichier ?").mid(0, questions));
         EXPECT_FALSE(f.Timer_courbe->isActive()) << "stopped at the question";
-        EXPECT_EQ(f.ionique().modele().sequence_tracee().etapes.at(0).gk, r == Reponse::Oui ? 9 : 90);
+        EXPECT_EQ(f.ionique().modele().sequence_tracee().etapes.at(0).gk, gk);
     }
     EXPECT_EQ(lire_nernst(gardee).sequence.etapes.size(), 2u);
-    // The opened file's steps are in a file: opening again asks nothing.
-    dialogues.questions.clear();
-    dialogues.reponses = {autre};
-    f.ui()->Ouvrir1->trigger();
-    EXPECT_TRUE(dialogues.questions.isEmpty());
 }
 
-// "Enregistrer" from every page; never in the program's folder nor over its
-// files; the first writable folder, and said when there is none.
+// "Enregistrer" from every page, never over the program's files nor in its
+// folder; the first writable folder, said when there is none.
 TEST_F(SequenceGardee, EnregistrerWorksEverywhereButNeverOverTheProgramsFiles)
 {
     enregistrer(1);
+    const QString ess0 = dossier_construit() + "ess0.nst", nom = temp.filePath("p.nst");
+    const QByteArray avant = lire(ess0);
+    dialogues.reponses = {nom, ess0};
     for (int page : {0, 1}) {
+        QDir::setCurrent(dossier_construit()); // where Ouvrir may leave it
         f.ui()->Notebook1->setCurrentIndex(page);
-        dialogues.reponses = {temp.filePath(QString("p%1.nst").arg(page))};
         f.ui()->Sauve1->trigger();
-        EXPECT_EQ(lire_nernst(temp.filePath(QString("p%1.nst").arg(page))).sequence.etapes.size(), 1u) << page;
     }
-    const auto canonique = [](const QString& d) { return QFileInfo(d).canonicalFilePath(); };
-    QDir::setCurrent(dossier_construit()); // where a pupil's Ouvrir leaves it
-    for (const char* livre : {"ess0.nst", "k.bmp"}) {
-        const QString chemin = dossier_construit() + livre;
-        const QByteArray avant = lire(chemin);
-        dialogues.messages.clear();
-        dialogues.reponses = {chemin, chemin};
-        f.ui()->Sauve1->trigger();
-        enregistrer_fichier_utilisateur(dialogues, SaveDialog2(), [](QIODevice& d) { return d.write("x") == 1; });
-        const QString refus = "Le fichier " + QDir::toNativeSeparators(chemin)
-            + " fait partie de Quillon : il ne peut pas être remplacé. Choisissez un autre nom ou un autre dossier.";
-        EXPECT_EQ(dialogues.messages, QStringList({refus, refus}));
-        EXPECT_EQ(lire(chemin), avant);
-        for (std::size_t i : {dialogues.demandes.size() - 2, dialogues.demandes.size() - 1})
-            EXPECT_NE(canonique(dialogues.demandes[i].dossier), canonique(dossier_construit()));
-    }
-    // A read-only home and work folder: the temporary folder; with it read-only too, said.
-    const QString lecture_seule = QStringLiteral("/proc/sys");
-    if (dossier_inscriptible(lecture_seule))
+    ASSERT_EQ(dialogues.demandes.size(), 2u);
+    for (const DialogueFichier& d : dialogues.demandes)
+        EXPECT_NE(QFileInfo(d.dossier).canonicalFilePath(), QFileInfo(ess0).canonicalPath());
+    EXPECT_EQ(lire_nernst(nom).sequence.etapes.size(), 1u);
+    EXPECT_EQ(lire(ess0), avant);
+    EXPECT_EQ(dialogues.messages, QStringList("Le fichier " + ess0 + " fait partie de Quillon : il ne peut pas être "
+                                              "remplacé. Choisissez un autre nom ou un autre dossier."));
+    if (dossier_inscriptible("/proc/sys"))
         GTEST_SKIP() << "no folder this user cannot write";
-    const QByteArray home = qgetenv("HOME"), tmp = qgetenv("TMPDIR");
-    retenir_dossier_travail(lecture_seule);
-    qputenv("HOME", QFile::encodeName(lecture_seule));
-    for (const QString& t : {temp.path(), lecture_seule}) {
+    const QByteArray home = qgetenv("HOME");
+    retenir_dossier_travail("/proc/sys");
+    qputenv("HOME", "/proc/sys");
+    for (const QString& t : {temp.path(), QStringLiteral("/proc/sys")}) {
         qputenv("TMPDIR", QFile::encodeName(t));
-        dialogues.messages.clear();
-        dialogues.reponses = {QString()};
         f.ui()->Sauve1->trigger();
-        EXPECT_EQ(dialogues.demandes.back().dossier, t == lecture_seule ? QString() : temp.path());
-        EXPECT_EQ(dialogues.messages.size(), t == lecture_seule ? 1 : 0);
+        EXPECT_EQ(dialogues.demandes.back().dossier, t == temp.path() ? t : QString());
     }
-    EXPECT_TRUE(dialogues.messages.value(0).startsWith("Aucun dossier ne peut recevoir de fichier"));
+    EXPECT_TRUE(dialogues.messages.value(1).startsWith("Aucun dossier ne peut recevoir de fichier"));
     qputenv("HOME", home);
-    tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
+    qunsetenv("TMPDIR");
     retenir_dossier_travail({});
 }
 
@@ -194,44 +176,26 @@ TEST_F(SequenceGardee, EnregistrerWorksEverywhereButNeverOverTheProgramsFiles)
 TEST_F(SequenceGardee, ClosingAfterWorkWithoutAReportAsksOnce)
 {
     const QString rapport = "Le compte rendu de ce travail n'a pas été enregistré. Quitter quand même ? [Compte rendu...]";
-    const QString pdf = temp.filePath("cr.pdf");
     dialogues.eleves = Identite{"Léa Martin", "1re B"};
-    struct Cas {
-        bool correction, pas;
-        std::deque<Reponse> reponses;
-        QStringList questions;
-        bool fermee;
-    };
-    for (const Cas& c : std::vector<Cas>{
-             {false, false, {}, {}, true},
-             {true, false, {Reponse::Non}, {rapport}, false},
-             {true, false, {Reponse::Oui}, {rapport}, true},
-             {false, true, {Reponse::Non, Reponse::Oui}, {"Enregistrer la séquence avant de quitter ?", rapport}, true},
-             {true, false, {Reponse::Autre}, {rapport}, true}}) {
+    // Correction pressed (1) or a step recorded (2), the answers, the questions, closed.
+    for (const auto& [fait, reponses, questions, fermee] : std::vector<std::tuple<int, std::deque<Reponse>, QStringList, bool>>{
+             {0, {}, {}, true}, {1, {Reponse::Non}, {rapport}, false}, {1, {Reponse::Oui}, {rapport}, true},
+             {1, {Reponse::Autre}, {rapport}, true},
+             {2, {Reponse::Non, Reponse::Oui}, {"Enregistrer la séquence avant de quitter ?", rapport}, true}}) {
         TForm1 g{dossier_construit()};
-        faux.brancher(g);
-        g.Timer_debutTimer();
-        ASSERT_TRUE(montrer(g));
-        if (c.correction)
-            QTest::mouseClick(g.ui()->BitBtn3, Qt::LeftButton);
-        if (c.pas) {
-            ASSERT_TRUE(cliquer_onglet(g.ui()->Notebook1, 2));
-            g.Timer_courbeTimer();
-        }
+        demarrer(g);
+        fait == 1 ? g.ui()->BitBtn3->click() : fait == 2 ? g.ionique().Timer_courbeTimer() : void();
         dialogues.questions.clear();
-        dialogues.reponses = {c.pas ? temp.filePath("s.nst") : pdf};
-        dialogues.reponses_questions = c.reponses;
+        dialogues.reponses = {temp.filePath("cr.pdf")};
+        dialogues.reponses_questions = reponses;
         g.ui()->Quitter1->trigger();
-        EXPECT_EQ(dialogues.questions, c.questions) << c.questions.size();
-        EXPECT_EQ(g.isVisible(), !c.fermee);
+        EXPECT_EQ(dialogues.questions, questions);
+        EXPECT_EQ(g.isVisible(), !fermee);
     }
-    EXPECT_TRUE(QFileInfo(pdf).size() > 0) << "\"Compte rendu...\" saved the report";
-    // Saved, then nothing new: closing asks nothing.
-    f.ui()->BitBtn3->click();
-    dialogues.questions.clear();
+    EXPECT_GT(QFileInfo(temp.filePath("cr.pdf")).size(), 0) << "\"Compte rendu...\" saved the report";
+    f.ui()->BitBtn3->click(); // saved, then nothing new: nothing asked
     dialogues.reponses = {temp.filePath("cr2.pdf")};
     f.ui()->Compterendu1->trigger();
     f.ui()->Quitter1->trigger();
-    EXPECT_TRUE(dialogues.questions.isEmpty());
     EXPECT_FALSE(f.isVisible());
 }

@@ -85,51 +85,31 @@ inline double reel_fr(QString champ)
 }
 
 // A real 64 KiB tmpfs mounted for the test (root only, as CI runs), holding
-// the named files with known bytes, then filled to its last byte; `raison`
+// the named files ("ancien\r\n") and filled to its last byte; `raison`
 // says why there is none.
-class DisquePlein {
-public:
-    inline static const QByteArray anciens_octets = "ancien\r\n";
+struct DisquePlein {
+    QTemporaryDir dossier;
+    std::string raison = geteuid() != 0 ? "not root: no tmpfs can be mounted" : "";
+    bool monte = raison.empty()
+        && mount("tmpfs", QFile::encodeName(dossier.path()).constData(), "tmpfs", 0, "size=64k") == 0;
     explicit DisquePlein(const QStringList& anciens)
     {
-        if (geteuid() != 0) {
-            raison = "not root: no tmpfs can be mounted";
-            return;
-        }
-        if (mount("tmpfs", QFile::encodeName(dossier_.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k")
-            != 0) {
+        if (!monte && raison.empty())
             raison = std::string("no tmpfs mounted: ") + std::strerror(errno);
-            return;
-        }
-        monte_ = true;
         for (const QString& nom : anciens)
-            if (!ecrire(chemin(nom), anciens_octets))
-                raison = "the old files could not be written";
+            if (monte && !ecrire(chemin(nom), "ancien\r\n"))
+                raison = "the old files were not written";
         QFile plein(chemin(".plein"));
-        plein.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        for (const QByteArray& bloc : {QByteArray(4096, 'x'), QByteArray(1, 'x')})
-            while (plein.write(bloc) == bloc.size()) {
+        if (monte && plein.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            while (plein.write("x", 1) == 1) {
             }
     }
     ~DisquePlein()
     {
-        if (monte_)
-            umount2(QFile::encodeName(dossier_.path()).constData(), MNT_DETACH);
+        if (monte)
+            umount2(QFile::encodeName(dossier.path()).constData(), MNT_DETACH);
     }
-    QString chemin(const QString& nom) const { return dossier_.filePath(nom); }
-    // What the folder holds, the filling aside.
-    QStringList noms() const
-    {
-        QStringList n = QDir(dossier_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        n.removeAll(QStringLiteral(".plein"));
-        return n;
-    }
-    void vider() { QFile::remove(chemin(".plein")); }
-    std::string raison;
-
-private:
-    QTemporaryDir dossier_;
-    bool monte_ = false;
+    QString chemin(const QString& nom) const { return dossier.filePath(nom); }
 };
 
 } // namespace quillon::essais

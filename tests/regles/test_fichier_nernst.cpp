@@ -20,7 +20,6 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
-#include <functional>
 #include <iomanip>
 #include <limits>
 #include <random>
@@ -463,62 +462,6 @@ TEST(FichierNernstEnregistrement, FileReadingStates)
     EXPECT_EQ(lire_nernst(chemin).etat, LectureNernst::Incomplete);
     ASSERT_TRUE(ecrire(chemin, "\xef\xbb\xbf" "0\r\n")); // a UTF-8 mark is no number
     EXPECT_EQ(lire_nernst(chemin).etat, LectureNernst::PremiereLigne);
-}
-
-// A full disk (a real tmpfs): an old file keeps its bytes, no new one is
-// left empty, the reason is given; once there is room, the whole file is written.
-TEST(FichierNernstEnregistrement, AFullDiskDestroysNothingAndSaysSo)
-{
-    DisquePlein disque({"ancien.nst"});
-    if (!disque.raison.empty())
-        GTEST_SKIP() << disque.raison;
-    const QByteArray gros(20000, 'n');
-    const std::vector<std::pair<const char*, std::function<Enregistrement(const QString&)>>> ecrivains = {
-        {"work file", [](const QString& c) { return enregistrer_nernst(c, deux_etapes()); }},
-        {"any file", [&](const QString& c) { return enregistrer_entier(c, gros); }}};
-    for (const auto& [quoi, ecrire_fichier] : ecrivains) {
-        for (const char* nom : {"ancien.nst", "nouveau.nst"}) {
-            SCOPED_TRACE(std::string(quoi) + " " + nom);
-            const QString chemin = disque.chemin(nom);
-            const Enregistrement e = ecrire_fichier(chemin);
-            EXPECT_FALSE(e.reussi);
-            EXPECT_EQ(message_enregistrement(chemin, e),
-                      "Impossible d'enregistrer le fichier " + chemin + " : le disque est plein.");
-            EXPECT_EQ(lire(disque.chemin("ancien.nst")), DisquePlein::anciens_octets);
-            EXPECT_EQ(disque.noms(), QStringList{"ancien.nst"});
-        }
-    }
-    disque.vider();
-    ASSERT_TRUE(enregistrer_entier(disque.chemin("ancien.nst"), gros));
-    EXPECT_EQ(lire(disque.chemin("ancien.nst")), gros);
-    ASSERT_TRUE(enregistrer_nernst(disque.chemin("ancien.nst"), deux_etapes()));
-    EXPECT_EQ(lire(disque.chemin("ancien.nst")), QByteArray(deux_etapes_octets));
-}
-
-// A value no page sets makes no recorder file; the limits themselves do.
-TEST(FichierNernstLecture, ImpossibleValuesAreNoRecorderFile)
-{
-    const auto possible = [](const PasNst& p, const QByteArray& em) {
-        QByteArray texte = texte_nst({{0, 0, 0, 0, 0, 0}, p}, {"-70", em});
-        QTextStream flux(&texte, QIODevice::ReadOnly);
-        const ResultatNernst r = lire_nernst(flux);
-        return r.etat == LectureNernst::Lue && r.possible;
-    };
-    for (const auto& [p, em, attendu] : std::vector<std::tuple<PasNst, QByteArray, bool>>{
-             {{100, 100, 300, 300, 300, 300}, "1000", true},
-             {{0, 0, 0, 0, 0, 0}, "-1e3", true},
-             {{0, 0, 0, 0, 0, 0}, "abc", true}, // no number: 0, as before
-             {{101, 0, 0, 0, 0, 0}, "0", false},
-             {{0, -1, 0, 0, 0, 0}, "0", false},
-             {{0, 0, 301, 0, 0, 0}, "0", false},
-             {{0, 0, 0, -1, 0, 0}, "0", false},
-             {{0, 0, 0, 0, 2147483647, 0}, "0", false},
-             {{0, 0, 0, 0, 0, 301}, "0", false},
-             {{0, 0, 0, 0, 0, 0}, " 1.00000000000001E+0003", false},
-             {{0, 0, 0, 0, 0, 0}, "-inf", false},
-             {{0, 0, 0, 0, 0, 0}, "Nan", false}}) {
-        EXPECT_EQ(possible(p, em), attendu) << p[0] << " " << p[1] << " " << p[2] << " " << p[5] << " " << em.toStdString();
-    }
 }
 
 TEST(FichierNernstEnregistrement, FailuresLeaveTheEarlierFile)
