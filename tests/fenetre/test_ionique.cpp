@@ -402,7 +402,7 @@ TEST_F(FenetreIonique, ProgrammingThenTrialRunReplaysTheSteps)
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 }
 
-TEST_F(FenetreIonique, SaveFromThisPageOnlyThenReopenTheSameSequence)
+TEST_F(FenetreIonique, SaveFromAnyPageThenReopenTheSameSequence)
 {
     figer();
     ouvrir(ecrire("source.nst", texte_nst({{100, 100, 150, 50, 8, 144}, {0, 100, 120, 6, 30, 144}})));
@@ -415,14 +415,14 @@ TEST_F(FenetreIonique, SaveFromThisPageOnlyThenReopenTheSameSequence)
 
     f.ui()->Notebook1->setCurrentIndex(0);
     f.ui()->Sauve1->trigger();
-    EXPECT_EQ(dialogues.demandes.size(), 1u); // the opening only
+    EXPECT_EQ(dialogues.demandes.size(), 2u); // from the home page too (cancelled)
     f.ui()->Notebook1->setCurrentIndex(2);
     const QString nom = temp.filePath("sortie.nst");
     dialogues.reponses = {nom};
     f.ui()->Sauve1->trigger();
-    ASSERT_EQ(dialogues.demandes.size(), 2u);
-    EXPECT_EQ(dialogues.demandes[1].nom, "SaveDialog2");
-    EXPECT_EQ(dialogues.demandes[1].extension_defaut, "nst");
+    ASSERT_EQ(dialogues.demandes.size(), 3u);
+    EXPECT_EQ(dialogues.demandes[2].nom, "SaveDialog2");
+    EXPECT_EQ(dialogues.demandes[2].extension_defaut, "nst");
 
     QFile fichier(nom);
     ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));

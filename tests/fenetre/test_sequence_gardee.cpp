@@ -9,6 +9,8 @@
 #include "shell/lanceur.h"
 #include "ui_page_ionique.h"
 
+#include <QTimer>
+
 using namespace quillon;
 using namespace quillon::essais;
 
@@ -52,10 +54,10 @@ TEST_F(SequenceGardee, EnregistrerSavesARecordingOrSaysThereIsNothingAndQuitting
     for (const auto& [reponse, fichier] : {std::pair{Reponse::Annuler, QString()}, {Reponse::Oui, QString()},
                                            {Reponse::Oui, temp.filePath("absent/x.nst")}, {Reponse::Oui, nom}}) {
         dialogues.questions.clear();
-        dialogues.reponses_questions = {reponse};
+        dialogues.reponses_questions = {reponse, Reponse::Oui}; // then "Oui" to the report's question
         dialogues.reponses = {fichier};
         f.ui()->Quitter1->trigger();
-        EXPECT_EQ(dialogues.questions, QStringList("Enregistrer la séquence avant de quitter ?"));
+        EXPECT_EQ(dialogues.questions.value(0), "Enregistrer la séquence avant de quitter ?");
         EXPECT_EQ(f.isVisible(), fichier != nom) << fichier.toStdString();
     }
     EXPECT_EQ(dialogues.messages.size(), 2) << "the failed save said";
@@ -123,7 +125,8 @@ TEST_F(SequenceGardee, OuvrirAsksBeforeReplacingStepsAndARecordingStopsAtTheQues
     ASSERT_TRUE(ecrire(autre, texte_nst({{9, 0, 150, 6, 8, 144}})));
     enregistrer(2);
     QTest::mouseClick(f.ionique().ui()->BitBtn14, Qt::LeftButton); // "Lancer COURBE"
-    for (const auto& [r, questions, gk] : {std::tuple{Reponse::Annuler, 1, 90}, {Reponse::Oui, 1, 9}, {Reponse::Oui, 0, 9}}) {
+    const int avant = f.ionique().modele().sequence_tracee().etapes.at(0).gk;
+    for (const auto& [r, questions, gk] : {std::tuple{Reponse::Annuler, 1, avant}, {Reponse::Oui, 1, 9}, {Reponse::Oui, 0, 9}}) {
         dialogues.questions.clear();
         dialogues.reponses = {autre, gardee};
         dialogues.reponses_questions = {r};
