@@ -60,7 +60,8 @@ std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
     // A folder a file was opened from (a teacher's read-only share) takes no
     // new file, nor does the program's own folder.
     if (d.enregistrer) {
-        d.dossier = dossier_pour_enregistrer(d.dossier);
+        const bool programme = QFileInfo(d.dossier).canonicalFilePath() == QFileInfo(dossier_prog_).canonicalFilePath();
+        d.dossier = dossier_pour_enregistrer(programme ? dossier_travail() : d.dossier);
         if (d.dossier.isEmpty())
             dialogues_->message(aucun_dossier_pour_enregistrer());
     }
