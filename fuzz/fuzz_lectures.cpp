@@ -129,7 +129,14 @@ void verifier_nernst(const QString& texte, int maxi)
         verifier(r.etat == quillon::LectureNernst::Incomplete);
         return;
     }
+    // A value no page sets, read as the reference reads it, makes no recorder file.
+    bool possible = true, nombre = false;
+    for (long long i = 0; i < 7 * compte; ++i) {
+        const double v = i < 6 * compte ? reference_entier(lignes[1 + i]) : lignes[1 + i].toDouble(&nombre);
+        possible = possible && (i < 6 * compte ? v >= 0 && v <= (i % 6 < 2 ? 100 : 300) : !nombre || std::abs(v) <= 1000);
+    }
     verifier(r.etat == quillon::LectureNernst::Lue);
+    verifier(r.possible == possible);
     verifier(static_cast<long long>(r.sequence.etapes.size()) == compte);
     for (long long i = 0; i < compte; ++i) {
         const quillon::EtapeNernst& e = r.sequence.etapes[static_cast<std::size_t>(i)];
@@ -154,8 +161,10 @@ void verifier_nernst_octets(const QByteArray& octets, int maxi)
         return;
     }
     verifier(r.sequence.etapes.size() <= static_cast<std::size_t>(maxi));
-    for (const quillon::EtapeNernst& e : r.sequence.etapes)
+    for (const quillon::EtapeNernst& e : r.sequence.etapes) {
         verifier(std::isfinite(e.em));
+        verifier(quillon::etape_possible(e) || !r.possible);
+    }
     verifier_aller_retour(r.sequence, maxi);
 }
 

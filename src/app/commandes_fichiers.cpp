@@ -14,7 +14,6 @@ namespace quillon {
 
 namespace {
 
-const char* const page_ionique = "Equilibres ioniques";
 constexpr int index_ionique = 2;
 constexpr int index_fechner = 4;
 
@@ -58,9 +57,14 @@ std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
     // program's folder is no place for the pupil's files: the dialogs open
     // where the user last left them, or in the documents folder.
     d.dossier = dossier_inscriptible(dossier_prog_) ? QDir::currentPath() : dossier_travail();
-    // A folder a file was opened from (a teacher's read-only share) takes no new file.
-    if (d.enregistrer)
-        d.dossier = dossier_pour_enregistrer(d.dossier);
+    // A folder a file was opened from (a teacher's read-only share) takes no
+    // new file, nor does the program's own folder.
+    if (d.enregistrer) {
+        const bool programme = QFileInfo(d.dossier).canonicalFilePath() == QFileInfo(dossier_prog_).canonicalFilePath();
+        d.dossier = dossier_pour_enregistrer(programme ? dossier_travail() : d.dossier);
+        if (d.dossier.isEmpty())
+            dialogues_->message(aucun_dossier_pour_enregistrer());
+    }
     std::optional<QString> nom = dialogues_->choisir(d);
     // A file dialog leaves the current directory in the chosen file's folder.
     if (nom) {
@@ -77,8 +81,7 @@ void CommandesFichiers::dossier_courant_programme()
 
 void CommandesFichiers::Sauve1Click()
 {
-    if (notebook_->tabText(notebook_->currentIndex()) != QLatin1String(page_ionique))
-        return;
+    // The ionic page's sequence, whatever page is shown.
     enregistrer_sequence();
 }
 
@@ -93,8 +96,12 @@ bool CommandesFichiers::enregistrer_sequence()
     const std::optional<QString> nom = choisir(SaveDialog2());
     if (!nom)
         return false;
-    if (!enregistrer_nernst(*nom, sequence)) {
-        dialogues_->message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
+    if (fichier_du_programme(*nom)) {
+        dialogues_->message(refus_fichier_du_programme(*nom));
+        return false;
+    }
+    if (const Enregistrement e = enregistrer_nernst(*nom, sequence); !e) {
+        dialogues_->message(message_enregistrement(*nom, e));
         return false;
     }
     dans_un_fichier_ = sequence;
@@ -114,6 +121,8 @@ bool CommandesFichiers::sequence_a_enregistrer() const
 
 bool CommandesFichiers::proposer_enregistrement(const QString& question)
 {
+    // What is saved is what the chart holds when the question is asked.
+    ionique_->arreter_enregistrement();
     if (!sequence_a_enregistrer())
         return true;
     switch (dialogues_->question(question, true)) {
@@ -122,6 +131,7 @@ bool CommandesFichiers::proposer_enregistrement(const QString& question)
     case Reponse::Non:
         return true;
     case Reponse::Annuler:
+    case Reponse::Autre:
         break;
     }
     return false;
@@ -202,6 +212,14 @@ bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
         pas_un_fichier_de_travail(nom);
         return false;
     }
+    if (!lu.possible) {
+        // Values no page sets (a permeability of 99999999999): no work file either.
+        pas_un_fichier_de_travail(nom);
+        return false;
+    }
+    // Steps that no file holds are not replaced without a question.
+    if (!proposer_enregistrement(QStringLiteral("Enregistrer la séquence avant d'ouvrir un autre fichier ?")))
+        return false;
     ionique_->charger(lu.sequence);
     dans_un_fichier_ = ionique_->modele().sequence_tracee();
     if (afficher) {

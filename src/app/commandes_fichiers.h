@@ -39,14 +39,16 @@ public:
     // from the one last saved or opened (the potentials, worked out again
     // when it is replayed, aside).
     bool sequence_a_enregistrer() const;
-    // Before the program ends: when a sequence is to be saved, asks
-    // `question` ("Oui", "Non", "Annuler") and saves it on "Oui". False when
-    // the program must go on: "Annuler", or a save cancelled or failed.
+    // Before the steps are dropped (the program ends or restarts, a file
+    // replaces them): a running recording stops; when a sequence is to be
+    // saved, asks `question` ("Oui", "Non", "Annuler") and saves it on "Oui".
+    // False when nothing must be dropped: "Annuler", or a save cancelled or failed.
     bool proposer_enregistrement(const QString& question);
     void Ouvrir1Click();
     // Reads a ".nst" file into the recorder; with afficher, shows the
     // ionic-equilibria page and replays it. False when nothing was read:
-    // the recorder is as it was and the reason is said.
+    // the recorder is as it was and the reason is said, or the pupil chose to
+    // keep steps that no file holds.
     bool lec_nernst(const QString& nom, bool afficher);
     // Reads a ".fch" file into the hidden weight-discrimination table; false,
     // the table untouched and the reason said, when it is not read.

@@ -8,6 +8,7 @@
 #include "outputs/compte_rendu.h"
 #include "app/preferences.h"
 #include "app/sonde.h"
+#include "app/travail_fait.h"
 #include "outputs/menu_images.h"
 #include "common/aleatoire.h"
 #include "common/chemins.h"
@@ -373,12 +374,20 @@ QString TForm1::score() const
 
 void TForm1::Compterendu1Click()
 {
-    quillon::Compterendu1Click(*this);
+    if (quillon::Compterendu1Click(*this))
+        travail_au_compte_rendu_ = travail_fait();
 }
 
 void TForm1::Imprimercompterendu1Click()
 {
-    quillon::Imprimercompterendu1Click(*this);
+    if (quillon::Imprimercompterendu1Click(*this))
+        travail_au_compte_rendu_ = travail_fait();
+}
+
+QString TForm1::travail_fait() const
+{
+    return empreinte_travail(accueil().exercice(), pages_construites_ ? &stimulation() : nullptr,
+                             pages_construites_ ? &ionique().modele() : nullptr);
 }
 
 void TForm1::Miseencouleur1Click()
@@ -518,6 +527,16 @@ void TForm1::closeEvent(QCloseEvent* e)
         && !fichiers_->proposer_enregistrement(QStringLiteral("Enregistrer la séquence avant de quitter ?"))) {
         e->ignore();
         return;
+    }
+    // Work that no report saved or printed holds: asked once, after the sequence.
+    if (const QString fait = travail_fait(); !sans_question_ && !fait.isEmpty() && fait != travail_au_compte_rendu_) {
+        const Reponse r = dialogues().question_ou(
+            QStringLiteral("Le compte rendu de ce travail n'a pas été enregistré. Quitter quand même ?"),
+            QStringLiteral("Compte rendu..."));
+        if (r == Reponse::Non || (r == Reponse::Autre && !quillon::Compterendu1Click(*this))) {
+            e->ignore();
+            return;
+        }
     }
     FormClose();
     e->accept();

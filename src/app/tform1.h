@@ -186,6 +186,9 @@ private:
     std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;
     bool sans_question_ = false;
+    // The work a report would hold (empreinte_travail), as the last report saved or printed held it.
+    QString travail_fait() const;
+    QString travail_au_compte_rendu_;
     unsigned pages_vues_ = 0;
     bool pages_construites_ = false;
     FenetresAnnexes* fenetres_ = nullptr;

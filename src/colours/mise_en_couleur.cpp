@@ -4,11 +4,11 @@
 
 #include "colours/tmise_couleur.h"
 #include "common/controles.h"
+#include "common/enregistrement.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace quillon {
@@ -91,11 +91,8 @@ void MiseEnCouleur::lec_couleurs()
 void MiseEnCouleur::sav_couleurs()
 {
     QDir().mkpath(QFileInfo(fichier).absolutePath());
-    QSaveFile f(fichier);
-    f.setDirectWriteFallback(true);
-    const QByteArray texte = ecrire_couleurs(couleurs_);
-    if (!f.open(QIODevice::WriteOnly) || f.write(texte) != texte.size() || !f.commit())
-        erreur(QStringLiteral("Impossible de créer le fichier %1"));
+    if (const Enregistrement e = enregistrer_entier(fichier, ecrire_couleurs(couleurs_)); !e && signaler)
+        signaler(message_enregistrement(fichier, e));
 }
 
 void MiseEnCouleur::erreur(const QString& modele) const

@@ -7,6 +7,7 @@
 #include "common/polices.h"
 
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 
 namespace quillon {
@@ -20,7 +21,20 @@ Tmise_couleur::Tmise_couleur(QWidget* parent) : QDialog(parent), ui_(std::make_u
         move(ecran->geometry().center() - rect().center());
     connect(ui_->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    // Help has no topic attached.
+    connect(ui_->HelpBtn, &QPushButton::clicked, this, [this] {
+        auto* aide = new QMessageBox(QMessageBox::Information, QStringLiteral("Aide"),
+                                     QStringLiteral("Les trois barres mélangent du rouge, du vert et du bleu : "
+                                                    "la case montre la couleur obtenue (plus un curseur est haut, "
+                                                    "plus sa couleur est forte : les trois en haut donnent le "
+                                                    "blanc, les trois en bas le noir).\n\n"
+                                                    "« OK » peint le fond de la page affichée de cette couleur ; "
+                                                    "elle est gardée et revient au prochain démarrage. "
+                                                    "« Annuler » laisse la couleur d'avant."),
+                                     QMessageBox::Ok, this);
+        aide->setObjectName(QStringLiteral("AideCouleurs"));
+        aide->setAttribute(Qt::WA_DeleteOnClose);
+        aide->open();
+    });
     for (QScrollBar* s : {ui_->scroll_rouge, ui_->Scroll_vert, ui_->Scroll_bleu}) {
         connect(s, &QScrollBar::valueChanged, this, &Tmise_couleur::mise_en_couleur);
         montrer_focus(s);

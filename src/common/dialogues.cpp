@@ -1,7 +1,9 @@
 #include "dialogues.h"
 
 #include "common/dossiers_utilisateur.h"
+#include "common/enregistrement.h"
 
+#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -9,7 +11,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSaveFile>
+#include <QPushButton>
 
 namespace quillon {
 
@@ -42,7 +44,7 @@ public:
 
 std::optional<QString> DialoguesFenetre::choisir(const DialogueFichier& d)
 {
-    DialogueFiltrant dialogue(fenetre_, QString(), d.dossier.isEmpty() ? QDir::currentPath() : d.dossier, d.filtre);
+    DialogueFiltrant dialogue(fenetre_, QString(), !d.dossier.isEmpty() ? d.dossier : d.enregistrer ? QDir::homePath() : QDir::currentPath(), d.filtre);
     dialogue.setObjectName(d.nom);
     dialogue.setAcceptMode(d.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogue.setFileMode(d.enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -68,6 +70,18 @@ Reponse DialoguesFenetre::question(const QString& texte, bool annuler)
         fenetre_, fenetre_ != nullptr ? fenetre_->window()->windowTitle() : QString(), texte, boutons,
         annuler ? QMessageBox::Cancel : QMessageBox::No);
     return r == QMessageBox::Yes ? Reponse::Oui : r == QMessageBox::No ? Reponse::Non : Reponse::Annuler;
+}
+
+Reponse DialoguesFenetre::question_ou(const QString& texte, const QString& autre)
+{
+    QMessageBox boite(QMessageBox::Question, fenetre_ != nullptr ? fenetre_->window()->windowTitle() : QString(),
+                      texte, QMessageBox::Yes | QMessageBox::No, fenetre_);
+    QPushButton* bouton = boite.addButton(autre, QMessageBox::ActionRole);
+    boite.setDefaultButton(QMessageBox::No);
+    boite.exec();
+    if (boite.clickedButton() == bouton)
+        return Reponse::Autre;
+    return boite.clickedButton() == boite.button(QMessageBox::Yes) ? Reponse::Oui : Reponse::Non;
 }
 
 std::optional<Identite> DialoguesFenetre::identite(const Identite& proposee)
@@ -96,17 +110,24 @@ bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
                                      const std::function<bool(QIODevice&)>& ecrire)
 {
     d.dossier = dossier_pour_enregistrer(dossier_travail());
+    if (d.dossier.isEmpty())
+        dialogues.message(aucun_dossier_pour_enregistrer());
     const std::optional<QString> nom = dialogues.choisir(d);
     if (!nom)
         return false;
+    if (fichier_du_programme(*nom)) {
+        dialogues.message(refus_fichier_du_programme(*nom));
+        return false;
+    }
     retenir_dossier_travail(QFileInfo(*nom).absolutePath());
-    // Written beside, then put in place whole: a failure leaves any older file as it was.
-    QSaveFile f(*nom);
-    f.setDirectWriteFallback(true);
-    if (f.open(QIODevice::WriteOnly) && ecrire(f) && f.commit())
-        return true;
-    dialogues.message(QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(*nom)));
-    return false;
+    // Made in memory, then written whole: a failure leaves any older file as it was.
+    QBuffer memoire;
+    memoire.open(QIODevice::WriteOnly);
+    const Enregistrement e = ecrire(memoire) ? enregistrer_entier(*nom, memoire.data())
+                                             : Enregistrement{false, QStringLiteral("le contenu n'a pas pu être préparé")};
+    if (!e)
+        dialogues.message(message_enregistrement(*nom, e));
+    return e.reussi;
 }
 
 } // namespace quillon

@@ -21,7 +21,7 @@ struct DialogueFichier {
     QString dossier;          // the folder shown at opening (CommandesFichiers sets it)
 };
 
-enum class Reponse { Oui, Non, Annuler };
+enum class Reponse { Oui, Non, Annuler, Autre };
 
 // Who hands the report in.
 struct Identite {
@@ -37,6 +37,8 @@ public:
     virtual void message(const QString& texte) = 0;
     // A question answered "Oui" or "Non", or also "Annuler" when offered.
     virtual Reponse question(const QString& texte, bool annuler) = 0;
+    // A question answered "Oui", "Non" or by a third button named `autre` (Autre).
+    virtual Reponse question_ou(const QString& texte, const QString& autre) = 0;
     // The pupils' names and class for the report, or nothing when cancelled.
     virtual std::optional<Identite> identite(const Identite& proposee) = 0;
 };
@@ -48,6 +50,7 @@ public:
     std::optional<QString> choisir(const DialogueFichier& d) override;
     void message(const QString& texte) override;
     Reponse question(const QString& texte, bool annuler) override;
+    Reponse question_ou(const QString& texte, const QString& autre) override;
     std::optional<Identite> identite(const Identite& proposee) override;
 
 private:
@@ -56,8 +59,8 @@ private:
 
 // A file of the user's own (a picture, a table, a report): the save dialog
 // `d` opens where work files go and the folder chosen is remembered; the file
-// is written whole through `ecrire` or not at all ("Impossible de créer le
-// fichier <path>" then). False when cancelled or not written.
+// is made in memory through `ecrire` and written whole, or not at all (the
+// reason said then). False when cancelled or not written.
 bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
                                      const std::function<bool(QIODevice&)>& ecrire);
 

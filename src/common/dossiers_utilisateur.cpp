@@ -1,5 +1,8 @@
 #include "dossiers_utilisateur.h"
 
+#include "common/dossier.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,12 +66,45 @@ void retenir_dossier_travail(const QString& dossier)
     reglages_utilisateur().setValue(QLatin1String(cle_dossier_travail), dossier);
 }
 
+namespace {
+
+bool dossier_du_programme(const QString& dossier)
+{
+    const QString d = QFileInfo(dossier).canonicalFilePath();
+    return !d.isEmpty()
+        && (d == QFileInfo(dossier_programme()).canonicalFilePath()
+            || d == QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath());
+}
+
+} // namespace
+
 QString dossier_pour_enregistrer(const QString& propose)
 {
-    if (!propose.isEmpty() && dossier_inscriptible(propose))
-        return propose;
-    const QString travail = dossier_travail();
-    return dossier_inscriptible(travail) ? travail : dossier_documents();
+    for (const QString& d : {propose, dossier_travail(), dossier_documents(), QDir::homePath(), QDir::tempPath()}) {
+        if (!d.isEmpty() && QFileInfo(d).isDir() && dossier_inscriptible(d) && !dossier_du_programme(d))
+            return d;
+    }
+    return {};
+}
+
+QString aucun_dossier_pour_enregistrer()
+{
+    return QStringLiteral("Aucun dossier ne peut recevoir de fichier : le dossier de travail, les documents, le "
+                          "dossier personnel et le dossier temporaire sont en lecture seule. Choisissez un dossier "
+                          "où enregistrer (une clé USB, un partage).");
+}
+
+bool fichier_du_programme(const QString& chemin)
+{
+    const QFileInfo f(chemin);
+    return f.exists() && dossier_du_programme(f.absolutePath());
+}
+
+QString refus_fichier_du_programme(const QString& chemin)
+{
+    return QStringLiteral("Le fichier %1 fait partie de Quillon : il ne peut pas être remplacé. Choisissez un autre "
+                          "nom ou un autre dossier.")
+        .arg(QDir::toNativeSeparators(chemin));
 }
 
 } // namespace quillon

@@ -24,8 +24,18 @@ QString dossier_documents();
 QString dossier_travail();
 void retenir_dossier_travail(const QString& dossier);
 
-// The folder a save dialog opens in: `propose` when this process may create
-// files there, else the work folder, else the documents folder.
+// The folder a save dialog opens in: the first of `propose`, the work
+// folder, the documents folder, the home folder and the temporary folder
+// where this process may create files, the program's own folders aside;
+// empty when there is none.
 QString dossier_pour_enregistrer(const QString& propose);
+// Said when dossier_pour_enregistrer finds no folder.
+QString aucun_dossier_pour_enregistrer();
+
+// A file that comes with the program (in its data or executable folder):
+// never replaced by a file of the user's.
+bool fichier_du_programme(const QString& chemin);
+// Why such a file is not replaced.
+QString refus_fichier_du_programme(const QString& chemin);
 
 } // namespace quillon

@@ -202,6 +202,12 @@ void PageIonique::Timer_courbeTimer()
     faire([this] { modele_.Timer_courbeTimer(); });
 }
 
+void PageIonique::arreter_enregistrement()
+{
+    if (modele_.enregistrement_en_cours())
+        faire([this] { modele_.BitBtn14Click(); });
+}
+
 void PageIonique::Timer_reaffTimer()
 {
     faire([this] { modele_.Timer_reaffTimer(); });

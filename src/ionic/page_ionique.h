@@ -55,6 +55,8 @@ public:
     // Toggles the equilibrium potentials; returns whether they are shown.
     bool Afficherlespotdquilibre1Click();
     void Timer_courbeTimer();
+    // A running recording stops, as "STOP" does (a question about saving it is asked).
+    void arreter_enregistrement();
     void Timer_reaffTimer();
     void BitBtn18Click();
     // The equilibrium-potential mode.

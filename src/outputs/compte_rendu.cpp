@@ -22,10 +22,10 @@ bool demander_identite(Travail& f)
     return true;
 }
 
-void enregistrer_pdf(Travail& f)
+bool enregistrer_pdf(Travail& f)
 {
     const QDateTime maintenant = QDateTime::currentDateTime();
-    enregistrer_fichier_utilisateur(f.dialogues(),
+    return enregistrer_fichier_utilisateur(f.dialogues(),
                                     {QStringLiteral("SaveDialogCompteRendu"), QStringLiteral("pdf"),
                                      QStringLiteral("PDF (*.pdf)"), nom_compte_rendu(f.eleves(), maintenant.date()),
                                      true, {}},
@@ -37,23 +37,22 @@ void enregistrer_pdf(Travail& f)
 
 } // namespace
 
-void Compterendu1Click(Travail& f)
+bool Compterendu1Click(Travail& f)
 {
-    if (demander_identite(f))
-        enregistrer_pdf(f);
+    return demander_identite(f) && enregistrer_pdf(f);
 }
 
-void Imprimercompterendu1Click(Travail& f)
+bool Imprimercompterendu1Click(Travail& f)
 {
     if (!demander_identite(f))
-        return;
+        return false;
     if (!imprimante_installee()) {
         if (f.dialogues().question(QStringLiteral("Aucune imprimante n'est installée.\n\n"
                                                              "Enregistrer le compte rendu en PDF à la place ?"),
                                               false)
             == Reponse::Oui)
-            enregistrer_pdf(f);
-        return;
+            return enregistrer_pdf(f);
+        return false;
     }
     const std::vector<SectionRapport> sections = sections_utilisees(f);
     const QDateTime maintenant = QDateTime::currentDateTime();
@@ -65,9 +64,12 @@ void Imprimercompterendu1Click(Travail& f)
     dialogue.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialogue.setMinMax(1, pages_compte_rendu(imprimante, sections, f.eleves(), maintenant));
     if (dialogue.exec() != QDialog::Accepted)
-        return;
-    if (imprimer_compte_rendu(imprimante, sections, f.eleves(), maintenant) == 0)
+        return false;
+    if (imprimer_compte_rendu(imprimante, sections, f.eleves(), maintenant) == 0) {
         f.dialogues().message(QStringLiteral("Impossible d'imprimer le compte rendu."));
+        return false;
+    }
+    return true;
 }
 
 } // namespace quillon

@@ -9,7 +9,8 @@ class Travail;
 // names asked for (remembered for the run), then the PDF saved where work
 // files go, or the pages sent to a printer; with no printer installed, the
 // PDF is offered instead.
-void Compterendu1Click(Travail& f);
-void Imprimercompterendu1Click(Travail& f);
+// True when the report was saved or printed.
+bool Compterendu1Click(Travail& f);
+bool Imprimercompterendu1Click(Travail& f);
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 #include "ui_tform_richedit.h"
 
 #include "common/dossiers_utilisateur.h"
+#include "common/enregistrement.h"
 #include "common/chemins.h"
 #include "common/polices.h"
 #include "shell/rtf.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBlock>
@@ -173,10 +173,10 @@ std::optional<QString> TForm_richedit::Enregistrer1Click()
 {
     if (!fichier_.isEmpty())
         QDir().mkpath(QFileInfo(fichier_).absolutePath());
-    QSaveFile f(fichier_);
-    if (fichier_.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(ecrire_rtf(*ui_->RichEdit1->document())) < 0
-        || !f.commit())
+    if (fichier_.isEmpty())
         return QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(fichier_));
+    if (const Enregistrement e = enregistrer_entier(fichier_, ecrire_rtf(*ui_->RichEdit1->document())); !e)
+        return message_enregistrement(fichier_, e);
     return std::nullopt;
 }
 

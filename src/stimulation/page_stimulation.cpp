@@ -226,7 +226,7 @@ void PageStimulation::realigner(Electrode e)
         signe->move(left - 2, signe->y());
 }
 
-void PageStimulation::BitBtn19Click()
+ReponsesEleve PageStimulation::reponses() const
 {
     // The item each box shows: one picked from the list, or typed as it is
     // written (a time as a pupil writes it); any other text is no item.
@@ -244,7 +244,13 @@ void PageStimulation::BitBtn19Click()
     r.vit_influx = ui_->vit_influx->text();
     r.combo_electrode = item(ui_->combo_electrode);
     r.Edit_seuil = ui_->Edit_seuil->text();
-    const std::array<bool, 7> justes = quillon::BitBtn19Click(r);
+    return r;
+}
+
+void PageStimulation::BitBtn19Click()
+{
+    correction_demandee_ = true;
+    const std::array<bool, 7> justes = quillon::BitBtn19Click(reponses());
     const std::array<Forme*, 7> marques = cercles();
     for (std::size_t i = 0; i < justes.size(); ++i) {
         marques[i]->setPinceau(justes[i] ? QColor(0, 255, 0) : QColor(255, 0, 0));

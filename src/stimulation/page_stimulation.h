@@ -4,6 +4,7 @@
 // stimulator's controls, the recording screen with its rulers, and the
 // question sheet with its correction.
 #include "stimulation/electrodes.h"
+#include "stimulation/questions.h"
 #include "stimulation/reponse.h"
 
 #include <QWidget>
@@ -46,6 +47,9 @@ public:
     void Radio_nerfClick();
     void Shape_nerfMouseDown();
     void BitBtn19Click();
+    // The pupil's answers as the sheet holds them, and whether "Correction" was pressed.
+    ReponsesEleve reponses() const;
+    bool correction_demandee() const { return correction_demandee_; }
 
     bool deux_stim() const { return deux_stim_; }
     // The screen's settings and samples for a spreadsheet; empty while the
@@ -76,6 +80,7 @@ private:
     std::optional<ReglagesStimulation> trace_;
     CalqueCurseurs* curseurs_;
     bool deux_stim_ = false;
+    bool correction_demandee_ = false;
     bool glisse_ = false;
     int prise_x_ = 0;
     int prise_y_ = 0;

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QStringDecoder>
 #include <QTextStream>
 #include <algorithm>
@@ -100,6 +100,13 @@ QString reel_23(double x)
     return texte;
 }
 
+bool etape_possible(const EtapeNernst& etape)
+{
+    const auto dans = [](int x, int maxi) { return x >= 0 && x <= maxi; };
+    return dans(etape.gk, 100) && dans(etape.gna, 100) && dans(etape.k_int, 300) && dans(etape.k_ext, 300)
+        && dans(etape.na_int, 300) && dans(etape.na_ext, 300) && std::isfinite(etape.em) && std::abs(etape.em) <= 1000;
+}
+
 ResultatNernst lire_nernst(QTextStream& flux, int maxi)
 {
     ResultatNernst resultat;
@@ -137,6 +144,9 @@ ResultatNernst lire_nernst(QTextStream& flux, int maxi)
             return resultat;
         }
         etape.em = lire_reel_travail(ligne);
+        bool nombre = false;
+        const double em = ligne.toDouble(&nombre);
+        resultat.possible = resultat.possible && etape_possible(etape) && (!nombre || em == etape.em);
     }
     resultat.etat = LectureNernst::Lue;
     resultat.sequence = std::move(sequence);
@@ -171,19 +181,12 @@ bool ecrire_nernst(QIODevice& sortie, const SequenceNernst& sequence)
     return sortie.write(octets) == octets.size();
 }
 
-bool enregistrer_nernst(const QString& chemin, const SequenceNernst& sequence)
+Enregistrement enregistrer_nernst(const QString& chemin, const SequenceNernst& sequence)
 {
-    QSaveFile fichier(chemin);
-    // A folder where nothing can be created still lets its existing
-    // writable files be saved: in place, as they cannot be replaced whole.
-    fichier.setDirectWriteFallback(true);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return false;
-    if (!ecrire_nernst(fichier, sequence)) {
-        fichier.cancelWriting();
-        return false;
-    }
-    return fichier.commit();
+    QBuffer memoire;
+    memoire.open(QIODevice::WriteOnly);
+    ecrire_nernst(memoire, sequence);
+    return enregistrer_entier(chemin, memoire.data());
 }
 
 TableFechner lire_fechner(QTextStream& flux)

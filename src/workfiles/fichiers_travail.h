@@ -3,6 +3,8 @@
 // weight-discrimination page (".fch"): plain text, one value per line, lines
 // ended by CR LF, Windows-1252, no header. No dialog here: these read and
 // write streams and files that the caller chose.
+#include "common/enregistrement.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -57,11 +59,18 @@ enum class LectureNernst {
     Incomplete,        // the file ends before the lines its count announces
 };
 
+// The values a step of the recorder can hold: concentrations 0 to 300,
+// permeabilities 0 to 100, a finite potential within 1000 mV either way.
+bool etape_possible(const EtapeNernst& etape);
+
 struct ResultatNernst {
     LectureNernst etat = LectureNernst::Illisible;
     // The steps read, only when etat is Lue. Whatever the other states leave
     // here (nothing, as it is) is not a sequence and must not be used.
     SequenceNernst sequence;
+    // Every step within etape_possible, its potential written as such a
+    // number (not "Nan" nor "1e9"): else no recorder file, though its layout is.
+    bool possible = true;
 };
 
 // A real in the 23-character layout: a blank or "-", one digit, ".", 14
@@ -85,9 +94,9 @@ ResultatNernst lire_nernst(const QString& chemin, int maxi = nernst_etapes_maxi)
 
 // Writes a ".nst" text; false when the device refused a write.
 bool ecrire_nernst(QIODevice& sortie, const SequenceNernst& sequence);
-// Writes a ".nst" file through a temporary one, so that an existing file is
-// replaced only when everything was written; false when it could not be.
-bool enregistrer_nernst(const QString& chemin, const SequenceNernst& sequence);
+// Writes a ".nst" file whole (see enregistrer_entier): an existing file is
+// replaced only when everything was written; the reason when it could not be.
+Enregistrement enregistrer_nernst(const QString& chemin, const SequenceNernst& sequence);
 
 // No work file is larger: a larger file is not one, and is not read.
 inline constexpr qint64 taille_maxi_travail = 1 << 20;

@@ -110,6 +110,13 @@ public:
         return r;
     }
 
+    // Noted with its third button; answered from `reponses_questions` too, else "Non".
+    Reponse question_ou(const QString& texte, const QString& autre) override
+    {
+        return reponses_questions.empty() ? (questions << texte + " [" + autre + "]", Reponse::Non)
+                                          : question(texte + " [" + autre + "]", false);
+    }
+
     std::optional<Identite> identite(const Identite& proposee) override
     {
         identites_proposees.push_back(proposee);

@@ -218,7 +218,8 @@ TEST_F(CompteRendu, AnEmptyPracticalSaysSoOnOnePageAndAFailedSaveLeavesNothing)
     f.ui()->Compterendu1->trigger();
     EXPECT_EQ(faux.dialogues.identites_proposees.back().noms, "Léa Martin, Hugo Petit");
     ASSERT_EQ(faux.dialogues.messages.size(), 1);
-    EXPECT_EQ(faux.dialogues.messages[0], "Impossible de créer le fichier " + QDir::toNativeSeparators(impossible));
+    EXPECT_TRUE(faux.dialogues.messages[0].startsWith("Impossible d'enregistrer le fichier "
+                                                      + QDir::toNativeSeparators(impossible) + " : "));
     EXPECT_FALSE(QFileInfo::exists(impossible));
     EXPECT_EQ(nom_compte_rendu({"  Léa / Hugo ", ""}, QDate(2026, 12, 7)), "compte_rendu_Léa_Hugo_2026-12-07.pdf");
 }

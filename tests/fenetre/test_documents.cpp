@@ -16,6 +16,8 @@
 #include "ui_tform_image.h"
 #include "ui_tform_richedit.h"
 #include "ui_tmise_couleur.h"
+#include "colours/tmise_couleur.h"
+#include <QMessageBox>
 
 #include <QScreen>
 #include <QAction>
@@ -275,7 +277,9 @@ TEST_F(FenetreDocuments, EnregistrerWritesTheHighlightsBackOrReportsTheFile)
     ASSERT_TRUE(QFile::remove(chemin));
     ASSERT_TRUE(QDir(d.path()).mkdir("phases_demo.rtf"));
     enregistrer->trigger();
-    EXPECT_EQ(erreurs, QStringList{"Impossible de créer le fichier " + QDir::toNativeSeparators(chemin)});
+    ASSERT_EQ(erreurs.size(), 1);
+    EXPECT_TRUE(erreurs[0].startsWith("Impossible d'enregistrer le fichier " + QDir::toNativeSeparators(chemin) + " : "))
+        << erreurs[0].toStdString();
 }
 
 TEST_F(FenetreDocuments, ExperimentButtonsShowTheirPicturesUnderATitle)
@@ -505,6 +509,18 @@ TEST_F(FenetreDocuments, MiseEnCouleurPaintsTheCurrentPageAndKeepsTheFile)
     EXPECT_EQ(couleur(p.Form1.ui()->GroupBox4), avant4);
 }
 
+// "Aide" of the colour dialog says how colours are mixed and kept.
+TEST_F(FenetreDocuments, TheColourDialogsHelpSaysHowToMixAndKeep)
+{
+    Tmise_couleur d;
+    ASSERT_TRUE(montrer(d));
+    QTest::mouseClick(d.ui()->HelpBtn, Qt::LeftButton);
+    auto* aide = d.findChild<QMessageBox*>("AideCouleurs");
+    ASSERT_TRUE(aide != nullptr && aide->isVisible());
+    for (const char* mot : {"rouge, du vert et du bleu", "gardée", "« Annuler »"})
+        EXPECT_TRUE(aide->text().contains(QString::fromUtf8(mot))) << mot;
+}
+
 TEST_F(FenetreDocuments, ColoursSurviveARestartAndAMalformedFileGivesBlack)
 {
     ASSERT_TRUE(ecrire(clr, fichier_couleurs({face, face, face, face, 16744448}))); // red 0, green 128, blue 255
@@ -550,7 +566,8 @@ TEST_F(FenetreDocuments, UnusableColoursFileAndScriptAreReportedWithTheirPath)
 
     erreurs.clear();
     melanger(p, std::array{1, 2, 3}, true);
-    EXPECT_EQ(erreurs, QStringList{"Impossible de créer le fichier " + natif(clr)});
+    ASSERT_EQ(erreurs.size(), 1);
+    EXPECT_TRUE(erreurs[0].startsWith("Impossible d'enregistrer le fichier " + natif(clr) + " : "));
     erreurs.clear();
     cliquer(p.Form1.ui()->BitBtn24);
     EXPECT_EQ(erreurs, QStringList{"Impossible d'ouvrir le fichier " + natif(script)});

@@ -402,7 +402,7 @@ TEST_F(FenetreIonique, ProgrammingThenTrialRunReplaysTheSteps)
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 }
 
-TEST_F(FenetreIonique, SaveFromThisPageOnlyThenReopenTheSameSequence)
+TEST_F(FenetreIonique, SaveFromAnyPageThenReopenTheSameSequence)
 {
     figer();
     ouvrir(ecrire("source.nst", texte_nst({{100, 100, 150, 50, 8, 144}, {0, 100, 120, 6, 30, 144}})));
@@ -415,14 +415,14 @@ TEST_F(FenetreIonique, SaveFromThisPageOnlyThenReopenTheSameSequence)
 
     f.ui()->Notebook1->setCurrentIndex(0);
     f.ui()->Sauve1->trigger();
-    EXPECT_EQ(dialogues.demandes.size(), 1u); // the opening only
+    EXPECT_EQ(dialogues.demandes.size(), 2u); // from the home page too (cancelled)
     f.ui()->Notebook1->setCurrentIndex(2);
     const QString nom = temp.filePath("sortie.nst");
     dialogues.reponses = {nom};
     f.ui()->Sauve1->trigger();
-    ASSERT_EQ(dialogues.demandes.size(), 2u);
-    EXPECT_EQ(dialogues.demandes[1].nom, "SaveDialog2");
-    EXPECT_EQ(dialogues.demandes[1].extension_defaut, "nst");
+    ASSERT_EQ(dialogues.demandes.size(), 3u);
+    EXPECT_EQ(dialogues.demandes[2].nom, "SaveDialog2");
+    EXPECT_EQ(dialogues.demandes[2].extension_defaut, "nst");
 
     QFile fichier(nom);
     ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
@@ -445,7 +445,8 @@ TEST_F(FenetreIonique, SaveFromThisPageOnlyThenReopenTheSameSequence)
     const QString impossible = temp.filePath("absent/x.nst");
     dialogues.reponses = {impossible};
     f.ui()->Sauve1->trigger();
-    EXPECT_EQ(dialogues.messages, QStringList("Impossible de créer le fichier " + QDir::toNativeSeparators(impossible)));
+    ASSERT_EQ(dialogues.messages.size(), 1);
+    EXPECT_TRUE(dialogues.messages[0].startsWith("Impossible d'enregistrer le fichier " + QDir::toNativeSeparators(impossible)));
     EXPECT_FALSE(QFile::exists(impossible));
 
     // EFFACER forgets the sequence; "Ouvrir" gives it back and replays it alike.
@@ -550,7 +551,10 @@ TEST_F(FenetreIonique, FaultyNstFilesChangeNothing)
                                ecrire("texte.nst", "un\r\n" + texte_nst({pas}).mid(3)), ecrire("vide.nst", ""),
                                ecrire("lettres.nst", "abc\r\n"), ecrire("b.nst", texte_nst({pas}).replace("150", "\x01")),
                                ecrire("60_Mo.nst", texte_nst({pas}) + QByteArray(60 << 20, '\n')),
-                               ecrire("b.fch", QByteArray("M0\r\n\0", 5))}) {
+                               ecrire("b.fch", QByteArray("M0\r\n\0", 5)),
+                               ecrire("gk.nst", texte_nst({pas}).replace("\r\n70\r\n", "\r\n99999999999\r\n")),
+                               ecrire("na.nst", texte_nst({{70, 0, 150, 6, 8, 301}})),
+                               ecrire("em.nst", texte_nst({pas}, {"Nan"}))}) {
         f.ui()->Notebook1->setCurrentIndex(page = 2 - page);
         dialogues.messages.clear();
         ouvrir(nom);

@@ -10,6 +10,8 @@
 #include "ui_page_ionique.h"
 #include <QTimer>
 
+#include <QTimer>
+
 using namespace quillon;
 using namespace quillon::essais;
 
@@ -53,10 +55,10 @@ TEST_F(SequenceGardee, EnregistrerSavesARecordingOrSaysThereIsNothingAndQuitting
     for (const auto& [reponse, fichier] : {std::pair{Reponse::Annuler, QString()}, {Reponse::Oui, QString()},
                                            {Reponse::Oui, temp.filePath("absent/x.nst")}, {Reponse::Oui, nom}}) {
         dialogues.questions.clear();
-        dialogues.reponses_questions = {reponse};
+        dialogues.reponses_questions = {reponse, Reponse::Oui}; // then "Oui" to the report's question
         dialogues.reponses = {fichier};
         f.ui()->Quitter1->trigger();
-        EXPECT_EQ(dialogues.questions, QStringList("Enregistrer la séquence avant de quitter ?"));
+        EXPECT_EQ(dialogues.questions.value(0), "Enregistrer la séquence avant de quitter ?");
         EXPECT_EQ(f.isVisible(), fichier != nom) << fichier.toStdString();
     }
     EXPECT_EQ(dialogues.messages.size(), 2) << "the failed save said";
@@ -114,4 +116,90 @@ TEST_F(SequenceGardee, InformationsAndPhasesDeTestSayWhatTheyCannotOpen)
     const QString n = QDir::toNativeSeparators(doc), s = QDir::toNativeSeparators(d.filePath("phases_demo.rtf"));
     EXPECT_EQ(erreurs, QStringList({"Aucun programme de cet ordinateur ne peut ouvrir le document des enseignants :\n" + n,
                                     "Impossible d'ouvrir le fichier " + n, "Impossible d'ouvrir le fichier " + s}));
+}
+
+// Ouvrir over steps that no file holds asks first; a running recording stops
+// at the question, so that what is saved is what the chart held then.
+TEST_F(SequenceGardee, OuvrirAsksBeforeReplacingStepsAndARecordingStopsAtTheQuestion)
+{
+    const QString autre = temp.filePath("autre.nst"), gardee = temp.filePath("gardee.nst");
+    ASSERT_TRUE(ecrire(autre, texte_nst({{9, 0, 150, 6, 8, 144}})));
+    enregistrer(2);
+    QTest::mouseClick(f.ionique().ui()->BitBtn14, Qt::LeftButton); // "Lancer COURBE"
+    const int avant = f.ionique().modele().sequence_tracee().etapes.at(0).gk;
+    for (const auto& [r, questions, gk] : {std::tuple{Reponse::Annuler, 1, avant}, {Reponse::Oui, 1, 9}, {Reponse::Oui, 0, 9}}) {
+        dialogues.questions.clear();
+        dialogues.reponses = {autre, gardee};
+        dialogues.reponses_questions = {r};
+        f.ui()->Ouvrir1->trigger();
+        EXPECT_EQ(dialogues.questions, QStringList("Enregistrer la séquence avant d'ouvrir un autre fichier ?").mid(0, questions));
+        EXPECT_FALSE(f.Timer_courbe->isActive()) << "stopped at the question";
+        EXPECT_EQ(f.ionique().modele().sequence_tracee().etapes.at(0).gk, gk);
+    }
+    EXPECT_EQ(lire_nernst(gardee).sequence.etapes.size(), 2u);
+}
+
+// "Enregistrer" from every page, never over the program's files nor in its
+// folder; the first writable folder, said when there is none.
+TEST_F(SequenceGardee, EnregistrerWorksEverywhereButNeverOverTheProgramsFiles)
+{
+    enregistrer(1);
+    const QString ess0 = dossier_construit() + "ess0.nst", nom = temp.filePath("p.nst");
+    const QByteArray avant = lire(ess0);
+    dialogues.reponses = {nom, ess0};
+    for (int page : {0, 1}) {
+        QDir::setCurrent(dossier_construit()); // where Ouvrir may leave it
+        f.ui()->Notebook1->setCurrentIndex(page);
+        f.ui()->Sauve1->trigger();
+    }
+    ASSERT_EQ(dialogues.demandes.size(), 2u);
+    for (const DialogueFichier& d : dialogues.demandes)
+        EXPECT_NE(QFileInfo(d.dossier).canonicalFilePath(), QFileInfo(ess0).canonicalPath());
+    EXPECT_EQ(lire_nernst(nom).sequence.etapes.size(), 1u);
+    EXPECT_EQ(lire(ess0), avant);
+    EXPECT_EQ(dialogues.messages, QStringList("Le fichier " + ess0 + " fait partie de Quillon : il ne peut pas être "
+                                              "remplacé. Choisissez un autre nom ou un autre dossier."));
+    if (dossier_inscriptible("/proc/sys"))
+        GTEST_SKIP() << "no folder this user cannot write";
+    const QByteArray home = qgetenv("HOME");
+    retenir_dossier_travail("/proc/sys");
+    qputenv("HOME", "/proc/sys");
+    for (const QString& t : {temp.path(), QStringLiteral("/proc/sys")}) {
+        qputenv("TMPDIR", QFile::encodeName(t));
+        f.ui()->Sauve1->trigger();
+        EXPECT_EQ(dialogues.demandes.back().dossier, t == temp.path() ? t : QString());
+    }
+    EXPECT_TRUE(dialogues.messages.value(1).startsWith("Aucun dossier ne peut recevoir de fichier"));
+    qputenv("HOME", home);
+    qunsetenv("TMPDIR");
+    retenir_dossier_travail({});
+}
+
+// Closing after work no report holds asks once, after the sequence question;
+// "Compte rendu..." saves the report first; nothing done, nothing asked.
+TEST_F(SequenceGardee, ClosingAfterWorkWithoutAReportAsksOnce)
+{
+    const QString rapport = "Le compte rendu de ce travail n'a pas été enregistré. Quitter quand même ? [Compte rendu...]";
+    dialogues.eleves = Identite{"Léa Martin", "1re B"};
+    // Correction pressed (1) or a step recorded (2), the answers, the questions, closed.
+    for (const auto& [fait, reponses, questions, fermee] : std::vector<std::tuple<int, std::deque<Reponse>, QStringList, bool>>{
+             {0, {}, {}, true}, {1, {Reponse::Non}, {rapport}, false}, {1, {Reponse::Oui}, {rapport}, true},
+             {1, {Reponse::Autre}, {rapport}, true},
+             {2, {Reponse::Non, Reponse::Oui}, {"Enregistrer la séquence avant de quitter ?", rapport}, true}}) {
+        TForm1 g{dossier_construit()};
+        demarrer(g);
+        fait == 1 ? g.ui()->BitBtn3->click() : fait == 2 ? g.ionique().Timer_courbeTimer() : void();
+        dialogues.questions.clear();
+        dialogues.reponses = {temp.filePath("cr.pdf")};
+        dialogues.reponses_questions = reponses;
+        g.ui()->Quitter1->trigger();
+        EXPECT_EQ(dialogues.questions, questions);
+        EXPECT_EQ(g.isVisible(), !fermee);
+    }
+    EXPECT_GT(QFileInfo(temp.filePath("cr.pdf")).size(), 0) << "\"Compte rendu...\" saved the report";
+    f.ui()->BitBtn3->click(); // saved, then nothing new: nothing asked
+    dialogues.reponses = {temp.filePath("cr2.pdf")};
+    f.ui()->Compterendu1->trigger();
+    f.ui()->Quitter1->trigger();
+    EXPECT_FALSE(f.isVisible());
 }

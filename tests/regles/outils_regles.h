@@ -10,6 +10,12 @@
 #include <QImage>
 #include <QRect>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <sys/mount.h>
+#include <unistd.h>
 #include <array>
 #include <limits>
 #include <vector>
@@ -77,5 +83,33 @@ inline double reel_fr(QString champ)
     const double x = champ.contains(u'.') ? 0 : champ.replace(u',', u'.').toDouble(&ok);
     return ok ? x : std::numeric_limits<double>::quiet_NaN();
 }
+
+// A real 64 KiB tmpfs mounted for the test (root only, as CI runs), holding
+// the named files ("ancien\r\n") and filled to its last byte; `raison`
+// says why there is none.
+struct DisquePlein {
+    QTemporaryDir dossier;
+    std::string raison = geteuid() != 0 ? "not root: no tmpfs can be mounted" : "";
+    bool monte = raison.empty()
+        && mount("tmpfs", QFile::encodeName(dossier.path()).constData(), "tmpfs", 0, "size=64k") == 0;
+    explicit DisquePlein(const QStringList& anciens)
+    {
+        if (!monte && raison.empty())
+            raison = std::string("no tmpfs mounted: ") + std::strerror(errno);
+        for (const QString& nom : anciens)
+            if (monte && !ecrire(chemin(nom), "ancien\r\n"))
+                raison = "the old files were not written";
+        QFile plein(chemin(".plein"));
+        if (monte && plein.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            while (plein.write("x", 1) == 1) {
+            }
+    }
+    ~DisquePlein()
+    {
+        if (monte)
+            umount2(QFile::encodeName(dossier.path()).constData(), MNT_DETACH);
+    }
+    QString chemin(const QString& nom) const { return dossier.filePath(nom); }
+};
 
 } // namespace quillon::essais

@@ -498,6 +498,7 @@ TEST(FichierNernstEnregistrement, FailuresLeaveTheEarlierFile)
         ASSERT_TRUE(QDir(dossier.path()).mkdir("protege"));
         const QString chemin = protege + "/essai.nst";
         ASSERT_TRUE(ecrire(chemin, "0\r\n"));
+        ASSERT_TRUE(QFile::setPermissions(chemin, QFileDevice::ReadOwner));
         ASSERT_TRUE(QFile::setPermissions(protege, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         EXPECT_FALSE(enregistrer_nernst(chemin, deux_etapes()));
         EXPECT_EQ(lire(chemin), QByteArray("0\r\n"));
