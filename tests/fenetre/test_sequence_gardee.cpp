@@ -9,6 +9,8 @@
 #include "shell/lanceur.h"
 #include "ui_page_ionique.h"
 
+#include <QTimer>
+
 using namespace quillon;
 using namespace quillon::essais;
 
