@@ -282,9 +282,9 @@ TEST_F(CompteRendu, PrintingHonoursThePageRangeDrawsAsThePdfAndWithNoPrinterOffe
 
 TEST_F(CompteRendu, WhatChangedSinceTheCorrectionHasNoVerdictEveryPageSeenCountsAndThePaperReadsAsFrench)
 {
-    // From "Accueil", a work file of ten steps opened: the ionic page shows and replays it.
+    // From "Accueil", a work file of twelve steps opened: the ionic page shows and replays it.
     std::vector<PasNst> pas;
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 12; ++i)
         pas.push_back({10 * i, 5, 150, 6, 8, 144});
     ASSERT_TRUE(ecrire(temp.filePath("dix.nst"), texte_nst(pas)));
     faux.dialogues.reponses = {temp.filePath("dix.nst")};
@@ -329,7 +329,7 @@ TEST_F(CompteRendu, WhatChangedSinceTheCorrectionHasNoVerdictEveryPageSeenCounts
     f.ui()->Curseursdemesure1->trigger();
 
     const QStringList pages = rapport("modifie.pdf");
-    ASSERT_EQ(pages.size(), 3) << pages.join("\n----\n").toStdString();
+    ASSERT_GE(pages.size(), 3) << pages.join("\n----\n").toStdString();
     const QString tout = pages.join('\n').simplified();
     for (const char* texte : {"Correction : pas de score", "« Segment initial » : modifiée après la correction",
                               "Intensité de stimulation : 0,30 V", "12 m/s — modifiée après la correction",
@@ -341,9 +341,9 @@ TEST_F(CompteRendu, WhatChangedSinceTheCorrectionHasNoVerdictEveryPageSeenCounts
     for (const char* texte : {"10 %", "Hz Hz", "m/s m/s", "12 m/s — Résultat", "V V", "EeqNa", "EnaK"})
         EXPECT_FALSE(tout.contains(QString::fromUtf8(texte))) << texte;
     EXPECT_FALSE(QString(tout).remove("Quillon 1.0").contains(QRegularExpression("\\d\\.\\d")));
-    // The ten steps on one page, with their header.
+    // The twelve steps on one page (the room left on the ionic page holds ten).
     const QRegularExpression rang("^\\s*\\d+(\\s+\\d+){6}(\\s+-?\\d+,\\d\\d){2}\\s+\\S+\\s*$", QRegularExpression::MultilineOption);
-    EXPECT_EQ(pages[2].count(rang), 10) << pages[2].toStdString();
+    EXPECT_EQ(pages.back().count(rang), 12) << pages.back().toStdString();
     // The screen's trace as the model scales a partly recruited nerve: 0.30 times the electrodes' difference.
     const ReponseStimulation& rep = f.stimulation().reponse();
     std::vector<std::pair<QPoint, QColor>> points;
