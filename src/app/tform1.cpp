@@ -171,6 +171,7 @@ void TForm1::construire_pages()
         return fenetres_ != nullptr ? &fenetres_->mise_couleur() : nullptr;
     });
     brancher_sorties(*this);
+    ionique_->ordonner_images();
 }
 
 QPoint TForm1::position_centree(const QSize& ecran)

@@ -107,12 +107,16 @@ PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
         remise_zero_anim();
         rempl_image(!ui_->ima_pe1->isHidden() ? ui_->ima_pe1 : ui_->ima_pe2);
     };
+    actualiser();
+}
+
+void PageIonique::ordonner_images()
+{
     // Tab reaches each picture where it reads: the compartments after the
     // membrane's bars, the chart after the bars.
     QWidget::setTabOrder(ui_->Scroll_gna, ui_->ima_pe1);
     QWidget::setTabOrder(ui_->ima_pe1, ui_->ima_pe2);
     QWidget::setTabOrder(ui_->Scroll_nae, ui_->Ima_pa);
-    actualiser();
 }
 
 PageIonique::~PageIonique() = default;
