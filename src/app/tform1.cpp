@@ -16,8 +16,6 @@
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
 #include "stimulation/page_stimulation.h"
-#include "ui_page_ionique.h"
-#include "ui_page_stimulation.h"
 #include "colours/mise_en_couleur.h"
 #include "shell/lanceur.h"
 #include "shell/merlade.h"
@@ -114,6 +112,11 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     }
     Timer_anim->setInterval(intervalle_animation(retenue));
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
+    // A page is seen however it shows: its tab, the keyboard, a menu, a work file opened.
+    connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this](int i) {
+        if (i >= 0 && i < 32)
+            pages_vues_ |= 1u << i;
+    });
     taille_ = new CommandeTaille(*this);
 
     afficher_erreur = [this](const QString& message) {
@@ -157,18 +160,19 @@ void TForm1::construire_pages()
 
     couleurs_ = std::make_unique<MiseEnCouleur>(
         ui_->Notebook1,
-        MiseEnCouleur::Boites{ui_->GroupBox4, ui_->GroupBox3, stimulation_->ui()->GroupBox7,
-                              stimulation_->ui()->GroupBox11, ui_->GroupBox8, ionique_->ui()->GroupBox10},
+        MiseEnCouleur::Boites{ui_->GroupBox4, ui_->GroupBox3, stimulation_->boites_a_colorer().at(0),
+                              stimulation_->boites_a_colorer().at(1), ui_->GroupBox8, ionique_->boite_a_colorer()},
         MiseEnCouleur::fichier_par_defaut());
     couleurs_->signaler = [this](const QString& m) { afficher_erreur(m); };
 
-    connect(stimulation_->ui()->BitBtn21, &QPushButton::clicked, this, &TForm1::BitBtn21Click);
-    connect(stimulation_->ui()->BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);
-    connect(stimulation_->ui()->BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
+    connect(stimulation_, &PageStimulation::ess0_demande, this, &TForm1::BitBtn21Click);
+    connect(stimulation_, &PageStimulation::figure_refractaire_demandee, this, &TForm1::BitBtn8Click);
+    connect(stimulation_, &PageStimulation::figure_recrutement_demandee, this, &TForm1::BitBtn9Click);
     couleurs_->definir_dialogue([this]() -> Tmise_couleur* {
         return fenetres_ != nullptr ? &fenetres_->mise_couleur() : nullptr;
     });
     brancher_sorties(*this);
+    ionique_->ordonner_images();
 }
 
 QPoint TForm1::position_centree(const QSize& ecran)
@@ -362,14 +366,59 @@ Dialogues& TForm1::dialogues() const
     return fichiers().dialogues();
 }
 
-QWidget* TForm1::dessin_neurone() const
+const ExerciceLegendes& TForm1::exercice_legendes() const
 {
-    return ui_->Image2;
+    return accueil().exercice();
 }
 
-QString TForm1::score() const
+QImage TForm1::dessin_legendes() const
 {
-    return ui_->lab_result->text();
+    PageAccueil& page = accueil();
+    const ExerciceLegendes& e = page.exercice();
+    QWidget* dessin = ui_->Image2;
+    std::vector<QWidget*> parmi{dessin};
+    for (QWidget* c : page.cibles())
+        parmi.push_back(c);
+    for (int k = 1; k <= e.nb_legendes(); ++k)
+        if (e.placement(k).posee != 0)
+            parmi.push_back(page.legende(e.placement(k).posee));
+    VuePapier vue{dessin->parentWidget(), {}, montres(dessin->parentWidget(), parmi)};
+    vue.zone = etendue(vue.elements, 0);
+    return dessiner_pour_papier(vue);
+}
+
+ReglagesStimulation TForm1::reglages_stimulation() const
+{
+    return stimulation().reglages();
+}
+
+std::vector<QuestionRemplie> TForm1::questions() const
+{
+    return stimulation().feuille();
+}
+
+std::vector<QImage> TForm1::images_stimulation() const
+{
+    return {stimulation().image_nerf_papier(), stimulation().image_ecran_papier()};
+}
+
+const EquilibresIoniques& TForm1::equilibres() const
+{
+    return ionique().modele();
+}
+
+std::vector<QImage> TForm1::images_ionique() const
+{
+    return {ionique().image_cuve_papier(), ionique().image_graphe_papier()};
+}
+
+std::vector<ImageExportee> TForm1::images_exportees() const
+{
+    std::vector<ImageExportee> images{stimulation().image_exportee()};
+    for (const ImageExportee& i : ionique().images_exportees())
+        images.push_back(i);
+    images.push_back({QStringLiteral("neurone"), {ui_->Image2}, {ui_->Image2}, {}});
+    return images;
 }
 
 void TForm1::Compterendu1Click()
@@ -445,24 +494,12 @@ void TForm1::document_stimulation(const QString& titre, const char* image, const
 
 void TForm1::charger_images()
 {
-    struct Chargement {
-        const char* nom;
-        std::vector<ImageControle*> images;
-    };
-    const Ui::PageIonique* p = ionique().ui();
-    const std::vector<Chargement> chargements = {
-        {"\\an.bmp", {p->ani, p->ane}},
-        {"\\k.bmp", {p->ima_ki, p->ima_ke}},
-        {"\\na.bmp", {p->ima_nai, p->ima_nae}},
-        {"\\fl_i_e.bmp", {p->Ima_fl_i_e}},
-        {"\\fl_e_i.bmp", {p->ima_fl_e_i}},
-    };
-    for (const Chargement& c : chargements) {
-        const QString chemin = chemin_fichier(dossier_prog, QString::fromLatin1(c.nom));
+    for (const auto& [nom, images] : ionique().images_a_charger()) {
+        const QString chemin = chemin_fichier(dossier_prog, QString::fromLatin1(nom));
         const QImage image = lire_image(chemin);
         if (image.isNull())
             throw ErreurDemarrage(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
-        for (ImageControle* controle : c.images)
+        for (ImageControle* controle : images)
             controle->setImage(image);
     }
 }

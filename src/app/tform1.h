@@ -55,10 +55,10 @@ public:
     ~TForm1() override;
 
     Ui::TForm1* ui() const { return ui_.get(); }
-    PageAccueil& accueil() const override { return *accueil_; }
+    PageAccueil& accueil() const { return *accueil_; }
     // The pages behind the tabs and what hangs on them, built on first use.
-    PageIonique& ionique() const override { return *pages().ionique_; }
-    PageStimulation& stimulation() const override { return *pages().stimulation_; }
+    PageIonique& ionique() const { return *pages().ionique_; }
+    PageStimulation& stimulation() const { return *pages().stimulation_; }
     CommandesFichiers& fichiers() const { return *pages().fichiers_; }
     // Options > "Taille d'affichage".
     CommandeTaille& taille() const { return *taille_; }
@@ -107,12 +107,18 @@ public:
     void VitesseClick(Vitesse v);
     void Compterendu1Click();
     void Imprimercompterendu1Click();
-    // Whether the pupil has chosen page i's tab during this run.
+    // Whether page i has been shown during this run, however it was reached.
     bool page_vue(int i) const override { return pages_vues_ & (1u << i); }
     // What the report and the pictures' menus read of the window.
     Dialogues& dialogues() const override;
-    QWidget* dessin_neurone() const override;
-    QString score() const override;
+    const ExerciceLegendes& exercice_legendes() const override;
+    QImage dessin_legendes() const override;
+    ReglagesStimulation reglages_stimulation() const override;
+    std::vector<QuestionRemplie> questions() const override;
+    std::vector<QImage> images_stimulation() const override;
+    const EquilibresIoniques& equilibres() const override;
+    std::vector<QImage> images_ionique() const override;
+    std::vector<ImageExportee> images_exportees() const override;
     // The names and class given for the report, kept for the run.
     Identite& eleves() override { return eleves_; }
     QWidget* fenetre() override { return this; }

@@ -110,7 +110,57 @@ PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
     actualiser();
 }
 
+void PageIonique::ordonner_images()
+{
+    // Tab reaches each picture where it reads: the compartments after the
+    // membrane's bars, the chart after the bars.
+    QWidget::setTabOrder(ui_->Scroll_gna, ui_->ima_pe1);
+    QWidget::setTabOrder(ui_->ima_pe1, ui_->ima_pe2);
+    QWidget::setTabOrder(ui_->Scroll_nae, ui_->Ima_pa);
+}
+
 PageIonique::~PageIonique() = default;
+
+QImage PageIonique::image_cuve_papier() const
+{
+    Ui::PageIonique& u = *ui_;
+    VuePapier vue{u.Ima_pa->parentWidget(), {},
+                  montres(u.Ima_pa->parentWidget(),
+                          {u.ima_pe1, u.ima_pe2, u.Shape15, u.Shape16, u.Shape17, u.Shape11, u.Label30, u.Label31,
+                           u.ima_ki, u.ima_nai, u.ani, u.ima_ke, u.ima_nae, u.ane, u.lab_nai, u.lab_ki, u.lab_ke,
+                           u.lab_nae, u.lab_gk, u.lab_gna, u.Lab_em, u.Label9, u.Label10, u.Lab_ek, u.Lab_ena,
+                           u.Ima_fl_i_e, u.ima_fl_e_i, u.force1, u.force2})};
+    vue.zone = etendue(vue.elements, 4);
+    return dessiner_pour_papier(vue);
+}
+
+QImage PageIonique::image_graphe_papier() const
+{
+    Ui::PageIonique& u = *ui_;
+    VuePapier vue{u.Ima_pa->parentWidget(), {}, montres(u.Ima_pa->parentWidget(), {u.Label11, u.ima_leg, u.Ima_pa})};
+    vue.zone = etendue(vue.elements, 4);
+    return dessiner_pour_papier(vue);
+}
+
+std::vector<ImageExportee> PageIonique::images_exportees() const
+{
+    return {{QStringLiteral("courbe"), {ui_->Ima_pa}, {ui_->ima_leg, ui_->Ima_pa}, [this] { return modele_.valeurs(); }},
+            {QStringLiteral("compartiments"), {ui_->ima_pe1, ui_->ima_pe2}, {ui_->ima_pe1, ui_->ima_pe2}, {}}};
+}
+
+QWidget* PageIonique::boite_a_colorer() const
+{
+    return ui_->GroupBox10;
+}
+
+std::vector<std::pair<const char*, std::vector<ImageControle*>>> PageIonique::images_a_charger() const
+{
+    return {{"\\an.bmp", {ui_->ani, ui_->ane}},
+            {"\\k.bmp", {ui_->ima_ki, ui_->ima_ke}},
+            {"\\na.bmp", {ui_->ima_nai, ui_->ima_nae}},
+            {"\\fl_i_e.bmp", {ui_->Ima_fl_i_e}},
+            {"\\fl_e_i.bmp", {ui_->ima_fl_e_i}}};
+}
 
 template <typename F>
 void PageIonique::faire(F&& action)

@@ -2,6 +2,7 @@
 // The "Equilibres ioniques" page: its design (GroupBox10 and its controls)
 // wired to the workbench's rules. Every event of a control or a timer goes
 // to the model, then the page shows what the model says.
+#include "common/papier.h"
 #include "ionic/equilibres.h"
 
 #include <QWidget>
@@ -75,6 +76,18 @@ public:
 
     // Takes a sequence read from a work file.
     void charger(const SequenceNernst& sequence);
+
+    // For paper: the vessel with its ions and values; the chart with its Em scale.
+    QImage image_cuve_papier() const;
+    QImage image_graphe_papier() const;
+    // The chart and the compartments offered to copy, save and export.
+    std::vector<ImageExportee> images_exportees() const;
+    // Once the pictures take the focus (their menus): Tab reaches each where it reads.
+    void ordonner_images();
+    // The group box the colour mixing paints with the page.
+    QWidget* boite_a_colorer() const;
+    // The pictures of the program folder each picture control shows, by file name.
+    std::vector<std::pair<const char*, std::vector<ImageControle*>>> images_a_charger() const;
 
     // Shows the model's state: labels, pictures, bars, buttons, chart, timers.
     void actualiser();

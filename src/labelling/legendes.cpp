@@ -296,12 +296,35 @@ QString ExerciceLegendes::btn_correctionClick()
     }
     // 0 out of 0 legends scores 0 rather than dividing by zero.
     const double score = nb_legendes() == 0 ? 0.0 : static_cast<double>(correct) / nb_legendes() * 100;
-    return format_general(score) + QStringLiteral(" %");
+    placements_corriges_ = placements_;
+    score_ = format_general(score) + QStringLiteral(" %");
+    return score_;
+}
+
+bool ExerciceLegendes::modifiee_apres_correction(int k) const
+{
+    if (!correction_demandee_ || placements_corriges_.size() != placements_.size())
+        return false;
+    const Placement& avant = placements_corriges_.at(k - 1);
+    const Placement& maintenant = placement(k);
+    return avant.posee != maintenant.posee || (maintenant.posee != 0 && avant.cible != maintenant.cible);
+}
+
+QString ExerciceLegendes::score_valable() const
+{
+    if (!correction_demandee_)
+        return {};
+    for (int k = 1; k <= nb_legendes(); ++k)
+        if (modifiee_apres_correction(k))
+            return {};
+    return score_;
 }
 
 void ExerciceLegendes::btn_enlever_legendesClick()
 {
     correction_demandee_ = false;
+    placements_corriges_.clear();
+    score_.clear();
     for (int i = 1; i <= nb_legendes(); ++i) {
         legende(ordre_[i - 1]).couleur = CouleurLegende::BleuClair;
         placements_[i - 1].posee = 0;

@@ -109,6 +109,12 @@ public:
     // "Correction" pressed since the legends were last taken off.
     bool correction_demandee() const { return correction_demandee_; }
     void btn_enlever_legendesClick();
+    // Legend k lies elsewhere than when "Correction" was last pressed (laid,
+    // taken off or on another place): its colour no longer is a verdict.
+    bool modifiee_apres_correction(int k) const;
+    // The score of the last correction while it is the score of the legends
+    // as they lie; empty before any correction and once one has moved.
+    QString score_valable() const;
 
     int nb_legendes() const { return static_cast<int>(legendes_.size()); }
     // Legend by its number, 1..nb_legendes.
@@ -131,6 +137,8 @@ private:
     std::vector<int> ordre_;
     bool en_deplacement_ = false;
     bool correction_demandee_ = false;
+    std::vector<Placement> placements_corriges_;
+    QString score_;
     int depart_x_ = 0;
     int depart_y_ = 0;
     int portee_ = 0;

@@ -4,10 +4,6 @@
 #include "outputs/travail.h"
 #include "common/controles.h"
 #include "common/tableur.h"
-#include "ionic/page_ionique.h"
-#include "stimulation/page_stimulation.h"
-#include "ui_page_ionique.h"
-#include "ui_page_stimulation.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -130,32 +126,10 @@ void MenuSorties::enregistrer(const QString& nom_dialogue, const QString& extens
 void brancher_sorties(Travail& f)
 {
     const auto dialogues = [&f] { return &f.dialogues(); };
-    const Ui::PageStimulation* st = f.stimulation().ui();
-    const Ui::PageIonique* io = f.ionique().ui();
-    const std::vector<QWidget*> ecran{st->Ima_st, st->Ima_grad};
-    new MenuSorties({st->Ima_st},
-                    {QStringLiteral("stimulation"), [ecran] { return MenuSorties::vue(ecran); },
-                     [&f] { return f.stimulation().valeurs(); }},
-                    dialogues, f.fenetre());
-    const std::vector<QWidget*> courbe{io->ima_leg, io->Ima_pa};
-    new MenuSorties({io->Ima_pa},
-                    {QStringLiteral("courbe"), [courbe] { return MenuSorties::vue(courbe); },
-                     [&f] { return f.ionique().modele().valeurs(); }},
-                    dialogues, f.fenetre());
-    const std::vector<QWidget*> compartiments{io->ima_pe1, io->ima_pe2};
-    new MenuSorties(compartiments,
-                    {QStringLiteral("compartiments"), [compartiments] { return MenuSorties::vue(compartiments); }, {}},
-                    dialogues, f.fenetre());
-    // Tab reaches each picture where it reads: the screen below the
-    // stimulator, the compartments after the membrane's bars, the chart
-    // after the bars; the nerve cell comes first on its page, by design.
-    QWidget::setTabOrder(st->Scroll_temps, st->Ima_st);
-    QWidget::setTabOrder(io->Scroll_gna, io->ima_pe1);
-    QWidget::setTabOrder(io->ima_pe1, io->ima_pe2);
-    QWidget::setTabOrder(io->Scroll_nae, io->Ima_pa);
-    QWidget* neurone = f.dessin_neurone();
-    new MenuSorties({neurone}, {QStringLiteral("neurone"), [neurone] { return MenuSorties::vue({neurone}); }, {}},
-                    dialogues, f.fenetre());
+    for (const ImageExportee& i : f.images_exportees()) {
+        const std::vector<QWidget*> vue = i.vue;
+        new MenuSorties(i.cibles, {i.nom, [vue] { return MenuSorties::vue(vue); }, i.valeurs}, dialogues, f.fenetre());
+    }
 }
 
 } // namespace quillon

@@ -82,8 +82,19 @@ public:
         const QFontMetricsF m(police, &sortie_);
         const double h = m.height() * 1.25;
         const double colonne = zone_.width() / std::max<qsizetype>(1, lignes.front().count(QLatin1Char(';')) + 1);
+        // A table that does not fit in the room left but fits on a page
+        // starts on a new one, rather than leave some of its rows apart; one
+        // longer than a page starts where at least its header and three
+        // rows fit, and leaves no fewer than three rows on its last page.
+        const double hauteur = lignes.size() * h;
+        if (y_ + hauteur > zone_.height() && y_ > debut_contenu_
+            && (hauteur <= zone_.height() - debut_contenu_ || y_ + 4 * h > zone_.height()))
+            nouvelle_page();
         for (int i = 0; i < lignes.size(); ++i) {
-            if (!place(h) && i > 0) { // the header again on the next page
+            const bool seules = lignes.size() - i == 3 && y_ + 3 * h > zone_.height() && y_ > debut_contenu_;
+            if (seules)
+                nouvelle_page();
+            if ((seules || !place(h)) && i > 0) { // the header again on the next page
                 if (trait_ != nullptr)
                     ligne_tableau(lignes.front(), h, colonne, police, true);
                 y_ += h;

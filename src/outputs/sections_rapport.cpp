@@ -1,21 +1,12 @@
 #include "sections_rapport.h"
 
-#include "common/controles.h"
+#include "common/papier.h"
 #include "common/tableur.h"
-#include "ionic/page_ionique.h"
-#include "labelling/page_accueil.h"
-#include "outputs/images_compte_rendu.h"
+#include "labelling/legendes.h"
 #include "outputs/travail.h"
-#include "stimulation/page_stimulation.h"
 #include "stimulation/valeurs_stimulation.h"
-#include "ui_page_ionique.h"
-#include "ui_page_stimulation.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QCheckBox>
-#include <QScrollBar>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace quillon {
@@ -28,108 +19,129 @@ QString virgule(double x, int decimales)
     return TableurCsv::nombre(x, decimales);
 }
 
-// The distance between two electrodes on the centimetre ruler.
-QString cm(int left1, int left2)
+// An electrode of the stimulation page, on the nerve or past its end.
+struct PlaceSurNerf {
+    const char* nom;
+    int left;
+    bool sur_le_nerf;
+};
+
+// The distance between two electrodes on the centimetre ruler; none is
+// measured when one of them lies off the nerve.
+QString distance(const PlaceSurNerf& a, const PlaceSurNerf& b)
 {
-    return virgule(std::abs(position_cm(left1) - position_cm(left2)), 1) + QStringLiteral(" cm");
+    QStringList hors;
+    for (const PlaceSurNerf* e : {&a, &b})
+        if (!e->sur_le_nerf)
+            hors << QString::fromUtf8(e->nom);
+    if (hors.size() == 2)
+        return QStringLiteral("%1 et %2 hors du nerf").arg(hors[0], hors[1]);
+    if (hors.size() == 1)
+        return QStringLiteral("%1 hors du nerf").arg(hors[0]);
+    return virgule(std::abs(position_cm(a.left) - position_cm(b.left)), 1) + QStringLiteral(" cm");
 }
 
-QString texte_reponse(const QWidget* w)
+// The answer followed by its unit, unless the pupil typed it already.
+QString avec_unite(const QString& reponse, const QString& unite)
 {
-    if (const auto* c = qobject_cast<const QComboBox*>(w))
-        return c->currentText();
-    if (const auto* e = qobject_cast<const QLineEdit*>(w))
-        return e->text();
-    return {};
+    if (unite.isEmpty() || QString(reponse).remove(QLatin1Char(' ')).endsWith(unite, Qt::CaseInsensitive))
+        return reponse;
+    return reponse + QLatin1Char(' ') + unite;
+}
+
+QString etat(EtatReponse e)
+{
+    switch (e) {
+    case EtatReponse::juste: return QStringLiteral("Résultat : juste");
+    case EtatReponse::fausse: return QStringLiteral("Résultat : faux");
+    case EtatReponse::modifiee: return QStringLiteral("modifiée après la correction");
+    case EtatReponse::non_corrigee: break;
+    }
+    return QStringLiteral("Résultat : non corrigé");
 }
 
 SectionRapport legendes(Travail& f)
 {
+    const ExerciceLegendes& e = f.exercice_legendes();
     SectionRapport s;
     s.titre = QStringLiteral("Légendes du neurone");
-    s.images.push_back(image_legendes(f));
-    // The score label reads "0 %" from the start: only a correction asked for gives a score.
-    const QString score = f.score().trimmed();
-    s.lignes << (f.accueil().exercice().correction_demandee() && !score.isEmpty()
-                     ? QStringLiteral("Correction : %1").arg(score)
-                     : QStringLiteral("Correction : pas encore demandée"));
+    s.images.push_back(f.dessin_legendes());
+    // A score only for the legends as they lie: one laid, taken off or moved
+    // since the correction leaves the score to a new correction.
+    QStringList modifiees;
+    for (int k = 1; k <= e.nb_legendes(); ++k)
+        if (e.modifiee_apres_correction(k))
+            modifiees << QStringLiteral("« %1 » : modifiée après la correction").arg(e.legende(k).texte.simplified());
+    if (!e.correction_demandee())
+        s.lignes << QStringLiteral("Correction : pas encore demandée");
+    else if (!e.score_valable().isEmpty())
+        s.lignes << QStringLiteral("Correction : %1").arg(e.score_valable());
+    else
+        s.lignes << QStringLiteral("Correction : pas de score, des légendes ont été modifiées après la correction")
+                 << modifiees;
     return s;
 }
 
 SectionRapport stimulation(Travail& f)
 {
-    PageStimulation& page = f.stimulation();
-    Ui::PageStimulation& u = *page.ui();
+    const ReglagesStimulation r = f.reglages_stimulation();
     SectionRapport s;
     s.titre = QStringLiteral("Stimulation d'un nerf ou d'une fibre");
-    s.images.push_back(image_nerf(page));
-    s.images.push_back(image_ecran(page));
-    const int anode = page.electrode(Electrode::anode)->x();
-    const int cathode = page.electrode(Electrode::cathode)->x();
-    const int enr1 = page.electrode(Electrode::enr1)->x();
-    const int enr2 = page.electrode(Electrode::enr2)->x();
-    s.lignes << QStringLiteral("Intensité de stimulation : %1").arg(u.Lab_stim->text().trimmed())
-             << QStringLiteral("Polarité : anode à %1 de la cathode").arg(anode < cathode ? "gauche" : "droite")
-             << QStringLiteral("Stimulation : %1").arg(u.Radio_nerf_fibre->isChecked() ? "Fibre" : "Nerf")
-             << (page.deux_stim()
-                     ? QStringLiteral("Seconde stimulation : oui, %1 ms après la première")
-                           .arg(virgule(temps_ms(u.Scroll_temps->value()), 2))
-                     : QStringLiteral("Seconde stimulation : non"))
-             << QStringLiteral("Anode - cathode : %1").arg(cm(cathode, anode))
-             << QStringLiteral("Cathode - électrode d'enregistrement 1 : %1").arg(cm(enr1, cathode))
-             << QStringLiteral("Électrode d'enregistrement 1 - électrode 2 : %1").arg(cm(enr2, enr1));
-    const struct {
-        const QWidget* question;
-        const QWidget* reponse;
-        const QWidget* unite;
-    } feuille[] = {{u.Label5, u.pref_rel, u.Label17},     {u.Label6, u.pref_abs, u.Label18},
-                   {u.Label7, u.fib_lpr, u.Label19},      {u.Label8, u.fib_cpr, u.Label20},
-                   {u.Label23, u.vit_influx, u.Label24},  {u.Label27, u.combo_electrode, nullptr},
-                   {u.Label28, u.Edit_seuil, u.Label29}};
-    const std::array<Forme*, 7> marques = page.cercles();
-    s.lignes << QString();
-    for (std::size_t i = 0; i < std::size(feuille); ++i) {
-        const auto* q = qobject_cast<const QLabel*>(feuille[i].question);
-        const QString reponse = texte_reponse(feuille[i].reponse).trimmed();
-        QString ligne = QStringLiteral("%1 %2").arg(q != nullptr ? q->text().trimmed() : QString(),
-                                                    reponse.isEmpty() ? QStringLiteral("(sans réponse)") : reponse);
-        if (const auto* unite = qobject_cast<const QLabel*>(feuille[i].unite); unite != nullptr && !reponse.isEmpty())
-            ligne += QLatin1Char(' ') + unite->text().trimmed();
-        const QString verdict = marques[i]->accessibleDescription();
-        if (!verdict.isEmpty())
-            ligne += QStringLiteral(" — ") + verdict;
-        s.lignes << ligne;
-    }
-    for (QString& l : s.lignes)
-        l = virgule_decimale(l);
+    s.images = f.images_stimulation();
+    // On the nerve as the recording counts them: a cathode past the end
+    // stimulates nothing, a recording electrode there records nothing.
+    const PlaceSurNerf anode{"anode", r.anode, r.anode <= r.bout_nerf};
+    const PlaceSurNerf cathode{"cathode", r.cathode, r.cathode <= r.bout_nerf};
+    const PlaceSurNerf enr1{"électrode 1", r.enr1, r.enr1 < r.bout_nerf};
+    const PlaceSurNerf enr2{"électrode 2", r.enr2, r.enr2 < r.bout_nerf};
+    s.lignes << QStringLiteral("Intensité de stimulation : %1 V").arg(virgule((100 - r.position_i_stim) / 100.0, 2))
+             << QStringLiteral("Polarité : anode à %1 de la cathode").arg(r.anode < r.cathode ? "gauche" : "droite")
+             << QStringLiteral("Stimulation : %1").arg(r.fibre ? "Fibre" : "Nerf")
+             << (r.deux_stim ? QStringLiteral("Seconde stimulation : oui, %1 ms après la première")
+                                   .arg(virgule(temps_ms(r.pos), 2))
+                             : QStringLiteral("Seconde stimulation : non"))
+             << QStringLiteral("Anode - cathode : %1").arg(distance(cathode, anode))
+             << QStringLiteral("Cathode - électrode d'enregistrement 1 : %1").arg(distance(enr1, cathode))
+             << QStringLiteral("Électrode d'enregistrement 1 - électrode 2 : %1").arg(distance(enr2, enr1))
+             << QString();
+    for (const QuestionRemplie& q : f.questions())
+        s.lignes << QStringLiteral("%1 %2 — %3")
+                        .arg(q.question,
+                             q.reponse.isEmpty() ? QStringLiteral("(sans réponse)") : avec_unite(q.reponse, q.unite),
+                             etat(q.etat));
     return s;
 }
 
 SectionRapport ionique(Travail& f)
 {
-    PageIonique& page = f.ionique();
-    Ui::PageIonique& u = *page.ui();
+    const EquilibresIoniques& m = f.equilibres();
     SectionRapport s;
     s.titre = QStringLiteral("Équilibres ioniques");
-    // The values as the page shows them, with their units.
+    // The values the page shows, named as the table's columns.
+    const auto valeur = [&](Texte t) { return m.texte(t).section(QLatin1Char('='), 1).trimmed(); };
     const struct {
-        const Etiquette* etiquette;
-        const char* unite;
-    } valeurs[] = {{u.lab_ki, ""},  {u.lab_ke, ""},     {u.lab_nai, ""},     {u.lab_nae, ""}, {u.lab_gk, ""},
-                   {u.lab_gna, ""}, {u.Label9, " mV"}, {u.Label10, " mV"}, {u.Lab_em, " mV"}};
-    for (const auto& v : valeurs) {
-        const QString texte = v.etiquette->text().simplified();
-        if (v.etiquette->isVisibleTo(u.Ima_pa->parentWidget()) && !texte.isEmpty())
-            s.lignes << virgule_decimale(texte.endsWith(QLatin1String(v.unite).trimmed())
-                                             ? texte
-                                             : texte + QLatin1String(v.unite));
-    }
-    s.images.push_back(image_cuve(page));
-    s.images.push_back(image_graphe(page));
+        Texte texte;
+        const char* nom;
+        bool sodium;
+    } valeurs[] = {{Texte::lab_ki, "[K]i", false}, {Texte::lab_ke, "[K]e", false}, {Texte::lab_nai, "[Na]i", true},
+                   {Texte::lab_nae, "[Na]e", true}, {Texte::lab_gk, "GK", true},   {Texte::lab_gna, "GNa", true}};
+    // Working on the equilibrium potential, the page shows potassium alone.
+    for (const auto& v : valeurs)
+        if (!(m.mode_anim && v.sodium) && !valeur(v.texte).isEmpty())
+            s.lignes << QStringLiteral("%1 : %2").arg(QLatin1String(v.nom), valeur(v.texte));
+    if (m.pot_eq_visibles())
+        s.lignes << QStringLiteral("EK : %1 mV").arg(virgule(m.etat.e_k, 2))
+                 << QStringLiteral("ENa : %1 mV").arg(virgule(m.etat.e_na, 2));
+    if (!valeur(Texte::Lab_em).isEmpty())
+        s.lignes << QStringLiteral("Em : %1 mV").arg(valeur(Texte::Lab_em));
+    s.images = f.images_ionique();
     // The steps the chart holds, recorded or programmed, with the potential it plotted.
-    const std::vector<EquilibresIoniques::PasTrace> etapes = page.modele().pas_du_graphe();
+    const std::vector<EquilibresIoniques::PasTrace> etapes = m.pas_du_graphe();
     if (!etapes.empty()) {
-        s.tableau << EquilibresIoniques::entetes_pas().join(QLatin1Char(';'));
+        s.tableau << EquilibresIoniques::entetes_pas()
+                         .join(QLatin1Char(';'))
+                         .replace(QLatin1String("EeqK"), QLatin1String("EK"))
+                         .replace(QLatin1String("EeqNa"), QLatin1String("ENa"));
         for (const EquilibresIoniques::PasTrace& e : etapes)
             s.tableau << EquilibresIoniques::cases_pas(e, QStringLiteral("—")).join(QLatin1Char(';'));
     }
@@ -138,20 +150,32 @@ SectionRapport ionique(Travail& f)
 
 } // namespace
 
+QString en_francais(QString texte)
+{
+    // A blank that does not break before the high punctuation, none after an
+    // opening guillemet kept apart; numbers with a decimal comma.
+    static const QRegularExpression haute(QStringLiteral("(?<=\\S)[ \\x{00A0}]?([:?!;])(?=\\s|$)"));
+    return virgule_decimale(texte.replace(haute, QStringLiteral("\u00A0\\1")));
+}
+
 std::vector<SectionRapport> sections_utilisees(Travail& f)
 {
     std::vector<SectionRapport> sections;
-    const ExerciceLegendes& e = f.accueil().exercice();
-    // The score shows from the start: only legends laid on the drawing count.
+    const ExerciceLegendes& e = f.exercice_legendes();
+    // The score shows from the start: only legends laid on the drawing, or
+    // taken off since a correction, count.
     bool posees = false;
     for (int k = 1; k <= e.nb_legendes(); ++k)
-        posees = posees || e.placement(k).posee != 0;
+        posees = posees || e.placement(k).posee != 0 || e.modifiee_apres_correction(k);
     if (posees)
         sections.push_back(legendes(f));
     if (f.page_vue(1))
         sections.push_back(stimulation(f));
     if (f.page_vue(2))
         sections.push_back(ionique(f));
+    for (SectionRapport& s : sections)
+        for (QString& l : s.lignes)
+            l = en_francais(l);
     return sections;
 }
 

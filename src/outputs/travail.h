@@ -1,31 +1,43 @@
 #pragma once
-// What the outputs (the report, the pictures' menus) read of the practical:
-// the pages, the home page's drawing and score, the pupils' names and the
-// dialogs. The main window gives it.
-#include <QString>
+// What the outputs (the report, the pictures' menus) read of the practical,
+// as the rules hold it: the legends' exercise, the stimulation's settings
+// and question sheet, the ionic equilibria and their recorder, which pages
+// were seen; the pictures each page draws for paper or offers to copy; the
+// pupils' names and the dialogs. The main window gives it.
+#include "common/papier.h"
+#include "ionic/equilibres.h"
+#include "stimulation/questions.h"
+#include "stimulation/reponse.h"
+
+#include <QImage>
+#include <vector>
 
 class QWidget;
 
 namespace quillon {
 
 class Dialogues;
-class PageAccueil;
-class PageIonique;
-class PageStimulation;
+class ExerciceLegendes;
 struct Identite;
 
 class Travail {
 public:
     virtual ~Travail() = default;
-    virtual PageAccueil& accueil() const = 0;
-    virtual PageStimulation& stimulation() const = 0;
-    virtual PageIonique& ionique() const = 0;
-    // Whether the page of that index was shown at least once.
+    // Whether the page of that index was shown at least once, however it was reached.
     virtual bool page_vue(int i) const = 0;
+    // The labelling exercise; its drawing with every legend laid, in its colour.
+    virtual const ExerciceLegendes& exercice_legendes() const = 0;
+    virtual QImage dessin_legendes() const = 0;
+    // The stimulation's settings now, its question sheet; the nerve and the screen for paper.
+    virtual ReglagesStimulation reglages_stimulation() const = 0;
+    virtual std::vector<QuestionRemplie> questions() const = 0;
+    virtual std::vector<QImage> images_stimulation() const = 0;
+    // The ionic equilibria and the recorder; the vessel and the chart for paper.
+    virtual const EquilibresIoniques& equilibres() const = 0;
+    virtual std::vector<QImage> images_ionique() const = 0;
+    // The pictures the pages offer to copy, save and export.
+    virtual std::vector<ImageExportee> images_exportees() const = 0;
     virtual Dialogues& dialogues() const = 0;
-    // The home page's nerve-cell drawing and the score label's text.
-    virtual QWidget* dessin_neurone() const = 0;
-    virtual QString score() const = 0;
     // Who hands the report in, remembered for the run.
     virtual Identite& eleves() = 0;
     // The window the dialogs open over.

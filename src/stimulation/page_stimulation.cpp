@@ -77,6 +77,11 @@ PageStimulation::PageStimulation(QWidget* parent)
     connect(ui_->Radio_nerf_fibre, &QRadioButton::toggled, this, &PageStimulation::Radio_nerfClick);
     connect(ui_->BitBtn22, &QPushButton::clicked, this, &PageStimulation::BitBtn22Click);
     connect(ui_->BitBtn19, &QPushButton::clicked, this, &PageStimulation::BitBtn19Click);
+    connect(ui_->BitBtn21, &QPushButton::clicked, this, &PageStimulation::ess0_demande);
+    connect(ui_->BitBtn8, &QPushButton::clicked, this, &PageStimulation::figure_refractaire_demandee);
+    connect(ui_->BitBtn9, &QPushButton::clicked, this, &PageStimulation::figure_recrutement_demandee);
+    // Tab reaches the screen where it reads, below the stimulator.
+    QWidget::setTabOrder(ui_->Scroll_temps, ui_->Ima_st);
 }
 
 PageStimulation::~PageStimulation() = default;
@@ -125,6 +130,19 @@ void PageStimulation::BitBtn22Click()
 {
     ui_->prem_artef->move(10, ui_->prem_artef->y());
     ui_->prem_artef->show();
+    const ReglagesStimulation r = reglages();
+    reponse_.calculer(r, pot_ess0_);
+    trace_ = r;
+    ui_->deux_artef->move(reponse_.deux_artef_left, ui_->deux_artef->y());
+    QImage& ecran = ui_->Ima_st->image_a_modifier();
+    ecran = save_ima_blanc_.copy();
+    reponse_.dessiner(ecran);
+    ui_->Ima_st->update();
+    curseurs_->bornes(1, dernier_echantillon());
+}
+
+ReglagesStimulation PageStimulation::reglages() const
+{
     ReglagesStimulation r;
     const PlaceElectrodes p = places();
     r.anode = p.anode;
@@ -136,14 +154,7 @@ void PageStimulation::BitBtn22Click()
     r.pos = ui_->Scroll_temps->value();
     r.deux_stim = deux_stim_;
     r.fibre = ui_->Radio_nerf_fibre->isChecked();
-    reponse_.calculer(r, pot_ess0_);
-    trace_ = r;
-    ui_->deux_artef->move(reponse_.deux_artef_left, ui_->deux_artef->y());
-    QImage& ecran = ui_->Ima_st->image_a_modifier();
-    ecran = save_ima_blanc_.copy();
-    reponse_.dessiner(ecran);
-    ui_->Ima_st->update();
-    curseurs_->bornes(1, dernier_echantillon());
+    return r;
 }
 
 int PageStimulation::dernier_echantillon() const
@@ -251,12 +262,34 @@ void PageStimulation::BitBtn19Click()
 {
     correction_demandee_ = true;
     const std::array<bool, 7> justes = quillon::BitBtn19Click(reponses());
+    correction_.corriger(textes_reponses(), justes);
     const std::array<Forme*, 7> marques = cercles();
     for (std::size_t i = 0; i < justes.size(); ++i) {
         marques[i]->setPinceau(justes[i] ? QColor(0, 255, 0) : QColor(255, 0, 0));
         marques[i]->setAccessibleDescription(justes[i] ? QStringLiteral("Résultat : juste")
                                                        : QStringLiteral("Résultat : faux"));
     }
+}
+
+CorrectionFeuille::Textes PageStimulation::textes_reponses() const
+{
+    return {ui_->pref_rel->currentText(), ui_->pref_abs->currentText(), ui_->fib_lpr->text(),
+            ui_->fib_cpr->text(),         ui_->vit_influx->text(),      ui_->combo_electrode->currentText(),
+            ui_->Edit_seuil->text()};
+}
+
+std::vector<QuestionRemplie> PageStimulation::feuille() const
+{
+    const QLabel* questions[] = {ui_->Label5, ui_->Label6, ui_->Label7, ui_->Label8,
+                                 ui_->Label23, ui_->Label27, ui_->Label28};
+    const QLabel* unites[] = {ui_->Label17, ui_->Label18, ui_->Label19, ui_->Label20,
+                              ui_->Label24, nullptr, ui_->Label29};
+    const CorrectionFeuille::Textes textes = textes_reponses();
+    std::vector<QuestionRemplie> f;
+    for (std::size_t i = 0; i < textes.size(); ++i)
+        f.push_back({questions[i]->text().simplified(), textes[i].trimmed(),
+                     unites[i] != nullptr ? unites[i]->text().trimmed() : QString(), correction_.etat(i, textes[i])});
+    return f;
 }
 
 void PageStimulation::glisser(Electrode e, int x, int prise_x)
@@ -337,6 +370,59 @@ bool PageStimulation::eventFilter(QObject* objet, QEvent* evenement)
         }
     }
     return QWidget::eventFilter(objet, evenement);
+}
+
+namespace {
+
+// A ruler as affich_grad draws it, on a picture wide enough for its last label:
+// 420 pixels hold the labels to 13 ms and 52 cm whole and none cut after them.
+std::pair<QImage, QImage> regles_entieres()
+{
+    QImage temps(420, 19, QImage::Format_RGB32);
+    temps.fill(Qt::white);
+    QImage distance = temps;
+    affich_grad(temps, distance);
+    return {temps, distance};
+}
+
+} // namespace
+
+QImage PageStimulation::image_ecran_papier() const
+{
+    Ui::PageStimulation& u = *ui_;
+    VuePapier vue{u.Ima_st->parentWidget(), {}, montres(u.Ima_st->parentWidget(), {u.Ima_st, u.prem_artef,
+                                                                                  u.deux_artef})};
+    // The ruler whole, its unit after its end rather than over its last label.
+    const QImage temps = regles_entieres().first;
+    vue.elements.push_back({u.Ima_grad, u.Ima_grad->pos(), temps});
+    vue.elements.push_back({u.Label21, u.Ima_grad->pos() + QPoint(temps.width() + 3, 5), {}});
+    vue.zone = etendue(vue.elements, 4);
+    return dessiner_pour_papier(vue);
+}
+
+QImage PageStimulation::image_nerf_papier() const
+{
+    Ui::PageStimulation& u = *ui_;
+    VuePapier vue{u.ima_nerf->parentWidget(), {}, montres(u.ima_nerf->parentWidget(), {u.ima_nerf})};
+    vue.elements.push_back({u.Ima_grad2, u.Ima_grad2->pos(), regles_entieres().second});
+    for (const VuePapier::Element& e :
+         montres(u.ima_nerf->parentWidget(), {u.Shape_anode2, u.Shape_cathode2, u.Shape_enr12, u.shape_enr22,
+                                              u.Shape_nerf, u.Lab_a, u.Lab_b, u.Shape_anode, u.Shape_cathode,
+                                              u.Shape_enr1, u.Shape_enr2, u.anode, u.cathode}))
+        vue.elements.push_back(e);
+    vue.elements.push_back({u.Label22, u.Ima_grad2->pos() + QPoint(420 + 3, 4), {}});
+    vue.zone = etendue(vue.elements, 4);
+    return dessiner_pour_papier(vue);
+}
+
+ImageExportee PageStimulation::image_exportee() const
+{
+    return {QStringLiteral("stimulation"), {ui_->Ima_st}, {ui_->Ima_st, ui_->Ima_grad}, [this] { return valeurs(); }};
+}
+
+std::vector<QWidget*> PageStimulation::boites_a_colorer() const
+{
+    return {ui_->GroupBox7, ui_->GroupBox11};
 }
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 // (with the mouse, or moved with the Left and Right keys once focused), the
 // stimulator's controls, the recording screen with its rulers, and the
 // question sheet with its correction.
+#include "common/papier.h"
 #include "stimulation/electrodes.h"
 #include "stimulation/questions.h"
 #include "stimulation/reponse.h"
@@ -50,8 +51,21 @@ public:
     // The pupil's answers as the sheet holds them, and whether "Correction" was pressed.
     ReponsesEleve reponses() const;
     bool correction_demandee() const { return correction_demandee_; }
+    // The question sheet as the pupil left it, each answer with its state
+    // against the last correction.
+    std::vector<QuestionRemplie> feuille() const;
 
     bool deux_stim() const { return deux_stim_; }
+    // The settings on the page now, those of the next recording.
+    ReglagesStimulation reglages() const;
+    // For paper: the nerve with its electrodes and its whole centimetre
+    // ruler; the recording screen with its marks and whole millisecond ruler.
+    QImage image_nerf_papier() const;
+    QImage image_ecran_papier() const;
+    // The recording screen offered to copy, save and export.
+    ImageExportee image_exportee() const;
+    // The group boxes the colour mixing paints with the page.
+    std::vector<QWidget*> boites_a_colorer() const;
     // The screen's settings and samples for a spreadsheet; empty while the
     // screen is blank.
     QByteArray valeurs() const;
@@ -60,11 +74,19 @@ public:
     void activer_curseurs(bool actifs);
     CalqueCurseurs* curseurs() const { return curseurs_; }
 
+signals:
+    // "ess0", the two figures' buttons: the main window opens them.
+    void ess0_demande();
+    void figure_refractaire_demandee();
+    void figure_recrutement_demandee();
+
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     PlaceElectrodes places() const;
+    // The seven answers as typed, in the sheet's order.
+    CorrectionFeuille::Textes textes_reponses() const;
     // The drag's rule: electrode e moved as by the mouse at x, pressed at prise_x.
     void glisser(Electrode e, int x, int prise_x);
     bool touche_electrode(Electrode e, QEvent* evenement);
@@ -79,6 +101,7 @@ private:
     // The settings of the recording on the screen, none while it is blank.
     std::optional<ReglagesStimulation> trace_;
     CalqueCurseurs* curseurs_;
+    CorrectionFeuille correction_;
     bool deux_stim_ = false;
     bool correction_demandee_ = false;
     bool glisse_ = false;

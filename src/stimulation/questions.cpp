@@ -149,4 +149,19 @@ QStringList temps_refractaires()
     return t;
 }
 
+void CorrectionFeuille::corriger(const Textes& textes, const std::array<bool, 7>& justes)
+{
+    jugees_ = textes;
+    justes_ = justes;
+}
+
+EtatReponse CorrectionFeuille::etat(std::size_t question, const QString& texte) const
+{
+    if (!jugees_ || question >= justes_.size())
+        return EtatReponse::non_corrigee;
+    if ((*jugees_)[question].trimmed() != texte.trimmed())
+        return EtatReponse::modifiee;
+    return justes_[question] ? EtatReponse::juste : EtatReponse::fausse;
+}
+
 } // namespace quillon

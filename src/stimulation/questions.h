@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace quillon {
 
@@ -44,5 +46,32 @@ BandeVitesses vitesses_mesurables();
 
 // The 41 times of the two refractory-period lists: "0", "0.1", ... "4".
 QStringList temps_refractaires();
+
+// An answer of the sheet against the last correction: not judged yet,
+// judged right or wrong, or changed since it was judged (no verdict then).
+enum class EtatReponse { non_corrigee, juste, fausse, modifiee };
+
+// The last correction of the sheet: the answers as they were typed when it
+// was asked for, and their verdicts. An answer typed again differently
+// (blanks around it aside) no longer has a verdict.
+class CorrectionFeuille {
+public:
+    using Textes = std::array<QString, 7>;
+    void corriger(const Textes& textes, const std::array<bool, 7>& justes);
+    EtatReponse etat(std::size_t question, const QString& texte) const;
+
+private:
+    std::optional<Textes> jugees_;
+    std::array<bool, 7> justes_{};
+};
+
+// A question of the sheet as the pupil left it: its caption, the answer as
+// typed, the unit printed after the box ("" for none) and its state.
+struct QuestionRemplie {
+    QString question;
+    QString reponse;
+    QString unite;
+    EtatReponse etat = EtatReponse::non_corrigee;
+};
 
 } // namespace quillon

@@ -75,8 +75,8 @@ void ReponseStimulation::calculer(const ReglagesStimulation& r, const PotentielE
         }
     }
 
-    // A single fibre answers all or nothing.
-    const double a = r.fibre ? 0.7 : ampl;
+    fibre_ = r.fibre;
+    const double a = facteur_ecran();
     for (int j = 1; j <= affiches; ++j) {
         const Echantillon& e = enreg[static_cast<std::size_t>(j)];
         y_[static_cast<std::size_t>(j)] = static_cast<int>(arrondi(ligne_de_base - a * (e.voie1 - e.voie2)));

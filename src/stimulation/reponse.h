@@ -44,6 +44,11 @@ public:
     // joined by 2-pixel navy lines.
     void dessiner(QImage& image) const;
 
+    // What the screen multiplies the electrodes' difference by: the
+    // fraction of fibres recruited, all of them for a single fibre, which
+    // answers all or nothing.
+    double facteur_ecran() const { return fibre_ ? 0.7 : ampl; }
+
     // The y of sample j (1..80) on the screen.
     int y(int j) const { return y_[static_cast<std::size_t>(j)]; }
 
@@ -62,6 +67,7 @@ public:
 private:
     void ecrire(int echantillon, double Echantillon::*voie, double valeur);
     std::array<int, affiches + 1> y_{};
+    bool fibre_ = false;
 };
 
 } // namespace quillon

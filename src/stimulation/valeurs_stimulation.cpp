@@ -33,8 +33,7 @@ QByteArray valeurs_stimulation(const ReglagesStimulation& r, const ReponseStimul
     // them: in its arbitrary units, as the figures give them.
     t.ligne({QStringLiteral("Temps (ms)"), QStringLiteral("Électrode 1 (u.a.)"), QStringLiteral("Électrode 2 (u.a.)"),
              QStringLiteral("Différence à l'écran (u.a.)")});
-    // A single fibre answers all or nothing: the screen's factor, as drawn.
-    const double a = r.fibre ? 0.7 : rep.ampl;
+    const double a = rep.facteur_ecran();
     for (int j = 1; j <= ReponseStimulation::affiches; ++j) {
         const Echantillon& e = rep.enreg[static_cast<std::size_t>(j)];
         t.ligne({TableurCsv::nombre(temps_ms(j), 3), TableurCsv::nombre(a * e.voie1, 3),
@@ -43,10 +42,10 @@ QByteArray valeurs_stimulation(const ReglagesStimulation& r, const ReponseStimul
     return t.octets();
 }
 
-double valeur_ecran(const ReglagesStimulation& r, const ReponseStimulation& rep, int j)
+double valeur_ecran(const ReglagesStimulation& /*r*/, const ReponseStimulation& rep, int j)
 {
     const Echantillon& e = rep.enreg[static_cast<std::size_t>(j)];
-    return (r.fibre ? 0.7 : rep.ampl) * (e.voie1 - e.voie2);
+    return rep.facteur_ecran() * (e.voie1 - e.voie2);
 }
 
 LecturesCurseurs lectures_ecran(const CurseursMesure& c, const ReglagesStimulation& r,

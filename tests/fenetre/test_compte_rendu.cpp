@@ -3,7 +3,8 @@
 #include "outils.h"
 
 #include "outputs/mise_en_page_rapport.h"
-#include "outputs/images_compte_rendu.h"
+#include "common/papier.h"
+#include "common/calque_curseurs.h"
 #include "common/tableur.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
@@ -12,6 +13,8 @@
 #include "ui_page_stimulation.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -141,9 +144,9 @@ TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswe
         {1, "Stimulation : Fibre"},
         {1, "Seconde stimulation : oui"},
         {1, "Cathode - électrode d'enregistrement 1 : "},
-        {1, "à longue période réfractaire: 500 Hz — Résultat : juste"},
+        {1, "à longue période réfractaire : 500 Hz — Résultat : juste"},
         {1, "sur la simulation 12 m/s — Résultat : faux"},
-        {1, "Quel est le seuil de stimulation des fibres les plus sensibles? (sans réponse) — Résultat : faux"},
+        {1, "Quel est le seuil de stimulation des fibres les plus sensibles ? (sans réponse) — Résultat : faux"},
         {2, "Équilibres ioniques"},
         {2, "[Na]e"},
         {2, "Em (mV)"},
@@ -276,4 +279,80 @@ TEST_F(CompteRendu, PrintingHonoursThePageRangeDrawsAsThePdfAndWithNoPrinterOffe
             i.removeLast();
     EXPECT_EQ(imprime, enregistre);
     EXPECT_EQ(imprime.size(), 5u) << "the drawing, the nerve, the screen, the vessel, the chart";
+}
+
+TEST_F(CompteRendu, WhatChangedSinceTheCorrectionHasNoVerdictEveryPageSeenCountsAndThePaperReadsAsFrench)
+{
+    // From "Accueil", a work file of twelve steps opened: the ionic page shows and replays it.
+    std::vector<PasNst> pas;
+    for (int i = 0; i < 12; ++i)
+        pas.push_back({10 * i, 5, 150, 6, 8, 144});
+    ASSERT_TRUE(ecrire(temp.filePath("dix.nst"), texte_nst(pas)));
+    faux.dialogues.reponses = {temp.filePath("dix.nst")};
+    f.ui()->Ouvrir1->trigger();
+    for (int i = 0; i < 500 && f.Timer_reaff->isActive(); ++i)
+        f.Timer_reaffTimer();
+    // "Segment initial" on its place, corrected, then moved onto the myelin's.
+    PageAccueil& a = f.accueil();
+    int segment = 0, myeline = 0;
+    for (int k = 1; k <= a.exercice().nb_legendes(); ++k) {
+        const QString t = a.exercice().legende(k).texte.simplified();
+        segment = t == "Segment initial" ? k : segment;
+        myeline = t == "Gaine de myéline" ? k : myeline;
+    }
+    ASSERT_TRUE(segment != 0 && myeline != 0);
+    glisser_vers(a.legende(segment), a.cibles().at(segment - 1)->geometry().center());
+    a.btn_correctionClick();
+    ASSERT_EQ(f.ui()->lab_result->text(), "10 %");
+    glisser_vers(a.legende(segment), a.cibles().at(myeline - 1)->geometry().center());
+    // A nerve at 0.30 V, electrode 2 past the nerve's end; 40 m/s corrected then replaced by 12.
+    ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 1));
+    Ui::PageStimulation& s = *f.stimulation().ui();
+    s.Scroll_i_stim->setValue(70);
+    s.Shape_enr2->move(s.Panel2->x() - 10, s.Shape_enr2->y());
+    f.stimulation().BitBtn22Click();
+    s.fib_lpr->setText("300 Hz");
+    s.Edit_seuil->setText("0,20 V");
+    s.vit_influx->setText("40,5 m/s");
+    QTest::mouseClick(s.BitBtn19, Qt::LeftButton);
+    s.vit_influx->setText("12");
+    // The cursor's reading drawn with a decimal comma on paper, left as it was on screen.
+    f.ui()->Curseursdemesure1->trigger();
+    QTest::mouseClick(s.Ima_st, Qt::LeftButton, {}, QPoint(5 * 31 + 3, 100));
+    QLabel* lecture = f.stimulation().curseurs()->etiquette(0);
+    const QString affichee = lecture->text();
+    ASSERT_TRUE(affichee.contains('.')) << affichee.toStdString();
+    lecture->setText(virgule_decimale(affichee));
+    const QImage attendue = dessiner_pour_papier({s.Ima_st->parentWidget(), s.Ima_st->geometry(), {{s.Ima_st, s.Ima_st->pos(), {}}}});
+    lecture->setText(affichee);
+    EXPECT_EQ(dessiner_pour_papier({s.Ima_st->parentWidget(), s.Ima_st->geometry(), {{s.Ima_st, s.Ima_st->pos(), {}}}}), attendue);
+    EXPECT_EQ(lecture->text(), affichee);
+    f.ui()->Curseursdemesure1->trigger();
+
+    const QStringList pages = rapport("modifie.pdf");
+    ASSERT_GE(pages.size(), 3) << pages.join("\n----\n").toStdString();
+    const QString tout = pages.join('\n').simplified();
+    for (const char* texte : {"Correction : pas de score", "« Segment initial » : modifiée après la correction",
+                              "Intensité de stimulation : 0,30 V", "12 m/s — modifiée après la correction",
+                              "à longue période réfractaire : 300 Hz — Résultat : juste",
+                              "commence à : (sans réponse)", "sensibles ? 0,20 V — Résultat : juste",
+                              "Électrode d'enregistrement 1 - électrode 2 : électrode 2 hors du nerf", "Équilibres ioniques",
+                              "ENa (mV)"})
+        EXPECT_TRUE(tout.contains(QString::fromUtf8(texte))) << texte << "\n" << tout.toStdString();
+    for (const char* texte : {"10 %", "Hz Hz", "m/s m/s", "12 m/s — Résultat", "V V", "EeqNa", "EnaK"})
+        EXPECT_FALSE(tout.contains(QString::fromUtf8(texte))) << texte;
+    EXPECT_FALSE(QString(tout).remove("Quillon 1.0").contains(QRegularExpression("\\d\\.\\d")));
+    // The twelve steps on one page (the room left on the ionic page holds ten).
+    const QRegularExpression rang("^\\s*\\d+(\\s+\\d+){6}(\\s+-?\\d+,\\d\\d){2}\\s+\\S+\\s*$", QRegularExpression::MultilineOption);
+    EXPECT_EQ(pages.back().count(rang), 12) << pages.back().toStdString();
+    // The screen's trace as the model scales a partly recruited nerve: 0.30 times the electrodes' difference.
+    const ReponseStimulation& rep = f.stimulation().reponse();
+    std::vector<std::pair<QPoint, QColor>> points;
+    for (int j = 1; j <= 80; ++j)
+        if (const double d = rep.enreg[j].voie1 - rep.enreg[j].voie2; std::abs(d) > 15)
+            points.push_back({s.Ima_st->pos() + QPoint(5 * j + 3, std::lround(110 - 0.30 * d) + 3), QColor(0, 0, 128)});
+    ASSERT_GE(points.size(), 3u);
+    const QRect zone = (s.Ima_st->geometry() | s.prem_artef->geometry() | QRect(s.Ima_grad->pos(), QSize(420, 19))
+                        | QRect(s.Ima_grad->pos() + QPoint(423, 5), s.Label21->size())).adjusted(-4, -4, 4, 4);
+    comme_l_ecran("modifie.pdf", 2, s.Ima_st->parentWidget(), zone, points);
 }

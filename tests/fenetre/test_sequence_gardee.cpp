@@ -12,6 +12,8 @@
 
 #include <QTimer>
 
+#include <QTimer>
+
 using namespace quillon;
 using namespace quillon::essais;
 

@@ -18,6 +18,17 @@ for dossier in */; do
       fi
     done
 done
+# A window design's generated form ("ui_name.h") belongs to the folder of
+# the class it designs (name.h): another folder reads that class, not its widgets.
+etrangers=$(grep -o '^[[:space:]]*#[[:space:]]*include[[:space:]]*"ui_[^"]*\.h"' -r . --include='*.h' --include='*.cpp' \
+  | sed 's#^\./\([^/]*\)/.*"ui_\([^"]*\)\.h"$#\1 \2#' | sort -u | while read -r d forme; do
+      [ -f "$d/$forme.h" ] || echo "  $d includes ui_$forme.h, the form of $(dirname "$(ls */"$forme".h 2>/dev/null | head -n 1)")"
+    done)
+if [ -n "$etrangers" ]; then
+  echo "Folders of src/ that include another folder's window design:" >&2
+  echo "$etrangers" >&2
+  exit 1
+fi
 if ! tsort "$aretes" > /dev/null 2> "$aretes.err"; then
   echo "Folders of src/ that include each other:" >&2
   cat "$aretes.err" >&2

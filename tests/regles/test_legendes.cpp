@@ -534,3 +534,34 @@ TEST(CouleursLegendes, VerdictOnlyAfterACorrection)
     EXPECT_EQ(verdict(CouleurLegende::BleuClair), "");
     EXPECT_EQ(verdict(CouleurLegende::Argent), "");
 }
+
+TEST_F(Legendes, ALegendChangedSinceTheCorrectionHasNoVerdictAndTheScoreGoes)
+{
+    // After "1 on its place, 6 on its place, corrected (20 %)": what the pupil does, then
+    // which legends changed and the score that still belongs to them.
+    const struct {
+        std::vector<std::pair<int, int>> gestes; // legend, place (0: off the drawing)
+        std::vector<int> modifiees;
+        const char* score;
+    } cas[] = {{{}, {}, "20 %"},
+               {{{6, 8}}, {6}, ""},
+               {{{6, 0}}, {6}, ""},
+               {{{3, 3}}, {3}, ""},
+               {{{6, 8}, {6, 6}}, {}, "20 %"},
+               {{{6, 0}, {6, 6}}, {}, "20 %"}};
+    for (const auto& c : cas) {
+        ex.btn_enlever_legendesClick();
+        EXPECT_EQ(ex.score_valable(), "");
+        deposer_sur(1, 1);
+        deposer_sur(6, 6);
+        ASSERT_EQ(ex.btn_correctionClick(), "20 %");
+        for (const auto& [k, place] : c.gestes)
+            place == 0 ? deposer_centre(k, 200, 200) : deposer_sur(k, place);
+        std::vector<int> modifiees;
+        for (int k = 1; k <= ex.nb_legendes(); ++k)
+            if (ex.modifiee_apres_correction(k))
+                modifiees.push_back(k);
+        EXPECT_EQ(modifiees, c.modifiees) << c.gestes.size();
+        EXPECT_EQ(ex.score_valable(), c.score) << c.gestes.size();
+    }
+}

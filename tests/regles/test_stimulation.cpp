@@ -2,6 +2,7 @@
 #include "stimulation/graduations.h"
 #include "stimulation/questions.h"
 #include "stimulation/reponse.h"
+#include "stimulation/valeurs_stimulation.h"
 
 #include <QImage>
 #include "regles/outils_regles.h"
@@ -448,4 +449,59 @@ TEST(Stimulation, EveryCarefulVelocityMeasurementIsRight)
     EXPECT_EQ(vitesses_mesurables().a, 55);
     // The worksheet's move: electrode 1 from its start to the 34 cm mark.
     juger(8, debut(place(265, 310), &Echantillon::voie1) - debut(place(208, 310), &Echantillon::voie1));
+}
+
+TEST(Stimulation, AnAnswerChangedSinceTheCorrectionHasNoVerdict)
+{
+    CorrectionFeuille c;
+    CorrectionFeuille::Textes textes{"1.9", "", "500", "", "40", "la cathode", "0,20"};
+    EXPECT_EQ(c.etat(4, "40"), EtatReponse::non_corrigee);
+    c.corriger(textes, {true, false, true, false, true, true, true});
+    const struct {
+        std::size_t question;
+        const char* texte;
+        EtatReponse etat;
+    } cas[] = {{4, "40", EtatReponse::juste},     {4, " 40 ", EtatReponse::juste},   {4, "12", EtatReponse::modifiee},
+               {4, "", EtatReponse::modifiee},    {1, "", EtatReponse::fausse},      {1, "1.4", EtatReponse::modifiee},
+               {6, "0,20", EtatReponse::juste},   {6, "0,2", EtatReponse::modifiee}, {3, "", EtatReponse::fausse}};
+    for (const auto& k : cas)
+        EXPECT_EQ(c.etat(k.question, k.texte), k.etat) << k.question << " " << k.texte;
+    // Corrected again: the new answer is judged.
+    textes[4] = "12";
+    c.corriger(textes, {true, false, true, false, false, true, true});
+    EXPECT_EQ(c.etat(4, "12"), EtatReponse::fausse);
+}
+
+TEST(Stimulation, TheScreenTheValuesAndTheCursorsScaleANerveByTheFibresRecruited)
+{
+    // A nerve partly recruited at 0.30 V (0.40 V weakened to 0.24 by the anode between), whole from 0.70 V; a fibre always.
+    const struct {
+        int intensite;
+        bool fibre, inversee;
+        double facteur;
+    } cas[] = {{30, false, false, 0.30}, {40, false, true, 0.24}, {90, false, false, 0.70}, {30, true, false, 0.70}};
+    for (const auto& c : cas) {
+        ReglagesStimulation r = intensite(c.intensite);
+        r.fibre = c.fibre;
+        if (c.inversee)
+            r.anode = 90;
+        const ReponseStimulation rep = calculer(r);
+        const std::vector<QStringList> l = essais::lire_csv(valeurs_stimulation(r, rep));
+        ASSERT_EQ(l.size(), 91u);
+        CurseursMesure m;
+        m.bornes(1, 80);
+        int vus = 0;
+        for (int j = 1; j <= 80; ++j) {
+            const Echantillon& e = rep.enreg[static_cast<std::size_t>(j)];
+            const double attendu = c.facteur * (e.voie1 - e.voie2);
+            vus += attendu != 0;
+            EXPECT_EQ(rep.y(j), std::lround(110 - attendu)) << c.intensite << " " << j;
+            EXPECT_NEAR(essais::reel_fr(l[10 + static_cast<std::size_t>(j)][3]), attendu, 0.0015) << j;
+            m.cliquer(j);
+            EXPECT_TRUE(lectures_ecran(m, r, rep).curseurs[0].endsWith(
+                QStringLiteral(" ; %1 u.a.").arg(texte_mesure(attendu))));
+            m.effacer();
+        }
+        EXPECT_GT(vus, 20) << c.intensite;
+    }
 }
