@@ -286,7 +286,7 @@ TEST_F(CompteRendu, WhatChangedSinceTheCorrectionHasNoVerdictEveryPageSeenCounts
     // From "Accueil", a work file of twelve steps opened: the ionic page shows and replays it.
     std::vector<PasNst> pas;
     for (int i = 0; i < 12; ++i)
-        pas.push_back({10 * i, 5, 150, 6, 8, 144});
+        pas.push_back({9 * i, 5, 150, 6, 8, 144});
     ASSERT_TRUE(ecrire(temp.filePath("dix.nst"), texte_nst(pas)));
     faux.dialogues.reponses = {temp.filePath("dix.nst")};
     f.ui()->Ouvrir1->trigger();
