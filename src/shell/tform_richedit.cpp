@@ -18,6 +18,7 @@
 #include <QTextCursor>
 #include <QTextLayout>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -72,6 +73,7 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
     // been left lower down by the steps before.
     QTextEdit* edit = ui_->RichEdit1;
     edit->moveCursor(QTextCursor::Start);
+    retrecir();
     move(0, 0);
     show();
     raise(); // back in front of the main window, when it was under it
@@ -81,28 +83,39 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
     placer_principale();
 }
 
+bool TForm_richedit::retrecir()
+{
+    if (fenetre_principale_ == nullptr)
+        return false;
+    const int principale = fenetre_principale_->frameGeometry().width();
+    const int cadre = frameGeometry().width() - width();
+    // Narrowed to fit beside the main window when it stays readable.
+    const int etroite = largeur_a_cote(fenetre_principale_->screen()->availableGeometry().width(), principale, cadre);
+    a_cote_ = etroite > 0;
+    const int client = a_cote_ ? etroite : largeur_dessin;
+    if (client == width())
+        return false;
+    setFixedSize(client, hauteur_dessin);
+    ui_->RichEdit1->setGeometry(0, 0, client, hauteur_dessin);
+    ui_->BitBtn1->move(client - 40, ui_->BitBtn1->y());
+    ui_->btn_bas->move(client - 20, ui_->btn_bas->y());
+    return true;
+}
+
 void TForm_richedit::placer_principale()
 {
     if (fenetre_principale_ == nullptr || !isVisible() || !fenetre_principale_->isVisible())
         return;
-    const QRect ecran = fenetre_principale_->screen()->availableGeometry();
-    const int principale = fenetre_principale_->frameGeometry().width();
-    const int cadre = frameGeometry().width() - width();
-    // Narrowed to fit beside the main window when it stays readable.
-    const int etroite = largeur_a_cote(ecran.width(), principale, cadre);
-    a_cote_ = etroite > 0;
-    const int client = a_cote_ ? etroite : largeur_dessin;
-    if (client != width()) {
-        setFixedSize(client, hauteur_dessin);
-        ui_->RichEdit1->setGeometry(0, 0, client, hauteur_dessin);
-        ui_->BitBtn1->move(client - 40, ui_->BitBtn1->y());
-        ui_->btn_bas->move(client - 20, ui_->btn_bas->y());
-    }
-    const int largeur = client + cadre;
+    // Once framed, the frame's corner back where it was (before, a move would place the client's).
+    if (retrecir() && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull())
+        move(0, 0);
+    const int largeur = frameGeometry().width();
     if (largeur == largeur_placee_)
         return;
     largeur_placee_ = largeur;
-    fenetre_principale_->move(position_a_cote(largeur, principale, ecran), 0);
+    fenetre_principale_->move(
+        position_a_cote(largeur, fenetre_principale_->frameGeometry().width(), fenetre_principale_->screen()->availableGeometry()),
+        0);
 }
 
 int TForm_richedit::position_a_cote(int largeur_visionneuse, int largeur_principale, const QRect& ecran)

@@ -66,6 +66,8 @@ protected:
 private:
     // The main window beside the viewer's outer width, when that changed.
     void placer_principale();
+    // The viewer's width for the screen and the main window; true when it changed.
+    bool retrecir();
     int largeur_placee_ = -1;
     bool a_cote_ = false; // beside the main window, nothing over it
 
