@@ -18,7 +18,6 @@
 #include <QTextCursor>
 #include <QTextLayout>
 #include <QScreen>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -87,8 +86,10 @@ bool TForm_richedit::retrecir()
 {
     if (fenetre_principale_ == nullptr)
         return false;
+    // Sized before it shows: a window manager may keep the size it first
+    // mapped. Its frame is taken as wide as the main window's until known.
     const int principale = fenetre_principale_->frameGeometry().width();
-    const int cadre = frameGeometry().width() - width();
+    const int cadre = isVisible() ? frameGeometry().width() - width() : principale - fenetre_principale_->width();
     // Narrowed to fit beside the main window when it stays readable.
     const int etroite = largeur_a_cote(fenetre_principale_->screen()->availableGeometry().width(), principale, cadre);
     a_cote_ = etroite > 0;
@@ -106,9 +107,6 @@ void TForm_richedit::placer_principale()
 {
     if (fenetre_principale_ == nullptr || !isVisible() || !fenetre_principale_->isVisible())
         return;
-    // Once framed, the frame's corner back where it was (before, a move would place the client's).
-    if (retrecir() && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull())
-        move(0, 0);
     const int largeur = frameGeometry().width();
     if (largeur == largeur_placee_)
         return;
