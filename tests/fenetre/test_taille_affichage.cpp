@@ -142,8 +142,8 @@ TEST_F(TailleRedemarree, TheSizeInEffectIsOnOfferAndAFailedRestartIsSaid)
     EXPECT_TRUE(faux.dialogues.messages.value(0).startsWith("Impossible de redémarrer") && f.isVisible());
 }
 
-// Run at QT_SCALE_FACTOR=1.25 by the test command: 100 % chosen, not yet
-// restarted, 125 % still fits the 1280 x 1024 screen (150 % does not).
+// Run at QT_SCALE_FACTOR=1.25 by the test command: 125 % in effect, ticked
+// though 100 % is kept, still fits the 1280 x 1024 screen (150 % does not).
 TEST(TailleAffichage, SizesOfferedAreThoseThatFitMeasuredAt100)
 {
     const QByteArray facteur = qgetenv("QT_SCALE_FACTOR");
@@ -155,7 +155,7 @@ TEST(TailleAffichage, SizesOfferedAreThoseThatFitMeasuredAt100)
     TForm1 f(dossier_construit());
     ASSERT_TRUE(montrer(f));
     f.taille().actualiser();
-    EXPECT_TRUE(f.ui()->Taille125->isEnabled() && f.ui()->Agrandir1->isEnabled());
-    EXPECT_FALSE(f.ui()->Taille150->isEnabled());
+    EXPECT_TRUE(f.ui()->Taille125->isEnabled() && f.ui()->Taille125->isChecked() && f.ui()->Reduire1->isEnabled());
+    EXPECT_FALSE(f.ui()->Taille150->isEnabled() || f.ui()->Agrandir1->isEnabled());
     qputenv("QT_SCALE_FACTOR", facteur);
 }
