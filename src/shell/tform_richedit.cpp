@@ -84,12 +84,13 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
 
 bool TForm_richedit::retrecir()
 {
-    if (fenetre_principale_ == nullptr)
-        return false;
     // Sized before it shows: a window manager may keep the size it first
-    // mapped. Its frame is taken as wide as the main window's until known.
+    // mapped. Its frame is taken as wide as the main window's, and a pixel
+    // more for a frame that a fractional scale makes a fraction wider.
+    if (fenetre_principale_ == nullptr || isVisible())
+        return false;
     const int principale = fenetre_principale_->frameGeometry().width();
-    const int cadre = isVisible() ? frameGeometry().width() - width() : principale - fenetre_principale_->width();
+    const int cadre = principale - fenetre_principale_->width() + 1;
     // Narrowed to fit beside the main window when it stays readable.
     const int etroite = largeur_a_cote(fenetre_principale_->screen()->availableGeometry().width(), principale, cadre);
     a_cote_ = etroite > 0;
