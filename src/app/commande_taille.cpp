@@ -3,7 +3,7 @@
 #include "ui_tform1.h"
 
 #include "app/commandes_fichiers.h"
-#include "app/taille_affichage.h"
+#include "app/taille_ecran.h"
 #include "app/tform1.h"
 #include "shell/lanceur.h"
 
@@ -38,7 +38,7 @@ QSize a_100(QSize s)
 
 } // namespace
 
-CommandeTaille::CommandeTaille(TForm1& fenetre) : QObject(&fenetre), f_(fenetre)
+CommandeTaille::CommandeTaille(TForm1& fenetre) : QObject(&fenetre), f_(fenetre), cochee_(taille_affichage_en_cours())
 {
     Ui::TForm1& ui = *f_.ui();
     auto* groupe = new QActionGroup(this);
@@ -77,7 +77,7 @@ QSize CommandeTaille::ecran_a_100() const
 void CommandeTaille::actualiser()
 {
     Ui::TForm1& ui = *f_.ui();
-    const int retenue = taille_affichage_retenue();
+    const int retenue = cochee_;
     const QSize fenetre = fenetre_a_100(), ecran = ecran_a_100();
     for (int t : tailles_affichage) {
         QAction* a = action(ui, t);
@@ -90,20 +90,20 @@ void CommandeTaille::actualiser()
 
 void CommandeTaille::agrandir()
 {
-    choisir(taille_voisine(taille_affichage_retenue(), +1, fenetre_a_100(), ecran_a_100()));
+    choisir(taille_voisine(cochee_, +1, fenetre_a_100(), ecran_a_100()));
 }
 
 void CommandeTaille::reduire()
 {
-    choisir(taille_voisine(taille_affichage_retenue(), -1, fenetre_a_100(), ecran_a_100()));
+    choisir(taille_voisine(cochee_, -1, fenetre_a_100(), ecran_a_100()));
 }
 
 void CommandeTaille::choisir(int taille)
 {
-    const int avant = taille_affichage_retenue();
     if (taille != 100 && !taille_possible(taille, fenetre_a_100(), ecran_a_100()))
-        taille = avant;
+        taille = cochee_;
     retenir_taille_affichage(taille);
+    cochee_ = taille;
     actualiser();
     if (taille == taille_affichage_en_cours())
         return;
@@ -125,18 +125,18 @@ void CommandeTaille::choisir(int taille)
 void CommandeTaille::redemarrer()
 {
     const QString programme = this->programme.isEmpty() ? QCoreApplication::applicationFilePath() : this->programme;
-    if (!QFileInfo(programme).isExecutable()) {
+    // The new run starts first: when it cannot, this one stays and says so.
+    // It applies its size to the factor the sizes apply to, not to this run's.
+    const QByteArray facteur = facteur_pour_relancer();
+    const bool parti = QFileInfo(programme).isExecutable()
+                       && f_.lanceur->demarrer({programme, QCoreApplication::arguments().mid(1), QDir::currentPath()});
+    remettre_facteur(facteur);
+    if (!parti) {
         f_.fichiers().dialogues().message(
             QStringLiteral("Impossible de redémarrer Quillon : la taille choisie sera appliquée au prochain démarrage."));
         return;
     }
-    // The window closes first (its close handler tidies the acquisition
-    // program's folder), then the new run starts.
-    const LancementMerlade relance{programme, QCoreApplication::arguments().mid(1), QDir::currentPath()};
     f_.fermer_sans_question();
-    // The new run applies its size to the user's own factor, not to this run's.
-    rendre_facteur_utilisateur();
-    f_.lanceur->demarrer(relance);
 }
 
 } // namespace quillon

@@ -29,6 +29,7 @@ private:
     void redemarrer();
 
     TForm1& f_;
+    int cochee_; // the size in effect, or the one chosen since
 };
 
 } // namespace quillon

@@ -1,6 +1,6 @@
 #include "app/apparence.h"
 #include "app/programme.h"
-#include "app/taille_affichage.h"
+#include "app/taille_ecran.h"
 #include "common/controles.h"
 
 #include <QApplication>
@@ -16,12 +16,10 @@ int main(int argc, char* argv[])
     // The settings are found by the application's name; the display size
     // they keep is Qt's scale factor, which only applies from the start.
     QApplication::setApplicationName(QStringLiteral("Quillon"));
-    quillon::appliquer_taille_affichage();
-    QApplication app(argc, argv);
-    // A window larger than the screen starts again at a size that fits.
-    if (quillon::redemarrer_si_trop_grande(QSize(quillon::TForm1::largeur, quillon::TForm1::hauteur),
-                                           QApplication::arguments().mid(1)))
-        return 0;
+    // A window larger than the screen is made at a size that fits, in this run.
+    const std::unique_ptr<QApplication> application = quillon::application_a_la_taille(
+        argc, argv, QSize(quillon::TForm1::largeur, quillon::TForm1::hauteur));
+    QApplication& app = *application;
 #ifdef QUILLON_BUS_DE_SESSION
     // The screen readers' bridge waits for the session bus when the first
     // control is named; the connection is opened meanwhile, while the fonts

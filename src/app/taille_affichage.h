@@ -3,7 +3,6 @@
 // window drawn larger, by Qt's scale factor, which takes effect at start-up.
 #include <QByteArray>
 #include <QSize>
-#include <QStringList>
 #include <array>
 
 namespace quillon {
@@ -23,31 +22,30 @@ bool taille_possible(int taille, QSize fenetre, QSize ecran);
 // The next size up (sens > 0) or down (sens < 0) that fits, else `taille`.
 int taille_voisine(int taille, int sens, QSize fenetre, QSize ecran);
 
+// The factor a QT_SCALE_FACTOR text asks for: 1 when empty, unreadable or
+// not a positive number.
+double facteur_ecrit(const QByteArray& texte);
+
 // The scale factor to start Qt with: the one already asked for (the value of
 // QT_SCALE_FACTOR, empty or unreadable for 1) times the size; empty when
 // both are 1.
 QByteArray facteur_echelle(const QByteArray& existant, int taille);
 
-// Before the application starts: sets QT_SCALE_FACTOR for the size kept in
-// the settings, applied once to the user's own factor (the one the program
-// was started with, or none), and notes it as the size in effect.
-void appliquer_taille_affichage();
-// The size this run was started with (100 until appliquer_taille_affichage).
-int taille_affichage_en_cours();
-// Gives QT_SCALE_FACTOR back as the user had it, before the program starts
-// itself again: the new run applies its size to it once more.
-void rendre_facteur_utilisateur();
+// What a run shows at: Qt's scale factor is `base` times `taille` / 100.
+struct TailleDepart {
+    double base = 1; // the user's own factor, or 1 / the desktop's ratio (the screen's own pixels)
+    int taille = 100; // always one of tailles_affichage
+    bool tient = true; // false: no size fits, the smallest is taken
+    bool operator==(const TailleDepart&) const = default;
+};
 
-// The largest size in `tailles` (in percent of the screen's own pixels) at
-// which a window of `fenetre` pixels at ratio 1 fits `ecran` (device
-// pixels); the smallest size when none does.
-int plus_grande_taille_qui_tient(QSize fenetre, QSize ecran);
-
-// Once the application exists and before any window shows: when a window of
-// outer size `fenetre` (at 100 %) would not fit the primary screen's
-// available area at the scale in effect (the desktop's and QT_SCALE_FACTOR),
-// the program starts again, once, at the largest size that fits; true when
-// this run must then end at once.
-bool redemarrer_si_trop_grande(QSize fenetre, const QStringList& arguments);
+// The size a window of outer size `fenetre` (at ratio 1) starts at on a
+// screen whose available area is `ecran` device pixels, on a desktop of
+// ratio `bureau`, for the user's own factor `utilisateur` and the size kept:
+// the kept size on the user's factor when it fits, else the largest smaller
+// size that does; when even 100 % on the user's factor is too large, the
+// largest size of the screen's own pixels that fits; when none does, 100 %
+// of the screen's own pixels.
+TailleDepart taille_de_depart(QSize fenetre, QSize ecran, double bureau, double utilisateur, int retenue);
 
 } // namespace quillon

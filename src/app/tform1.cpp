@@ -34,6 +34,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace quillon {
 
 namespace {
@@ -104,8 +106,9 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     connect(ui_->Curseursdemesure1, &QAction::triggered, this, &TForm1::Curseursdemesure1Click);
     auto* rythmes = new QActionGroup(this);
     const Vitesse retenue = vitesse_retenue();
-    for (QAction* a : {ui_->Vitesselente1, ui_->Vitessemoyenne1, ui_->Vitesserapide1}) {
-        const Vitesse v = *vitesse_nommee(a->text());
+    // Each pace tied to its action, whatever its caption says.
+    for (const auto& [a, v] : {std::pair{ui_->Vitesselente1, Vitesse::lente},
+                               {ui_->Vitessemoyenne1, Vitesse::moyenne}, {ui_->Vitesserapide1, Vitesse::rapide}}) {
         rythmes->addAction(a);
         a->setChecked(v == retenue);
         connect(a, &QAction::triggered, this, [this, v] { VitesseClick(v); });
@@ -180,6 +183,15 @@ QPoint TForm1::position_centree(const QSize& ecran)
     return QPoint((ecran.width() - largeur) / 2, (ecran.height() - hauteur) / 2);
 }
 
+QPoint TForm1::position_depart(const QRect& ecran, const QRect& disponible)
+{
+    if (largeur > disponible.width() || hauteur > disponible.height())
+        return disponible.topLeft();
+    const QPoint p = ecran.topLeft() + position_centree(ecran.size());
+    return {std::clamp(p.x(), disponible.left(), disponible.right() + 1 - largeur),
+            std::clamp(p.y(), disponible.top(), disponible.bottom() + 1 - hauteur)};
+}
+
 void TForm1::FormCreate()
 {
     // The client area holds the menu bar and the notebook; the outer size
@@ -191,7 +203,7 @@ void TForm1::FormCreate()
 void TForm1::centrer()
 {
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
-        move(position_centree(ecran->geometry().size()));
+        move(position_depart(ecran->geometry(), ecran->availableGeometry()));
 }
 
 void TForm1::showEvent(QShowEvent* e)

@@ -90,6 +90,10 @@ public:
 
     // Where a window of this outer size goes on a screen of that size.
     static QPoint position_centree(const QSize& ecran);
+    // Where it starts: centred on the screen within the available area; at
+    // the area's top-left when it does not fit there, so that its title bar
+    // and menus show.
+    static QPoint position_depart(const QRect& ecran, const QRect& disponible);
 
     void Timer_debutTimer();
     void Notebook1Click() override;

@@ -7,10 +7,12 @@
 #include "common/controles.h"
 #include "common/dessin.h"
 #include "common/polices.h"
+#include "ionic/vitesse_animation.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
@@ -294,6 +296,7 @@ void PageIonique::BitBtn12Click()
 
 void PageIonique::BitBtn13Click()
 {
+    image_en_retard_ = false; // the compartments are wiped, not shown with their particles
     ui_->BitBtn13->hide();
     ui_->BitBtn12->show();
     afficher_texte(ui_->Label12, QStringLiteral("Travail sur la perméabilité membrannaire"));
@@ -326,6 +329,7 @@ void PageIonique::GOClick()
     } else {
         ui_->GO->setText(QStringLiteral("LANCER"));
         minuteries_.Timer_anim->stop();
+        montrer_animation(); // the last tick on screen
     }
 }
 
@@ -360,15 +364,41 @@ void PageIonique::rempl_image(ImageControle* image)
 
 void PageIonique::Timer_animTimer()
 {
+    // Every tick moves the particles; the rules draw them on a picture of
+    // their own that nothing shows. The screen gets at most a picture a
+    // refresh: the compartments, the arrows and the label together.
+    const QImage& sav = ui_->Ima_sav->image();
+    if (brouillon_.size() != sav.size())
+        brouillon_ = sav.copy();
+    modele_.Timer_animTimer(*hasard_, brouillon_);
+    image_en_retard_ = true;
+    const QScreen* ecran = screen();
+    const double frequence = ecran != nullptr && ecran->refreshRate() > 0 ? ecran->refreshRate() : 60;
+    if (!image_montree_.isValid()
+        || image_due(image_montree_.nsecsElapsed() / 1e6, minuteries_.Timer_anim->interval(), 1000 / frequence))
+        montrer_animation();
+}
+
+void PageIonique::montrer_animation()
+{
+    if (!image_en_retard_)
+        return;
+    image_en_retard_ = false;
+    image_montree_.start();
     ImageControle* pe1 = ui_->ima_pe1;
     ImageControle* pe2 = ui_->ima_pe2;
     const bool premier_visible = !pe1->isHidden();
     ImageControle* cachee = premier_visible ? pe2 : pe1;
     ImageControle* montree = premier_visible ? pe1 : pe2;
-    modele_.Timer_animTimer(*hasard_, cachee->image_a_modifier());
+    // The particles where they are now, in their order, on the background.
+    QImage& image = cachee->image_a_modifier();
+    AnimationFlux::recopier(ui_->Ima_sav->image(), image);
+    const AnimationFlux& a = modele_.anim;
+    for (int i = 1; i <= std::min(a.nb_part, AnimationFlux::max_particules); ++i)
+        AnimationFlux::dessiner_particule(image, a.particules[std::size_t(i)].x, a.particules[std::size_t(i)].y, i);
     afficher_animation();
     // Flip: the picture just drawn comes on screen, the other one is wiped
-    // for the next tick; nothing is drawn on the picture on screen.
+    // for the next; nothing is drawn on the picture on screen.
     cachee->update();
     cachee->show();
     // The keyboard focus stays on the compartments, whichever shows them.

@@ -5,6 +5,8 @@
 #include "common/papier.h"
 #include "ionic/equilibres.h"
 
+#include <QElapsedTimer>
+#include <QImage>
 #include <QWidget>
 #include <memory>
 
@@ -67,6 +69,8 @@ public:
     void remise_zero_anim();
     void rempl_image(ImageControle* image);
     void Timer_animTimer();
+    // The animation's state on screen now, when a tick has not shown it yet.
+    void montrer_animation();
     // The generator the particles move with (the program's by default).
     void definir_hasard(Aleatoire* hasard) { hasard_ = hasard; }
 
@@ -107,6 +111,9 @@ private:
     bool actualisation_ = false;
     int gauche_lab_gk_ = 0;
     Aleatoire* hasard_;
+    QImage brouillon_; // the picture the rules draw every tick on
+    QElapsedTimer image_montree_; // since the last picture shown
+    bool image_en_retard_ = false; // a tick not shown yet
     CalqueCurseurs* curseurs_;
 };
 

@@ -23,6 +23,15 @@ constexpr int intervalle_animation(Vitesse v)
     return 1;
 }
 
+// Whether a tick `ecoule_ms` after the last picture shown brings a new one on
+// a screen refreshed every `periode_ms`, the ticks `intervalle_ms` apart:
+// at most one picture a refresh, and every tick of a pace near the refresh
+// rate or slower.
+constexpr bool image_due(double ecoule_ms, int intervalle_ms, double periode_ms)
+{
+    return ecoule_ms + intervalle_ms / 2.0 >= periode_ms;
+}
+
 // "lente", "moyenne", "rapide": as the menu says them and the settings keep them.
 QString nom_vitesse(Vitesse v);
 std::optional<Vitesse> vitesse_nommee(const QString& nom);

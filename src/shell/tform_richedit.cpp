@@ -27,8 +27,10 @@ TForm_richedit::TForm_richedit(QWidget* parent) : QDialog(parent), ui_(std::make
 {
     ui_->setupUi(this);
     polices_en_pixels(this);
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
-    setFixedSize(359, 442);
+    // Not above the main window: beside it where the screen is wide enough,
+    // else under it once the main window is activated, back with a click.
+    setWindowFlags(Qt::Window);
+    setFixedSize(largeur_dessin, hauteur_dessin);
     ui_->RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     ui_->RichEdit1->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Tab goes on to the two buttons rather than into the script.
@@ -70,11 +72,36 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
     // been left lower down by the steps before.
     QTextEdit* edit = ui_->RichEdit1;
     edit->moveCursor(QTextCursor::Start);
+    retrecir();
     move(0, 0);
     show();
+    raise(); // back in front of the main window, when it was under it
+    activateWindow();
     edit->verticalScrollBar()->setValue(0);
     largeur_placee_ = -1;
     placer_principale();
+}
+
+bool TForm_richedit::retrecir()
+{
+    // Sized before it shows: a window manager may keep the size it first
+    // mapped. Its frame is taken as wide as the main window's, and a pixel
+    // more for a frame that a fractional scale makes a fraction wider.
+    if (fenetre_principale_ == nullptr || isVisible())
+        return false;
+    const int principale = fenetre_principale_->frameGeometry().width();
+    const int cadre = principale - fenetre_principale_->width() + 1;
+    // Narrowed to fit beside the main window when it stays readable.
+    const int etroite = largeur_a_cote(fenetre_principale_->screen()->availableGeometry().width(), principale, cadre);
+    a_cote_ = etroite > 0;
+    const int client = a_cote_ ? etroite : largeur_dessin;
+    if (client == width())
+        return false;
+    setFixedSize(client, hauteur_dessin);
+    ui_->RichEdit1->setGeometry(0, 0, client, hauteur_dessin);
+    ui_->BitBtn1->move(client - 40, ui_->BitBtn1->y());
+    ui_->btn_bas->move(client - 20, ui_->btn_bas->y());
+    return true;
 }
 
 void TForm_richedit::placer_principale()
@@ -85,9 +112,9 @@ void TForm_richedit::placer_principale()
     if (largeur == largeur_placee_)
         return;
     largeur_placee_ = largeur;
-    fenetre_principale_->move(position_a_cote(largeur, fenetre_principale_->frameGeometry().width(),
-                                              fenetre_principale_->screen()->availableGeometry()),
-                              0);
+    fenetre_principale_->move(
+        position_a_cote(largeur, fenetre_principale_->frameGeometry().width(), fenetre_principale_->screen()->availableGeometry()),
+        0);
 }
 
 int TForm_richedit::position_a_cote(int largeur_visionneuse, int largeur_principale, const QRect& ecran)
@@ -95,6 +122,12 @@ int TForm_richedit::position_a_cote(int largeur_visionneuse, int largeur_princip
     // Beside the viewer when both fit; else as far right as keeps the main
     // window, its close button included, whole on the screen.
     return std::max(ecran.left(), std::min(largeur_visionneuse, ecran.right() + 1 - largeur_principale));
+}
+
+int TForm_richedit::largeur_a_cote(int ecran, int largeur_principale, int cadre)
+{
+    const int place = ecran - largeur_principale - cadre;
+    return place >= largeur_lisible ? std::min(place, largeur_dessin) : 0;
 }
 
 void TForm_richedit::moveEvent(QMoveEvent* e)
@@ -159,7 +192,9 @@ void TForm_richedit::bas_haut(int d)
     caret.setPosition(c.selectionStart());
     edit->setTextCursor(caret);
     edit->ensureCursorVisible();
-    if (fenetre_principale_ != nullptr)
+    // Side by side, the keyboard goes back to the main window; over it, the
+    // viewer stays in front for the next step.
+    if (fenetre_principale_ != nullptr && a_cote_)
         fenetre_principale_->activateWindow();
 }
 

@@ -45,6 +45,11 @@ public:
     // Left edge of a main window `largeur_principale` wide placed beside the
     // viewer, on a screen whose available area is `ecran`.
     static int position_a_cote(int largeur_visionneuse, int largeur_principale, const QRect& ecran);
+    // The viewer's client width beside a main window `largeur_principale`
+    // wide on a screen `ecran` wide, its frame adding `cadre`: at most its
+    // design's width, at least a readable one; 0 when there is no room.
+    static int largeur_a_cote(int ecran, int largeur_principale, int cadre);
+    static constexpr int largeur_dessin = 359, hauteur_dessin = 442, largeur_lisible = 280;
 
     // The text box's laid-out lines.
     QStringList lignes() const;
@@ -61,7 +66,10 @@ protected:
 private:
     // The main window beside the viewer's outer width, when that changed.
     void placer_principale();
+    // The viewer's width for the screen and the main window; true when it changed.
+    bool retrecir();
     int largeur_placee_ = -1;
+    bool a_cote_ = false; // beside the main window, nothing over it
 
     std::unique_ptr<Ui::TForm_richedit> ui_;
     PasAPas pas_;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a test program on an X server of its own managed by openbox, so that
 # windows get a real frame as on a pupil's desktop. The server picks a free
-# display number itself.
+# display number itself; its screen is QUILLON_ECRAN wide and high (1280x1024
+# unless set).
 set -euo pipefail
 dossier="$(mktemp -d)"
 xvfb=""
@@ -22,7 +23,7 @@ attendre() {
   echo "$2" >&2
   exit 1
 }
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dossier/ecran" 2>"$dossier/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${QUILLON_ECRAN:-1280x1024}x24" -nolisten tcp 3>"$dossier/ecran" 2>"$dossier/xvfb.log" &
 xvfb=$!
 attendre "$dossier/ecran" "Xvfb did not start" "$dossier/xvfb.log"
 export DISPLAY=":$(head -n1 "$dossier/ecran")"

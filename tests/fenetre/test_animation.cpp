@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTimer>
@@ -131,6 +132,7 @@ protected:
             SCOPED_TRACE(t);
             ImageControle* cachee = visible() == p()->ima_pe1 ? p()->ima_pe2 : p()->ima_pe1;
             f.Timer_animTimer();
+            f.ionique().montrer_animation(); // shown now, not at the next refresh
             // The picture drawn comes on screen, the other is wiped.
             EXPECT_TRUE(!cachee->isHidden() && visible() == cachee);
             EXPECT_TRUE((cachee == p()->ima_pe1 ? p()->ima_pe2 : p()->ima_pe1)->image() == p()->Ima_sav->image());
@@ -242,8 +244,8 @@ TEST_F(FenetreAnimation, RunningBuildsTheElectricalForceThenLeavingRestoresThePa
     // near it, so after 300 ticks the 50-tick mean is far above 2 (label 20)
     // and never above 9 (label 90).
     tourner(300);
+    f.ionique().montrer_animation(); // the ticks since the last refresh
     EXPECT_TRUE(p()->ima_pe1->isHidden() != p()->ima_pe2->isHidden());
-    EXPECT_EQ(p()->ima_pe2->isVisible(), tops_reels % 2 == 1) << tops_reels << " ticks";
     const QImage image = visible()->image();
     for (bool gauche : {true, false}) {
         EXPECT_GT(compte(image, rouge, gauche), 0) << gauche;
@@ -401,4 +403,25 @@ TEST_F(FenetreAnimation, OpeningAWorkFileWhileTheAnimationRunsReplaysItThere)
     EXPECT_TRUE(f.Timer_k->isActive());
     EXPECT_EQ(f.Timer_k->interval(), 100);
     EXPECT_TRUE(p()->BitBtn14->isEnabled());
+}
+
+// At most a picture a refresh; stopping shows the last tick.
+TEST_F(FenetreAnimation, AtMostAPictureARefreshAndStoppingShowsTheLastTick)
+{
+    entrer();
+    cliquer(p()->GO);
+    f.Timer_anim->stop(); // our calls are the only ticks
+    QElapsedTimer chrono;
+    chrono.start();
+    int images = 0;
+    for (int t = 0; t < 100; ++t) {
+        ImageControle* avant = visible();
+        f.Timer_animTimer();
+        images += visible() != avant;
+    }
+    const double hz = f.screen()->refreshRate() > 0 ? f.screen()->refreshRate() : 60;
+    EXPECT_LE(images, 1 + chrono.elapsed() * hz / 1000) << images << " pictures in " << chrono.elapsed() << " ms";
+    cliquer(p()->GO);
+    montre_particules(visible()->image());
+    EXPECT_EQ(p()->Lab_em->text(), a().lab_em);
 }

@@ -150,7 +150,7 @@ TEST_F(FenetreDocuments, PhasesDeTestStepsThroughTheScriptWithTheRealButtons)
     cliquer(p.Form1.ui()->BitBtn24);
     ASSERT_TRUE(v.isVisible());
     EXPECT_EQ(v.windowTitle(), "Description du logiciel");
-    EXPECT_TRUE(v.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(v.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(doc.toPlainText(), lignes_script.join('\n'));
     ASSERT_EQ(v.lignes(), lignes_script);
     EXPECT_EQ(v.frameGeometry().topLeft(), QPoint(0, 0));

@@ -4,10 +4,12 @@
 #include "outils.h"
 
 #include "common/dossiers_utilisateur.h"
-#include "app/taille_affichage.h"
+#include "app/taille_ecran.h"
 #include "ionic/page_ionique.h"
 #include "shell/lanceur.h"
 #include "ui_page_ionique.h"
+#include <QTimer>
+
 #include <QTimer>
 
 #include <QTimer>

@@ -73,6 +73,7 @@ TEST_F(FenetreAcces, EachPictureIsCopiedSavedAndExportedAsTheScreenShowsIt)
             io()->ima_pe1->setFocus(Qt::TabFocusReason);
             for (QWidget* montree : {io()->ima_pe2, io()->ima_pe1}) {
                 f.Timer_animTimer();
+                f.ionique().montrer_animation();
                 EXPECT_TRUE(montree->isVisible() && montree->hasFocus()) << "the focus follows the picture shown";
             }
         }

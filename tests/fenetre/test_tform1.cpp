@@ -1,5 +1,6 @@
 #include "outils.h"
 
+#include "app/preferences.h"
 #include "app/sonde.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
@@ -22,6 +23,7 @@
 #include <QPointer>
 #include <QTabBar>
 #include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include "impression.h"
@@ -99,6 +101,9 @@ TEST(Fenetre, CentredOnTheFullScreen)
     EXPECT_EQ(TForm1::position_centree(QSize(1280, 1024)), QPoint(162, 194));
     EXPECT_EQ(TForm1::position_centree(QSize(1025, 768)), QPoint(34, 66));
     EXPECT_EQ(TForm1::position_centree(QSize(800, 600)), QPoint(-78, -17)); // truncation toward zero
+    // Within the available area; at its top-left when the window does not fit it.
+    EXPECT_EQ(TForm1::position_depart({0, 0, 1025, 768}, {0, 0, 1025, 700}), QPoint(34, 65));
+    EXPECT_EQ(TForm1::position_depart({0, 0, 1024, 600}, {0, 30, 1024, 570}), QPoint(0, 30));
 }
 
 TEST(Demarrage, FullSequenceBuildsTheExercise)
@@ -469,4 +474,22 @@ TEST(Demarrage, DeferredIconMadeOnceWhenFirstDrawn)
     ASSERT_NE(commun, nullptr);
     EXPECT_FALSE(fleche(QApplication::style()).isNull());
     EXPECT_EQ(fleche(QApplication::style()), fleche(commun.get()));
+}
+
+// The paces kept are tied to their actions, not to their captions (renamed here).
+TEST(Fenetre, ThePacesKeptDoNotDependOnTheCaptions)
+{
+    struct : QTranslator {
+        QString translate(const char*, const char* t, const char*, int) const override
+        {
+            return QStringList{"lente", "moyenne", "rapide"}.contains(t) ? QString("&") + t : QString();
+        }
+    } renommer;
+    QCoreApplication::installTranslator(&renommer);
+    retenir_vitesse(Vitesse::moyenne);
+    TForm1 f(dossier_construit());
+    QCoreApplication::removeTranslator(&renommer);
+    EXPECT_TRUE(f.ui()->Vitessemoyenne1->text() == "&moyenne" && f.ui()->Vitessemoyenne1->isChecked());
+    f.ui()->Vitesserapide1->trigger();
+    EXPECT_TRUE(vitesse_retenue() == Vitesse::rapide && f.Timer_anim->interval() == 1);
 }

@@ -11,6 +11,7 @@
 
 #include <string>
 #include <system_error>
+#include <tuple>
 #include <vector>
 
 using namespace quillon;
@@ -157,11 +158,24 @@ TEST(TailleAffichage, TheSizeKeptScalesTheNextStart)
     }
     retenir_taille_affichage(150);
     retenir_taille_affichage(110); // not offered: the setting stays
-    appliquer_taille_affichage();
-    EXPECT_EQ(taille_affichage_en_cours(), 150);
-    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1.5");
+    EXPECT_EQ(taille_affichage_retenue(), 150);
     retenir_taille_affichage(100);
     qputenv("QT_SCALE_FACTOR", avant);
     if (avant.isEmpty())
         qunsetenv("QT_SCALE_FACTOR");
+}
+
+// The size a run shows at (available area in device pixels): a size on
+// offer, the user's factor set aside only when even 100 % on it is too
+// large, the smallest when none fits.
+TEST(TailleAffichage, TheStartingSizeIsASizeOnOfferThatFitsOrTheSmallest)
+{
+    const std::tuple<QSize, double, double, int, TailleDepart> cas[] = {
+        {{1280, 1024}, 1, 2, 100, {1, 125, true}},  {{1280, 1024}, 1, 1, 200, {1, 125, true}},
+        {{2560, 1400}, 1, 1, 200, {1, 200, true}},  {{1920, 1040}, 1, 1.25, 150, {1.25, 125, true}},
+        {{1920, 1040}, 2, 1, 100, {0.5, 150, true}}, {{1024, 768}, 1.25, 1, 100, {0.8, 100, true}},
+        {{1024, 600}, 1, 1, 100, {1, 100, false}},  {{800, 600}, 1, 2, 150, {1, 100, false}}};
+    for (const auto& [ecran, bureau, utilisateur, retenue, depart] : cas)
+        EXPECT_EQ(taille_de_depart({956, 635}, ecran, bureau, utilisateur, retenue), depart)
+            << ecran.width() << " x " << ecran.height() << " at " << bureau << " x " << utilisateur << ", " << retenue;
 }
