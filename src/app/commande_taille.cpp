@@ -4,6 +4,7 @@
 
 #include "app/commandes_fichiers.h"
 #include "app/taille_ecran.h"
+#include "common/dossiers_utilisateur.h"
 #include "app/tform1.h"
 #include "shell/lanceur.h"
 
@@ -102,7 +103,8 @@ void CommandeTaille::choisir(int taille)
 {
     if (taille != 100 && !taille_possible(taille, fenetre_a_100(), ecran_a_100()))
         taille = cochee_;
-    retenir_taille_affichage(taille);
+    if (const Enregistrement e = retenir_taille_affichage(taille); !e)
+        f_.fichiers().dialogues().message(message_reglages(e));
     cochee_ = taille;
     actualiser();
     if (taille == taille_affichage_en_cours())

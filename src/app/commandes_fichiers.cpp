@@ -69,7 +69,8 @@ std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
     // A file dialog leaves the current directory in the chosen file's folder.
     if (nom) {
         QDir::setCurrent(QFileInfo(*nom).absolutePath());
-        retenir_dossier_travail(QFileInfo(*nom).absolutePath());
+        if (const Enregistrement e = retenir_dossier_travail(QFileInfo(*nom).absolutePath()); !e)
+            dialogues_->message(message_reglages(e));
     }
     return nom;
 }

@@ -16,9 +16,9 @@ bool curseurs_mesure_retenus()
     return reglages_utilisateur().value(QLatin1String(cle_curseurs), false).toBool();
 }
 
-void retenir_curseurs_mesure(bool actifs)
+Enregistrement retenir_curseurs_mesure(bool actifs)
 {
-    reglages_utilisateur().setValue(QLatin1String(cle_curseurs), actifs);
+    return garder_reglage(QLatin1String(cle_curseurs), actifs);
 }
 
 Vitesse vitesse_retenue()
@@ -27,9 +27,9 @@ Vitesse vitesse_retenue()
         .value_or(Vitesse::rapide);
 }
 
-void retenir_vitesse(Vitesse v)
+Enregistrement retenir_vitesse(Vitesse v)
 {
-    reglages_utilisateur().setValue(QLatin1String(cle_vitesse), nom_vitesse(v));
+    return garder_reglage(QLatin1String(cle_vitesse), nom_vitesse(v));
 }
 
 } // namespace quillon

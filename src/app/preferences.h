@@ -2,15 +2,16 @@
 // The teacher's choices of tools kept in the user's settings from one run to
 // the next: the measuring cursors (off unless chosen) and the animation's
 // pace ("rapide" unless chosen).
+#include "common/enregistrement.h"
 #include "ionic/vitesse_animation.h"
 
 namespace quillon {
 
 bool curseurs_mesure_retenus();
-void retenir_curseurs_mesure(bool actifs);
+Enregistrement retenir_curseurs_mesure(bool actifs);
 
 // An unknown or missing setting gives "rapide".
 Vitesse vitesse_retenue();
-void retenir_vitesse(Vitesse v);
+Enregistrement retenir_vitesse(Vitesse v);
 
 } // namespace quillon

@@ -33,10 +33,9 @@ int taille_affichage_retenue()
     return ok && offerte(t) ? t : 100;
 }
 
-void retenir_taille_affichage(int taille)
+Enregistrement retenir_taille_affichage(int taille)
 {
-    if (offerte(taille))
-        reglages_utilisateur().setValue(QLatin1String(cle_taille), taille);
+    return offerte(taille) ? garder_reglage(QLatin1String(cle_taille), taille) : Enregistrement{true, {}};
 }
 
 bool taille_possible(int taille, QSize fenetre, QSize ecran)

@@ -1,6 +1,8 @@
 #pragma once
 // The display size a teacher chooses for projecting the program: the whole
 // window drawn larger, by Qt's scale factor, which takes effect at start-up.
+#include "common/enregistrement.h"
+
 #include <QByteArray>
 #include <QSize>
 #include <array>
@@ -13,7 +15,7 @@ inline constexpr std::array<int, 4> tailles_affichage{100, 125, 150, 200};
 // The size kept in the user's settings: 100 when none, or when the setting
 // is not one of the sizes offered.
 int taille_affichage_retenue();
-void retenir_taille_affichage(int taille);
+Enregistrement retenir_taille_affichage(int taille);
 
 // Whether a window of outer size `fenetre` at 100 % still fits, at `taille`,
 // in the screen's available area `ecran` measured at 100 %. 100 % always does.

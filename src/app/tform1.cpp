@@ -12,6 +12,7 @@
 #include "outputs/menu_images.h"
 #include "common/aleatoire.h"
 #include "common/chemins.h"
+#include "common/dossiers_utilisateur.h"
 #include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
@@ -331,14 +332,16 @@ void TForm1::Afficherlespotdquilibre1Click()
 void TForm1::Curseursdemesure1Click()
 {
     const bool actifs = ui_->Curseursdemesure1->isChecked();
-    retenir_curseurs_mesure(actifs);
+    if (const Enregistrement e = retenir_curseurs_mesure(actifs); !e)
+        fichiers().dialogues().message(message_reglages(e));
     stimulation().activer_curseurs(actifs);
     ionique().activer_curseurs(actifs);
 }
 
 void TForm1::VitesseClick(Vitesse v)
 {
-    retenir_vitesse(v);
+    if (const Enregistrement e = retenir_vitesse(v); !e)
+        fichiers().dialogues().message(message_reglages(e));
     // Only the interval changes; a running animation goes on at the new pace.
     Timer_anim->setInterval(intervalle_animation(v));
 }

@@ -119,7 +119,8 @@ bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
         dialogues.message(refus_fichier_du_programme(*nom));
         return false;
     }
-    retenir_dossier_travail(QFileInfo(*nom).absolutePath());
+    if (const Enregistrement e = retenir_dossier_travail(QFileInfo(*nom).absolutePath()); !e)
+        dialogues.message(message_reglages(e));
     // Made in memory, then written whole: a failure leaves any older file as it was.
     QBuffer memoire;
     memoire.open(QIODevice::WriteOnly);

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -28,11 +29,56 @@ QString dossier_cree(QStandardPaths::StandardLocation ou)
 
 } // namespace
 
+QString fichier_reglages()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("reglages.ini"));
+}
+
 QSettings reglages_utilisateur()
 {
-    return QSettings(QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-                         .filePath(QStringLiteral("reglages.ini")),
-                     QSettings::IniFormat);
+    return QSettings(fichier_reglages(), QSettings::IniFormat);
+}
+
+Enregistrement garder_reglage(const QString& cle, const QVariant& valeur)
+{
+    if (reglages_utilisateur().value(cle).toString() == valeur.toString() && reglages_utilisateur().contains(cle))
+        return {true, {}};
+    // QSettings writes through a buffered file whose failed writes go unseen:
+    // the new settings are made in a copy, read back whole, then saved the
+    // one sound way.
+    const QString chemin = fichier_reglages();
+    const QTemporaryDir temp;
+    const QString copie = temp.filePath(QStringLiteral("reglages.ini"));
+    const Enregistrement illisible{false, QStringLiteral("le dossier temporaire est plein ou n'accepte pas d'écriture")};
+    if (!temp.isValid() || (QFile::exists(chemin) && !QFile::copy(chemin, copie)))
+        return illisible;
+    QMap<QString, QString> attendu;
+    {
+        QSettings s(copie, QSettings::IniFormat);
+        s.setValue(cle, valeur);
+        for (const QString& k : s.allKeys())
+            attendu.insert(k, s.value(k).toString());
+    }
+    // Read back under another name: QSettings would answer from what it
+    // keeps in memory for the name it wrote.
+    const QString relue = temp.filePath(QStringLiteral("relue.ini"));
+    if (!QFile::rename(copie, relue))
+        return illisible;
+    QSettings relu(relue, QSettings::IniFormat);
+    for (auto k = attendu.cbegin(); k != attendu.cend(); ++k)
+        if (relu.status() != QSettings::NoError || !relu.contains(k.key()) || relu.value(k.key()).toString() != k.value())
+            return illisible;
+    QFile f(relue);
+    if (!f.open(QIODevice::ReadOnly))
+        return illisible;
+    const QByteArray contenu = f.readAll();
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    return enregistrer_entier(chemin, contenu);
+}
+
+QString message_reglages(const Enregistrement& e)
+{
+    return message_enregistrement(fichier_reglages(), e);
 }
 
 bool dossier_inscriptible(const QString& dossier)
@@ -61,9 +107,9 @@ QString dossier_travail()
     return dossier_documents();
 }
 
-void retenir_dossier_travail(const QString& dossier)
+Enregistrement retenir_dossier_travail(const QString& dossier)
 {
-    reglages_utilisateur().setValue(QLatin1String(cle_dossier_travail), dossier);
+    return garder_reglage(QLatin1String(cle_dossier_travail), dossier);
 }
 
 namespace {

@@ -3,14 +3,24 @@
 // data keeps everything in the program folder; an installed program's folder
 // cannot be written by the pupils, so their work files and the teacher's
 // edited script go to the user's own folders.
+#include "common/enregistrement.h"
+
 #include <QSettings>
 #include <QString>
+#include <QVariant>
 
 namespace quillon {
 
 // The user's settings (reglages.ini), beside the colours file in the
 // configuration folder.
 QSettings reglages_utilisateur();
+QString fichier_reglages();
+// Keeps one setting: the settings file is replaced only by a whole new one
+// (a full disk leaves the old one as it was, and says so); a value already
+// kept writes nothing.
+Enregistrement garder_reglage(const QString& cle, const QVariant& valeur);
+// "Impossible d'enregistrer le fichier <reglages.ini> : <raison>."
+QString message_reglages(const Enregistrement& e);
 
 // True when this process may create files in `dossier` (checked for the
 // effective user, without writing anything there).
@@ -22,7 +32,7 @@ QString dossier_documents();
 // The folder the user last used for work files (kept in the user's
 // settings), else the documents folder.
 QString dossier_travail();
-void retenir_dossier_travail(const QString& dossier);
+Enregistrement retenir_dossier_travail(const QString& dossier);
 
 // The folder a save dialog opens in: the first of `propose`, the work
 // folder, the documents folder, the home folder and the temporary folder

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "impression.h"
+#include "outils_regles.h"
 
 #include <string>
 #include <system_error>
@@ -163,6 +164,30 @@ TEST(TailleAffichage, TheSizeKeptScalesTheNextStart)
     qputenv("QT_SCALE_FACTOR", avant);
     if (avant.isEmpty())
         qunsetenv("QT_SCALE_FACTOR");
+}
+
+// The settings file on a full disk (a real tmpfs, root only): the old file
+// stays as it was and the failure is said; with room again the value is kept.
+TEST(Reglages, AFullDiskLeavesTheSettingsFileAsItWasAndSaysSo)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QByteArray maison = qgetenv("HOME");
+    qputenv("HOME", "/h");
+    const QString relatif = QDir("/h").relativeFilePath(fichier_reglages());
+    essais::DisquePlein disque({relatif});
+    qputenv("HOME", disque.dossier.path().toUtf8());
+    if (disque.raison.empty()) {
+        const Enregistrement e = garder_reglage("mesure/curseurs", true);
+        EXPECT_FALSE(e.reussi);
+        EXPECT_EQ(message_reglages(e), "Impossible d'enregistrer le fichier " + disque.chemin(relatif) + " : le disque est plein.");
+        EXPECT_EQ(essais::lire(disque.chemin(relatif)), "ancien\r\n");
+        QFile::remove(disque.chemin(".plein"));
+        EXPECT_TRUE(garder_reglage("mesure/curseurs", true).reussi);
+        EXPECT_TRUE(reglages_utilisateur().value("mesure/curseurs").toBool());
+    }
+    qputenv("HOME", maison);
+    if (!disque.raison.empty())
+        GTEST_SKIP() << disque.raison;
 }
 
 // The size a run shows at (available area in device pixels): a size on
