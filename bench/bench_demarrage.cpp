@@ -57,8 +57,8 @@ void BM_PeindreImageAccueil(benchmark::State& s)
 }
 BENCHMARK(BM_PeindreImageAccueil)->Unit(benchmark::kMicrosecond);
 
-// One animation tick on the page at 600 particles: moves, drawing on the
-// rules' own picture, the compartments drawn, arrows and label, the flip.
+// One animation tick on the page at 600 particles: moves, then the
+// compartments drawn from the positions, arrows and label, the flip.
 void BM_TopAnimationPage(benchmark::State& s)
 {
     quillon::TForm1 f(QStringLiteral(QUILLON_DOSSIER_BENCH));

@@ -208,7 +208,21 @@ void AnimationFlux::rempl_image(const EtatIonique& etat, Aleatoire& hasard, cons
     }
 }
 
-void AnimationFlux::Timer_animTimer(double e_k, Aleatoire& hasard, QImage& cachee)
+void AnimationFlux::dessiner_particules(const QImage& sav, QImage& image) const
+{
+    recopier(sav, image);
+    if (image.depth() != 32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    const Toile toile(image);
+    const Points& motif = points_motif();
+    const int n = std::min(nb_part, static_cast<int>(max_particules));
+    for (int i = 1; i <= n; ++i) {
+        const Particule& p = particules[static_cast<std::size_t>(i)];
+        dessiner(toile, p.x, p.y, i, motif);
+    }
+}
+
+void AnimationFlux::Timer_animTimer(double e_k, Aleatoire& hasard)
 {
     // The net count of K+ gone the way of diffusion (out when EK < 0) is
     // held at the quota: crossings that way while it is below, the other way
@@ -231,10 +245,6 @@ void AnimationFlux::Timer_animTimer(double e_k, Aleatoire& hasard, QImage& cache
         ecart_ += cible - net_depart;
         quota = ecart_ > 0 ? haut : bas;
     }
-    if (cachee.depth() != 32)
-        cachee = cachee.convertToFormat(QImage::Format_RGB32);
-    const Toile toile(cachee);
-    const Points& motif = points_motif();
     const int membrane = x_membrane;
     const int n = std::min(nb_part, static_cast<int>(max_particules));
     for (int i = 1; i <= n; ++i) {
@@ -277,7 +287,6 @@ void AnimationFlux::Timer_animTimer(double e_k, Aleatoire& hasard, QImage& cache
                 ++n_entrees;
         }
         p = {x, y};
-        dessiner(toile, x, y, i, motif);
     }
     ++nb_tops;
     const int d = n_sorties - n_entrees;

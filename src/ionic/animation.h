@@ -68,10 +68,14 @@ public:
     // scattered in its compartment and drawn.
     void rempl_image(const EtatIonique& etat, Aleatoire& hasard, const QImage& sav, QImage& image);
 
-    // One tick: every particle moves, crosses or is sent back, and is drawn
-    // on `cachee`, the compartment picture not on screen; then the counters'
-    // average, the electrical-force arrow and the label.
-    void Timer_animTimer(double e_k, Aleatoire& hasard, QImage& cachee);
+    // One tick: every particle moves, crosses or is sent back; then the
+    // counters' average, the electrical-force arrow and the label. Nothing is
+    // drawn: a picture is drawn from the positions when one is shown.
+    void Timer_animTimer(double e_k, Aleatoire& hasard);
+
+    // The compartments as they are now: `image` a copy of `sav` with every
+    // particle drawn where it stands, in its order.
+    void dessiner_particules(const QImage& sav, QImage& image) const;
 
     // A particle in the box (x, y)-(x + 5, y + 5): black outline, red for an
     // odd number, lime for an even one.

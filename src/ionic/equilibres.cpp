@@ -167,9 +167,9 @@ void EquilibresIoniques::calcul_em()
     textes_[static_cast<int>(Texte::Lab_em)] = QStringLiteral("Em=") + fixed(etat.em, 2, 2);
 }
 
-void EquilibresIoniques::Timer_animTimer(Aleatoire& hasard, QImage& cachee)
+void EquilibresIoniques::Timer_animTimer(Aleatoire& hasard)
 {
-    anim.Timer_animTimer(etat.e_k, hasard, cachee);
+    anim.Timer_animTimer(etat.e_k, hasard);
     textes_[static_cast<int>(Texte::Lab_em)] = anim.lab_em;
 }
 

@@ -122,7 +122,7 @@ public:
     void rempl_image(Aleatoire& hasard, const QImage& sav, QImage& image) { anim.rempl_image(etat, hasard, sav, image); }
     // One tick drawn on the hidden compartment picture; the label follows
     // unless the equilibrium potential is 0.
-    void Timer_animTimer(Aleatoire& hasard, QImage& cachee);
+    void Timer_animTimer(Aleatoire& hasard);
 
     // ---- Recorder -----------------------------------------------------------
     void trace_point(bool force_em, int n);

@@ -364,13 +364,10 @@ void PageIonique::rempl_image(ImageControle* image)
 
 void PageIonique::Timer_animTimer()
 {
-    // Every tick moves the particles; the rules draw them on a picture of
-    // their own that nothing shows. The screen gets at most a picture a
-    // refresh: the compartments, the arrows and the label together.
-    const QImage& sav = ui_->Ima_sav->image();
-    if (brouillon_.size() != sav.size())
-        brouillon_ = sav.copy();
-    modele_.Timer_animTimer(*hasard_, brouillon_);
+    // Every tick moves the particles in the rules, drawing nothing. The
+    // screen gets at most a picture a refresh, drawn from the positions: the
+    // compartments, the arrows and the label together.
+    modele_.Timer_animTimer(*hasard_);
     image_en_retard_ = true;
     const QScreen* ecran = screen();
     const double frequence = ecran != nullptr && ecran->refreshRate() > 0 ? ecran->refreshRate() : 60;
@@ -391,11 +388,7 @@ void PageIonique::montrer_animation()
     ImageControle* cachee = premier_visible ? pe2 : pe1;
     ImageControle* montree = premier_visible ? pe1 : pe2;
     // The particles where they are now, in their order, on the background.
-    QImage& image = cachee->image_a_modifier();
-    AnimationFlux::recopier(ui_->Ima_sav->image(), image);
-    const AnimationFlux& a = modele_.anim;
-    for (int i = 1; i <= std::min(a.nb_part, AnimationFlux::max_particules); ++i)
-        AnimationFlux::dessiner_particule(image, a.particules[std::size_t(i)].x, a.particules[std::size_t(i)].y, i);
+    modele_.anim.dessiner_particules(ui_->Ima_sav->image(), cachee->image_a_modifier());
     afficher_animation();
     // Flip: the picture just drawn comes on screen, the other one is wiped
     // for the next; nothing is drawn on the picture on screen.

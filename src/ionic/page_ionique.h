@@ -111,7 +111,6 @@ private:
     bool actualisation_ = false;
     int gauche_lab_gk_ = 0;
     Aleatoire* hasard_;
-    QImage brouillon_; // the picture the rules draw every tick on
     QElapsedTimer image_montree_; // since the last picture shown
     bool image_en_retard_ = false; // a tick not shown yet
     CalqueCurseurs* curseurs_;

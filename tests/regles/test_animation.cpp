@@ -52,11 +52,7 @@ struct Banc {
             n += anim.particules[static_cast<std::size_t>(i)].x > 150;
         return n;
     }
-    void top()
-    {
-        anim.Timer_animTimer(etat.e_k, hasard, pe2);
-        AnimationFlux::recopier(sav, pe2);
-    }
+    void top() { anim.Timer_animTimer(etat.e_k, hasard); }
     EtatIonique etat;
     Aleatoire hasard;
     QImage sav, pe1, pe2;
@@ -279,10 +275,11 @@ TEST(Animation, SixHundredParticlesAtTheHighestConcentrations)
     }
 }
 
-TEST(Animation, TickDrawsEveryParticleOnTheHiddenPicture)
+TEST(Animation, APictureDrawnAfterATickShowsEveryParticleWhereItStands)
 {
     Banc b(40, 40);
-    b.anim.Timer_animTimer(b.etat.e_k, b.hasard, b.pe2);
+    b.top();
+    b.anim.dessiner_particules(b.sav, b.pe2);
     const auto& p = b.anim.particules;
     for (int i = 1; i <= b.anim.nb_part; ++i) {
         const auto [x, y] = p[static_cast<std::size_t>(i)];
