@@ -112,7 +112,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
                                {ui_->Vitessemoyenne1, Vitesse::moyenne}, {ui_->Vitesserapide1, Vitesse::rapide}}) {
         rythmes->addAction(a);
         a->setChecked(v == retenue);
-        connect(a, &QAction::triggered, this, [this, v] { VitesseClick(v); });
+        connect(a, &QAction::triggered, this, [this, rythme = v] { VitesseClick(rythme); });
     }
     Timer_anim->setInterval(intervalle_animation(retenue));
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
