@@ -1,8 +1,12 @@
 #include "apparence.h"
 
+#include "app/preferences.h"
 #include "common/controles.h"
+#include "common/dossier.h"
+#include "common/langue.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -13,6 +17,8 @@
 #include <QStyleOption>
 #include <QStyleFactory>
 #include <QTranslator>
+
+#include <memory>
 
 namespace quillon {
 
@@ -114,13 +120,70 @@ void preparer_application(QApplication& app)
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(109, 109, 109));
     app.setPalette(palette);
 
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    auto* traducteur = new QTranslator(&app);
-    if (traducteur->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(traducteur);
-    else
-        delete traducteur;
+    const QString dossier = dossier_programme();
+    appliquer_langue(langue_retenue(dossier), dossier);
+}
+
+namespace {
+
+// The translators installed: the program's texts, then Qt's.
+QTranslator* traducteur_quillon = nullptr;
+QTranslator* traducteur_qt = nullptr;
+
+QString fichier_traduction(const QString& code, const QString& dossier_prog)
+{
+    return QDir(QDir(QDir::fromNativeSeparators(dossier_prog)).filePath(QStringLiteral("traductions")))
+        .filePath(QStringLiteral("quillon_%1.qm").arg(code));
+}
+
+} // namespace
+
+bool appliquer_langue(const QString& code, const QString& dossier_prog)
+{
+    for (QTranslator** t : {&traducteur_quillon, &traducteur_qt}) {
+        if (*t != nullptr) {
+            QCoreApplication::removeTranslator(*t);
+            delete *t;
+            *t = nullptr;
+        }
+    }
+    bool lue = true;
+    QString langue = code;
+    if (code != QLatin1String("fr")) {
+        auto traducteur = std::make_unique<QTranslator>();
+        lue = traducteur->load(fichier_traduction(code, dossier_prog));
+        if (lue) {
+            traducteur_quillon = traducteur.release();
+            QCoreApplication::installTranslator(traducteur_quillon);
+        } else {
+            langue = QStringLiteral("fr");
+        }
+    }
+    definir_langue_en_cours(langue);
+    QLocale::setDefault(locale_de_langue(langue));
+    // Qt's own texts (standard dialogs, context menus) are written in English.
+    if (langue != QLatin1String("en")) {
+        auto traducteur = std::make_unique<QTranslator>();
+        if (traducteur->load(locale_de_langue(langue), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            traducteur_qt = traducteur.release();
+            QCoreApplication::installTranslator(traducteur_qt);
+        }
+    }
+    return lue;
+}
+
+QString nom_langue(const QString& code, const QString& dossier_prog)
+{
+    // Each translation names its own language: the translation of this text.
+    static const char* const francais = QT_TRANSLATE_NOOP("Langue", "Français");
+    if (code == QLatin1String("fr"))
+        return QString::fromUtf8(francais);
+    QTranslator traducteur;
+    if (traducteur.load(fichier_traduction(code, dossier_prog)))
+        if (const QString nom = traducteur.translate("Langue", francais); !nom.isEmpty())
+            return nom;
+    return code;
 }
 
 } // namespace quillon

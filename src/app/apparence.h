@@ -18,7 +18,16 @@ void enregistrer_polices(qreal ratio = 1);
 // empty text.
 QString fichier_police(const QString& nom);
 
-// Classic light look, French standard dialogs; calls enregistrer_polices.
+// Classic light look, the texts in the language kept (langue_retenue) with
+// Qt's standard dialogs in the same language; calls enregistrer_polices.
 void preparer_application(QApplication& app);
+
+// Shows the texts made from now on in the language `code` ("fr": as written;
+// else <dossier_prog>/traductions/quillon_<code>.qm), Qt's own dialogs and
+// the dates too. False, and French, when the translation cannot be read.
+bool appliquer_langue(const QString& code, const QString& dossier_prog);
+
+// A language's name in that language ("Français", "English"), for the menu.
+QString nom_langue(const QString& code, const QString& dossier_prog);
 
 } // namespace quillon

@@ -111,20 +111,21 @@ void CommandeTaille::choisir(int taille)
         return;
     Dialogues& d = f_.fichiers().dialogues();
     const QString texte =
-        QStringLiteral("La taille d'affichage %1 % sera appliquée au prochain démarrage de Quillon.\n\n"
-                       "Redémarrer maintenant ? Les pages reprendront alors leur état de départ "
-                       "(légendes, réglages, réponses).")
+        QCoreApplication::translate("CommandeTaille",
+                                    "La taille d'affichage %1 % sera appliquée au prochain démarrage de Quillon.\n\n"
+                                    "Redémarrer maintenant ? Les pages reprendront alors leur état de départ "
+                                    "(légendes, réglages, réponses).")
             .arg(taille);
     if (d.question(texte, false) != Reponse::Oui)
         return;
     if (!f_.fichiers().proposer_enregistrement(
-            QStringLiteral("La séquence de la page \"Equilibres ioniques\" n'a pas été "
-                           "enregistrée.\n\nL'enregistrer avant de redémarrer ?")))
+            QCoreApplication::translate("CommandeTaille", "La séquence de la page \"Equilibres ioniques\" n'a pas été "
+                                                          "enregistrée.\n\nL'enregistrer avant de redémarrer ?")))
         return;
     redemarrer();
 }
 
-void CommandeTaille::redemarrer()
+void CommandeTaille::redemarrer(const QString& echec)
 {
     const QString programme = this->programme.isEmpty() ? QCoreApplication::applicationFilePath() : this->programme;
     // The new run starts first: when it cannot, this one stays and says so.
@@ -135,7 +136,10 @@ void CommandeTaille::redemarrer()
     remettre_facteur(facteur);
     if (!parti) {
         f_.fichiers().dialogues().message(
-            QStringLiteral("Impossible de redémarrer Quillon : la taille choisie sera appliquée au prochain démarrage."));
+            !echec.isEmpty() ? echec
+                             : QCoreApplication::translate(
+                                 "CommandeTaille",
+                                 "Impossible de redémarrer Quillon : la taille choisie sera appliquée au prochain démarrage."));
         return;
     }
     f_.fermer_sans_question();

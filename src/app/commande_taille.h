@@ -22,11 +22,13 @@ public:
     void actualiser();
     // The program the restart starts: this one, unless another is named.
     QString programme;
+    // Starts the program again and closes this run; when it cannot, says
+    // `echec` (by default, that the size applies at the next start).
+    void redemarrer(const QString& echec = {});
 
 private:
     QSize fenetre_a_100() const;
     QSize ecran_a_100() const;
-    void redemarrer();
 
     TForm1& f_;
     int cochee_; // the size in effect, or the one chosen since

@@ -1,6 +1,7 @@
 #include "preferences.h"
 
 #include "common/dossiers_utilisateur.h"
+#include "common/langue.h"
 
 namespace quillon {
 
@@ -8,6 +9,7 @@ namespace {
 
 const char* const cle_curseurs = "mesure/curseurs";
 const char* const cle_vitesse = "animation/vitesse";
+const char* const cle_langue = "affichage/langue";
 
 } // namespace
 
@@ -30,6 +32,17 @@ Vitesse vitesse_retenue()
 Enregistrement retenir_vitesse(Vitesse v)
 {
     return garder_reglage(QLatin1String(cle_vitesse), nom_vitesse(v));
+}
+
+QString langue_retenue(const QString& dossier_prog)
+{
+    return langue_de_depart(reglages_utilisateur().value(QLatin1String(cle_langue)), QLocale::system(),
+                            langues_disponibles(dossier_prog));
+}
+
+Enregistrement retenir_langue(const QString& code)
+{
+    return garder_reglage(QLatin1String(cle_langue), code);
 }
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 #include "ui_tform1.h"
 
 #include "common/polices.h"
+#include "app/commande_langue.h"
 #include "app/commande_taille.h"
 #include "app/commandes_fichiers.h"
 #include "outputs/compte_rendu.h"
@@ -13,6 +14,7 @@
 #include "common/aleatoire.h"
 #include "common/chemins.h"
 #include "common/dossiers_utilisateur.h"
+#include "common/langue.h"
 #include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
@@ -122,6 +124,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
             pages_vues_ |= 1u << i;
     });
     taille_ = new CommandeTaille(*this);
+    new CommandeLangue(*this, *taille_);
 
     afficher_erreur = [this](const QString& message) {
         QMessageBox::critical(this, windowTitle(), message);
@@ -467,7 +470,7 @@ void TForm1::BitBtn24Click()
 
 void TForm1::BitBtn2Click()
 {
-    const QString chemin = chemin_fichier(dossier_prog, QStringLiteral("\\QUIL_PED.doc"));
+    const QString chemin = document_dans_la_langue(dossier_prog, QStringLiteral("\\QUIL_PED.doc"));
     const QString affiche = QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(chemin)));
     if (!QFile::exists(chemin))
         afficher_erreur(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(affiche));

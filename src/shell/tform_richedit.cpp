@@ -7,6 +7,7 @@
 #include "common/chemins.h"
 #include "common/polices.h"
 #include "shell/rtf.h"
+#include "common/langue.h"
 
 #include <QAction>
 #include <QDir>
@@ -51,7 +52,7 @@ TForm_richedit::~TForm_richedit() = default;
 
 void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre_principale)
 {
-    const QString livre = chemin_fichier(dossier_prog, QStringLiteral("phases_demo.rtf"));
+    const QString livre = document_dans_la_langue(dossier_prog, QStringLiteral("phases_demo.rtf"));
     // An installed program's folder cannot take the teacher's edits: they go
     // to the user's own copy, read instead of the shipped script once made.
     const bool installe = !dossier_inscriptible(dossier_prog);
@@ -200,8 +201,10 @@ void TForm_richedit::bas_haut(int d)
 
 QString TForm_richedit::copie_utilisateur()
 {
+    // One copy per language: the English script is not the French one.
+    const QString langue = langue_en_cours() == QLatin1String("fr") ? QString() : langue_en_cours() + QLatin1Char('/');
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("phases_demo.rtf"));
+        .filePath(langue + QStringLiteral("phases_demo.rtf"));
 }
 
 std::optional<QString> TForm_richedit::Enregistrer1Click()

@@ -1,6 +1,7 @@
 // Window and package tests: a real QApplication on the X server the test
 // command starts.
 #include "app/apparence.h"
+#include "common/dossier.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -13,5 +14,7 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     quillon::preparer_application(app);
+    // The texts as written, whatever the system's language.
+    quillon::appliquer_langue(QStringLiteral("fr"), quillon::dossier_programme());
     return RUN_ALL_TESTS();
 }

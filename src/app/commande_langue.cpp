@@ -1,0 +1,56 @@
+#include "commande_langue.h"
+
+#include "ui_tform1.h"
+
+#include "app/apparence.h"
+#include "app/commande_taille.h"
+#include "app/commandes_fichiers.h"
+#include "app/preferences.h"
+#include "app/tform1.h"
+#include "common/dialogues.h"
+#include "common/dossiers_utilisateur.h"
+#include "common/langue.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QMenu>
+
+namespace quillon {
+
+CommandeLangue::CommandeLangue(TForm1& fenetre, CommandeTaille& redemarrage)
+    : QObject(&fenetre), f_(fenetre), redemarrage_(redemarrage)
+{
+    auto* groupe = new QActionGroup(this);
+    for (const QString& code : langues_disponibles(f_.dossier_prog)) {
+        QAction* a = f_.ui()->Langue1->addAction(nom_langue(code, f_.dossier_prog));
+        a->setObjectName(QStringLiteral("Langue_") + code);
+        a->setCheckable(true);
+        a->setChecked(code == langue_en_cours());
+        groupe->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code] { choisir(code); });
+    }
+}
+
+void CommandeLangue::choisir(const QString& code)
+{
+    if (const Enregistrement e = retenir_langue(code); !e)
+        f_.fichiers().dialogues().message(message_reglages(e));
+    if (code == langue_en_cours())
+        return;
+    Dialogues& d = f_.fichiers().dialogues();
+    const QString texte = QCoreApplication::translate(
+        "CommandeLangue", "La langue choisie sera appliquée au prochain démarrage de Quillon.\n\n"
+                          "Redémarrer maintenant ? Les pages reprendront alors leur état de départ "
+                          "(légendes, réglages, réponses).");
+    if (d.question(texte, false) != Reponse::Oui)
+        return;
+    if (!f_.fichiers().proposer_enregistrement(
+            QCoreApplication::translate("CommandeTaille", "La séquence de la page \"Equilibres ioniques\" n'a pas été "
+                                                          "enregistrée.\n\nL'enregistrer avant de redémarrer ?")))
+        return;
+    redemarrage_.redemarrer(QCoreApplication::translate(
+        "CommandeLangue", "Impossible de redémarrer Quillon : la langue choisie sera appliquée au prochain démarrage."));
+}
+
+} // namespace quillon
