@@ -2,373 +2,707 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
-    <name>PageIonique</name>
-    <message>
-        <source>Équilibres ioniques</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Travail  sur la perméabilité membrannaire</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ions des deux compartiments</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paroi gauche de la cuve</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paroi droite de la cuve</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fond de la cuve</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Membrane</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intérieur </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Extérieur</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ions K+ intérieurs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clic gauche : ajoute 10, clic droit : retire 10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ions Na+ intérieurs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anions intérieurs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ions K+ extérieurs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ions Na+ extérieurs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anions extérieurs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Concentration intérieure de Na+</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Concentration intérieure de K+</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Concentration extérieure de K+</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Concentration extérieure de Na+</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[Na]i=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[K]i=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[K]e=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[Na]e=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Perméabilité au K+ (GK)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Perméabilité au Na+ (GNa)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>GK=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>GNa=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Em=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>EeqK=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>EnaK=</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Échelle du potentiel de membrane (mV)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Em (Ei-Ee)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Courbe du potentiel de membrane</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lancer COURBE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>EFFACER</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Program.COURBE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pas précédent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;--</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pas suivant</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Essai COURBE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ajouter un pas</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>+1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Travail sur le potentiel d&apos;équilibre</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Flèche des forces de diffusion</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Flèche des forces électriques</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fond des compartiments</source>
-        <translation type="unfinished"></translation>
-    </message>
+    <name>AnimationFlux</name>
     <message>
         <source>Forces de diffusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion forces</translation>
     </message>
     <message>
         <source>Forces électriques</source>
-        <translation type="unfinished"></translation>
+        <translation>Electrical forces</translation>
+    </message>
+</context>
+<context>
+    <name>CalqueCurseurs</name>
+    <message>
+        <source>Curseurs de mesure</source>
+        <translation>Measuring cursors</translation>
+    </message>
+    <message>
+        <source>Curseur %1 : %2</source>
+        <translation>Cursor %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandeLangue</name>
+    <message>
+        <source>La langue choisie sera appliquée au prochain démarrage de Quillon.
+
+Redémarrer maintenant ? Les pages reprendront alors leur état de départ (légendes, réglages, réponses).</source>
+        <translation>The chosen language will be used the next time Quillon starts.
+
+Restart now? The pages will then go back to how they were at the start (labels, settings, answers).</translation>
+    </message>
+    <message>
+        <source>Impossible de redémarrer Quillon : la langue choisie sera appliquée au prochain démarrage.</source>
+        <translation>Quillon could not be restarted: the chosen language will be used the next time it starts.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandeTaille</name>
+    <message>
+        <source>La taille d&apos;affichage %1 % sera appliquée au prochain démarrage de Quillon.
+
+Redémarrer maintenant ? Les pages reprendront alors leur état de départ (légendes, réglages, réponses).</source>
+        <translation>The display size %1 % will be used the next time Quillon starts.
+
+Restart now? The pages will then go back to how they were at the start (labels, settings, answers).</translation>
+    </message>
+    <message>
+        <source>La séquence de la page &quot;Equilibres ioniques&quot; n&apos;a pas été enregistrée.
+
+L&apos;enregistrer avant de redémarrer ?</source>
+        <translation>The sequence on the &quot;Ionic equilibria&quot; page has not been saved.
+
+Save it before restarting?</translation>
+    </message>
+    <message>
+        <source>Impossible de redémarrer Quillon : la taille choisie sera appliquée au prochain démarrage.</source>
+        <translation>Quillon could not be restarted: the chosen size will be used the next time it starts.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandesFichiers</name>
+    <message>
+        <source>Rien à enregistrer : aucune séquence n&apos;a été enregistrée ni programmée sur la page &quot;Equilibres ioniques&quot;.</source>
+        <translation>Nothing to save: no sequence has been recorded or programmed on the &quot;Ionic equilibria&quot; page.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un fichier de travail de Quillon.</source>
+        <translation>The file %1 is not a Quillon work file.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est incomplet : il n&apos;a pas été chargé.</source>
+        <translation>The file %1 is incomplete: it has not been loaded.</translation>
+    </message>
+    <message>
+        <source>Enregistrer la séquence avant d&apos;ouvrir un autre fichier ?</source>
+        <translation>Save the sequence before opening another file?</translation>
+    </message>
+    <message>
+        <source>Nernst (*.nst);;Fechner (*.fch);;Les deux (*.nst *.fch)</source>
+        <translation>Nernst (*.nst);;Fechner (*.fch);;Both (*.nst *.fch)</translation>
+    </message>
+</context>
+<context>
+    <name>CompteRendu</name>
+    <message>
+        <source>Aucune imprimante n&apos;est installée.
+
+Enregistrer le compte rendu en PDF à la place ?</source>
+        <translation>No printer is installed.
+
+Save the report as a PDF instead?</translation>
+    </message>
+    <message>
+        <source>Imprimer le compte rendu</source>
+        <translation>Print the report</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;imprimer le compte rendu.</source>
+        <translation>The report could not be printed.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogues</name>
+    <message>
+        <source>Compte rendu</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Noms des élèves</source>
+        <translation>Pupils&apos; names</translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>&amp;Noms des élèves :</source>
+        <translation>Pupils&apos; &amp;names:</translation>
+    </message>
+    <message>
+        <source>&amp;Classe :</source>
+        <translation>&amp;Class:</translation>
+    </message>
+    <message>
+        <source>le contenu n&apos;a pas pu être préparé</source>
+        <translation>the content could not be prepared</translation>
+    </message>
+</context>
+<context>
+    <name>DossiersUtilisateur</name>
+    <message>
+        <source>le dossier temporaire est plein ou n&apos;accepte pas d&apos;écriture</source>
+        <translation>the temporary folder is full or cannot be written to</translation>
+    </message>
+    <message>
+        <source>Aucun dossier ne peut recevoir de fichier : le dossier de travail, les documents, le dossier personnel et le dossier temporaire sont en lecture seule. Choisissez un dossier où enregistrer (une clé USB, un partage).</source>
+        <translation>No folder can take a file: the work folder, the documents folder, the home folder and the temporary folder are all read-only. Choose a folder to save in (a USB stick, a network share).</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 fait partie de Quillon : il ne peut pas être remplacé. Choisissez un autre nom ou un autre dossier.</source>
+        <translation>The file %1 is part of Quillon: it cannot be replaced. Choose another name or another folder.</translation>
+    </message>
+</context>
+<context>
+    <name>Enregistrement</name>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1 : %2.</source>
+        <translation>Cannot save the file %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EquilibresIoniques</name>
+    <message>
+        <source>Lancer COURBE</source>
+        <translation>Run CURVE</translation>
+    </message>
+    <message>
+        <source>EFFACER</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <source>Program.COURBE</source>
+        <translation>Program CURVE</translation>
+    </message>
+    <message>
+        <source>Essai COURBE</source>
+        <translation>Test CURVE</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>Fin program.</source>
+        <translation>End program</translation>
+    </message>
+    <message>
+        <source>Pas</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Pas %1 ; </source>
+        <translation>Step %1; </translation>
+    </message>
+    <message>
+        <source>Em non tracé</source>
+        <translation>Em not plotted</translation>
+    </message>
+    <message>
+        <source>ΔEm : Em non tracé</source>
+        <translation>ΔEm: Em not plotted</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciceLegendes</name>
+    <message>
+        <source>Résultat : juste</source>
+        <translation>Result: correct</translation>
+    </message>
+    <message>
+        <source>Résultat : faux</source>
+        <translation>Result: wrong</translation>
+    </message>
+</context>
+<context>
+    <name>Jpeg</name>
+    <message>
+        <source>Fichier JPEG vide.</source>
+        <translation>Empty JPEG file.</translation>
+    </message>
+    <message>
+        <source>Image JPEG trop grande : %1 x %2 pixels (%3 x %3 au plus).</source>
+        <translation>JPEG image too large: %1 x %2 pixels (%3 x %3 at most).</translation>
+    </message>
+    <message>
+        <source>Mémoire insuffisante pour une image JPEG de %1 x %2 pixels.</source>
+        <translation>Not enough memory for a JPEG image of %1 x %2 pixels.</translation>
+    </message>
+    <message>
+        <source>Image JPEG progressive refusée : plus de %1 passes.</source>
+        <translation>Progressive JPEG image refused: more than %1 scans.</translation>
+    </message>
+    <message>
+        <source>Image JPEG illisible : %1</source>
+        <translation>Unreadable JPEG image: %1</translation>
+    </message>
+    <message>
+        <source>Image JPEG endommagée : %1</source>
+        <translation>Damaged JPEG image: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Langue</name>
+    <message>
+        <source>Français</source>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>MenuSorties</name>
+    <message>
+        <source>Menu de l&apos;image</source>
+        <translation>Picture menu</translation>
+    </message>
+    <message>
+        <source>Copier l&apos;image</source>
+        <translation>Copy the picture</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;image...</source>
+        <translation>Save the picture...</translation>
+    </message>
+    <message>
+        <source>Exporter les valeurs...</source>
+        <translation>Export the values...</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Tableur, points-virgules (*.csv)</source>
+        <translation>Spreadsheet, comma-separated (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Merlade</name>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>Cannot create the file %1</translation>
+    </message>
+    <message>
+        <source>Erreur d&apos;écriture du fichier %1</source>
+        <translation>Error writing the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>MiseEnCouleur</name>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>MiseEnPageRapport</name>
+    <message>
+        <source>%1 — classe : %2</source>
+        <translation>%1 — class: %2</translation>
+    </message>
+    <message>
+        <source>(sans nom)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>Quillon %1 — compte rendu</source>
+        <translation>Quillon %1 — report</translation>
+    </message>
+    <message>
+        <source>page %1 / %2</source>
+        <translation>page %1 / %2</translation>
+    </message>
+    <message>
+        <source>Compte rendu</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Aucune partie du travail pratique n&apos;a encore été faite : ni légendes placées, ni stimulation, ni équilibres ioniques.</source>
+        <translation>No part of the practical has been done yet: no labels placed, no stimulation, no ionic equilibria.</translation>
+    </message>
+    <message>
+        <source>Compte rendu Quillon — %1</source>
+        <translation>Quillon report — %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageAccueil</name>
+    <message>
+        <source>Place à légender</source>
+        <translation>Place for a label</translation>
+    </message>
+</context>
+<context>
+    <name>PageIonique</name>
+    <message>
+        <source>Équilibres ioniques</source>
+        <translation>Ionic equilibria</translation>
+    </message>
+    <message>
+        <source>Travail  sur la perméabilité membrannaire</source>
+        <translation>Work on membrane permeability</translation>
+    </message>
+    <message>
+        <source>Ions des deux compartiments</source>
+        <translation>Ions of both compartments</translation>
+    </message>
+    <message>
+        <source>Paroi gauche de la cuve</source>
+        <translation>Left wall of the tank</translation>
+    </message>
+    <message>
+        <source>Paroi droite de la cuve</source>
+        <translation>Right wall of the tank</translation>
+    </message>
+    <message>
+        <source>Fond de la cuve</source>
+        <translation>Bottom of the tank</translation>
+    </message>
+    <message>
+        <source>Membrane</source>
+        <translation>Membrane</translation>
+    </message>
+    <message>
+        <source>Intérieur </source>
+        <translation>Inside </translation>
+    </message>
+    <message>
+        <source>Extérieur</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>Ions K+ intérieurs</source>
+        <translation>Inside K+ ions</translation>
+    </message>
+    <message>
+        <source>Clic gauche : ajoute 10, clic droit : retire 10</source>
+        <translation>Left click: adds 10, right click: removes 10</translation>
+    </message>
+    <message>
+        <source>Ions Na+ intérieurs</source>
+        <translation>Inside Na+ ions</translation>
+    </message>
+    <message>
+        <source>Anions intérieurs</source>
+        <translation>Inside anions</translation>
+    </message>
+    <message>
+        <source>Ions K+ extérieurs</source>
+        <translation>Outside K+ ions</translation>
+    </message>
+    <message>
+        <source>Ions Na+ extérieurs</source>
+        <translation>Outside Na+ ions</translation>
+    </message>
+    <message>
+        <source>Anions extérieurs</source>
+        <translation>Outside anions</translation>
+    </message>
+    <message>
+        <source>Concentration intérieure de Na+</source>
+        <translation>Inside Na+ concentration</translation>
+    </message>
+    <message>
+        <source>Concentration intérieure de K+</source>
+        <translation>Inside K+ concentration</translation>
+    </message>
+    <message>
+        <source>Concentration extérieure de K+</source>
+        <translation>Outside K+ concentration</translation>
+    </message>
+    <message>
+        <source>Concentration extérieure de Na+</source>
+        <translation>Outside Na+ concentration</translation>
+    </message>
+    <message>
+        <source>[Na]i=</source>
+        <translation>[Na]i=</translation>
+    </message>
+    <message>
+        <source>[K]i=</source>
+        <translation>[K]i=</translation>
+    </message>
+    <message>
+        <source>[K]e=</source>
+        <translation>[K]e=</translation>
+    </message>
+    <message>
+        <source>[Na]e=</source>
+        <translation>[Na]e=</translation>
+    </message>
+    <message>
+        <source>Perméabilité au K+ (GK)</source>
+        <translation>K+ permeability (GK)</translation>
+    </message>
+    <message>
+        <source>Perméabilité au Na+ (GNa)</source>
+        <translation>Na+ permeability (GNa)</translation>
+    </message>
+    <message>
+        <source>GK=</source>
+        <translation>GK=</translation>
+    </message>
+    <message>
+        <source>GNa=</source>
+        <translation>GNa=</translation>
+    </message>
+    <message>
+        <source>Em=</source>
+        <translation>Em=</translation>
+    </message>
+    <message>
+        <source>EeqK=</source>
+        <translation>EeqK=</translation>
+    </message>
+    <message>
+        <source>EnaK=</source>
+        <translation>EnaK=</translation>
+    </message>
+    <message>
+        <source>Échelle du potentiel de membrane (mV)</source>
+        <translation>Membrane potential scale (mV)</translation>
+    </message>
+    <message>
+        <source>Em (Ei-Ee)</source>
+        <translation>Em (Ei-Ee)</translation>
+    </message>
+    <message>
+        <source>Courbe du potentiel de membrane</source>
+        <translation>Membrane potential curve</translation>
+    </message>
+    <message>
+        <source>Lancer COURBE</source>
+        <translation>Run CURVE</translation>
+    </message>
+    <message>
+        <source>EFFACER</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <source>Program.COURBE</source>
+        <translation>Program CURVE</translation>
+    </message>
+    <message>
+        <source>Pas précédent</source>
+        <translation>Previous step</translation>
+    </message>
+    <message>
+        <source>&lt;--</source>
+        <translation>&lt;--</translation>
+    </message>
+    <message>
+        <source>Pas suivant</source>
+        <translation>Next step</translation>
+    </message>
+    <message>
+        <source>--&gt;</source>
+        <translation>--&gt;</translation>
+    </message>
+    <message>
+        <source>Essai COURBE</source>
+        <translation>Test CURVE</translation>
+    </message>
+    <message>
+        <source>Ajouter un pas</source>
+        <translation>Add a step</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>Travail sur le potentiel d&apos;équilibre</source>
+        <translation>Work on the equilibrium potential</translation>
+    </message>
+    <message>
+        <source>Flèche des forces de diffusion</source>
+        <translation>Arrow of the diffusion forces</translation>
+    </message>
+    <message>
+        <source>Flèche des forces électriques</source>
+        <translation>Arrow of the electrical forces</translation>
+    </message>
+    <message>
+        <source>Fond des compartiments</source>
+        <translation>Background of the compartments</translation>
+    </message>
+    <message>
+        <source>Forces de diffusion</source>
+        <translation>Diffusion forces</translation>
+    </message>
+    <message>
+        <source>Forces électriques</source>
+        <translation>Electrical forces</translation>
     </message>
     <message>
         <source>LANCER</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>Travail sur la perméabilité membrannaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Work on membrane permeability</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
     </message>
 </context>
 <context>
     <name>PageStimulation</name>
     <message>
         <source>Simulation de stimulations d&apos;un nerf ou d&apos;une fibre</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulated stimulation of a nerve or a fibre</translation>
     </message>
     <message>
         <source>Montage expérimental</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimental set-up</translation>
     </message>
     <message>
         <source>Graduation en centimètres</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale in centimetres</translation>
     </message>
     <message>
         <source> cm </source>
-        <translation type="unfinished"></translation>
+        <translation> cm </translation>
     </message>
     <message>
         <source>Fil de l&apos;anode</source>
-        <translation type="unfinished"></translation>
+        <translation>Anode wire</translation>
     </message>
     <message>
         <source>Fil de la cathode</source>
-        <translation type="unfinished"></translation>
+        <translation>Cathode wire</translation>
     </message>
     <message>
         <source>Fil de l&apos;électrode d&apos;enregistrement 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recording electrode 1 wire</translation>
     </message>
     <message>
         <source>Fil de l&apos;électrode d&apos;enregistrement 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Recording electrode 2 wire</translation>
     </message>
     <message>
         <source>Nerf</source>
-        <translation type="unfinished"></translation>
+        <translation>Nerve</translation>
     </message>
     <message>
         <source>Espace ou clic : échange les extrémités A et B</source>
-        <translation type="unfinished"></translation>
+        <translation>Space or click: swaps ends A and B</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Anode</source>
-        <translation type="unfinished"></translation>
+        <translation>Anode</translation>
     </message>
     <message>
         <source>Flèches gauche et droite : déplace d&apos;un pixel, de dix avec Maj</source>
-        <translation type="unfinished"></translation>
+        <translation>Left and right arrows: move by one pixel, by ten with Shift</translation>
     </message>
     <message>
         <source>Cathode</source>
-        <translation type="unfinished"></translation>
+        <translation>Cathode</translation>
     </message>
     <message>
         <source>Électrode d&apos;enregistrement 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recording electrode 1</translation>
     </message>
     <message>
         <source>Électrode d&apos;enregistrement 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Recording electrode 2</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source> - </source>
-        <translation type="unfinished"></translation>
+        <translation> - </translation>
     </message>
     <message>
         <source>Stimulateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimulator</translation>
     </message>
     <message>
         <source>STIMULAT</source>
-        <translation type="unfinished"></translation>
+        <translation>STIMULAT</translation>
     </message>
     <message>
         <source>0.0 V</source>
-        <translation type="unfinished"></translation>
+        <translation>0.0 V</translation>
     </message>
     <message>
         <source>Intensité de stimulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimulus intensity</translation>
     </message>
     <message>
         <source>Deux stimulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Two stimuli</translation>
     </message>
     <message>
         <source>deux</source>
-        <translation type="unfinished"></translation>
+        <translation>two</translation>
     </message>
     <message>
         <source>Intervalle entre les deux stimulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval between the two stimuli</translation>
     </message>
     <message>
         <source>Enregistreur</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorder</translation>
     </message>
     <message>
         <source>ENREGISTR</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORDER</translation>
     </message>
     <message>
         <source>Nerf ou fibre</source>
-        <translation type="unfinished"></translation>
+        <translation>Nerve or fibre</translation>
     </message>
     <message>
         <source>Fibre</source>
-        <translation type="unfinished"></translation>
+        <translation>Fibre</translation>
     </message>
     <message>
         <source>Écran d&apos;enregistrement</source>
-        <translation type="unfinished"></translation>
+        <translation>Recording screen</translation>
     </message>
     <message>
         <source>Artéfact de la première stimulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Artefact of the first stimulus</translation>
     </message>
     <message>
         <source>Artéfact de la deuxième stimulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Artefact of the second stimulus</translation>
     </message>
     <message>
         <source>Recalcul de l&apos;enregistrement</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalculating the recording</translation>
     </message>
     <message>
         <source>Recalculer l&apos;enregistrement</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalculate the recording</translation>
     </message>
     <message>
         <source>Graduation en millisecondes</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale in milliseconds</translation>
     </message>
     <message>
         <source> ms </source>
-        <translation type="unfinished"></translation>
+        <translation> ms </translation>
     </message>
     <message>
         <source>Période réfractaire, fréquence maximale des potentiels</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractory period, maximum frequency of potentials</translation>
     </message>
     <message>
         <source>Consignes</source>
-        <translation type="unfinished"></translation>
+        <translation>Instructions</translation>
     </message>
     <message>
         <source>La période réfractaire s&apos;obtient en rapprochant
@@ -378,446 +712,731 @@ du nerf entier.
 Quelles sont les conséquences de l&apos;existence
 de cette période réfractaire sur la fréquence
 des potentiels d&apos;action?</source>
-        <translation type="unfinished"></translation>
+        <translation>The refractory period is found by bringing
+two supramaximal stimuli of the whole nerve
+closer together in time.
+What are the consequences of this
+refractory period for the frequency
+of action potentials?</translation>
     </message>
     <message>
         <source>Voir fichier sur la période réfractaire</source>
-        <translation type="unfinished"></translation>
+        <translation>See file on the refractory period</translation>
     </message>
     <message>
         <source>Voir fichier sur le recrutement de fibres</source>
-        <translation type="unfinished"></translation>
+        <translation>See file on fibre recruitment</translation>
     </message>
     <message>
         <source>Période réfractaire relative commence à:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative refractory period starts at:</translation>
     </message>
     <message>
         <source>Début de la période réfractaire relative (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Start of the relative refractory period (ms)</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Réponse : période réfractaire relative</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer: relative refractory period</translation>
     </message>
     <message>
         <source>Période réfractaire absolue commence à:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absolute refractory period starts at:</translation>
     </message>
     <message>
         <source>Début de la période réfractaire absolue (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Start of the absolute refractory period (ms)</translation>
     </message>
     <message>
         <source>Réponse : période réfractaire absolue</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer: absolute refractory period</translation>
     </message>
     <message>
         <source>Fréquence maximale des fibres à longue période réfractaire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum frequency of long refractory period fibres:</translation>
     </message>
     <message>
         <source>Fréquence maximale des fibres à longue période réfractaire (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum frequency of long refractory period fibres (Hz)</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Réponse : fréquence des fibres à longue période réfractaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer: frequency of long refractory period fibres</translation>
     </message>
     <message>
         <source>Fréquence maximale des fibres à courte période réfractaire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum frequency of short refractory period fibres:</translation>
     </message>
     <message>
         <source>Fréquence maximale des fibres à courte période réfractaire (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum frequency of short refractory period fibres (Hz)</translation>
     </message>
     <message>
         <source>Réponse : fréquence des fibres à courte période réfractaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer: frequency of short refractory period fibres</translation>
     </message>
     <message>
         <source>Mesure de la vitesse du potentiel d&apos;action sur la simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Measure the speed of the action potential on the simulation</translation>
     </message>
     <message>
         <source>Vitesse du potentiel d&apos;action (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed of the action potential (m/s)</translation>
     </message>
     <message>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <source>Réponse : vitesse du potentiel d&apos;action</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer: speed of the action potential</translation>
     </message>
     <message>
         <source>L&apos;électrode stimulatrice est</source>
-        <translation type="unfinished"></translation>
+        <translation>The stimulating electrode is</translation>
     </message>
     <message>
         <source>Électrode stimulatrice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimulating electrode</translation>
     </message>
     <message>
         <source>l&apos;anode</source>
-        <translation type="unfinished"></translation>
+        <translation>the anode</translation>
     </message>
     <message>
         <source>la cathode</source>
-        <translation type="unfinished"></translation>
+        <translation>the cathode</translation>
     </message>
     <message>
         <source>Réponse : électrode stimulatrice</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer: stimulating electrode</translation>
     </message>
     <message>
         <source>Quel est le seuil de stimulation des fibres les plus sensibles?</source>
-        <translation type="unfinished"></translation>
+        <translation>What is the stimulation threshold of the most sensitive fibres?</translation>
     </message>
     <message>
         <source>Seuil de stimulation (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimulation threshold (V)</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Réponse : seuil de stimulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer: stimulation threshold</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Check</translation>
     </message>
     <message>
         <source>Charger</source>
-        <translation type="unfinished"></translation>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Résultat : non corrigé</source>
+        <translation>Result: not checked</translation>
+    </message>
+    <message>
+        <source>Résultat : juste</source>
+        <translation>Result: correct</translation>
+    </message>
+    <message>
+        <source>Résultat : faux</source>
+        <translation>Result: wrong</translation>
+    </message>
+</context>
+<context>
+    <name>SectionsRapport</name>
+    <message>
+        <source>%1 et %2 hors du nerf</source>
+        <translation>%1 and %2 off the nerve</translation>
+    </message>
+    <message>
+        <source>%1 hors du nerf</source>
+        <translation>%1 off the nerve</translation>
+    </message>
+    <message>
+        <source>Résultat : juste</source>
+        <translation>Result: correct</translation>
+    </message>
+    <message>
+        <source>Résultat : faux</source>
+        <translation>Result: wrong</translation>
+    </message>
+    <message>
+        <source>modifiée après la correction</source>
+        <translation>changed after checking</translation>
+    </message>
+    <message>
+        <source>Résultat : non corrigé</source>
+        <translation>Result: not checked</translation>
+    </message>
+    <message>
+        <source>Légendes du neurone</source>
+        <translation>Labelling the neurone</translation>
+    </message>
+    <message>
+        <source>« %1 » : modifiée après la correction</source>
+        <translation>&quot;%1&quot;: changed after checking</translation>
+    </message>
+    <message>
+        <source>Correction : pas encore demandée</source>
+        <translation>Check: not asked for yet</translation>
+    </message>
+    <message>
+        <source>Correction : %1</source>
+        <translation>Check: %1</translation>
+    </message>
+    <message>
+        <source>Correction : pas de score, des légendes ont été modifiées après la correction</source>
+        <translation>Check: no score, labels were changed after checking</translation>
+    </message>
+    <message>
+        <source>Stimulation d&apos;un nerf ou d&apos;une fibre</source>
+        <translation>Stimulating a nerve or a fibre</translation>
+    </message>
+    <message>
+        <source>anode</source>
+        <translation>anode</translation>
+    </message>
+    <message>
+        <source>cathode</source>
+        <translation>cathode</translation>
+    </message>
+    <message>
+        <source>électrode 1</source>
+        <translation>electrode 1</translation>
+    </message>
+    <message>
+        <source>électrode 2</source>
+        <translation>electrode 2</translation>
+    </message>
+    <message>
+        <source>Intensité de stimulation : %1 V</source>
+        <translation>Stimulus intensity: %1 V</translation>
+    </message>
+    <message>
+        <source>Polarité : anode à %1 de la cathode</source>
+        <translation>Polarity: anode to the %1 of the cathode</translation>
+    </message>
+    <message>
+        <source>gauche</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>droite</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>Stimulation : %1</source>
+        <translation>Stimulation: %1</translation>
+    </message>
+    <message>
+        <source>Fibre</source>
+        <translation>Fibre</translation>
+    </message>
+    <message>
+        <source>Nerf</source>
+        <translation>Nerve</translation>
+    </message>
+    <message>
+        <source>Seconde stimulation : oui, %1 ms après la première</source>
+        <translation>Second stimulus: yes, %1 ms after the first</translation>
+    </message>
+    <message>
+        <source>Seconde stimulation : non</source>
+        <translation>Second stimulus: no</translation>
+    </message>
+    <message>
+        <source>Anode - cathode : %1</source>
+        <translation>Anode - cathode: %1</translation>
+    </message>
+    <message>
+        <source>Cathode - électrode d&apos;enregistrement 1 : %1</source>
+        <translation>Cathode - recording electrode 1: %1</translation>
+    </message>
+    <message>
+        <source>Électrode d&apos;enregistrement 1 - électrode 2 : %1</source>
+        <translation>Recording electrode 1 - electrode 2: %1</translation>
+    </message>
+    <message>
+        <source>Équilibres ioniques</source>
+        <translation>Ionic equilibria</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>A propos</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>A propos de Quillon</source>
-        <translation type="unfinished"></translation>
+        <translation>About Quillon</translation>
     </message>
     <message>
         <source>Icône de Quillon</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon icon</translation>
     </message>
     <message>
         <source>:/art/quillon.png</source>
-        <translation type="unfinished"></translation>
+        <translation>:/art/quillon.png</translation>
     </message>
     <message>
         <source>Logiciel Quillon</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon software</translation>
     </message>
     <message>
         <source>Version:1- 2012</source>
-        <translation type="unfinished"></translation>
+        <translation>Version:1- 2012</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Quillon</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon</translation>
     </message>
     <message>
         <source>Pages du logiciel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages of the program</translation>
     </message>
     <message>
         <source>Accueil</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>Informations sur le logiciel</source>
-        <translation type="unfinished"></translation>
+        <translation>About the program</translation>
     </message>
     <message>
         <source>Phases de test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test phases</translation>
     </message>
     <message>
         <source>Placez les légendes bleues sur les pointillés</source>
-        <translation type="unfinished"></translation>
+        <translation>Place the blue labels on the dotted lines</translation>
     </message>
     <message>
         <source>Coupe transversale d&apos;un nerf</source>
-        <translation type="unfinished"></translation>
+        <translation>Cross-section of a nerve</translation>
     </message>
     <message>
         <source>:/art/image1.ppm</source>
-        <translation type="unfinished"></translation>
+        <translation>:/art/image1.ppm</translation>
     </message>
     <message>
         <source>Schéma d&apos;un neurone à légender</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram of a neurone to label</translation>
     </message>
     <message>
         <source>:/art/image2.ppm</source>
-        <translation type="unfinished"></translation>
+        <translation>:/art/image2.ppm</translation>
     </message>
     <message>
         <source>Gaine de myéline</source>
-        <translation type="unfinished"></translation>
+        <translation>Myelin sheath</translation>
     </message>
     <message>
         <source>Axone</source>
-        <translation type="unfinished"></translation>
+        <translation>Axon</translation>
     </message>
     <message>
         <source>Noeud de Ranvier</source>
-        <translation type="unfinished"></translation>
+        <translation>Node of Ranvier</translation>
     </message>
     <message>
         <source>Terminaison afférente</source>
-        <translation type="unfinished"></translation>
+        <translation>Afferent ending</translation>
     </message>
     <message>
         <source>Synapse </source>
-        <translation type="unfinished"></translation>
+        <translation>Synapse </translation>
     </message>
     <message>
         <source>Noyau du corps cellulaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Cell body nucleus</translation>
     </message>
     <message>
         <source>Segment initial</source>
-        <translation type="unfinished"></translation>
+        <translation>Initial segment</translation>
     </message>
     <message>
         <source>Arborisation terminale</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal arborisation</translation>
     </message>
     <message>
         <source>Terminaison axonale</source>
-        <translation type="unfinished"></translation>
+        <translation>Axon terminal</translation>
     </message>
     <message>
         <source>Arbre dendritique</source>
-        <translation type="unfinished"></translation>
+        <translation>Dendritic tree</translation>
     </message>
     <message>
         <source>Correction des légendes</source>
-        <translation type="unfinished"></translation>
+        <translation>Check the labels</translation>
     </message>
     <message>
         <source>0 %</source>
-        <translation type="unfinished"></translation>
+        <translation>0 %</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Check</translation>
     </message>
     <message>
         <source>Enlever les légendes</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove the labels</translation>
     </message>
     <message>
         <source>Stimulation Nerf/Fibre</source>
-        <translation type="unfinished"></translation>
+        <translation>Nerve/Fibre stimulation</translation>
     </message>
     <message>
         <source>Equilibres ioniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Ionic equilibria</translation>
     </message>
     <message>
         <source>Champs récepteurs, inhibition latérale</source>
-        <translation type="unfinished"></translation>
+        <translation>Receptive fields, lateral inhibition</translation>
     </message>
     <message>
         <source>Menu principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Main menu</translation>
     </message>
     <message>
         <source>Fichier</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>Taille d&apos;affichage</source>
-        <translation type="unfinished"></translation>
+        <translation>Display size</translation>
     </message>
     <message>
         <source>Ouvrir</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Enregistrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Compte rendu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Report...</translation>
     </message>
     <message>
         <source>Imprimer le compte rendu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the report...</translation>
     </message>
     <message>
         <source>Quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Afficher les pot. d&apos;équilibre</source>
-        <translation type="unfinished"></translation>
+        <translation>Show equilibrium pot.</translation>
     </message>
     <message>
         <source>Curseurs de mesure</source>
-        <translation type="unfinished"></translation>
+        <translation>Measuring cursors</translation>
     </message>
     <message>
         <source>lente</source>
-        <translation type="unfinished"></translation>
+        <translation>slow</translation>
     </message>
     <message>
         <source>moyenne</source>
-        <translation type="unfinished"></translation>
+        <translation>medium</translation>
     </message>
     <message>
         <source>rapide</source>
-        <translation type="unfinished"></translation>
+        <translation>fast</translation>
     </message>
     <message>
         <source>Mise en couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Colours</translation>
     </message>
     <message>
         <source>100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>100 %</translation>
     </message>
     <message>
         <source>125 %</source>
-        <translation type="unfinished"></translation>
+        <translation>125 %</translation>
     </message>
     <message>
         <source>150 %</source>
-        <translation type="unfinished"></translation>
+        <translation>150 %</translation>
     </message>
     <message>
         <source>200 %</source>
-        <translation type="unfinished"></translation>
+        <translation>200 %</translation>
     </message>
     <message>
         <source>Agrandir</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlarge</translation>
     </message>
     <message>
         <source>Réduire</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce</translation>
     </message>
     <message>
         <source>A propos</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Onglets des pages</source>
+        <translation>Page tabs</translation>
+    </message>
+    <message>
+        <source>Page vide</source>
+        <translation>Empty page</translation>
+    </message>
+    <message>
+        <source>Tableau de mesures</source>
+        <translation>Table of measurements</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur ne peut ouvrir le document des enseignants :
+%1</source>
+        <translation>No program on this computer can open the teachers&apos; document:
+%1</translation>
+    </message>
+    <message>
+        <source>Mesure de la période réfractaire</source>
+        <translation>Measuring the refractory period</translation>
+    </message>
+    <message>
+        <source>Mesure du recrutement des fibres</source>
+        <translation>Measuring fibre recruitment</translation>
+    </message>
+    <message>
+        <source>Enregistrer la séquence avant de quitter ?</source>
+        <translation>Save the sequence before quitting?</translation>
+    </message>
+    <message>
+        <source>Le compte rendu de ce travail n&apos;a pas été enregistré. Quitter quand même ?</source>
+        <translation>The report on this work has not been saved. Quit anyway?</translation>
     </message>
 </context>
 <context>
     <name>TForm_image</name>
     <message>
         <source>Form_image</source>
-        <translation type="unfinished"></translation>
+        <translation>Figure</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Cannot open the file %1</translation>
     </message>
 </context>
 <context>
     <name>TForm_richedit</name>
     <message>
         <source>Description du logiciel</source>
-        <translation type="unfinished"></translation>
+        <translation>Description of the program</translation>
     </message>
     <message>
         <source>Phases de test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test phases</translation>
     </message>
     <message>
         <source>Ligne précédente</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous line</translation>
     </message>
     <message>
         <source>Ligne suivante</source>
-        <translation type="unfinished"></translation>
+        <translation>Next line</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>Cannot create the file %1</translation>
     </message>
 </context>
 <context>
     <name>Tmise_couleur</name>
     <message>
         <source>Mise en couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Colours</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Aide</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Curseurs de couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour sliders</translation>
     </message>
     <message>
         <source>Rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>Vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Green</translation>
     </message>
     <message>
         <source>Bleu</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue</translation>
     </message>
     <message>
         <source>Témoin rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Red sample</translation>
     </message>
     <message>
         <source>Témoin vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Green sample</translation>
     </message>
     <message>
         <source>Témoin bleu</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue sample</translation>
     </message>
     <message>
         <source>Aperçu de la couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour preview</translation>
+    </message>
+    <message>
+        <source>Les trois barres mélangent du rouge, du vert et du bleu : la case montre la couleur obtenue (plus un curseur est haut, plus sa couleur est forte : les trois en haut donnent le blanc, les trois en bas le noir).
+
+« OK » peint le fond de la page affichée de cette couleur ; elle est gardée et revient au prochain démarrage. « Annuler » laisse la couleur d&apos;avant.</source>
+        <translation>The three sliders mix red, green and blue: the box shows the colour you get (the higher a slider, the stronger its colour: all three at the top give white, all three at the bottom black).
+
+&quot;OK&quot; paints the background of the page shown in this colour; it is kept and comes back at the next start. &quot;Cancel&quot; keeps the colour as it was.</translation>
+    </message>
+</context>
+<context>
+    <name>ValeursStimulation</name>
+    <message>
+        <source>Intensité (V)</source>
+        <translation>Intensity (V)</translation>
+    </message>
+    <message>
+        <source>Polarité</source>
+        <translation>Polarity</translation>
+    </message>
+    <message>
+        <source>inversée</source>
+        <translation>reversed</translation>
+    </message>
+    <message>
+        <source>normale</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>Nerf ou fibre</source>
+        <translation>Nerve or fibre</translation>
+    </message>
+    <message>
+        <source>Fibre</source>
+        <translation>Fibre</translation>
+    </message>
+    <message>
+        <source>Nerf</source>
+        <translation>Nerve</translation>
+    </message>
+    <message>
+        <source>Deuxième stimulation</source>
+        <translation>Second stimulus</translation>
+    </message>
+    <message>
+        <source>oui</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>non</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Intervalle (ms)</source>
+        <translation>Interval (ms)</translation>
+    </message>
+    <message>
+        <source>Anode (cm)</source>
+        <translation>Anode (cm)</translation>
+    </message>
+    <message>
+        <source>Cathode (cm)</source>
+        <translation>Cathode (cm)</translation>
+    </message>
+    <message>
+        <source>Électrode 1 (cm)</source>
+        <translation>Electrode 1 (cm)</translation>
+    </message>
+    <message>
+        <source>Électrode 2 (cm)</source>
+        <translation>Electrode 2 (cm)</translation>
+    </message>
+    <message>
+        <source>Temps (ms)</source>
+        <translation>Time (ms)</translation>
+    </message>
+    <message>
+        <source>Électrode 1 (u.a.)</source>
+        <translation>Electrode 1 (a.u.)</translation>
+    </message>
+    <message>
+        <source>Électrode 2 (u.a.)</source>
+        <translation>Electrode 2 (a.u.)</translation>
+    </message>
+    <message>
+        <source>Différence à l&apos;écran (u.a.)</source>
+        <translation>Difference on screen (a.u.)</translation>
+    </message>
+    <message>
+        <source>t = %1 ms ; %2 u.a.</source>
+        <translation>t = %1 ms; %2 a.u.</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "common/controles.h"
 #include "ionic/page_ionique.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
@@ -40,7 +41,8 @@ DialogueFichier OpenDialog2()
 DialogueFichier OpenDialog3()
 {
     return {QStringLiteral("OpenDialog3"), QStringLiteral("nst"),
-            QStringLiteral("Nernst (*.nst);;Fechner (*.fch);;Les deux (*.nst *.fch)"), QStringLiteral("*.nst"),
+            QCoreApplication::translate("CommandesFichiers", "Nernst (*.nst);;Fechner (*.fch);;Les deux (*.nst *.fch)"),
+            QStringLiteral("*.nst"),
             false, {}};
 }
 
@@ -90,7 +92,7 @@ bool CommandesFichiers::enregistrer_sequence()
 {
     const SequenceNernst sequence = ionique_->modele().sequence_tracee();
     if (sequence.etapes.empty()) {
-        dialogues_->message(QStringLiteral("Rien à enregistrer : aucune séquence n'a été enregistrée ni programmée "
+        dialogues_->message(QCoreApplication::translate("CommandesFichiers", "Rien à enregistrer : aucune séquence n'a été enregistrée ni programmée "
                                            "sur la page \"Equilibres ioniques\"."));
         return false;
     }
@@ -173,7 +175,7 @@ void CommandesFichiers::Ouvrir1Click()
 
 void CommandesFichiers::pas_un_fichier_de_travail(const QString& nom)
 {
-    dialogues_->message(QStringLiteral("Le fichier %1 n'est pas un fichier de travail de Quillon.")
+    dialogues_->message(QCoreApplication::translate("CommandesFichiers", "Le fichier %1 n'est pas un fichier de travail de Quillon.")
                             .arg(QDir::toNativeSeparators(nom)));
 }
 
@@ -181,7 +183,7 @@ bool CommandesFichiers::lisible(const QString& nom)
 {
     QFile f(nom);
     if (!f.open(QIODevice::ReadOnly)) {
-        dialogues_->message(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(nom)));
+        dialogues_->message(QCoreApplication::translate("CommandesFichiers", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(nom)));
         return false;
     }
     // Empty, binary or far too large: no reader is given it.
@@ -201,11 +203,11 @@ bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
     case LectureNernst::Lue:
         break;
     case LectureNernst::Incomplete:
-        dialogues_->message(QStringLiteral("Le fichier %1 est incomplet : il n'a pas été chargé.")
+        dialogues_->message(QCoreApplication::translate("CommandesFichiers", "Le fichier %1 est incomplet : il n'a pas été chargé.")
                                .arg(QDir::toNativeSeparators(nom)));
         return false;
     case LectureNernst::Illisible:
-        dialogues_->message(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(nom)));
+        dialogues_->message(QCoreApplication::translate("CommandesFichiers", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(nom)));
         return false;
     case LectureNernst::PremiereLigne:
     case LectureNernst::HorsLimites:
@@ -219,7 +221,7 @@ bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
         return false;
     }
     // Steps that no file holds are not replaced without a question.
-    if (!proposer_enregistrement(QStringLiteral("Enregistrer la séquence avant d'ouvrir un autre fichier ?")))
+    if (!proposer_enregistrement(QCoreApplication::translate("CommandesFichiers", "Enregistrer la séquence avant d'ouvrir un autre fichier ?")))
         return false;
     ionique_->charger(lu.sequence);
     dans_un_fichier_ = ionique_->modele().sequence_tracee();
@@ -236,7 +238,7 @@ bool CommandesFichiers::lec_fechner(const QString& nom)
     if (!lisible(nom))
         return false;
     if (!lire_fechner(nom, table)) {
-        dialogues_->message(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(nom)));
+        dialogues_->message(QCoreApplication::translate("CommandesFichiers", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(nom)));
         return false;
     }
     grille_->setRowCount(fechner_lignes);

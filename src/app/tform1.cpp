@@ -27,6 +27,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -67,10 +68,10 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Screen readers: the tab row, and the three pages without a caption.
-    ui_->Notebook1->tabBar()->setAccessibleName(QStringLiteral("Onglets des pages"));
+    ui_->Notebook1->tabBar()->setAccessibleName(QCoreApplication::translate("TForm1", "Onglets des pages"));
     for (int i = 0; i < ui_->Notebook1->count(); ++i)
         if (ui_->Notebook1->tabText(i).isEmpty())
-            ui_->Notebook1->tabBar()->setAccessibleTabName(i, QStringLiteral("Page vide"));
+            ui_->Notebook1->tabBar()->setAccessibleTabName(i, QCoreApplication::translate("TForm1", "Page vide"));
 
     ui_->BitBtn3->setIcon(icone_differee([] { return icone_deux_etats(QStringLiteral(":/art/correction.png")); }));
     ui_->BitBtn3->setIconSize(QSize(16, 16));
@@ -159,7 +160,7 @@ void TForm1::construire_pages()
     // The hidden measurement table that ".fch" files fill, 51 x 12.
     grille_fechner_ = new QTableWidget(51, 12, ui_->GroupBox3);
     grille_fechner_->setObjectName(QStringLiteral("grille_fechner"));
-    grille_fechner_->setAccessibleName(QStringLiteral("Tableau de mesures"));
+    grille_fechner_->setAccessibleName(QCoreApplication::translate("TForm1", "Tableau de mesures"));
     grille_fechner_->setGeometry(8, 16, 600, 480);
     dialogues_ = std::make_unique<DialoguesFenetre>(this);
     fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, grille_fechner_, dossier_prog,
@@ -473,20 +474,20 @@ void TForm1::BitBtn2Click()
     const QString chemin = document_dans_la_langue(dossier_prog, QStringLiteral("\\QUIL_PED.doc"));
     const QString affiche = QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(chemin)));
     if (!QFile::exists(chemin))
-        afficher_erreur(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(affiche));
+        afficher_erreur(QCoreApplication::translate("TForm1", "Impossible d'ouvrir le fichier %1").arg(affiche));
     else if (!lanceur->ouvrir_document(chemin))
-        afficher_erreur(QStringLiteral("Aucun programme de cet ordinateur ne peut ouvrir le document des "
+        afficher_erreur(QCoreApplication::translate("TForm1", "Aucun programme de cet ordinateur ne peut ouvrir le document des "
                                        "enseignants :\n%1").arg(affiche));
 }
 
 void TForm1::BitBtn8Click()
 {
-    document_stimulation(QStringLiteral("Mesure de la période réfractaire"), "\\refract.jpg", "&refr~A.exw");
+    document_stimulation(QCoreApplication::translate("TForm1", "Mesure de la période réfractaire"), "\\refract.jpg", "&refr~A.exw");
 }
 
 void TForm1::BitBtn9Click()
 {
-    document_stimulation(QStringLiteral("Mesure du recrutement des fibres"), "\\recrut.jpg", "&recr~A.exw");
+    document_stimulation(QCoreApplication::translate("TForm1", "Mesure du recrutement des fibres"), "\\recrut.jpg", "&recr~A.exw");
 }
 
 void TForm1::document_stimulation(const QString& titre, const char* image, const char* experience)
@@ -516,7 +517,7 @@ void TForm1::charger_images()
         const QString chemin = chemin_fichier(dossier_prog, QString::fromLatin1(nom));
         const QImage image = lire_image(chemin);
         if (image.isNull())
-            throw ErreurDemarrage(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
+            throw ErreurDemarrage(QCoreApplication::translate("TForm1", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
         for (ImageControle* controle : images)
             controle->setImage(image);
     }
@@ -579,15 +580,15 @@ void TForm1::closeEvent(QCloseEvent* e)
 {
     // A sequence that no file holds is not dropped without a question.
     if (!sans_question_ && fichiers_
-        && !fichiers_->proposer_enregistrement(QStringLiteral("Enregistrer la séquence avant de quitter ?"))) {
+        && !fichiers_->proposer_enregistrement(QCoreApplication::translate("TForm1", "Enregistrer la séquence avant de quitter ?"))) {
         e->ignore();
         return;
     }
     // Work that no report saved or printed holds: asked once, after the sequence.
     if (const QString fait = travail_fait(); !sans_question_ && !fait.isEmpty() && fait != travail_au_compte_rendu_) {
         const Reponse r = dialogues().question_ou(
-            QStringLiteral("Le compte rendu de ce travail n'a pas été enregistré. Quitter quand même ?"),
-            QStringLiteral("Compte rendu..."));
+            QCoreApplication::translate("TForm1", "Le compte rendu de ce travail n'a pas été enregistré. Quitter quand même ?"),
+            QCoreApplication::translate("TForm1", "Compte rendu..."));
         if (r == Reponse::Non || (r == Reponse::Autre && !quillon::Compterendu1Click(*this))) {
             e->ignore();
             return;

@@ -7,6 +7,7 @@
 #include "common/enregistrement.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -80,7 +81,7 @@ void MiseEnCouleur::lec_couleurs()
         return; // the design colours stay
     const QByteArray texte = f.open(QIODevice::ReadOnly) ? f.read(4096) : QByteArray();
     if (f.error() != QFileDevice::NoError) {
-        erreur(QStringLiteral("Impossible d'ouvrir le fichier %1"));
+        erreur(QCoreApplication::translate("MiseEnCouleur", "Impossible d'ouvrir le fichier %1"));
         return;
     }
     const CouleursPages lues = lire_couleurs(texte);

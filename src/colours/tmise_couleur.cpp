@@ -6,6 +6,7 @@
 #include "common/controles.h"
 #include "common/polices.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -22,8 +23,8 @@ Tmise_couleur::Tmise_couleur(QWidget* parent) : QDialog(parent), ui_(std::make_u
     connect(ui_->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->HelpBtn, &QPushButton::clicked, this, [this] {
-        auto* aide = new QMessageBox(QMessageBox::Information, QStringLiteral("Aide"),
-                                     QStringLiteral("Les trois barres mélangent du rouge, du vert et du bleu : "
+        auto* aide = new QMessageBox(QMessageBox::Information, QCoreApplication::translate("Tmise_couleur", "Aide"),
+                                     QCoreApplication::translate("Tmise_couleur", "Les trois barres mélangent du rouge, du vert et du bleu : "
                                                     "la case montre la couleur obtenue (plus un curseur est haut, "
                                                     "plus sa couleur est forte : les trois en haut donnent le "
                                                     "blanc, les trois en bas le noir).\n\n"

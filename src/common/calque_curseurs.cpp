@@ -4,6 +4,7 @@
 #include "common/polices.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -24,7 +25,7 @@ CalqueCurseurs::CalqueCurseurs(ImageControle* image, int pas, int centre, Lectur
     : QWidget(image), image_(image), pas_(pas), centre_(centre), lire_(std::move(lire))
 {
     setObjectName(image->objectName() + QStringLiteral("_curseurs"));
-    setAccessibleName(QStringLiteral("Curseurs de mesure"));
+    setAccessibleName(QCoreApplication::translate("CalqueCurseurs", "Curseurs de mesure"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(image->rect());
     QFont police(QStringLiteral("Tahoma"));
@@ -121,7 +122,7 @@ void CalqueCurseurs::afficher()
         if (!montre)
             continue;
         e->setText(texte);
-        e->setAccessibleName(i < 2 ? QStringLiteral("Curseur %1 : %2").arg(i + 1).arg(texte) : texte);
+        e->setAccessibleName(i < 2 ? QCoreApplication::translate("CalqueCurseurs", "Curseur %1 : %2").arg(i + 1).arg(texte) : texte);
         e->adjustSize();
         // Beside its cursor, on the side with room; the difference between the two.
         const int x = i < 2 ? colonne(curseurs_.position(i))

@@ -4,6 +4,7 @@
 #include "common/enregistrement.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -88,15 +89,15 @@ std::optional<Identite> DialoguesFenetre::identite(const Identite& proposee)
 {
     QDialog d(fenetre_);
     d.setObjectName(QStringLiteral("DialogueCompteRendu"));
-    d.setWindowTitle(QStringLiteral("Compte rendu"));
+    d.setWindowTitle(QCoreApplication::translate("Dialogues", "Compte rendu"));
     auto* formulaire = new QFormLayout(&d);
     auto* noms = new QLineEdit(proposee.noms, &d);
     auto* classe = new QLineEdit(proposee.classe, &d);
-    noms->setAccessibleName(QStringLiteral("Noms des élèves"));
-    classe->setAccessibleName(QStringLiteral("Classe"));
+    noms->setAccessibleName(QCoreApplication::translate("Dialogues", "Noms des élèves"));
+    classe->setAccessibleName(QCoreApplication::translate("Dialogues", "Classe"));
     noms->setMinimumWidth(260);
-    formulaire->addRow(QStringLiteral("&Noms des élèves :"), noms);
-    formulaire->addRow(QStringLiteral("&Classe :"), classe);
+    formulaire->addRow(QCoreApplication::translate("Dialogues", "&Noms des élèves :"), noms);
+    formulaire->addRow(QCoreApplication::translate("Dialogues", "&Classe :"), classe);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
     formulaire->addRow(boutons);
     QObject::connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
@@ -125,7 +126,7 @@ bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
     QBuffer memoire;
     memoire.open(QIODevice::WriteOnly);
     const Enregistrement e = ecrire(memoire) ? enregistrer_entier(*nom, memoire.data())
-                                             : Enregistrement{false, QStringLiteral("le contenu n'a pas pu être préparé")};
+                                             : Enregistrement{false, QCoreApplication::translate("Dialogues", "le contenu n'a pas pu être préparé")};
     if (!e)
         dialogues.message(message_enregistrement(*nom, e));
     return e.reussi;

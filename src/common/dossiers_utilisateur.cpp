@@ -49,7 +49,7 @@ Enregistrement garder_reglage(const QString& cle, const QVariant& valeur)
     const QString chemin = fichier_reglages();
     const QTemporaryDir temp;
     const QString copie = temp.filePath(QStringLiteral("reglages.ini"));
-    const Enregistrement illisible{false, QStringLiteral("le dossier temporaire est plein ou n'accepte pas d'écriture")};
+    const Enregistrement illisible{false, QCoreApplication::translate("DossiersUtilisateur", "le dossier temporaire est plein ou n'accepte pas d'écriture")};
     if (!temp.isValid() || (QFile::exists(chemin) && !QFile::copy(chemin, copie)))
         return illisible;
     QMap<QString, QString> attendu;
@@ -135,7 +135,7 @@ QString dossier_pour_enregistrer(const QString& propose)
 
 QString aucun_dossier_pour_enregistrer()
 {
-    return QStringLiteral("Aucun dossier ne peut recevoir de fichier : le dossier de travail, les documents, le "
+    return QCoreApplication::translate("DossiersUtilisateur", "Aucun dossier ne peut recevoir de fichier : le dossier de travail, les documents, le "
                           "dossier personnel et le dossier temporaire sont en lecture seule. Choisissez un dossier "
                           "où enregistrer (une clé USB, un partage).");
 }
@@ -148,7 +148,7 @@ bool fichier_du_programme(const QString& chemin)
 
 QString refus_fichier_du_programme(const QString& chemin)
 {
-    return QStringLiteral("Le fichier %1 fait partie de Quillon : il ne peut pas être remplacé. Choisissez un autre "
+    return QCoreApplication::translate("DossiersUtilisateur", "Le fichier %1 fait partie de Quillon : il ne peut pas être remplacé. Choisissez un autre "
                           "nom ou un autre dossier.")
         .arg(QDir::toNativeSeparators(chemin));
 }

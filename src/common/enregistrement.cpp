@@ -2,6 +2,7 @@
 
 #include "common/dossiers_utilisateur.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -11,11 +12,14 @@ namespace quillon {
 
 namespace {
 
-const QString disque_plein = QStringLiteral("le disque est plein");
+QString disque_plein()
+{
+    return QCoreApplication::translate("Enregistrement", "le disque est plein");
+}
 
 Enregistrement echec(const QFileDevice& f)
 {
-    return {false, f.error() == QFileDevice::ResourceError ? disque_plein : f.errorString()};
+    return {false, f.error() == QFileDevice::ResourceError ? disque_plein() : f.errorString()};
 }
 
 // Every byte written, each write's count checked: a short write is a failure.
@@ -44,7 +48,7 @@ Enregistrement en_place(const QString& chemin, const QByteArray& contenu)
         return echec(f);
     const QStorageInfo disque(QFileInfo(chemin).absolutePath());
     if (contenu.size() > ancien.size() && disque.isValid() && disque.bytesAvailable() < contenu.size() - ancien.size())
-        return {false, disque_plein};
+        return {false, disque_plein()};
     if (f.seek(0) && ecrire_tout(f, contenu) && f.resize(contenu.size()))
         return {true, {}};
     const Enregistrement e = echec(f);
@@ -77,7 +81,7 @@ Enregistrement enregistrer_entier(const QString& chemin, const QByteArray& conte
 
 QString message_enregistrement(const QString& chemin, const Enregistrement& e)
 {
-    return QStringLiteral("Impossible d'enregistrer le fichier %1 : %2.")
+    return QCoreApplication::translate("Enregistrement", "Impossible d'enregistrer le fichier %1 : %2.")
         .arg(QDir::toNativeSeparators(chemin), e.raison);
 }
 

@@ -1,5 +1,7 @@
 #include "papier.h"
 
+#include "common/langue.h"
+
 #include <QLabel>
 #include <QPainter>
 #include <QRegularExpression>
@@ -28,7 +30,8 @@ QRect etendue(const std::vector<VuePapier::Element>& elements, int marge)
 QString virgule_decimale(QString texte)
 {
     static const QRegularExpression point(QStringLiteral("(\\d)\\.(\\d)"));
-    return texte.replace(point, QStringLiteral("\\1,\\2"));
+    const QString decimale = locale_de_langue(langue_en_cours()).decimalPoint();
+    return decimale == QLatin1String(".") ? texte : texte.replace(point, QStringLiteral("\\1") + decimale + QStringLiteral("\\2"));
 }
 
 QImage dessiner_pour_papier(const VuePapier& vue)

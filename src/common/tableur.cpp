@@ -1,19 +1,36 @@
 #include "tableur.h"
 
+#include "common/langue.h"
+
 #include <cmath>
 
 namespace quillon {
+
+namespace {
+
+// The language's decimal separator; ";" between fields where it is a comma.
+QString decimale()
+{
+    return locale_de_langue(langue_en_cours()).decimalPoint();
+}
+
+QChar separateur()
+{
+    return decimale() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+} // namespace
 
 void TableurCsv::ligne(const QStringList& champs)
 {
     QStringList sortie;
     for (QString champ : champs) {
-        if (champ.contains(QLatin1Char(';')) || champ.contains(QLatin1Char('"')) || champ.contains(QLatin1Char('\n'))
+        if (champ.contains(separateur()) || champ.contains(QLatin1Char('"')) || champ.contains(QLatin1Char('\n'))
             || champ.contains(QLatin1Char('\r')))
             champ = QLatin1Char('"') + champ.replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
         sortie << champ;
     }
-    lignes_ << sortie.join(QLatin1Char(';'));
+    lignes_ << sortie.join(separateur());
 }
 
 QByteArray TableurCsv::octets() const
@@ -31,7 +48,7 @@ QString TableurCsv::nombre(double x, int d)
     QString texte = QString::number(x, 'f', d);
     if (texte.startsWith(QLatin1Char('-')) && texte.count(QLatin1Char('0')) == texte.size() - (d > 0 ? 2 : 1))
         texte.remove(0, 1);
-    return texte.replace(QLatin1Char('.'), QLatin1Char(','));
+    return texte.replace(QLatin1String("."), decimale());
 }
 
 QString nom_propose(const QString& page, const QDateTime& quand, const QString& extension)

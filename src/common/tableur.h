@@ -1,9 +1,9 @@
 #pragma once
-// Tables for French spreadsheets, and the names proposed for the files the
-// pupil takes out of the program (pictures and tables). A table is written
-// as its spreadsheet opens it without asking: UTF-8 with its byte-order
-// mark, ";" between fields, "," as the decimal separator, lines ended by
-// CR LF.
+// Tables for spreadsheets, and the names proposed for the files the pupil
+// takes out of the program (pictures and tables). A table is written as a
+// spreadsheet of the language shown opens it without asking: UTF-8 with its
+// byte-order mark, lines ended by CR LF; in French ";" between fields and ","
+// as the decimal separator, in English "," and ".".
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -13,14 +13,14 @@ namespace quillon {
 
 class TableurCsv {
 public:
-    // One line of fields; a field holding ";", a quote or a line end is
+    // One line of fields; a field holding the separator, a quote or a line end is
     // quoted, its quotes doubled.
     void ligne(const QStringList& champs);
     void ligne_vide() { lignes_ << QString(); }
     // The whole file's bytes.
     QByteArray octets() const;
 
-    // x with d decimals and a comma ("-85,37"); no minus sign on a value
+    // x with d decimals and the language's separator ("-85,37", "-85.37"); no minus sign on a value
     // that shows as zero; an empty field for NaN and infinities.
     static QString nombre(double x, int d);
 

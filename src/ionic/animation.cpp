@@ -5,6 +5,7 @@
 #include "common/nombres.h"
 #include "ionic/etat_ionique.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -170,13 +171,13 @@ void AnimationFlux::fleches(double e_k)
     if (cote < 0) {
         fl_i_e = diffusion;
         fl_e_i = electrique;
-        force1 = QStringLiteral("Forces de diffusion");
-        force2 = QStringLiteral("Forces électriques");
+        force1 = QCoreApplication::translate("AnimationFlux", "Forces de diffusion");
+        force2 = QCoreApplication::translate("AnimationFlux", "Forces électriques");
     } else if (cote > 0) {
         fl_e_i = diffusion;
         fl_i_e = electrique;
-        force2 = QStringLiteral("Forces de diffusion");
-        force1 = QStringLiteral("Forces électriques");
+        force2 = QCoreApplication::translate("AnimationFlux", "Forces de diffusion");
+        force1 = QCoreApplication::translate("AnimationFlux", "Forces électriques");
     } else {
         fl_i_e.width = 0;
         fl_e_i.width = 0;

@@ -6,6 +6,7 @@
 #include "common/nombres.h"
 #include "common/tableur.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -129,11 +130,11 @@ void EquilibresIoniques::BitBtn14Click()
 {
     Bouton& b = bouton_(BoutonCourbe::BitBtn14);
     if (b.legende == QLatin1String("STOP")) {
-        b.legende = QStringLiteral("Lancer COURBE");
+        b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Lancer COURBE"));
         BitBtn12_actif_ = true;
         courbe_active_ = false;
     } else {
-        b.legende = QStringLiteral("STOP");
+        b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "STOP"));
         BitBtn12_actif_ = false;
         courbe_active_ = true;
     }
@@ -171,14 +172,14 @@ void EquilibresIoniques::BitBtn16Click()
         // A recording still running would go on behind a disabled "STOP".
         if (courbe_active_)
             BitBtn14Click();
-        b.legende = QStringLiteral("Fin program.");
+        b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Fin program."));
         pas_max = std::min(pas, static_cast<int>(dernier_pas));
         bouton_(BoutonCourbe::recule1).visible = true;
         bouton_(BoutonCourbe::BitBtn17).visible = true;
         bouton_(BoutonCourbe::BitBtn18).visible = true;
         bouton_(BoutonCourbe::BitBtn14).actif = false;
     } else {
-        b.legende = QStringLiteral("Program.COURBE");
+        b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Program.COURBE"));
         bouton_(BoutonCourbe::recule1).visible = false;
         bouton_(BoutonCourbe::BitBtn17).visible = false;
         bouton_(BoutonCourbe::BitBtn18).visible = false;
@@ -362,7 +363,7 @@ QByteArray EquilibresIoniques::valeurs() const
 
 QStringList EquilibresIoniques::entetes_pas()
 {
-    return {QStringLiteral("Pas"),   QStringLiteral("GK"),    QStringLiteral("GNa"),       QStringLiteral("[K]i"),
+    return {QCoreApplication::translate("EquilibresIoniques", "Pas"),   QStringLiteral("GK"),    QStringLiteral("GNa"),       QStringLiteral("[K]i"),
             QStringLiteral("[K]e"),  QStringLiteral("[Na]i"), QStringLiteral("[Na]e"),     QStringLiteral("EeqK (mV)"),
             QStringLiteral("EeqNa (mV)"), QStringLiteral("Em (mV)")};
 }
@@ -400,13 +401,13 @@ LecturesCurseurs lectures_courbe(const CurseursMesure& c, const EquilibresIoniqu
     for (int i = 0; i < c.nombre(); ++i) {
         const double em = m.em_trace(c.position(i));
         l.curseurs[static_cast<std::size_t>(i)] =
-            QStringLiteral("Pas %1 ; ").arg(c.position(i))
-            + (std::isnan(em) ? QStringLiteral("Em non tracé") : QStringLiteral("Em = %1 mV").arg(texte_mesure(em)));
+            QCoreApplication::translate("EquilibresIoniques", "Pas %1 ; ").arg(c.position(i))
+            + (std::isnan(em) ? QCoreApplication::translate("EquilibresIoniques", "Em non tracé") : QStringLiteral("Em = %1 mV").arg(texte_mesure(em)));
     }
     if (c.nombre() == 2) {
         // The difference of the values shown, as a pupil subtracts them.
         const double d = valeur_lue(m.em_trace(c.position(1))) - valeur_lue(m.em_trace(c.position(0)));
-        l.difference = std::isnan(d) ? QStringLiteral("ΔEm : Em non tracé")
+        l.difference = std::isnan(d) ? QCoreApplication::translate("EquilibresIoniques", "ΔEm : Em non tracé")
                                      : QStringLiteral("ΔEm = %1 mV").arg(texte_mesure(d));
     }
     return l;

@@ -49,12 +49,12 @@ EquilibresIoniques::EquilibresIoniques()
 {
     courbe_.fill(Qt::white);
     em_trace_.fill(std::numeric_limits<double>::quiet_NaN());
-    boutons_[0] = Bouton{QStringLiteral("Lancer COURBE"), true, true};
-    boutons_[1] = Bouton{QStringLiteral("EFFACER"), true, true};
-    boutons_[2] = Bouton{QStringLiteral("Program.COURBE"), true, true};
+    boutons_[0] = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Lancer COURBE")), true, true};
+    boutons_[1] = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "EFFACER")), true, true};
+    boutons_[2] = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Program.COURBE")), true, true};
     boutons_[3] = Bouton{QStringLiteral("<--"), false, true};
     boutons_[4] = Bouton{QStringLiteral("-->"), false, true};
-    boutons_[5] = Bouton{QStringLiteral("Essai COURBE"), false, true};
+    boutons_[5] = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Essai COURBE")), false, true};
 }
 
 int EquilibresIoniques::max_barre(Barre b)

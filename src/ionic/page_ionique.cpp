@@ -9,6 +9,7 @@
 #include "common/polices.h"
 #include "ionic/vitesse_animation.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -277,7 +278,7 @@ void PageIonique::charger(const SequenceNernst& sequence)
 
 void PageIonique::BitBtn12Click()
 {
-    afficher_texte(ui_->Label12, QStringLiteral("Travail sur le potentiel d'équilibre"));
+    afficher_texte(ui_->Label12, QCoreApplication::translate("PageIonique", "Travail sur le potentiel d'équilibre"));
     ui_->BitBtn12->hide();
     ui_->BitBtn13->show();
     ui_->GO->show();
@@ -299,7 +300,7 @@ void PageIonique::BitBtn13Click()
     image_en_retard_ = false; // the compartments are wiped, not shown with their particles
     ui_->BitBtn13->hide();
     ui_->BitBtn12->show();
-    afficher_texte(ui_->Label12, QStringLiteral("Travail sur la perméabilité membrannaire"));
+    afficher_texte(ui_->Label12, QCoreApplication::translate("PageIonique", "Travail sur la perméabilité membrannaire"));
     AnimationFlux::recopier(ui_->Ima_sav->image(), ui_->ima_pe1->image_a_modifier());
     AnimationFlux::recopier(ui_->Ima_sav->image(), ui_->ima_pe2->image_a_modifier());
     ui_->ima_pe1->update();
@@ -314,7 +315,7 @@ void PageIonique::BitBtn13Click()
         w->show();
     for (QWidget* w : std::initializer_list<QWidget*>{ui_->Ima_fl_i_e, ui_->ima_fl_e_i, ui_->force1, ui_->force2})
         w->hide();
-    if (ui_->GO->text() == QLatin1String("STOP"))
+    if (ui_->GO->text() == QCoreApplication::translate("PageIonique", "STOP"))
         GOClick();
     minuteries_.Timer_k->start();
     minuteries_.Timer_na->start();
@@ -323,11 +324,11 @@ void PageIonique::BitBtn13Click()
 
 void PageIonique::GOClick()
 {
-    if (ui_->GO->text() == QLatin1String("LANCER")) {
+    if (ui_->GO->text() == QCoreApplication::translate("PageIonique", "LANCER")) {
         minuteries_.Timer_anim->start();
-        ui_->GO->setText(QStringLiteral("STOP"));
+        ui_->GO->setText(QCoreApplication::translate("PageIonique", "STOP"));
     } else {
-        ui_->GO->setText(QStringLiteral("LANCER"));
+        ui_->GO->setText(QCoreApplication::translate("PageIonique", "LANCER"));
         minuteries_.Timer_anim->stop();
         montrer_animation(); // the last tick on screen
     }
@@ -479,8 +480,10 @@ void PageIonique::actualiser()
         const BoutonCourbe b = static_cast<BoutonCourbe>(i);
         QPushButton* bouton_ = bouton(b);
         const Bouton& etat = modele_.bouton(b);
-        if (bouton_->text() != etat.legende)
-            bouton_->setText(etat.legende);
+        // The model keeps its captions as written; the button shows them translated.
+        if (const QString legende = QCoreApplication::translate("EquilibresIoniques", etat.legende.toUtf8());
+            bouton_->text() != legende)
+            bouton_->setText(legende);
         bouton_->setVisible(etat.visible);
         bouton_->setEnabled(modele_.actif(b));
     }

@@ -3,6 +3,8 @@
 #include "common/aleatoire.h"
 #include "common/nombres.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
@@ -28,9 +30,9 @@ QString verdict(CouleurLegende c)
 {
     switch (c) {
     case CouleurLegende::Jaune:
-        return QStringLiteral("Résultat : juste");
+        return QCoreApplication::translate("ExerciceLegendes", "Résultat : juste");
     case CouleurLegende::Rouge:
-        return QStringLiteral("Résultat : faux");
+        return QCoreApplication::translate("ExerciceLegendes", "Résultat : faux");
     case CouleurLegende::BleuClair:
     case CouleurLegende::Argent:
         break;

@@ -3,6 +3,7 @@
 #include "common/aleatoire.h"
 #include "common/controles.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -72,7 +73,7 @@ void PageAccueil::construire_legendes()
 
         cible->setText(QStringLiteral("*****"));
         cible->setProperty(propriete_numero, k);
-        cible->setAccessibleName(QStringLiteral("Place à légender"));
+        cible->setAccessibleName(QCoreApplication::translate("PageAccueil", "Place à légender"));
     }
     ordonner_tabulation();
 }

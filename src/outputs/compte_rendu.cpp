@@ -5,6 +5,7 @@
 #include "outputs/sections_rapport.h"
 #include "outputs/travail.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -47,7 +48,7 @@ bool Imprimercompterendu1Click(Travail& f)
     if (!demander_identite(f))
         return false;
     if (!imprimante_installee()) {
-        if (f.dialogues().question(QStringLiteral("Aucune imprimante n'est installée.\n\n"
+        if (f.dialogues().question(QCoreApplication::translate("CompteRendu", "Aucune imprimante n'est installée.\n\n"
                                                              "Enregistrer le compte rendu en PDF à la place ?"),
                                               false)
             == Reponse::Oui)
@@ -60,13 +61,13 @@ bool Imprimercompterendu1Click(Travail& f)
     imprimante.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 15),
                                          QPageLayout::Millimeter));
     QPrintDialog dialogue(&imprimante, f.fenetre());
-    dialogue.setWindowTitle(QStringLiteral("Imprimer le compte rendu"));
+    dialogue.setWindowTitle(QCoreApplication::translate("CompteRendu", "Imprimer le compte rendu"));
     dialogue.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialogue.setMinMax(1, pages_compte_rendu(imprimante, sections, f.eleves(), maintenant));
     if (dialogue.exec() != QDialog::Accepted)
         return false;
     if (imprimer_compte_rendu(imprimante, sections, f.eleves(), maintenant) == 0) {
-        f.dialogues().message(QStringLiteral("Impossible d'imprimer le compte rendu."));
+        f.dialogues().message(QCoreApplication::translate("CompteRendu", "Impossible d'imprimer le compte rendu."));
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -28,11 +29,11 @@ MenuSorties::MenuSorties(const std::vector<QWidget*>& controles, Source source, 
     : QObject(parent), source_(std::move(source)), dialogues_(std::move(dialogues)),
       menu_(new QMenu(controles.front()))
 {
-    menu_->setAccessibleName(QStringLiteral("Menu de l'image"));
-    menu_->addAction(QStringLiteral("Copier l'image"), this, &MenuSorties::copier);
-    menu_->addAction(QStringLiteral("Enregistrer l'image..."), this, &MenuSorties::enregistrer_image);
+    menu_->setAccessibleName(QCoreApplication::translate("MenuSorties", "Menu de l'image"));
+    menu_->addAction(QCoreApplication::translate("MenuSorties", "Copier l'image"), this, &MenuSorties::copier);
+    menu_->addAction(QCoreApplication::translate("MenuSorties", "Enregistrer l'image..."), this, &MenuSorties::enregistrer_image);
     if (source_.valeurs) {
-        exporter_ = menu_->addAction(QStringLiteral("Exporter les valeurs..."), this, &MenuSorties::exporter_valeurs);
+        exporter_ = menu_->addAction(QCoreApplication::translate("MenuSorties", "Exporter les valeurs..."), this, &MenuSorties::exporter_valeurs);
         // Nothing on the screen, nothing to export.
         connect(menu_, &QMenu::aboutToShow, this, [this] { exporter_->setEnabled(!source_.valeurs().isEmpty()); });
     }
@@ -100,7 +101,7 @@ void MenuSorties::copier()
 void MenuSorties::enregistrer_image()
 {
     const QImage image = source_.image();
-    enregistrer(QStringLiteral("SaveDialogImage"), QStringLiteral("png"), QStringLiteral("Image PNG (*.png)"),
+    enregistrer(QStringLiteral("SaveDialogImage"), QStringLiteral("png"), QCoreApplication::translate("MenuSorties", "Image PNG (*.png)"),
                 [&](QIODevice& f) { return image.save(&f, "PNG"); });
 }
 
@@ -110,7 +111,7 @@ void MenuSorties::exporter_valeurs()
     if (valeurs.isEmpty())
         return;
     enregistrer(QStringLiteral("SaveDialogValeurs"), QStringLiteral("csv"),
-                QStringLiteral("Tableur, points-virgules (*.csv)"),
+                QCoreApplication::translate("MenuSorties", "Tableur, points-virgules (*.csv)"),
                 [&](QIODevice& f) { return f.write(valeurs) == valeurs.size(); });
 }
 

@@ -1,5 +1,8 @@
 #include "mise_en_page_rapport.h"
 
+#include "common/langue.h"
+
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -142,10 +145,10 @@ private:
             trait_->setPen(Qt::black);
         }
         // The names wrap beside the date, never under it.
-        const QString date = QLocale(QLocale::French).toString(quand_, QStringLiteral("dddd d MMMM yyyy, HH:mm"));
+        const QString date = locale_de_langue(langue_en_cours()).toString(quand_, QStringLiteral("dddd d MMMM yyyy, HH:mm"));
         const QString noms =
-            QStringLiteral("%1 — classe : %2")
-                .arg(qui_.noms.isEmpty() ? QStringLiteral("(sans nom)") : qui_.noms.simplified(),
+            QCoreApplication::translate("MiseEnPageRapport", "%1 — classe : %2")
+                .arg(qui_.noms.isEmpty() ? QCoreApplication::translate("MiseEnPageRapport", "(sans nom)") : qui_.noms.simplified(),
                      qui_.classe.isEmpty() ? QStringLiteral("—") : qui_.classe.simplified());
         const double gauche = zone_.width() - m.horizontalAdvance(date) - mm(5);
         const int drapeaux = Qt::AlignLeft | Qt::TextWordWrap;
@@ -153,8 +156,8 @@ private:
         const double bas = m.height() + std::max(m.height(), l2.height());
         if (trait_ != nullptr) {
             const QRectF l1(0, 0, zone_.width(), m.height());
-            trait_->drawText(l1, Qt::AlignLeft, QStringLiteral("Quillon %1 — compte rendu").arg(QStringLiteral(QUILLON_VERSION)));
-            trait_->drawText(l1, Qt::AlignRight, QStringLiteral("page %1 / %2").arg(page_).arg(total_));
+            trait_->drawText(l1, Qt::AlignLeft, QCoreApplication::translate("MiseEnPageRapport", "Quillon %1 — compte rendu").arg(QStringLiteral(QUILLON_VERSION)));
+            trait_->drawText(l1, Qt::AlignRight, QCoreApplication::translate("MiseEnPageRapport", "page %1 / %2").arg(page_).arg(total_));
             trait_->drawText(QRectF(0, m.height(), gauche, bas), drapeaux, noms);
             trait_->drawText(QRectF(0, m.height(), zone_.width(), m.height()), Qt::AlignRight, date);
             trait_->setPen(QPen(Qt::black, 0));
@@ -185,8 +188,8 @@ MiseEnPage mettre_en_page(QPagedPaintDevice& sortie, QPainter* p, const std::vec
     MiseEnPage m(sortie, p, qui, quand, total, pages);
     if (sections.empty()) {
         m.nouvelle_page();
-        m.titre(QStringLiteral("Compte rendu"));
-        m.texte(QStringLiteral("Aucune partie du travail pratique n'a encore été faite : ni légendes placées, "
+        m.titre(QCoreApplication::translate("MiseEnPageRapport", "Compte rendu"));
+        m.texte(QCoreApplication::translate("MiseEnPageRapport", "Aucune partie du travail pratique n'a encore été faite : ni légendes placées, "
                                "ni stimulation, ni équilibres ioniques."));
         return m;
     }
@@ -237,7 +240,7 @@ bool ecrire_compte_rendu(QIODevice& fichier, const std::vector<SectionRapport>& 
     {
         QPdfWriter pdf(&fichier);
         pdf.setResolution(300);
-        pdf.setTitle(QStringLiteral("Compte rendu Quillon — %1").arg(qui.noms));
+        pdf.setTitle(QCoreApplication::translate("MiseEnPageRapport", "Compte rendu Quillon — %1").arg(qui.noms));
         pdf.setCreator(QStringLiteral("Quillon"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 15),
                                       QPageLayout::Millimeter));

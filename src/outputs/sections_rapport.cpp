@@ -1,11 +1,13 @@
 #include "sections_rapport.h"
 
+#include "common/langue.h"
 #include "common/papier.h"
 #include "common/tableur.h"
 #include "labelling/legendes.h"
 #include "outputs/travail.h"
 #include "stimulation/valeurs_stimulation.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -33,11 +35,11 @@ QString distance(const PlaceSurNerf& a, const PlaceSurNerf& b)
     QStringList hors;
     for (const PlaceSurNerf* e : {&a, &b})
         if (!e->sur_le_nerf)
-            hors << QString::fromUtf8(e->nom);
+            hors << QCoreApplication::translate("SectionsRapport", e->nom);
     if (hors.size() == 2)
-        return QStringLiteral("%1 et %2 hors du nerf").arg(hors[0], hors[1]);
+        return QCoreApplication::translate("SectionsRapport", "%1 et %2 hors du nerf").arg(hors[0], hors[1]);
     if (hors.size() == 1)
-        return QStringLiteral("%1 hors du nerf").arg(hors[0]);
+        return QCoreApplication::translate("SectionsRapport", "%1 hors du nerf").arg(hors[0]);
     return virgule(std::abs(position_cm(a.left) - position_cm(b.left)), 1) + QStringLiteral(" cm");
 }
 
@@ -52,32 +54,32 @@ QString avec_unite(const QString& reponse, const QString& unite)
 QString etat(EtatReponse e)
 {
     switch (e) {
-    case EtatReponse::juste: return QStringLiteral("Résultat : juste");
-    case EtatReponse::fausse: return QStringLiteral("Résultat : faux");
-    case EtatReponse::modifiee: return QStringLiteral("modifiée après la correction");
+    case EtatReponse::juste: return QCoreApplication::translate("SectionsRapport", "Résultat : juste");
+    case EtatReponse::fausse: return QCoreApplication::translate("SectionsRapport", "Résultat : faux");
+    case EtatReponse::modifiee: return QCoreApplication::translate("SectionsRapport", "modifiée après la correction");
     case EtatReponse::non_corrigee: break;
     }
-    return QStringLiteral("Résultat : non corrigé");
+    return QCoreApplication::translate("SectionsRapport", "Résultat : non corrigé");
 }
 
 SectionRapport legendes(Travail& f)
 {
     const ExerciceLegendes& e = f.exercice_legendes();
     SectionRapport s;
-    s.titre = QStringLiteral("Légendes du neurone");
+    s.titre = QCoreApplication::translate("SectionsRapport", "Légendes du neurone");
     s.images.push_back(f.dessin_legendes());
     // A score only for the legends as they lie: one laid, taken off or moved
     // since the correction leaves the score to a new correction.
     QStringList modifiees;
     for (int k = 1; k <= e.nb_legendes(); ++k)
         if (e.modifiee_apres_correction(k))
-            modifiees << QStringLiteral("« %1 » : modifiée après la correction").arg(e.legende(k).texte.simplified());
+            modifiees << QCoreApplication::translate("SectionsRapport", "« %1 » : modifiée après la correction").arg(e.legende(k).texte.simplified());
     if (!e.correction_demandee())
-        s.lignes << QStringLiteral("Correction : pas encore demandée");
+        s.lignes << QCoreApplication::translate("SectionsRapport", "Correction : pas encore demandée");
     else if (!e.score_valable().isEmpty())
-        s.lignes << QStringLiteral("Correction : %1").arg(e.score_valable());
+        s.lignes << QCoreApplication::translate("SectionsRapport", "Correction : %1").arg(e.score_valable());
     else
-        s.lignes << QStringLiteral("Correction : pas de score, des légendes ont été modifiées après la correction")
+        s.lignes << QCoreApplication::translate("SectionsRapport", "Correction : pas de score, des légendes ont été modifiées après la correction")
                  << modifiees;
     return s;
 }
@@ -86,23 +88,25 @@ SectionRapport stimulation(Travail& f)
 {
     const ReglagesStimulation r = f.reglages_stimulation();
     SectionRapport s;
-    s.titre = QStringLiteral("Stimulation d'un nerf ou d'une fibre");
+    s.titre = QCoreApplication::translate("SectionsRapport", "Stimulation d'un nerf ou d'une fibre");
     s.images = f.images_stimulation();
     // On the nerve as the recording counts them: a cathode past the end
     // stimulates nothing, a recording electrode there records nothing.
-    const PlaceSurNerf anode{"anode", r.anode, r.anode <= r.bout_nerf};
-    const PlaceSurNerf cathode{"cathode", r.cathode, r.cathode <= r.bout_nerf};
-    const PlaceSurNerf enr1{"électrode 1", r.enr1, r.enr1 < r.bout_nerf};
-    const PlaceSurNerf enr2{"électrode 2", r.enr2, r.enr2 < r.bout_nerf};
-    s.lignes << QStringLiteral("Intensité de stimulation : %1 V").arg(virgule((100 - r.position_i_stim) / 100.0, 2))
-             << QStringLiteral("Polarité : anode à %1 de la cathode").arg(r.anode < r.cathode ? "gauche" : "droite")
-             << QStringLiteral("Stimulation : %1").arg(r.fibre ? "Fibre" : "Nerf")
-             << (r.deux_stim ? QStringLiteral("Seconde stimulation : oui, %1 ms après la première")
+    const PlaceSurNerf anode{QT_TRANSLATE_NOOP("SectionsRapport", "anode"), r.anode, r.anode <= r.bout_nerf};
+    const PlaceSurNerf cathode{QT_TRANSLATE_NOOP("SectionsRapport", "cathode"), r.cathode, r.cathode <= r.bout_nerf};
+    const PlaceSurNerf enr1{QT_TRANSLATE_NOOP("SectionsRapport", "électrode 1"), r.enr1, r.enr1 < r.bout_nerf};
+    const PlaceSurNerf enr2{QT_TRANSLATE_NOOP("SectionsRapport", "électrode 2"), r.enr2, r.enr2 < r.bout_nerf};
+    s.lignes << QCoreApplication::translate("SectionsRapport", "Intensité de stimulation : %1 V").arg(virgule((100 - r.position_i_stim) / 100.0, 2))
+             << QCoreApplication::translate("SectionsRapport", "Polarité : anode à %1 de la cathode").arg(r.anode < r.cathode ? QCoreApplication::translate("SectionsRapport", "gauche")
+                                                                                                      : QCoreApplication::translate("SectionsRapport", "droite"))
+             << QCoreApplication::translate("SectionsRapport", "Stimulation : %1").arg(r.fibre ? QCoreApplication::translate("SectionsRapport", "Fibre")
+                                                                                   : QCoreApplication::translate("SectionsRapport", "Nerf"))
+             << (r.deux_stim ? QCoreApplication::translate("SectionsRapport", "Seconde stimulation : oui, %1 ms après la première")
                                    .arg(virgule(temps_ms(r.pos), 2))
-                             : QStringLiteral("Seconde stimulation : non"))
-             << QStringLiteral("Anode - cathode : %1").arg(distance(cathode, anode))
-             << QStringLiteral("Cathode - électrode d'enregistrement 1 : %1").arg(distance(enr1, cathode))
-             << QStringLiteral("Électrode d'enregistrement 1 - électrode 2 : %1").arg(distance(enr2, enr1))
+                             : QCoreApplication::translate("SectionsRapport", "Seconde stimulation : non"))
+             << QCoreApplication::translate("SectionsRapport", "Anode - cathode : %1").arg(distance(cathode, anode))
+             << QCoreApplication::translate("SectionsRapport", "Cathode - électrode d'enregistrement 1 : %1").arg(distance(enr1, cathode))
+             << QCoreApplication::translate("SectionsRapport", "Électrode d'enregistrement 1 - électrode 2 : %1").arg(distance(enr2, enr1))
              << QString();
     for (const QuestionRemplie& q : f.questions())
         s.lignes << QStringLiteral("%1 %2 — %3")
@@ -116,7 +120,7 @@ SectionRapport ionique(Travail& f)
 {
     const EquilibresIoniques& m = f.equilibres();
     SectionRapport s;
-    s.titre = QStringLiteral("Équilibres ioniques");
+    s.titre = QCoreApplication::translate("SectionsRapport", "Équilibres ioniques");
     // The values the page shows, named as the table's columns.
     const auto valeur = [&](Texte t) { return m.texte(t).section(QLatin1Char('='), 1).trimmed(); };
     const struct {
@@ -154,6 +158,9 @@ QString en_francais(QString texte)
 {
     // A blank that does not break before the high punctuation, none after an
     // opening guillemet kept apart; numbers with a decimal comma.
+    // Another language keeps its own typography; numbers take its decimal separator.
+    if (langue_en_cours() != QLatin1String("fr"))
+        return virgule_decimale(texte);
     static const QRegularExpression haute(QStringLiteral("(?<=\\S)[ \\x{00A0}]?([:?!;])(?=\\s|$)"));
     return virgule_decimale(texte.replace(haute, QStringLiteral("\u00A0\\1")));
 }

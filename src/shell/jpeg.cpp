@@ -1,5 +1,6 @@
 #include "jpeg.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -246,7 +247,7 @@ ImageJpeg lire_jpeg(const QByteArray& octets)
 {
     ImageJpeg resultat;
     if (octets.isEmpty()) {
-        resultat.erreur = QStringLiteral("Fichier JPEG vide.");
+        resultat.erreur = QCoreApplication::translate("Jpeg", "Fichier JPEG vide.");
         return resultat;
     }
 
@@ -267,21 +268,21 @@ ImageJpeg lire_jpeg(const QByteArray& octets)
     if (!image_entiere) {
         switch (d.refus) {
         case Refus::trop_grande:
-            resultat.erreur = QStringLiteral("Image JPEG trop grande : %1 x %2 pixels (%3 x %3 au plus).")
+            resultat.erreur = QCoreApplication::translate("Jpeg", "Image JPEG trop grande : %1 x %2 pixels (%3 x %3 au plus).")
                                   .arg(d.largeur)
                                   .arg(d.hauteur)
                                   .arg(jpeg_cote_maxi);
             break;
         case Refus::memoire:
-            resultat.erreur = QStringLiteral("Mémoire insuffisante pour une image JPEG de %1 x %2 pixels.")
+            resultat.erreur = QCoreApplication::translate("Jpeg", "Mémoire insuffisante pour une image JPEG de %1 x %2 pixels.")
                                   .arg(d.largeur)
                                   .arg(d.hauteur);
             break;
         case Refus::trop_de_scans:
-            resultat.erreur = QStringLiteral("Image JPEG progressive refusée : plus de %1 passes.").arg(scans_maxi);
+            resultat.erreur = QCoreApplication::translate("Jpeg", "Image JPEG progressive refusée : plus de %1 passes.").arg(scans_maxi);
             break;
         case Refus::aucun:
-            resultat.erreur = QStringLiteral("Image JPEG illisible : %1").arg(texte_libjpeg(d.erreurs.message));
+            resultat.erreur = QCoreApplication::translate("Jpeg", "Image JPEG illisible : %1").arg(texte_libjpeg(d.erreurs.message));
             break;
         }
         return resultat;
@@ -289,15 +290,15 @@ ImageJpeg lire_jpeg(const QByteArray& octets)
 
     resultat.image = brute.format() == QImage::Format_RGB32 ? std::move(brute) : brute.convertToFormat(QImage::Format_RGB32);
     if (resultat.image.isNull()) {
-        resultat.erreur = QStringLiteral("Mémoire insuffisante pour une image JPEG de %1 x %2 pixels.")
+        resultat.erreur = QCoreApplication::translate("Jpeg", "Mémoire insuffisante pour une image JPEG de %1 x %2 pixels.")
                               .arg(d.largeur)
                               .arg(d.hauteur);
         return resultat;
     }
     if (!lue) // the rows were all there, what followed them was not
-        resultat.erreur = QStringLiteral("Image JPEG endommagée : %1").arg(texte_libjpeg(d.erreurs.message));
+        resultat.erreur = QCoreApplication::translate("Jpeg", "Image JPEG endommagée : %1").arg(texte_libjpeg(d.erreurs.message));
     else if (d.erreurs.pub.num_warnings > 0)
-        resultat.erreur = QStringLiteral("Image JPEG endommagée : %1").arg(texte_libjpeg(d.erreurs.avertissement));
+        resultat.erreur = QCoreApplication::translate("Jpeg", "Image JPEG endommagée : %1").arg(texte_libjpeg(d.erreurs.avertissement));
     return resultat;
 }
 

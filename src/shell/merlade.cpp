@@ -2,6 +2,7 @@
 
 #include "common/chemins.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -90,13 +91,13 @@ ResultatMerlade adap_merlade(const QString& dossier_prog, const QString& mrl)
         for (const QString& l : std::as_const(lignes))
             ecrit = ecrit && sortie.write(l.toLatin1() + "\r\n") >= 0;
         if (!ecrit || !sortie.commit()) {
-            r.erreur = QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(bat));
+            r.erreur = QCoreApplication::translate("Merlade", "Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(bat));
             return r;
         }
         r.prepare = true;
         const QString pif = dans(mrl, fichier_lancement);
         if (!copier(chemin_fichier(r.chemin_merlade, QStringLiteral("merlade.ppp")), pif)) {
-            r.erreur = QStringLiteral("Erreur d'écriture du fichier %1").arg(QDir::toNativeSeparators(pif));
+            r.erreur = QCoreApplication::translate("Merlade", "Erreur d'écriture du fichier %1").arg(QDir::toNativeSeparators(pif));
             return r;
         }
     }

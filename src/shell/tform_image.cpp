@@ -7,6 +7,7 @@
 #include "shell/jpeg.h"
 #include "shell/visionneuse.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QWindow>
@@ -28,14 +29,14 @@ void TForm_image::definir_titre(const QString& titre)
     ui_->Label1->setText(titre);
     ui_->Label1->adjustSize();
     // The picture is the figure the title names.
-    ui_->Image1->setAccessibleName(titre.isEmpty() ? QStringLiteral("Figure") : titre);
+    ui_->Image1->setAccessibleName(titre.isEmpty() ? QCoreApplication::translate("TForm_image", "Figure") : titre);
 }
 
 std::optional<QString> TForm_image::lire_image(const QString& chemin)
 {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin));
+        return QCoreApplication::translate("TForm_image", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin));
     const ImageJpeg lue = lire_jpeg(f.readAll());
     if (lue.image.isNull())
         return lue.erreur;

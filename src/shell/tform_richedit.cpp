@@ -10,6 +10,7 @@
 #include "common/langue.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,7 +38,7 @@ TForm_richedit::TForm_richedit(QWidget* parent) : QDialog(parent), ui_(std::make
     // Tab goes on to the two buttons rather than into the script.
     ui_->RichEdit1->setTabChangesFocus(true);
 
-    auto* enregistrer = new QAction(QStringLiteral("Enregistrer"), ui_->RichEdit1);
+    auto* enregistrer = new QAction(QCoreApplication::translate("TForm_richedit", "Enregistrer"), ui_->RichEdit1);
     enregistrer->setObjectName(QStringLiteral("Enregistrer1"));
     ui_->RichEdit1->addAction(enregistrer);
     connect(enregistrer, &QAction::triggered, this, [this] {
@@ -60,7 +61,7 @@ void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre
     const QString chemin = installe && QFile::exists(copie) ? copie : livre;
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) {
-        emit erreur(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
+        emit erreur(QCoreApplication::translate("TForm_richedit", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
         return;
     }
     fichier_ = installe ? copie : chemin;
@@ -212,7 +213,7 @@ std::optional<QString> TForm_richedit::Enregistrer1Click()
     if (!fichier_.isEmpty())
         QDir().mkpath(QFileInfo(fichier_).absolutePath());
     if (fichier_.isEmpty())
-        return QStringLiteral("Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(fichier_));
+        return QCoreApplication::translate("TForm_richedit", "Impossible de créer le fichier %1").arg(QDir::toNativeSeparators(fichier_));
     if (const Enregistrement e = enregistrer_entier(fichier_, ecrire_rtf(*ui_->RichEdit1->document())); !e)
         return message_enregistrement(fichier_, e);
     return std::nullopt;

@@ -12,6 +12,7 @@
 #include "stimulation/questions.h"
 #include "stimulation/valeurs_stimulation.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
@@ -63,7 +64,7 @@ PageStimulation::PageStimulation(QWidget* parent)
     // Tab leaves the instructions rather than writing into them.
     ui_->Memo5->setTabChangesFocus(true);
     for (Forme* c : cercles())
-        c->setAccessibleDescription(QStringLiteral("Résultat : non corrigé"));
+        c->setAccessibleDescription(QCoreApplication::translate("PageStimulation", "Résultat : non corrigé"));
 
     // Sample j's dot spans columns 5 j to 5 j + 6.
     curseurs_ = new CalqueCurseurs(ui_->Ima_st, ReponseStimulation::pixels_par_echantillon, 3,
@@ -266,8 +267,8 @@ void PageStimulation::BitBtn19Click()
     const std::array<Forme*, 7> marques = cercles();
     for (std::size_t i = 0; i < justes.size(); ++i) {
         marques[i]->setPinceau(justes[i] ? QColor(0, 255, 0) : QColor(255, 0, 0));
-        marques[i]->setAccessibleDescription(justes[i] ? QStringLiteral("Résultat : juste")
-                                                       : QStringLiteral("Résultat : faux"));
+        marques[i]->setAccessibleDescription(justes[i] ? QCoreApplication::translate("PageStimulation", "Résultat : juste")
+                                                       : QCoreApplication::translate("PageStimulation", "Résultat : faux"));
     }
 }
 

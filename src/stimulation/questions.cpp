@@ -52,7 +52,7 @@ int item_refractaire(const QString& texte)
 
 namespace {
 
-// Lower case, no accent, no surrounding blank, no article ("la", "l'").
+// Lower case, no accent, no surrounding blank, no article ("la", "l'", "the").
 QString sans_article(const QString& texte)
 {
     QString t;
@@ -60,7 +60,7 @@ QString sans_article(const QString& texte)
         if (c.category() != QChar::Mark_NonSpacing)
             t += c.toLower();
     t = t.simplified().replace(u'\u2019', u'\'');
-    for (const QLatin1String article : {QLatin1String("la "), QLatin1String("l'"), QLatin1String("l ")})
+    for (const QLatin1String article : {QLatin1String("la "), QLatin1String("l'"), QLatin1String("l "), QLatin1String("the ")})
         if (t.startsWith(article))
             return t.mid(article.size()).trimmed();
     return t;
