@@ -630,7 +630,7 @@ Save the report as a PDF instead?</translation>
     </message>
     <message>
         <source>STIMULAT</source>
-        <translation>STIMULAT</translation>
+        <translation>STIMUL.</translation>
     </message>
     <message>
         <source>0.0 V</source>
@@ -801,7 +801,7 @@ of action potentials?</translation>
     </message>
     <message>
         <source>L&apos;électrode stimulatrice est</source>
-        <translation>The stimulating electrode is</translation>
+        <translation>Stimulating electrode:</translation>
     </message>
     <message>
         <source>Électrode stimulatrice</source>
@@ -973,6 +973,26 @@ of action potentials?</translation>
     <message>
         <source>Équilibres ioniques</source>
         <translation>Ionic equilibria</translation>
+    </message>
+    <message>
+        <source>(sans réponse)</source>
+        <translation>(no answer)</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>EK : %1 mV</source>
+        <translation>EK: %1 mV</translation>
+    </message>
+    <message>
+        <source>ENa : %1 mV</source>
+        <translation>ENa: %1 mV</translation>
+    </message>
+    <message>
+        <source>Em : %1 mV</source>
+        <translation>Em: %1 mV</translation>
     </message>
 </context>
 <context>

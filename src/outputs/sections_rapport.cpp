@@ -111,7 +111,7 @@ SectionRapport stimulation(Travail& f)
     for (const QuestionRemplie& q : f.questions())
         s.lignes << QStringLiteral("%1 %2 — %3")
                         .arg(q.question,
-                             q.reponse.isEmpty() ? QStringLiteral("(sans réponse)") : avec_unite(q.reponse, q.unite),
+                             q.reponse.isEmpty() ? QCoreApplication::translate("SectionsRapport", "(sans réponse)") : avec_unite(q.reponse, q.unite),
                              etat(q.etat));
     return s;
 }
@@ -132,12 +132,12 @@ SectionRapport ionique(Travail& f)
     // Working on the equilibrium potential, the page shows potassium alone.
     for (const auto& v : valeurs)
         if (!(m.mode_anim && v.sodium) && !valeur(v.texte).isEmpty())
-            s.lignes << QStringLiteral("%1 : %2").arg(QLatin1String(v.nom), valeur(v.texte));
+            s.lignes << QCoreApplication::translate("SectionsRapport", "%1 : %2").arg(QLatin1String(v.nom), valeur(v.texte));
     if (m.pot_eq_visibles())
-        s.lignes << QStringLiteral("EK : %1 mV").arg(virgule(m.etat.e_k, 2))
-                 << QStringLiteral("ENa : %1 mV").arg(virgule(m.etat.e_na, 2));
+        s.lignes << QCoreApplication::translate("SectionsRapport", "EK : %1 mV").arg(virgule(m.etat.e_k, 2))
+                 << QCoreApplication::translate("SectionsRapport", "ENa : %1 mV").arg(virgule(m.etat.e_na, 2));
     if (!valeur(Texte::Lab_em).isEmpty())
-        s.lignes << QStringLiteral("Em : %1 mV").arg(valeur(Texte::Lab_em));
+        s.lignes << QCoreApplication::translate("SectionsRapport", "Em : %1 mV").arg(valeur(Texte::Lab_em));
     s.images = f.images_ionique();
     // The steps the chart holds, recorded or programmed, with the potential it plotted.
     const std::vector<EquilibresIoniques::PasTrace> etapes = m.pas_du_graphe();

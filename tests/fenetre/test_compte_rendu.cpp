@@ -29,17 +29,6 @@ using namespace quillon::essais;
 
 namespace {
 
-// A poppler tool's standard output, or nothing when it is not installed.
-QString poppler(const QString& outil, const QStringList& arguments)
-{
-    if (QStandardPaths::findExecutable(outil).isEmpty())
-        return {};
-    QProcess p;
-    p.start(outil, arguments);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 class CompteRendu : public FenetreDemarree {
 protected:
     void SetUp() override
