@@ -117,7 +117,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
         a->setChecked(v == retenue);
         connect(a, &QAction::triggered, this, [this, rythme = v] { VitesseClick(rythme); });
     }
-    Timer_anim->setInterval(intervalle_animation(retenue));
+    vitesse_ = retenue;
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
     // A page is seen however it shows: its tab, the keyboard, a menu, a work file opened.
     connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this](int i) {
@@ -136,7 +136,8 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     connect(Timer_na, &QTimer::timeout, this, &TForm1::calcul_em);
     connect(Timer_courbe, &QTimer::timeout, this, &TForm1::Timer_courbeTimer);
     connect(Timer_reaff, &QTimer::timeout, this, &TForm1::Timer_reaffTimer);
-    connect(Timer_anim, &QTimer::timeout, this, &TForm1::Timer_animTimer);
+    // A wake-up of the animation's timer makes up every tick due since the last.
+    connect(Timer_anim, &QTimer::timeout, this, [this] { ionique().reveil_animation(); });
 
     FormCreate();
 }
@@ -153,6 +154,7 @@ void TForm1::construire_pages()
         setWindowIcon(icone_programme());
     stimulation_ = new PageStimulation(ui_->page_stimulation);
     ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff, Timer_anim});
+    ionique_->regler_vitesse(vitesse_);
     if (ui_->Curseursdemesure1->isChecked()) {
         stimulation_->activer_curseurs(true);
         ionique_->activer_curseurs(true);
@@ -346,8 +348,9 @@ void TForm1::VitesseClick(Vitesse v)
 {
     if (const Enregistrement e = retenir_vitesse(v); !e)
         fichiers().dialogues().message(message_reglages(e));
-    // Only the interval changes; a running animation goes on at the new pace.
-    Timer_anim->setInterval(intervalle_animation(v));
+    // Only the intervals change; a running animation goes on at the new pace.
+    vitesse_ = v;
+    ionique().regler_vitesse(v);
 }
 
 void TForm1::Ouvrir1Click()

@@ -326,6 +326,8 @@ void PageIonique::GOClick()
 {
     if (ui_->GO->text() == QCoreApplication::translate("PageIonique", "LANCER")) {
         minuteries_.Timer_anim->start();
+        cadence_.demarrer(intervalle_tick_);
+        depuis_lancer_.start();
         ui_->GO->setText(QCoreApplication::translate("PageIonique", "STOP"));
     } else {
         ui_->GO->setText(QCoreApplication::translate("PageIonique", "LANCER"));
@@ -363,17 +365,53 @@ void PageIonique::rempl_image(ImageControle* image)
     }
 }
 
+namespace {
+
+// Milliseconds between two refreshes of the screen that shows `w`.
+double periode_ecran(const QWidget* w)
+{
+    const QScreen* ecran = w->screen();
+    return 1000 / (ecran != nullptr && ecran->refreshRate() > 0 ? ecran->refreshRate() : 60);
+}
+
+} // namespace
+
 void PageIonique::Timer_animTimer()
 {
-    // Every tick moves the particles in the rules, drawing nothing. The
-    // screen gets at most a picture a refresh, drawn from the positions: the
-    // compartments, the arrows and the label together.
+    // Every tick moves the particles in the rules, drawing nothing.
     modele_.Timer_animTimer(*hasard_);
+    ++ticks_;
     image_en_retard_ = true;
-    const QScreen* ecran = screen();
-    const double frequence = ecran != nullptr && ecran->refreshRate() > 0 ? ecran->refreshRate() : 60;
+    montrer_si_due();
+}
+
+void PageIonique::reveil_animation()
+{
+    const int n = intervalle_tick_ < minuteries_.Timer_anim->interval()
+                      ? cadence_.ticks_dus(depuis_lancer_.nsecsElapsed())
+                      : 1;
+    for (int i = 0; i < n; ++i)
+        modele_.Timer_animTimer(*hasard_);
+    ticks_ += n;
+    image_en_retard_ = image_en_retard_ || n > 0;
+    montrer_si_due();
+}
+
+void PageIonique::regler_vitesse(Vitesse v)
+{
+    intervalle_tick_ = intervalle_animation(v);
+    minuteries_.Timer_anim->setInterval(intervalle_reveil(intervalle_tick_, periode_ecran(this)));
+    // A running animation goes on at the new pace from now.
+    cadence_.demarrer(intervalle_tick_);
+    depuis_lancer_.start();
+}
+
+void PageIonique::montrer_si_due()
+{
+    // The screen gets at most a picture a refresh, drawn from the positions:
+    // the compartments, the arrows and the label together.
     if (!image_montree_.isValid()
-        || image_due(image_montree_.nsecsElapsed() / 1e6, minuteries_.Timer_anim->interval(), 1000 / frequence))
+        || image_due(image_montree_.nsecsElapsed() / 1e6, minuteries_.Timer_anim->interval(), periode_ecran(this)))
         montrer_animation();
 }
 
