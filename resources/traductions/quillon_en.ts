@@ -164,7 +164,7 @@ Save the report as a PDF instead?</translation>
     <name>EquilibresIoniques</name>
     <message>
         <source>Lancer COURBE</source>
-        <translation>Run CURVE</translation>
+        <translation>Start CURVE</translation>
     </message>
     <message>
         <source>EFFACER</source>
@@ -471,7 +471,7 @@ Save the report as a PDF instead?</translation>
     </message>
     <message>
         <source>Lancer COURBE</source>
-        <translation>Run CURVE</translation>
+        <translation>Start CURVE</translation>
     </message>
     <message>
         <source>EFFACER</source>
@@ -721,11 +721,11 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Voir fichier sur la période réfractaire</source>
-        <translation>See file on the refractory period</translation>
+        <translation>View file on the refractory period</translation>
     </message>
     <message>
         <source>Voir fichier sur le recrutement de fibres</source>
-        <translation>See file on fibre recruitment</translation>
+        <translation>View file on fibre recruitment</translation>
     </message>
     <message>
         <source>Période réfractaire relative commence à:</source>
@@ -1042,7 +1042,7 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Informations sur le logiciel</source>
-        <translation>About the program</translation>
+        <translation>Program information</translation>
     </message>
     <message>
         <source>Phases de test</source>
@@ -1126,7 +1126,7 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Stimulation Nerf/Fibre</source>
-        <translation>Nerve/Fibre stimulation</translation>
+        <translation>Nerve/Fibre Stimulation</translation>
     </message>
     <message>
         <source>Equilibres ioniques</source>
@@ -1170,7 +1170,7 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Imprimer le compte rendu...</source>
-        <translation>Print the report...</translation>
+        <translation>Print report...</translation>
     </message>
     <message>
         <source>Quitter</source>

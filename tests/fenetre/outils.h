@@ -18,7 +18,9 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
+#include <QXmlStreamReader>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -104,10 +106,38 @@ public:
     EnLangue& operator=(const EnLangue&) = delete;
 };
 
+// The words of the program's French texts that no English translation
+// uses, read from resources/traductions/quillon_en.ts.
+// What separates words, accented letters being letters.
+inline const QRegularExpression separateurs_mots(QStringLiteral("\\W+"), QRegularExpression::UseUnicodePropertiesOption);
+inline const QSet<QString>& mots_francais()
+{
+    static const QSet<QString> mots = [] {
+        QSet<QString> sources, traductions;
+        QFile ts(QStringLiteral(QUILLON_TS_EN));
+        if (!ts.open(QIODevice::ReadOnly))
+            return QSet<QString>{};
+        QXmlStreamReader xml(&ts);
+        while (xml.readNextStartElement() || !xml.atEnd()) {
+            if (xml.isStartElement() && (xml.name() == QLatin1String("source") || xml.name() == QLatin1String("translation"))) {
+                QSet<QString>& mots_de = xml.name() == QLatin1String("source") ? sources : traductions;
+                for (const QString& m : xml.readElementText().toLower().split(separateurs_mots))
+                    if (m.size() >= 3)
+                        mots_de << m;
+            }
+        }
+        return sources - traductions;
+    }();
+    return mots;
+}
+
 // A text that shows through the translation: an accented letter, a
 // guillemet, or one of the French words the program's texts are made of.
 inline bool francais(const QString& texte)
 {
+    for (const QString& m : texte.toLower().split(separateurs_mots))
+        if (mots_francais().contains(m))
+            return true;
     static const QRegularExpression marques(
         QStringLiteral("[àâäçéèêëîïôöùûüÿœÀÂÇÉÈÊËÎÔÙÛŒ«»]|\\b(le|la|les|des|du|de|et|une?|sur|pour|avec|dans|est|sont|"
                        "pas|aux?|ne|ni|fichier|ouvrir|enregistrer|quitter|nerf|vitesse|taille|langue|courbe|"

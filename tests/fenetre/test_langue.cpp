@@ -8,6 +8,7 @@
 #include "common/dossiers_utilisateur.h"
 #include "common/langue.h"
 #include "stimulation/valeurs_stimulation.h"
+#include "ui_tform_richedit.h"
 
 #include <QAction>
 #include <QDate>
@@ -75,14 +76,14 @@ TEST_F(TouteLaFenetre, InEnglishNoWindowOrPageShowsAFrenchWord)
     const EnLangue anglais(QStringLiteral("en"));
     Programme p(dossier_construit());
     ouvrir(p);
-    ASSERT_EQ(p.Form1.ui()->Notebook1->tabText(1), "Nerve/Fibre stimulation");
+    ASSERT_EQ(p.Form1.ui()->Notebook1->tabText(1), "Nerve/Fibre Stimulation");
     int vus = 0;
     chaque_vue(p, [&](QWidget* w, const QString& ou) {
         for (const QString& t : textes_montres(w)) {
             ++vus;
             // Each language's entry is named in that language.
             if (!t.startsWith(QLatin1String("Langue_"))) {
-                EXPECT_FALSE(francais(t)) << ou.toStdString() << " — " << t.toStdString();
+                EXPECT_FALSE(francais(t.mid(t.indexOf(QLatin1String(": ")) + 2))) << ou.toStdString() << " — " << t.toStdString();
             }
         }
     });
@@ -91,6 +92,12 @@ TEST_F(TouteLaFenetre, InEnglishNoWindowOrPageShowsAFrenchWord)
     EXPECT_EQ(p.Form1.ionique().ui()->GO->text(), "STOP");
     EXPECT_EQ(p.Form1.ionique().ui()->BitBtn16->text(), "End program");
     EXPECT_EQ(p.Form1.stimulation().ui()->BitBtn19->text(), "Check");
+    // The documents in English: the test-phase script shown, the teachers' guide opened.
+    // (The work files it names are the teacher's.)
+    const QString script = p.Form_richedit().ui()->RichEdit1->toPlainText().remove(QRegularExpression("\\S+\\.nst"));
+    EXPECT_TRUE(script.startsWith("Quillon") && !francais(script)) << script.left(300).toStdString();
+    QTest::mouseClick(p.Form1.ui()->BitBtn2, Qt::LeftButton);
+    EXPECT_EQ(faux.lanceur.documents, QStringList{dossier_construit() + "en/QUIL_PED.doc"});
     fermer(p);
 }
 
