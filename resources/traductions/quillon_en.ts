@@ -215,6 +215,105 @@ Save the report as a PDF instead?</translation>
     </message>
 </context>
 <context>
+    <name>Figures</name>
+    <message>
+        <source>Période réfractaire : deux stimulations supramaximales rapprochées</source>
+        <translation>Refractory period: two supramaximal stimuli close together</translation>
+    </message>
+    <message>
+        <source>Nerf stimulé deux fois à 1.00 V ; électrode 2 hors du nerf : enregistrement monophasique sous l&apos;électrode 1</source>
+        <translation>Nerve stimulated twice at 1.00 V; electrode 2 off the nerve: monophasic recording under electrode 1</translation>
+    </message>
+    <message>
+        <source>intervalle %1 ms</source>
+        <translation>interval %1 ms</translation>
+    </message>
+    <message>
+        <source>2ᵉ réponse : %1 %</source>
+        <translation>2nd response: %1 %</translation>
+    </message>
+    <message>
+        <source>pas de 2ᵉ réponse</source>
+        <translation>no 2nd response</translation>
+    </message>
+    <message>
+        <source>potentiel enregistré (unités arbitraires)</source>
+        <translation>recorded potential (arbitrary units)</translation>
+    </message>
+    <message>
+        <source>temps après la première stimulation S1 (ms)</source>
+        <translation>time after the first stimulus S1 (ms)</translation>
+    </message>
+    <message>
+        <source>réponse normale</source>
+        <translation>normal response</translation>
+    </message>
+    <message>
+        <source>période réfractaire relative</source>
+        <translation>relative refractory period</translation>
+    </message>
+    <message>
+        <source>période réfractaire absolue</source>
+        <translation>absolute refractory period</translation>
+    </message>
+    <message>
+        <source>S1, S2 : stimulations</source>
+        <translation>S1, S2: stimuli</translation>
+    </message>
+    <message>
+        <source>Recrutement des fibres : intensité croissante</source>
+        <translation>Fibre recruitment: increasing intensity</translation>
+    </message>
+    <message>
+        <source>Une stimulation par enregistrement ; électrode 2 hors du nerf : enregistrement monophasique sous l&apos;électrode 1</source>
+        <translation>One stimulus per recording; electrode 2 off the nerve: monophasic recording under electrode 1</translation>
+    </message>
+    <message>
+        <source>temps après la stimulation S (ms)</source>
+        <translation>time after the stimulus S (ms)</translation>
+    </message>
+    <message>
+        <source> : pas de réponse</source>
+        <translation>: no response</translation>
+    </message>
+    <message>
+        <source> V et </source>
+        <translation> V and </translation>
+    </message>
+    <message>
+        <source>%1 : %2 u. a.</source>
+        <translation>%1: %2 a.u.</translation>
+    </message>
+    <message>
+        <source>Amplitude de la réponse</source>
+        <translation>Amplitude of the response</translation>
+    </message>
+    <message>
+        <source>selon l&apos;intensité de stimulation</source>
+        <translation>against stimulus intensity</translation>
+    </message>
+    <message>
+        <source>intensité (V)</source>
+        <translation>intensity (V)</translation>
+    </message>
+    <message>
+        <source>amplitude (u. a.)</source>
+        <translation>amplitude (a.u.)</translation>
+    </message>
+    <message>
+        <source>seuil</source>
+        <translation>threshold</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>maximum</translation>
+    </message>
+    <message>
+        <source>Sous le seuil (0.20 V), aucune fibre ne répond. Au seuil, la réponse vaut déjà 0.2 / 0.7, environ 29&#xa0;% de la réponse maximale dans ce modèle ; au-delà, elle croît avec l&apos;intensité : de plus en plus de fibres sont recrutées. À partir de 0.70 V, toutes les fibres répondent : l&apos;amplitude ne change plus. Unités arbitraires, comme à l&apos;écran.</source>
+        <translation>Below the threshold (0.20 V), no fibre responds. At the threshold the response is already 0.2 / 0.7, about 29&#xa0;% of the maximum response in this model; above it, the response grows with the intensity: more and more fibres are recruited. From 0.70 V on, all the fibres respond: the amplitude does not change any more. Arbitrary units, as on the screen.</translation>
+    </message>
+</context>
+<context>
     <name>Jpeg</name>
     <message>
         <source>Fichier JPEG vide.</source>

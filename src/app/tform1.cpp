@@ -500,7 +500,7 @@ void TForm1::document_stimulation(const QString& titre, const char* image, const
             return;
         TForm_image& Form_image = fenetres_->Form_image();
         Form_image.definir_titre(titre);
-        if (const std::optional<QString> m = Form_image.lire_image(chemin_fichier(dossier_prog, QString::fromLatin1(image))))
+        if (const std::optional<QString> m = Form_image.lire_image(document_dans_la_langue(dossier_prog, QString::fromLatin1(image))))
             afficher_erreur(*m);
         return;
     }

@@ -8,6 +8,9 @@
 #include "common/dossiers_utilisateur.h"
 #include "common/langue.h"
 #include "stimulation/valeurs_stimulation.h"
+#include "shell/jpeg.h"
+#include "shell/tform_image.h"
+#include "ui_tform_image.h"
 #include "ui_tform_richedit.h"
 
 #include <QAction>
@@ -96,6 +99,9 @@ TEST_F(TouteLaFenetre, InEnglishNoWindowOrPageShowsAFrenchWord)
     // (The work files it names are the teacher's.)
     const QString script = p.Form_richedit().ui()->RichEdit1->toPlainText().remove(QRegularExpression("\\S+\\.nst"));
     EXPECT_TRUE(script.startsWith("Quillon") && !francais(script)) << script.left(300).toStdString();
+    // The refractory period's figure with its English captions.
+    EXPECT_EQ(p.Form_image().ui()->Image1->image(), lire_jpeg(lire(dossier_construit() + "en/refract.jpg")).image);
+    EXPECT_NE(p.Form_image().ui()->Image1->image(), lire_jpeg(lire(dossier_construit() + "refract.jpg")).image);
     QTest::mouseClick(p.Form1.ui()->BitBtn2, Qt::LeftButton);
     EXPECT_EQ(faux.lanceur.documents, QStringList{dossier_construit() + "en/QUIL_PED.doc"});
     fermer(p);

@@ -2,10 +2,11 @@
 // its picture viewer, from the page's own response model and recorded action
 // potential:
 //
-//   quillon_figures <ess0.nst> <output folder> [--png]
+//   quillon_figures <ess0.nst> <output folder> [--png] [--traduction <quillon_xx.qm>]
 //
 // writes refract.jpg (refractory period) and recrut.jpg (recruitment of
-// fibres), JPEG quality 90; --png also writes PNG copies, for looking at them.
+// fibres), JPEG quality 90; --png also writes PNG copies, for looking at them;
+// --traduction draws the captions in the language of that translation.
 //
 // Both recordings are monophasic: recording electrode 2 is taken off the
 // nerve (enr2 = bout_nerf), so the trace is the potential under electrode 1
@@ -22,6 +23,7 @@
 #include "stimulation/ess0.h"
 #include "stimulation/reponse.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -31,6 +33,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <algorithm>
 #include <array>
@@ -63,9 +66,14 @@ QFont police(int pixels, bool gras = false)
     return f;
 }
 
+// Whether the texts are translated (--traduction): else French.
+bool traduit = false;
+
 // The French spaces: a no-break space before the two-part punctuation.
 QString fr(QString s)
 {
+    if (traduit)
+        return s;
     static const QRegularExpression espace(QStringLiteral(" ([:;?!])"));
     return s.replace(espace, QStringLiteral("\u00a0\\1"));
 }
@@ -220,8 +228,8 @@ QImage figure_refractaire(const PotentielEss0& pot)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
-    titre(p, largeur, QStringLiteral("Période réfractaire : deux stimulations supramaximales rapprochées"),
-          QStringLiteral("Nerf stimulé deux fois à 1.00 V ; électrode 2 hors du nerf : enregistrement "
+    titre(p, largeur, QCoreApplication::translate("Figures", "Période réfractaire : deux stimulations supramaximales rapprochées"),
+          QCoreApplication::translate("Figures", "Nerf stimulé deux fois à 1.00 V ; électrode 2 hors du nerf : enregistrement "
                          "monophasique sous l'électrode 1"));
 
     const int intervalles[] = {40, 20, 19, 15, 11, 10, 6}; // samples, 6 per ms: both limits and either side
@@ -268,23 +276,23 @@ QImage figure_refractaire(const PotentielEss0& pot)
 
         // What the row shows.
         const double x_texte = x_fin + 16;
-        texte(p, QPointF(x_texte, y0 - 30), QStringLiteral("intervalle %1 ms").arg(decimale(pos / 6.0, 1)),
+        texte(p, QPointF(x_texte, y0 - 30), QCoreApplication::translate("Figures", "intervalle %1 ms").arg(decimale(pos / 6.0, 1)),
               Qt::AlignLeft | Qt::AlignVCenter, police(13, true), encre);
         const QString seconde = e.seconde_reponse
-            ? QStringLiteral("2\u1d49 réponse : %1 %").arg(static_cast<int>(std::lround(100 * e.fact2)))
-            : QStringLiteral("pas de 2\u1d49 réponse");
+            ? QCoreApplication::translate("Figures", "2\u1d49 réponse : %1 %").arg(static_cast<int>(std::lround(100 * e.fact2)))
+            : QCoreApplication::translate("Figures", "pas de 2\u1d49 réponse");
         texte(p, QPointF(x_texte, y0 - 12), seconde, Qt::AlignLeft | Qt::AlignVCenter, police(12, true), couleur);
     }
 
-    texte_vertical(p, QPointF(20, (haut + bas) / 2), QStringLiteral("potentiel enregistré (unités arbitraires)"),
+    texte_vertical(p, QPointF(20, (haut + bas) / 2), QCoreApplication::translate("Figures", "potentiel enregistré (unités arbitraires)"),
                    police(13), encre);
-    axe_temps(p, x0, px_ms, t_max, bas + 6, QStringLiteral("temps après la première stimulation S1 (ms)"));
+    axe_temps(p, x0, px_ms, t_max, bas + 6, QCoreApplication::translate("Figures", "temps après la première stimulation S1 (ms)"));
 
     elements_legende(p, hauteur - 20,
-                     {{marine, QStringLiteral("réponse normale")},
-                      {orange, QStringLiteral("période réfractaire relative")},
-                      {rouge, QStringLiteral("période réfractaire absolue")},
-                      {vert_stimulation, QStringLiteral("S1, S2 : stimulations")}},
+                     {{marine, QCoreApplication::translate("Figures", "réponse normale")},
+                      {orange, QCoreApplication::translate("Figures", "période réfractaire relative")},
+                      {rouge, QCoreApplication::translate("Figures", "période réfractaire absolue")},
+                      {vert_stimulation, QCoreApplication::translate("Figures", "S1, S2 : stimulations")}},
                      largeur);
     return image;
 }
@@ -300,8 +308,8 @@ QImage figure_recrutement(const PotentielEss0& pot)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
-    titre(p, largeur, QStringLiteral("Recrutement des fibres : intensité croissante"),
-          QStringLiteral("Une stimulation par enregistrement ; électrode 2 hors du nerf : enregistrement "
+    titre(p, largeur, QCoreApplication::translate("Figures", "Recrutement des fibres : intensité croissante"),
+          QCoreApplication::translate("Figures", "Une stimulation par enregistrement ; électrode 2 hors du nerf : enregistrement "
                          "monophasique sous l'électrode 1"));
 
     const int intensites[] = {15, 20, 30, 40, 50, 60, 70, 100}; // hundredths of a volt
@@ -335,9 +343,9 @@ QImage figure_recrutement(const PotentielEss0& pot)
     }
     p.setPen(QPen(QColor(160, 160, 170), 1));
     p.drawLine(QPointF(x0, y0), QPointF(x_fin, y0));
-    texte_vertical(p, QPointF(22, (haut + bas) / 2), QStringLiteral("potentiel enregistré (unités arbitraires)"),
+    texte_vertical(p, QPointF(22, (haut + bas) / 2), QCoreApplication::translate("Figures", "potentiel enregistré (unités arbitraires)"),
                    police(13), encre);
-    axe_temps(p, x0, px_ms, t_max, bas, QStringLiteral("temps après la stimulation S (ms)"));
+    axe_temps(p, x0, px_ms, t_max, bas, QCoreApplication::translate("Figures", "temps après la stimulation S (ms)"));
     stimulation(p, x0, y0, QStringLiteral("S"));
 
     // From light to dark as the intensity grows; below the threshold, grey.
@@ -372,7 +380,7 @@ QImage figure_recrutement(const PotentielEss0& pot)
         const bool identique_precedente = k > 0 && e.mv == enr[static_cast<std::size_t>(k - 1)].mv;
         const QString volts = decimale(intensites[k] / 100.0, 2) + QStringLiteral(" V");
         if (e.crete <= 0) {
-            texte(p, QPointF(x_etiquette, y_mv(4)), volts + QStringLiteral(" : pas de réponse"),
+            texte(p, QPointF(x_etiquette, y_mv(4)), volts + QCoreApplication::translate("Figures", " : pas de réponse"),
                   Qt::AlignRight | Qt::AlignVCenter, police(12, true), couleur(k));
             continue;
         }
@@ -383,9 +391,9 @@ QImage figure_recrutement(const PotentielEss0& pot)
         p.drawLine(QPointF(x_etiquette + 3, yc), QPointF(xc - 5, yc));
         QString nom = volts;
         if (identique_precedente)
-            nom = decimale(intensites[k - 1] / 100.0, 2) + QStringLiteral(" V et ") + volts;
+            nom = decimale(intensites[k - 1] / 100.0, 2) + QCoreApplication::translate("Figures", " V et ") + volts;
         texte(p, QPointF(x_etiquette, yc),
-              QStringLiteral("%1 : %2 u. a.").arg(nom).arg(static_cast<int>(std::lround(e.crete))),
+              QCoreApplication::translate("Figures", "%1 : %2 u. a.").arg(nom).arg(static_cast<int>(std::lround(e.crete))),
               Qt::AlignRight | Qt::AlignVCenter, police(12, true), identique_precedente ? encre : couleur(k));
     }
 
@@ -395,9 +403,9 @@ QImage figure_recrutement(const PotentielEss0& pot)
     p.setBrush(QColor(248, 249, 252));
     p.drawRoundedRect(cadre, 6, 6);
     p.setBrush(Qt::NoBrush);
-    texte(p, QPointF(cadre.center().x(), cadre.top() + 8), QStringLiteral("Amplitude de la réponse"),
+    texte(p, QPointF(cadre.center().x(), cadre.top() + 8), QCoreApplication::translate("Figures", "Amplitude de la réponse"),
           Qt::AlignHCenter | Qt::AlignTop, police(13, true), encre);
-    texte(p, QPointF(cadre.center().x(), cadre.top() + 26), QStringLiteral("selon l'intensité de stimulation"),
+    texte(p, QPointF(cadre.center().x(), cadre.top() + 26), QCoreApplication::translate("Figures", "selon l'intensité de stimulation"),
           Qt::AlignHCenter | Qt::AlignTop, police(12), gris_texte);
 
     const double ix0 = cadre.left() + 46, ix1 = cadre.right() - 16;
@@ -422,18 +430,18 @@ QImage figure_recrutement(const PotentielEss0& pot)
         p.drawLine(QPointF(ix0 - 4, iy(mv)), QPointF(ix0, iy(mv)));
         texte(p, QPointF(ix0 - 6, iy(mv)), QString::number(mv), Qt::AlignRight | Qt::AlignVCenter, police(11), encre);
     }
-    texte(p, QPointF((ix0 + ix1) / 2, iy0 + 21), QStringLiteral("intensité (V)"), Qt::AlignHCenter | Qt::AlignTop,
+    texte(p, QPointF((ix0 + ix1) / 2, iy0 + 21), QCoreApplication::translate("Figures", "intensité (V)"), Qt::AlignHCenter | Qt::AlignTop,
           police(12), encre);
-    texte_vertical(p, QPointF(cadre.left() + 12, (iy0 + iy1) / 2), QStringLiteral("amplitude (u. a.)"), police(12), encre);
+    texte_vertical(p, QPointF(cadre.left() + 12, (iy0 + iy1) / 2), QCoreApplication::translate("Figures", "amplitude (u. a.)"), police(12), encre);
 
     // Threshold and maximum.
     p.setPen(QPen(rouge, 1.2, Qt::DashLine));
     p.drawLine(QPointF(ix(0.20), iy0), QPointF(ix(0.20), iy(crete_maxi + 6)));
-    texte(p, QPointF(ix(0.20) + 4, iy(crete_maxi + 6)), QStringLiteral("seuil"), Qt::AlignLeft | Qt::AlignVCenter,
+    texte(p, QPointF(ix(0.20) + 4, iy(crete_maxi + 6)), QCoreApplication::translate("Figures", "seuil"), Qt::AlignLeft | Qt::AlignVCenter,
           police(11, true), rouge);
     p.setPen(QPen(marine, 1.2, Qt::DashLine));
     p.drawLine(QPointF(ix(0.70), iy(crete_maxi)), QPointF(ix(0.70), iy0));
-    texte(p, QPointF(ix(0.70), iy(crete_maxi) - 4), QStringLiteral("maximum"), Qt::AlignHCenter | Qt::AlignBottom,
+    texte(p, QPointF(ix(0.70), iy(crete_maxi) - 4), QCoreApplication::translate("Figures", "maximum"), Qt::AlignHCenter | Qt::AlignBottom,
           police(11, true), marine);
 
     // The model at every whole hundredth of a volt, broken at the threshold.
@@ -462,7 +470,7 @@ QImage figure_recrutement(const PotentielEss0& pot)
     p.setFont(police(13));
     p.setPen(encre);
     p.drawText(explication, Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop,
-               fr(QStringLiteral("Sous le seuil (0.20 V), aucune fibre ne répond. Au seuil, la réponse vaut déjà 0.2 / 0.7, "
+               fr(QCoreApplication::translate("Figures", "Sous le seuil (0.20 V), aucune fibre ne répond. Au seuil, la réponse vaut déjà 0.2 / 0.7, "
                                  "environ 29\u00a0% de la réponse maximale dans ce modèle ; au-delà, elle croît avec l'intensité : de "
                                  "plus en plus de fibres sont recrutées. À partir de 0.70 V, toutes les fibres "
                                  "répondent : l'amplitude ne change plus. Unités arbitraires, comme à l'écran.")));
@@ -511,8 +519,19 @@ int main(int argc, char** argv)
     const bool png = args.contains(QStringLiteral("--png"));
     QStringList chemins = args;
     chemins.removeAll(QStringLiteral("--png"));
+    // The captions in another language: the program's translation of them.
+    QTranslator traducteur;
+    if (const qsizetype i = chemins.indexOf(QStringLiteral("--traduction")); i >= 0 && i + 1 < chemins.size()) {
+        if (!traducteur.load(chemins[i + 1])) {
+            std::fprintf(stderr, "quillon_figures: cannot read %s\n", qPrintable(chemins[i + 1]));
+            return 1;
+        }
+        QCoreApplication::installTranslator(&traducteur);
+        traduit = true;
+        chemins.remove(i, 2);
+    }
     if (chemins.size() != 2) {
-        std::fprintf(stderr, "usage: quillon_figures <ess0.nst> <output folder> [--png]\n");
+        std::fprintf(stderr, "usage: quillon_figures <ess0.nst> <output folder> [--png] [--traduction <quillon_xx.qm>]\n");
         return 2;
     }
     PotentielEss0 pot{};
