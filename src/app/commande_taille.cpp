@@ -131,7 +131,7 @@ void CommandeTaille::redemarrer()
     // It applies its size to the factor the sizes apply to, not to this run's.
     const QByteArray facteur = facteur_pour_relancer();
     const bool parti = QFileInfo(programme).isExecutable()
-                       && f_.lanceur->demarrer({programme, QCoreApplication::arguments().mid(1), QDir::currentPath()});
+                       && f_.lanceur->demarrer({programme, QCoreApplication::arguments().mid(1), f_.dossier_lancement()});
     remettre_facteur(facteur);
     if (!parti) {
         f_.fichiers().dialogues().message(

@@ -57,6 +57,7 @@ QTimer* minuterie(QObject* parent, const char* nom, int intervalle, bool active)
 
 TForm1::TForm1(const QString& dossier, QWidget* parent)
     : QMainWindow(parent), dossier_prog(dossier), dossier_mrl(quillon::dossier_mrl()),
+      dossier_lancement_(QDir::currentPath()),
       ui_(std::make_unique<Ui::TForm1>()), lanceur_systeme_(std::make_unique<LanceurSysteme>())
 {
     lanceur = lanceur_systeme_.get();
@@ -66,9 +67,8 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Screen readers: the tab row, and the three pages without a caption.
     ui_->Notebook1->tabBar()->setAccessibleName(QStringLiteral("Onglets des pages"));
-    for (int i = 0; i < ui_->Notebook1->count(); ++i)
-        if (ui_->Notebook1->tabText(i).isEmpty())
-            ui_->Notebook1->tabBar()->setAccessibleTabName(i, QStringLiteral("Page vide"));
+    for (const Page p : {Page::champs_recepteurs, Page::discrimination, Page::activite_reflexe})
+        ui_->Notebook1->tabBar()->setAccessibleTabName(onglet(p), QStringLiteral("Page vide"));
 
     ui_->BitBtn3->setIcon(icone_differee([] { return icone_deux_etats(QStringLiteral(":/art/correction.png")); }));
     ui_->BitBtn3->setIconSize(QSize(16, 16));
@@ -117,10 +117,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     Timer_anim->setInterval(intervalle_animation(retenue));
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
     // A page is seen however it shows: its tab, the keyboard, a menu, a work file opened.
-    connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this](int i) {
-        if (i >= 0 && i < 32)
-            pages_vues_ |= 1u << i;
-    });
+    connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this] { retenir_page_vue(); });
     taille_ = new CommandeTaille(*this);
 
     afficher_erreur = [this](const QString& message) {
@@ -160,7 +157,7 @@ void TForm1::construire_pages()
     grille_fechner_->setGeometry(8, 16, 600, 480);
     dialogues_ = std::make_unique<DialoguesFenetre>(this);
     fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, grille_fechner_, dossier_prog,
-                                                    dialogues_.get());
+                                                    dossier_lancement_, dialogues_.get());
 
     couleurs_ = std::make_unique<MiseEnCouleur>(
         ui_->Notebook1,
@@ -364,7 +361,7 @@ void TForm1::affich_grad()
 void TForm1::BitBtn21Click()
 {
     stimulation().lec_fic_ess0(dossier_prog);
-    ui_->Notebook1->setCurrentIndex(1);
+    ui_->Notebook1->montrer(Page::stimulation);
 }
 void TForm1::nettoyer_merlade()
 {
@@ -497,14 +494,11 @@ void TForm1::document_stimulation(const QString& titre, const char* image, const
             afficher_erreur(*m);
         return;
     }
-    // Older systems: the acquisition program runs the experiment, from its own folder.
-    const QString courant = QDir::toNativeSeparators(QDir::currentPath());
-    const std::optional<LancementMerlade> l = lancement_merlade(dossier_mrl, courant, QString::fromLatin1(experience));
-    if (!l)
-        return;
-    QDir::setCurrent(dossier_mrl);
-    lanceur->demarrer(*l);
-    QDir::setCurrent(QDir::fromNativeSeparators(courant));
+    // Older systems: the acquisition program runs the experiment of the
+    // program folder, started in its own folder.
+    const QString programme = QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(dossier_prog)).absolutePath());
+    if (const std::optional<LancementMerlade> l = lancement_merlade(dossier_mrl, programme, QString::fromLatin1(experience)))
+        lanceur->demarrer(*l);
 }
 
 void TForm1::charger_images()
@@ -521,22 +515,32 @@ void TForm1::charger_images()
 
 void TForm1::Notebook1Click()
 {
-    pages_vues_ |= 1u << ui_->Notebook1->currentIndex();
-    switch (ui_->Notebook1->currentIndex()) {
-    case 1:
-        QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog));
+    retenir_page_vue();
+    const std::optional<Page> page = ui_->Notebook1->page();
+    if (!page)
+        return;
+    switch (*page) {
+    case Page::stimulation:
+        fichiers().dossier_courant_programme();
         BitBtn21Click();
         break;
-    case 2:
+    case Page::ionique:
         calcul_images();
         break;
-    case 3:
-    case 5:
-        QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog));
+    case Page::champs_recepteurs:
+    case Page::activite_reflexe:
+        fichiers().dossier_courant_programme();
         break;
-    default:
+    case Page::accueil:
+    case Page::discrimination:
         break;
     }
+}
+
+void TForm1::retenir_page_vue()
+{
+    if (const std::optional<Page> p = ui_->Notebook1->page())
+        pages_vues_ |= 1u << onglet(*p);
 }
 
 void TForm1::construire_legendes()

@@ -73,6 +73,9 @@ public:
 
     // The acquisition program's configuration folder and its last template folder.
     QString dossier_mrl;
+    // The folder the program was started from, read once as the window is made:
+    // the file dialogs' first folder, and a restart's.
+    const QString& dossier_lancement() const { return dossier_lancement_; }
     QString chemin_merlade;
     // Opens documents and starts programs (the system's by default).
     Lanceur* lanceur;
@@ -112,7 +115,7 @@ public:
     void Compterendu1Click();
     void Imprimercompterendu1Click();
     // Whether page i has been shown during this run, however it was reached.
-    bool page_vue(int i) const override { return pages_vues_ & (1u << i); }
+    bool page_vue(Page p) const override { return pages_vues_ & (1u << onglet(p)); }
     // What the report and the pictures' menus read of the window.
     Dialogues& dialogues() const override;
     const ExerciceLegendes& exercice_legendes() const override;
@@ -181,8 +184,10 @@ private:
     void FormCreate();
     void FormClose();
     void ajuster_cadre();
+    void retenir_page_vue();
     void centrer();
 
+    QString dossier_lancement_;
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;
     Identite eleves_;

@@ -5,6 +5,7 @@
 #include "colours/tmise_couleur.h"
 #include "common/controles.h"
 #include "common/enregistrement.h"
+#include "common/page.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,16 +22,19 @@ QColor face()
 }
 
 // The line of the settings file of each page, none for the home page.
-std::optional<LigneCouleur> ligne_de_page(int page)
+std::optional<LigneCouleur> ligne_de_page(std::optional<Page> page)
 {
-    switch (page) {
-    case 1: return LigneCouleur::GroupBox7;
-    case 2: return LigneCouleur::GroupBox10;
-    case 3: return LigneCouleur::GroupBox4;
-    case 4: return LigneCouleur::GroupBox3;
-    case 5: return LigneCouleur::GroupBox8;
-    default: return std::nullopt;
+    if (!page)
+        return std::nullopt;
+    switch (*page) {
+    case Page::accueil: return std::nullopt;
+    case Page::stimulation: return LigneCouleur::GroupBox7;
+    case Page::ionique: return LigneCouleur::GroupBox10;
+    case Page::champs_recepteurs: return LigneCouleur::GroupBox4;
+    case Page::discrimination: return LigneCouleur::GroupBox3;
+    case Page::activite_reflexe: return LigneCouleur::GroupBox8;
     }
+    return std::nullopt;
 }
 
 } // namespace
@@ -107,7 +111,7 @@ void MiseEnCouleur::Miseencouleur1Click()
     if (dialogue == nullptr)
         return;
     Tmise_couleur& d = *dialogue;
-    const std::optional<LigneCouleur> ligne = ligne_de_page(notebook_->currentIndex());
+    const std::optional<LigneCouleur> ligne = ligne_de_page(notebook_->page());
     if (ligne) {
         const std::int32_t c = couleurs_[static_cast<std::size_t>(*ligne)];
         // A system colour is mixed from its real components.

@@ -6,6 +6,8 @@
 // Each control's code is in a file of its own (etiquette.cpp,
 // image_controle.cpp, forme.cpp, classeur.cpp); the helpers and the panel in
 // controles.cpp.
+#include "common/page.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QIcon>
@@ -177,6 +179,9 @@ public:
     BarreOnglets* barre() const { return barre_; }
     // Selects the page whose caption equals the text; none selects nothing.
     bool selectionnerParLegende(const QString& legende);
+    // The page shown (none before the first tab exists); shows a page.
+    std::optional<Page> page() const { return page_de_l_onglet(currentIndex()); }
+    void montrer(Page p) { setCurrentIndex(onglet(p)); }
 
 protected:
     // Ctrl+Tab and its kin change the page like a click on its tab.
