@@ -1,7 +1,7 @@
 #include "commandes_fichiers.h"
 
 #include "common/dossiers_utilisateur.h"
-#include "common/controles.h"
+#include "common/classeur.h"
 #include "ionic/page_ionique.h"
 
 #include <QDir>

@@ -13,7 +13,10 @@
 #include "common/aleatoire.h"
 #include "common/chemins.h"
 #include "common/dossiers_utilisateur.h"
-#include "common/controles.h"
+#include "common/lecture_image.h"
+#include "common/icones.h"
+#include "common/image_controle.h"
+#include "common/barre_onglets.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
 #include "stimulation/page_stimulation.h"
@@ -118,7 +121,8 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
     // A page is seen however it shows: its tab, the keyboard, a menu, a work file opened.
     connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this] { retenir_page_vue(); });
-    taille_ = new CommandeTaille(*this);
+    taille_ = new CommandeTaille(*this, {ui_->Tailledaffichage1, ui_->Taille100, ui_->Taille125, ui_->Taille150,
+                                         ui_->Taille200, ui_->Agrandir1, ui_->Reduire1});
 
     afficher_erreur = [this](const QString& message) {
         QMessageBox::critical(this, windowTitle(), message);

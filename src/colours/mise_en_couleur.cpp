@@ -1,9 +1,7 @@
 #include "mise_en_couleur.h"
 
-#include "ui_tmise_couleur.h"
-
 #include "colours/tmise_couleur.h"
-#include "common/controles.h"
+#include "common/classeur.h"
 #include "common/enregistrement.h"
 #include "common/page.h"
 
@@ -117,11 +115,7 @@ void MiseEnCouleur::Miseencouleur1Click()
         // A system colour is mixed from its real components.
         d.couleur = c < 0 ? valeur_couleur(couleur_rgb(c, face())) : c;
     }
-    d.peindre_apercu();
-    const Composantes k = decomposer(d.couleur);
-    d.ui()->scroll_rouge->setValue(position_curseur(k.rouge));
-    d.ui()->Scroll_vert->setValue(position_curseur(k.vert));
-    d.ui()->Scroll_bleu->setValue(position_curseur(k.bleu));
+    d.montrer_couleur();
     if (d.exec() != QDialog::Accepted)
         return;
     if (ligne)

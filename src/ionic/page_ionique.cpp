@@ -4,7 +4,9 @@
 
 #include "common/aleatoire.h"
 #include "common/calque_curseurs.h"
-#include "common/controles.h"
+#include "common/focus.h"
+#include "common/etiquette.h"
+#include "common/image_controle.h"
 #include "common/dessin.h"
 #include "common/polices.h"
 #include "ionic/vitesse_animation.h"

@@ -24,7 +24,6 @@
 #include "app/commandes_fichiers.h"
 #include "app/programme.h"
 #include "colours/mise_en_couleur.h"
-#include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
 #include "shell/lanceur.h"

@@ -5,7 +5,8 @@
 
 #include "app/taille_affichage.h"
 
-#include "common/controles.h"
+#include "common/etiquette.h"
+#include "common/forme.h"
 #include "ui_tform_richedit.h"
 #include "ui_tmise_couleur.h"
 

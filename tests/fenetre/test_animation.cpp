@@ -4,7 +4,7 @@
 #include "outils.h"
 
 #include "common/aleatoire.h"
-#include "common/controles.h"
+#include "common/image_controle.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
 

@@ -7,7 +7,7 @@
 #include "outils.h"
 
 #include "common/aleatoire.h"
-#include "common/controles.h"
+#include "common/image_controle.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
 #include "workfiles/fichiers_travail.h"

@@ -5,7 +5,6 @@
 #include "app/commande_taille.h"
 #include "app/commandes_fichiers.h"
 #include "app/taille_affichage.h"
-#include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
 

@@ -2,6 +2,8 @@
 
 #include "app/preferences.h"
 #include "app/sonde.h"
+#include "common/icones.h"
+#include "common/lecture_image.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
 #include "ui_page_ionique.h"
