@@ -48,7 +48,7 @@ int main(int argc, char** argv)
     page.ui()->Scroll_ke->setValue(0);
 
     int ticks = 0;
-    QObject::connect(f.Timer_anim, &QTimer::timeout, [&ticks] { ++ticks; });
+    QObject::connect(f.ionique().minuteries().Timer_anim, &QTimer::timeout, [&ticks] { ++ticks; });
     attendre(300);
 
     const int duree = 2000;

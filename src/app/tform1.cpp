@@ -42,22 +42,6 @@
 
 namespace quillon {
 
-namespace {
-
-QTimer* minuterie(QObject* parent, const char* nom, int intervalle, bool active)
-{
-    auto* t = new QTimer(parent);
-    t->setObjectName(QString::fromLatin1(nom));
-    t->setInterval(intervalle);
-    if (intervalle < 20)
-        t->setTimerType(Qt::PreciseTimer);
-    if (active)
-        t->start();
-    return t;
-}
-
-} // namespace
-
 TForm1::TForm1(const QString& dossier, QWidget* parent)
     : QMainWindow(parent), dossier_prog(dossier), dossier_mrl(quillon::dossier_mrl()),
       dossier_lancement_(QDir::currentPath()),
@@ -81,13 +65,11 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
 
     accueil_ = new PageAccueil(ui_->page_accueil, ui_->lab_result, ui_->BitBtn3, ui_->BitBtn23, this);
 
-    Timer_debut = minuterie(this, "Timer_debut", 10, true);
-    Timer_k = minuterie(this, "Timer_k", 100, true);
-    Timer_na = minuterie(this, "Timer_na", 100, true);
-    Timer_courbe = minuterie(this, "Timer_courbe", 500, false);
-    Timer_reaff = minuterie(this, "Timer_reaff", 100, false);
-    Timer_anim = minuterie(this, "Timer_anim", 1, false);
-    Timer_anim->setTimerType(Qt::PreciseTimer);
+    Timer_debut = new QTimer(this);
+    Timer_debut->setObjectName(QStringLiteral("Timer_debut"));
+    Timer_debut->setInterval(10);
+    Timer_debut->setTimerType(Qt::PreciseTimer);
+    Timer_debut->start();
 
     // The pages behind the tabs are built once the window shows, so that it
     // shows sooner; whatever reaches them first builds them earlier.
@@ -117,7 +99,6 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
         a->setChecked(v == retenue);
         connect(a, &QAction::triggered, this, [this, rythme = v] { VitesseClick(rythme); });
     }
-    Timer_anim->setInterval(intervalle_animation(retenue));
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
     // A page is seen however it shows: its tab, the keyboard, a menu, a work file opened.
     connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this] { retenir_page_vue(); });
@@ -129,11 +110,6 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     };
 
     connect(Timer_debut, &QTimer::timeout, this, &TForm1::Timer_debutTimer);
-    connect(Timer_k, &QTimer::timeout, this, &TForm1::calcul_em);
-    connect(Timer_na, &QTimer::timeout, this, &TForm1::calcul_em);
-    connect(Timer_courbe, &QTimer::timeout, this, &TForm1::Timer_courbeTimer);
-    connect(Timer_reaff, &QTimer::timeout, this, &TForm1::Timer_reaffTimer);
-    connect(Timer_anim, &QTimer::timeout, this, &TForm1::Timer_animTimer);
 
     FormCreate();
 }
@@ -149,7 +125,8 @@ void TForm1::construire_pages()
     if (QGuiApplication::windowIcon().isNull())
         setWindowIcon(icone_programme());
     stimulation_ = new PageStimulation(ui_->page_stimulation);
-    ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff, Timer_anim});
+    ionique_ = new PageIonique(ui_->page_equilibres);
+    ionique_->definir_vitesse(vitesse_retenue());
     if (ui_->Curseursdemesure1->isChecked()) {
         stimulation_->activer_curseurs(true);
         ionique_->activer_curseurs(true);
@@ -254,7 +231,7 @@ void TForm1::sonder_version()
 
 void TForm1::double_tampon()
 {
-    // Qt paints every widget through a back buffer already.
+    // Nothing to do: Qt paints every widget through a back buffer already.
 }
 
 void TForm1::semer_aleatoire()
@@ -343,8 +320,7 @@ void TForm1::VitesseClick(Vitesse v)
 {
     if (const Enregistrement e = retenir_vitesse(v); !e)
         fichiers().dialogues().message(message_reglages(e));
-    // Only the interval changes; a running animation goes on at the new pace.
-    Timer_anim->setInterval(intervalle_animation(v));
+    ionique().definir_vitesse(v);
 }
 
 void TForm1::Ouvrir1Click()
@@ -507,14 +483,8 @@ void TForm1::document_stimulation(const QString& titre, const char* image, const
 
 void TForm1::charger_images()
 {
-    for (const auto& [nom, images] : ionique().images_a_charger()) {
-        const QString chemin = chemin_fichier(dossier_prog, QString::fromLatin1(nom));
-        const QImage image = lire_image(chemin);
-        if (image.isNull())
-            throw ErreurDemarrage(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
-        for (ImageControle* controle : images)
-            controle->setImage(image);
-    }
+    if (const std::optional<QString> chemin = ionique().charger_images(dossier_prog))
+        throw ErreurDemarrage(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(*chemin)));
 }
 
 void TForm1::Notebook1Click()

@@ -81,12 +81,8 @@ public:
     Lanceur* lanceur;
     MiseEnCouleur& couleurs() const { return *pages().couleurs_; }
 
+    // The start-up sequence's timer; the ionic page owns the timers that drive it.
     QTimer* Timer_debut;
-    QTimer* Timer_k;
-    QTimer* Timer_na;
-    QTimer* Timer_courbe;
-    QTimer* Timer_reaff;
-    QTimer* Timer_anim;
 
     // How an error message reaches the user (a message box by default).
     std::function<void(const QString&)> afficher_erreur;

@@ -145,8 +145,8 @@ TEST_F(FenetreAcces, TabOrderOfTheDialogs)
 TEST_F(FenetreAcces, ScrollBarsTakeTheFocusAndMoveWithTheArrows)
 {
     onglet(2);
-    f.Timer_k->stop();
-    f.Timer_na->stop();
+    f.ionique().minuteries().Timer_k->stop();
+    f.ionique().minuteries().Timer_na->stop();
     QScrollBar* ke = io()->Scroll_ke;
     // Reached with Tab: the seventh stop, after the mode button, four bars and the compartments.
     barre_onglets()->setFocus(Qt::OtherFocusReason);

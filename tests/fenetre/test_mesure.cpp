@@ -95,7 +95,7 @@ TEST_F(FenetreAcces, EveryPaceTicksTheSameSequence)
     Aleatoire hasard;
     f.ionique().definir_hasard(&hasard);
     int tops = 0;
-    QObject::connect(f.Timer_anim, &QTimer::timeout, [&] {
+    QObject::connect(f.ionique().minuteries().Timer_anim, &QTimer::timeout, [&] {
         if (++tops == 12)
             f.ionique().GOClick();
     });
@@ -104,12 +104,12 @@ TEST_F(FenetreAcces, EveryPaceTicksTheSameSequence)
                                          {f.ui()->Vitesselente1, Vitesse::lente, 67},
                                          {f.ui()->Vitessemoyenne1, Vitesse::moyenne, 16}}) {
         action->trigger();
-        EXPECT_TRUE(action->isChecked() && vitesse_retenue() == v && f.Timer_anim->interval() == intervalle);
+        EXPECT_TRUE(action->isChecked() && vitesse_retenue() == v && f.ionique().minuteries().Timer_anim->interval() == intervalle);
         hasard.semer(7);
         QTest::mouseClick(io()->BitBtn12, Qt::LeftButton);
         tops = 0;
         QTest::mouseClick(io()->GO, Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !f.Timer_anim->isActive(); }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !f.ionique().minuteries().Timer_anim->isActive(); }, 5000));
         const AnimationFlux& a = f.ionique().modele().anim;
         QString s = QStringLiteral("%1 %2 %3 %4").arg(a.n_entrees).arg(a.n_sorties).arg(a.flux_moyen).arg(io()->Lab_em->text());
         for (int i = 1; i <= a.nb_part; ++i)

@@ -86,14 +86,14 @@ TEST(Fenetre, TimersAtCreation)
         int intervalle;
         bool actif;
     };
-    const Attendu attendus[] = {{f.Timer_debut, 10, true},   {f.Timer_k, 100, true},
-                                {f.Timer_na, 100, true},     {f.Timer_courbe, 500, false},
-                                {f.Timer_reaff, 100, false}, {f.Timer_anim, 1, false}};
+    const Attendu attendus[] = {{f.Timer_debut, 10, true},   {f.ionique().minuteries().Timer_k, 100, true},
+                                {f.ionique().minuteries().Timer_na, 100, true},     {f.ionique().minuteries().Timer_courbe, 500, false},
+                                {f.ionique().minuteries().Timer_reaff, 100, false}, {f.ionique().minuteries().Timer_anim, 1, false}};
     for (const Attendu& a : attendus) {
         EXPECT_EQ(a.t->interval(), a.intervalle) << a.t->objectName().toStdString();
         EXPECT_EQ(a.t->isActive(), a.actif) << a.t->objectName().toStdString();
     }
-    EXPECT_EQ(f.Timer_anim->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(f.ionique().minuteries().Timer_anim->timerType(), Qt::PreciseTimer);
     f.Timer_debutTimer();
     EXPECT_FALSE(f.Timer_debut->isActive());
 }
@@ -493,5 +493,5 @@ TEST(Fenetre, ThePacesKeptDoNotDependOnTheCaptions)
     QCoreApplication::removeTranslator(&renommer);
     EXPECT_TRUE(f.ui()->Vitessemoyenne1->text() == "&moyenne" && f.ui()->Vitessemoyenne1->isChecked());
     f.ui()->Vitesserapide1->trigger();
-    EXPECT_TRUE(vitesse_retenue() == Vitesse::rapide && f.Timer_anim->interval() == 1);
+    EXPECT_TRUE(vitesse_retenue() == Vitesse::rapide && f.ionique().minuteries().Timer_anim->interval() == 1);
 }
