@@ -26,11 +26,11 @@ std::optional<LigneCouleur> ligne_de_page(std::optional<Page> page)
         return std::nullopt;
     switch (*page) {
     case Page::accueil: return std::nullopt;
-    case Page::stimulation: return LigneCouleur::GroupBox7;
-    case Page::ionique: return LigneCouleur::GroupBox10;
-    case Page::champs_recepteurs: return LigneCouleur::GroupBox4;
-    case Page::discrimination: return LigneCouleur::GroupBox3;
-    case Page::activite_reflexe: return LigneCouleur::GroupBox8;
+    case Page::stimulation: return LigneCouleur::stimulation;
+    case Page::ionique: return LigneCouleur::ionique;
+    case Page::champs_recepteurs: return LigneCouleur::champs_recepteurs;
+    case Page::discrimination: return LigneCouleur::discrimination;
+    case Page::activite_reflexe: return LigneCouleur::activite_reflexe;
     }
     return std::nullopt;
 }
@@ -53,11 +53,11 @@ QString MiseEnCouleur::fichier_par_defaut()
 std::vector<QWidget*> MiseEnCouleur::boites(LigneCouleur ligne) const
 {
     switch (ligne) {
-    case LigneCouleur::GroupBox4: return {boites_.GroupBox4};
-    case LigneCouleur::GroupBox3: return {boites_.GroupBox3};
-    case LigneCouleur::GroupBox7: return {boites_.GroupBox7, boites_.GroupBox11};
-    case LigneCouleur::GroupBox8: return {boites_.GroupBox8};
-    case LigneCouleur::GroupBox10: return {boites_.GroupBox10};
+    case LigneCouleur::champs_recepteurs: return {boites_.champs_recepteurs};
+    case LigneCouleur::discrimination: return {boites_.discrimination};
+    case LigneCouleur::stimulation: return {boites_.stimulation_questions, boites_.stimulation_montage};
+    case LigneCouleur::activite_reflexe: return {boites_.activite_reflexe};
+    case LigneCouleur::ionique: return {boites_.ionique};
     }
     return {};
 }
