@@ -99,6 +99,7 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
         a->setChecked(v == retenue);
         connect(a, &QAction::triggered, this, [this, rythme = v] { VitesseClick(rythme); });
     }
+    vitesse_ = retenue;
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
     // A page is seen however it shows: its tab, the keyboard, a menu, a work file opened.
     connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this] { retenir_page_vue(); });
@@ -126,7 +127,7 @@ void TForm1::construire_pages()
         setWindowIcon(icone_programme());
     stimulation_ = new PageStimulation(ui_->page_stimulation);
     ionique_ = new PageIonique(ui_->page_equilibres);
-    ionique_->definir_vitesse(vitesse_retenue());
+    ionique_->regler_vitesse(vitesse_);
     if (ui_->Curseursdemesure1->isChecked()) {
         stimulation_->activer_curseurs(true);
         ionique_->activer_curseurs(true);
@@ -320,7 +321,9 @@ void TForm1::VitesseClick(Vitesse v)
 {
     if (const Enregistrement e = retenir_vitesse(v); !e)
         fichiers().dialogues().message(message_reglages(e));
-    ionique().definir_vitesse(v);
+    // Only the intervals change; a running animation goes on at the new pace.
+    vitesse_ = v;
+    ionique().regler_vitesse(v);
 }
 
 void TForm1::Ouvrir1Click()

@@ -202,6 +202,7 @@ private:
     QString travail_au_compte_rendu_;
     unsigned pages_vues_ = 0;
     bool pages_construites_ = false;
+    Vitesse vitesse_ = Vitesse::rapide; // the pace chosen
     FenetresAnnexes* fenetres_ = nullptr;
     QTableWidget* grille_fechner_ = nullptr;
 };

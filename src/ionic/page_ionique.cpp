@@ -86,7 +86,8 @@ PageIonique::PageIonique(QWidget* parent)
     connect(minuteries_.Timer_na, &QTimer::timeout, this, &PageIonique::calcul_em);
     connect(minuteries_.Timer_courbe, &QTimer::timeout, this, &PageIonique::Timer_courbeTimer);
     connect(minuteries_.Timer_reaff, &QTimer::timeout, this, &PageIonique::Timer_reaffTimer);
-    connect(minuteries_.Timer_anim, &QTimer::timeout, this, &PageIonique::Timer_animTimer);
+    // A wake-up of the animation's timer makes up every tick due since the last.
+    connect(minuteries_.Timer_anim, &QTimer::timeout, this, &PageIonique::reveil_animation);
     ui_->setupUi(this);
     polices_en_pixels(this);
     move(0, 0); // the design gives the size
@@ -149,11 +150,6 @@ void PageIonique::ordonner_images()
 }
 
 PageIonique::~PageIonique() = default;
-
-void PageIonique::definir_vitesse(Vitesse v)
-{
-    minuteries_.Timer_anim->setInterval(intervalle_animation(v));
-}
 
 std::optional<QString> PageIonique::charger_images(const QString& dossier_prog)
 {
@@ -370,6 +366,8 @@ void PageIonique::GOClick()
 {
     if (ui_->GO->text() == QLatin1String("LANCER")) {
         minuteries_.Timer_anim->start();
+        cadence_.demarrer(intervalle_tick_);
+        depuis_lancer_.start();
         ui_->GO->setText(QStringLiteral("STOP"));
     } else {
         ui_->GO->setText(QStringLiteral("LANCER"));
@@ -407,17 +405,53 @@ void PageIonique::rempl_image(ImageControle* image)
     }
 }
 
+namespace {
+
+// Milliseconds between two refreshes of the screen that shows `w`.
+double periode_ecran(const QWidget* w)
+{
+    const QScreen* ecran = w->screen();
+    return 1000 / (ecran != nullptr && ecran->refreshRate() > 0 ? ecran->refreshRate() : 60);
+}
+
+} // namespace
+
 void PageIonique::Timer_animTimer()
 {
-    // Every tick moves the particles in the rules, drawing nothing. The
-    // screen gets at most a picture a refresh, drawn from the positions: the
-    // compartments, the arrows and the label together.
+    // Every tick moves the particles in the rules, drawing nothing.
     modele_.Timer_animTimer(*hasard_);
+    ++ticks_;
     image_en_retard_ = true;
-    const QScreen* ecran = screen();
-    const double frequence = ecran != nullptr && ecran->refreshRate() > 0 ? ecran->refreshRate() : 60;
+    montrer_si_due();
+}
+
+void PageIonique::reveil_animation()
+{
+    const int n = intervalle_tick_ < minuteries_.Timer_anim->interval()
+                      ? cadence_.ticks_dus(depuis_lancer_.nsecsElapsed())
+                      : 1;
+    for (int i = 0; i < n; ++i)
+        modele_.Timer_animTimer(*hasard_);
+    ticks_ += n;
+    image_en_retard_ = image_en_retard_ || n > 0;
+    montrer_si_due();
+}
+
+void PageIonique::regler_vitesse(Vitesse v)
+{
+    intervalle_tick_ = intervalle_animation(v);
+    minuteries_.Timer_anim->setInterval(intervalle_reveil(intervalle_tick_, periode_ecran(this)));
+    // A running animation goes on at the new pace from now.
+    cadence_.demarrer(intervalle_tick_);
+    depuis_lancer_.start();
+}
+
+void PageIonique::montrer_si_due()
+{
+    // The screen gets at most a picture a refresh, drawn from the positions:
+    // the compartments, the arrows and the label together.
     if (!image_montree_.isValid()
-        || image_due(image_montree_.nsecsElapsed() / 1e6, minuteries_.Timer_anim->interval(), 1000 / frequence))
+        || image_due(image_montree_.nsecsElapsed() / 1e6, minuteries_.Timer_anim->interval(), periode_ecran(this)))
         montrer_animation();
 }
 

@@ -44,8 +44,6 @@ public:
 
     Ui::PageIonique* ui() const { return ui_.get(); }
     const Minuteries& minuteries() const { return minuteries_; }
-    // Options > "Vitesse": the animation's pace; a running animation goes on at it.
-    void definir_vitesse(Vitesse v);
     EquilibresIoniques& modele() { return modele_; }
     const EquilibresIoniques& modele() const { return modele_; }
 
@@ -74,7 +72,16 @@ public:
     void GOClick();
     void remise_zero_anim();
     void rempl_image(ImageControle* image);
+    // One tick of the animation, shown when a picture is due.
     void Timer_animTimer();
+    // The animation timer's wake-up: the ticks due since the last, then a
+    // picture when one is due.
+    void reveil_animation();
+    // The pace: the interval of a tick and of the timer's wake-ups.
+    void regler_vitesse(Vitesse v);
+    // Ticks made since the page was built.
+    qint64 ticks_animation() const { return ticks_; }
+    int intervalle_tick() const { return intervalle_tick_; }
     // The animation's state on screen now, when a tick has not shown it yet.
     void montrer_animation();
     // The generator the particles move with (the program's by default).
@@ -112,6 +119,8 @@ private:
     template <typename F>
     void faire(F&& action);
     void afficher_animation();
+    // The picture of the ticks not shown yet, when the screen can show one.
+    void montrer_si_due();
 
     std::unique_ptr<Ui::PageIonique> ui_;
     Minuteries minuteries_;
@@ -122,6 +131,10 @@ private:
     Aleatoire* hasard_;
     QElapsedTimer image_montree_; // since the last picture shown
     bool image_en_retard_ = false; // a tick not shown yet
+    int intervalle_tick_ = intervalle_animation(Vitesse::rapide);
+    CadenceTicks cadence_;
+    QElapsedTimer depuis_lancer_; // the cadence's clock
+    qint64 ticks_ = 0;
     CalqueCurseurs* curseurs_;
 };
 

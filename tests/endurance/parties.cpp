@@ -398,7 +398,7 @@ void Endurance::animation()
     verifier(m.anim.nb_part == 600, QStringLiteral("%1 particles, not 600").arg(m.anim.nb_part));
     cliquer(u->GO);
     verifier(u->GO->text() == QLatin1String("STOP") && p_.Form1.ionique().minuteries().Timer_anim->isActive(), "LANCER did not start the animation");
-    const long avant = tops_animation_;
+    const qint64 avant = tops_animation_;
     boucle(2000);
     // [K]e moved while it runs: a refill, then back to 300.
     QScrollBar* ke = page.barre(Barre::ke);
@@ -408,7 +408,7 @@ void Endurance::animation()
     touche(ke, Qt::Key_Home);
     boucle(2000);
     verifier(m.anim.nb_part == 600, QStringLiteral("%1 particles after the move, not 600").arg(m.anim.nb_part));
-    const long tops = tops_animation_ - avant;
+    const qint64 tops = tops_animation_ - avant;
     verifier(tops >= 100, QStringLiteral("only %1 animation ticks in 4.3 s").arg(tops));
     cliquer(u->GO);
     verifier(!p_.Form1.ionique().minuteries().Timer_anim->isActive(), "STOP left the animation running");

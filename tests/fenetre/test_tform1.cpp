@@ -493,5 +493,5 @@ TEST(Fenetre, ThePacesKeptDoNotDependOnTheCaptions)
     QCoreApplication::removeTranslator(&renommer);
     EXPECT_TRUE(f.ui()->Vitessemoyenne1->text() == "&moyenne" && f.ui()->Vitessemoyenne1->isChecked());
     f.ui()->Vitesserapide1->trigger();
-    EXPECT_TRUE(vitesse_retenue() == Vitesse::rapide && f.ionique().minuteries().Timer_anim->interval() == 1);
+    EXPECT_TRUE(vitesse_retenue() == Vitesse::rapide && f.ionique().intervalle_tick() == 1);
 }

@@ -135,7 +135,7 @@ elseif(ETAPE STREQUAL "disposition")
     faute("usr/bin holds [${programmes}], not quillon alone")
   endif()
   # The data files, as the build made them.
-  file(GLOB donnees_installees RELATIVE "${u}/share/quillon" "${u}/share/quillon/*")
+  file(GLOB_RECURSE donnees_installees RELATIVE "${u}/share/quillon" "${u}/share/quillon/*")
   list(SORT donnees_installees)
   set(attendues ${DONNEES})
   list(SORT attendues)

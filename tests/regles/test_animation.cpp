@@ -2,6 +2,7 @@
 
 #include "common/aleatoire.h"
 #include "ionic/etat_ionique.h"
+#include "ionic/vitesse_animation.h"
 
 #include <QColor>
 #include <QImage>
@@ -321,4 +322,29 @@ TEST(Animation, TheEquilibriumStaysAliveForTwentyThousandTicks)
         EXPECT_TRUE(net > 8.3 && net < 9) << graine << ": averaged net count " << net;
         EXPECT_TRUE(em_min > 70 && em_max <= 90 && em_max - em_min > 2) << graine << ": " << em_min << ".." << em_max;
     }
+}
+
+// A pace faster than the screen wakes once a refresh and makes up the ticks
+// due since; after a pause of the machine the lag is dropped, not run at once.
+TEST(Animation, WakeUpsMakeUpTheTicksDueWithoutABurst)
+{
+    struct Reveil {
+        int tick;
+        double periode;
+        int attendu;
+    };
+    for (const Reveil& r : {Reveil{1, 1000 / 60.0, 16}, {16, 1000 / 60.0, 16}, {67, 1000 / 60.0, 67},
+                            {1, 1000 / 144.0, 6}, {4, 1000 / 144.0, 4}, {1, 0.5, 1}})
+        EXPECT_EQ(intervalle_reveil(r.tick, r.periode), r.attendu) << r.tick << " ms, " << r.periode;
+
+    CadenceTicks c;
+    c.demarrer(1);
+    std::vector<int> faits;
+    for (double ms : {16.2, 33.0, 33.5, 50.9, 5000.0, 5016.4})
+        faits.push_back(c.ticks_dus(static_cast<qint64>(ms * 1e6)));
+    EXPECT_EQ(faits, (std::vector<int>{16, 17, 0, 17, CadenceTicks::rattrapage_max, 16}));
+    c.demarrer(67);
+    EXPECT_EQ(c.ticks_dus(66'900'000), 0);
+    EXPECT_EQ(c.ticks_dus(67'000'000), 1);
+    EXPECT_EQ(c.ticks_dus(140'000'000), 1);
 }

@@ -170,74 +170,138 @@ QString texte_document(const QString& nom)
 
 } // namespace
 
-TEST(DocumentsLivres, FrenchAsATeacherWritesIt)
+namespace {
+
+// What no careful text shows, as a pattern, and whether the quoted screen
+// texts are left out of the search.
+struct Faute {
+    const char* motif;
+    bool hors_guillemets;
+    const char* quoi;
+};
+
+// The numbers of a text in their order, a decimal comma read as a point: the
+// answer key of a translated document is the original's, number for number.
+QStringList nombres(const QString& texte)
 {
-    // What no careful French text shows, as a pattern, and where the quoted
-    // screen texts are left out of the search.
-    struct Faute {
-        const char* motif;
-        bool hors_guillemets;
-        const char* quoi;
-    };
-    const Faute fautes[] = {
+    QStringList n;
+    for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("\\d+(?:[.,]\\d+)?")).globalMatch(texte))
+        n << m.captured().replace(QLatin1Char(','), QLatin1Char('.'));
+    return n;
+}
+
+} // namespace
+
+TEST(DocumentsLivres, AsATeacherWritesThemInEachLanguage)
+{
+    // In both languages.
+    const std::vector<Faute> communes = {
         {R"((^|\W)-\d)", false, "an ASCII hyphen as a minus sign"},
-        {R"([^\x{a0}\x{202f}][:;?!])", false, "no no-break space before : ; ? !"},
-        {R"(«[^\x{a0}\x{202f}]|[^\x{a0}\x{202f}]»)", false, "no no-break space inside the quotes"},
-        {R"(\d,\d)", true, "a decimal comma (the convention is the point)"},
-        {R"(\b(Equilibr|Electr|Ecart|Etape|Ecri|Eloign|Evit)|\bA (l'|l’|la |partir|chaque))", true,
-         "a capital without its accent"},
         {R"(pixel|\bcode\b|\bQt\b|C\+\+|compil|\bVCL\b|Delphi)", false, "how the program was made"},
         {R"(\x{fffd}|\\'|\\par|\\u\d|[{}])", false, "RTF left in the text"},
         {R"(\( | \)|\d h\b)", false, "a blank inside parentheses, or hours not held together"},
-        // What the program no longer does, or never did.
-        {R"(\b0\.2 d[eu] (la |son )?(réponse )?max)", false, "the threshold response as 0.2 of the maximum"},
-        {R"(sommation temporelle|(?i:ce n’est pas une sommation))", false,
-         "the nerve's bigger second response called temporal summation, or said to be no summation at all"},
-        {R"(Em=-\W{0,3}tend vers|nombre net ne change plus)", false, "the animation said to settle"},
-        {R"(48\x{a0}m/s \(refusé\)|la correction la refuse|il faut un point|n’accepte que le point)", false,
-         "a measure or a decimal comma said refused"},
-        {R"(équilibre, le courant|0\.24\x{a0}V au moins)", false, "a rule the model does not follow"},
     };
-    const struct {
-        const char* nom;
-        std::vector<const char*> mesures; // what the correction accepts as measured
-    } documents[] = {
-        {"QUIL_PED.rtf", {"3.3", "1.7", "300\u00a0Hz", "600\u00a0Hz", "48\u00a0m/s", "39.3\u00a0m/s", "35 à 55\u00a0m/s",
-                          "Parcours en 2\u00a0h",
-                          "«\u00a00,20\u00a0»", "1.83\u00a0ms", "29\u00a0%"}},
-        {"phases_demo.rtf", {"3.3", "1.7", "300", "600", "«\u00a00,20\u00a0»", "1.83\u00a0ms"}},
-        {"fiche_eleve.rtf", {}},
+    const struct Langue {
+        const char* dossier;
+        const char* guillemets; // a quoted screen text
+        std::vector<Faute> fautes;
+        std::vector<const char*> presents, absents; // the language's common words and letters, the other's
+        const char* cle; // how the teachers' answer key names an activity
+        struct Document {
+            const char* nom;
+            std::vector<const char*> mesures; // what the correction accepts as measured
+        };
+        std::vector<Document> documents;
+    } langues[] = {
+        {"", "«[^»]*»",
+         {
+             {R"([^\x{a0}\x{202f}][:;?!])", false, "no no-break space before : ; ? !"},
+             {R"(«[^\x{a0}\x{202f}]|[^\x{a0}\x{202f}]»)", false, "no no-break space inside the quotes"},
+             {R"(\d,\d)", true, "a decimal comma (the convention is the point)"},
+             {R"(\b(Equilibr|Electr|Ecart|Etape|Ecri|Eloign|Evit)|\bA (l'|l’|la |partir|chaque))", true,
+              "a capital without its accent"},
+             // What the program no longer does, or never did.
+             {R"(\b0\.2 d[eu] (la |son )?(réponse )?max)", false, "the threshold response as 0.2 of the maximum"},
+             {R"(sommation temporelle|(?i:ce n’est pas une sommation))", false,
+              "the nerve's bigger second response called temporal summation, or said to be no summation at all"},
+             {R"(Em=-\W{0,3}tend vers|nombre net ne change plus)", false, "the animation said to settle"},
+             {R"(48\x{a0}m/s \(refusé\)|la correction la refuse|il faut un point|n’accepte que le point)", false,
+              "a measure or a decimal comma said refused"},
+             {R"(équilibre, le courant|0\.24\x{a0}V au moins)", false, "a rule the model does not follow"},
+         },
+         {" le ", " la ", " les ", " des ", " est ", "é", "à", "è"}, {" the ", " and ", " of "}, "\u00a0:",
+         {
+             {"QUIL_PED.rtf", {"3.3", "1.7", "300\u00a0Hz", "600\u00a0Hz", "48\u00a0m/s", "39.3\u00a0m/s",
+                               "35 à 55\u00a0m/s", "Parcours en 2\u00a0h", "«\u00a00,20\u00a0»", "1.83\u00a0ms", "29\u00a0%"}},
+             {"phases_demo.rtf", {"3.3", "1.7", "300", "600", "«\u00a00,20\u00a0»", "1.83\u00a0ms"}},
+             {"fiche_eleve.rtf", {}},
+         }},
+        {"en/", "“[^”]*”",
+         {
+             {R"([\s\x{a0}\x{202f}][:;?!])", false, "a blank before : ; ? !"},
+             {R"(“[\s\x{a0}]|[\s\x{a0}]”|[«»"])", false, "French or straight quotes, or a blank inside the quotes"},
+             {R"(\d,\d)", true, "a decimal comma"},
+             {R"(\b0\.2 of (the |its )?(maximum|maximal))", false, "the threshold response as 0.2 of the maximum"},
+             {R"((?i:temporal summation|(is|was) not (a )?summation))", false,
+              "the nerve's bigger second response called temporal summation, or said to be no summation at all"},
+             {R"(Em=-\W{0,3}(settles|levels off|tends to)|net number (no longer changes|stops changing))", false,
+              "the animation said to settle"},
+             {R"(48\x{a0}m/s \(rejected\)|the checking rejects it|(needs|requires) a point|accepts only the point)", false,
+              "a measure or a decimal comma said refused"},
+             {R"(at equilibrium, the current|0\.24\x{a0}V at least)", false, "a rule the model does not follow"},
+         },
+         {" the ", " and ", " of "}, {" le ", " la ", " les ", " des ", " est ", "é", "à", "è"}, ":",
+         {
+             {"QUIL_PED.rtf", {"3.3", "1.7", "300\u00a0Hz", "600\u00a0Hz", "48\u00a0m/s", "39.3\u00a0m/s",
+                               "35 to 55\u00a0m/s", "2-hour route", "“0,20”", "1.83\u00a0ms", "29\u00a0%"}},
+             {"phases_demo.rtf", {"3.3", "1.7", "300", "600", "“0,20”", "1.83\u00a0ms"}},
+             {"fiche_eleve.rtf", {}},
+         }},
     };
-    for (const auto& doc : documents) {
-        SCOPED_TRACE(doc.nom);
-        const QString texte = texte_document(QString::fromLatin1(doc.nom));
-        QString hors_guillemets = texte;
-        hors_guillemets.remove(QRegularExpression(QStringLiteral("«[^»]*»")));
-        for (const Faute& f : fautes) {
-            const QRegularExpression re(QString::fromUtf8(f.motif), QRegularExpression::UseUnicodePropertiesOption);
-            ASSERT_TRUE(re.isValid()) << f.motif;
-            const QRegularExpressionMatch m = re.match(f.hors_guillemets ? hors_guillemets : texte);
-            const QString& t = f.hors_guillemets ? hors_guillemets : texte;
-            EXPECT_FALSE(m.hasMatch()) << f.quoi << ": \"" << t.mid(std::max<qsizetype>(0, m.capturedStart() - 30), 60).toStdString() << "\"";
+    for (const Langue& l : langues) {
+        const QString dossier = QString::fromLatin1(l.dossier);
+        for (const auto& doc : l.documents) {
+            SCOPED_TRACE(dossier.toStdString() + doc.nom);
+            const QString texte = texte_document(dossier + QString::fromLatin1(doc.nom));
+            QString hors_guillemets = texte;
+            hors_guillemets.remove(QRegularExpression(QString::fromUtf8(l.guillemets)));
+            std::vector<Faute> fautes = communes;
+            fautes.insert(fautes.end(), l.fautes.begin(), l.fautes.end());
+            for (const Faute& f : fautes) {
+                const QRegularExpression re(QString::fromUtf8(f.motif), QRegularExpression::UseUnicodePropertiesOption);
+                ASSERT_TRUE(re.isValid()) << f.motif;
+                const QString& t = f.hors_guillemets ? hors_guillemets : texte;
+                const QRegularExpressionMatch m = re.match(t);
+                EXPECT_FALSE(m.hasMatch()) << f.quoi << ": \"" << t.mid(std::max<qsizetype>(0, m.capturedStart() - 30), 60).toStdString() << "\"";
+            }
+            for (const char* mot : l.presents)
+                EXPECT_TRUE(texte.contains(QString::fromUtf8(mot))) << mot;
+            for (const char* mot : l.absents)
+                EXPECT_FALSE(texte.contains(QString::fromUtf8(mot))) << mot;
+            for (const char* m : doc.mesures)
+                EXPECT_TRUE(texte.contains(QString::fromUtf8(m))) << m;
+            // The potentials' symbols written with their subscripts.
+            const QString rtf = QString::fromLatin1(lire(QStringLiteral(QUILLON_DOCUMENTS "/") + dossier + doc.nom));
+            const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("[^A-Za-z](EK|ENa)[^A-Za-z]")).match(rtf);
+            EXPECT_FALSE(m.hasMatch()) << "no subscript: " << m.captured().toStdString();
+            // A translation keeps the original's answer key: every value,
+            // range and duration, in the same order.
+            if (!dossier.isEmpty()) {
+                const QStringList original = nombres(texte_document(QString::fromLatin1(doc.nom))), ici = nombres(texte);
+                const auto ecart = std::mismatch(original.begin(), original.end(), ici.begin(), ici.end());
+                EXPECT_TRUE(ecart.first == original.end() && ecart.second == ici.end())
+                    << "number " << (ecart.first - original.begin()) << ": "
+                    << (ecart.first == original.end() ? QString("none") : *ecart.first).toStdString() << " in the original, "
+                    << (ecart.second == ici.end() ? QString("none") : *ecart.second).toStdString() << " here";
+            }
         }
-        // French: its common words and accented letters, nothing else.
-        for (const char* mot : {" le ", " la ", " les ", " des ", " est ", "é", "à", "è"})
-            EXPECT_TRUE(texte.contains(QString::fromUtf8(mot))) << mot;
-        for (const char* mot : {" the ", " and ", " of "})
-            EXPECT_FALSE(texte.contains(QString::fromUtf8(mot))) << mot;
-        for (const char* m : doc.mesures)
-            EXPECT_TRUE(texte.contains(QString::fromUtf8(m))) << m;
-        // The potentials' symbols written with their subscripts.
-        const QString rtf = QString::fromLatin1(lire(QStringLiteral(QUILLON_DOCUMENTS "/") + doc.nom));
-        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("[^A-Za-z](EK|ENa)[^A-Za-z]")).match(rtf);
-        EXPECT_FALSE(m.hasMatch()) << "no subscript: " << m.captured().toStdString();
+        // The worksheet's answer key, in the teachers' document: every activity.
+        const QString fiche = texte_document(dossier + "fiche_eleve.rtf"), document = texte_document(dossier + "QUIL_PED.rtf");
+        int activites = 0;
+        for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("\\b([BC]\\d)\\. ")).globalMatch(fiche)) {
+            ++activites;
+            EXPECT_TRUE(document.contains(m.captured(1) + QString::fromUtf8(l.cle))) << l.dossier << m.captured(1).toStdString();
+        }
+        EXPECT_EQ(activites, 12) << l.dossier;
     }
-    // The worksheet's answer key, in the teachers' document: every activity.
-    const QString fiche = texte_document("fiche_eleve.rtf"), document = texte_document("QUIL_PED.rtf");
-    int activites = 0;
-    for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("\\b([BC]\\d)\\. ")).globalMatch(fiche)) {
-        ++activites;
-        EXPECT_TRUE(document.contains(m.captured(1) + QStringLiteral("\u00a0:"))) << m.captured(1).toStdString();
-    }
-    EXPECT_EQ(activites, 12);
 }
