@@ -86,9 +86,12 @@ TEST(Fenetre, TimersAtCreation)
         int intervalle;
         bool actif;
     };
-    const Attendu attendus[] = {{f.Timer_debut, 10, true},   {f.ionique().minuteries().Timer_k, 100, true},
-                                {f.ionique().minuteries().Timer_na, 100, true},     {f.ionique().minuteries().Timer_courbe, 500, false},
-                                {f.ionique().minuteries().Timer_reaff, 100, false}, {f.ionique().minuteries().Timer_anim, 1, false}};
+    // The ionic page's timers, the animation's waking once a refresh at "rapide".
+    const PageIonique::Minuteries& m = f.ionique().minuteries();
+    const double rafraichissement = f.screen()->refreshRate() > 0 ? f.screen()->refreshRate() : 60;
+    const Attendu attendus[] = {{f.Timer_debut, 10, true},   {m.Timer_k, 100, true},
+                                {m.Timer_na, 100, true},     {m.Timer_courbe, 500, false},
+                                {m.Timer_reaff, 100, false}, {m.Timer_anim, intervalle_reveil(1, 1000 / rafraichissement), false}};
     for (const Attendu& a : attendus) {
         EXPECT_EQ(a.t->interval(), a.intervalle) << a.t->objectName().toStdString();
         EXPECT_EQ(a.t->isActive(), a.actif) << a.t->objectName().toStdString();
