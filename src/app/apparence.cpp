@@ -1,6 +1,7 @@
 #include "apparence.h"
 
-#include "common/controles.h"
+#include "common/lecture_image.h"
+#include "common/icones.h"
 
 #include <QApplication>
 #include <QDir>
