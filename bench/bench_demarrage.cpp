@@ -3,7 +3,7 @@
 // with everything the page redraws.
 #include "app/apparence.h"
 #include "app/tform1.h"
-#include "common/controles.h"
+#include "common/image_controle.h"
 #include "ui_tform1.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"

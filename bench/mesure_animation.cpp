@@ -49,7 +49,7 @@ int main(int argc, char** argv)
     page.ui()->Scroll_ke->setValue(0);
 
     int reveils = 0;
-    QObject::connect(f.Timer_anim, &QTimer::timeout, [&reveils] { ++reveils; });
+    QObject::connect(f.ionique().minuteries().Timer_anim, &QTimer::timeout, [&reveils] { ++reveils; });
     attendre(300);
 
     const int duree = 2000;

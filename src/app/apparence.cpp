@@ -1,9 +1,10 @@
 #include "apparence.h"
 
 #include "app/preferences.h"
-#include "common/controles.h"
 #include "common/dossier.h"
+#include "common/icones.h"
 #include "common/langue.h"
+#include "common/lecture_image.h"
 
 #include <QApplication>
 #include <QCoreApplication>

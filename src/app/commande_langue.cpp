@@ -1,7 +1,5 @@
 #include "commande_langue.h"
 
-#include "ui_tform1.h"
-
 #include "app/apparence.h"
 #include "app/commande_taille.h"
 #include "app/commandes_fichiers.h"
@@ -18,12 +16,12 @@
 
 namespace quillon {
 
-CommandeLangue::CommandeLangue(TForm1& fenetre, CommandeTaille& redemarrage)
+CommandeLangue::CommandeLangue(TForm1& fenetre, QMenu* menu, CommandeTaille& redemarrage)
     : QObject(&fenetre), f_(fenetre), redemarrage_(redemarrage)
 {
     auto* groupe = new QActionGroup(this);
     for (const QString& code : langues_disponibles(f_.dossier_prog)) {
-        QAction* a = f_.ui()->Langue1->addAction(nom_langue(code, f_.dossier_prog));
+        QAction* a = menu->addAction(nom_langue(code, f_.dossier_prog));
         a->setObjectName(QStringLiteral("Langue_") + code);
         a->setCheckable(true);
         a->setChecked(code == langue_en_cours());

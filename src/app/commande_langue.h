@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+class QMenu;
+
 namespace quillon {
 
 class TForm1;
@@ -13,7 +15,8 @@ class CommandeTaille;
 
 class CommandeLangue : public QObject {
 public:
-    CommandeLangue(TForm1& fenetre, CommandeTaille& redemarrage);
+    // The entries go into `menu`.
+    CommandeLangue(TForm1& fenetre, QMenu* menu, CommandeTaille& redemarrage);
 
     // "fr", "en", ...
     void choisir(const QString& code);

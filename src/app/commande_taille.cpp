@@ -1,7 +1,5 @@
 #include "commande_taille.h"
 
-#include "ui_tform1.h"
-
 #include "app/commandes_fichiers.h"
 #include "app/taille_ecran.h"
 #include "common/dossiers_utilisateur.h"
@@ -21,16 +19,6 @@ namespace quillon {
 
 namespace {
 
-QAction* action(Ui::TForm1& ui, int taille)
-{
-    switch (taille) {
-    case 125: return ui.Taille125;
-    case 150: return ui.Taille150;
-    case 200: return ui.Taille200;
-    default: return ui.Taille100;
-    }
-}
-
 QSize a_100(QSize s)
 {
     const int t = taille_affichage_en_cours();
@@ -39,26 +27,36 @@ QSize a_100(QSize s)
 
 } // namespace
 
-CommandeTaille::CommandeTaille(TForm1& fenetre) : QObject(&fenetre), f_(fenetre), cochee_(taille_affichage_en_cours())
+QAction* MenuTaille::action(int taille) const
 {
-    Ui::TForm1& ui = *f_.ui();
+    switch (taille) {
+    case 125: return taille125;
+    case 150: return taille150;
+    case 200: return taille200;
+    default: return taille100;
+    }
+}
+
+CommandeTaille::CommandeTaille(TForm1& fenetre, const MenuTaille& menu)
+    : QObject(&fenetre), f_(fenetre), menu_(menu), cochee_(taille_affichage_en_cours())
+{
     auto* groupe = new QActionGroup(this);
     for (int t : tailles_affichage) {
-        QAction* a = action(ui, t);
+        QAction* a = menu_.action(t);
         groupe->addAction(a);
         connect(a, &QAction::triggered, this, [this, t] { choisir(t); });
     }
-    ui.Taille100->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    menu_.taille100->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     // "+" typed with or without Shift (the keyboard layout does not always
     // take the Shift off), the key "=" it shares, or on the numeric keypad.
-    ui.Agrandir1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
+    menu_.agrandir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
                                 QKeySequence(Qt::CTRL | Qt::Key_Equal),
                                 QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))});
-    ui.Reduire1->setShortcuts(
+    menu_.reduire->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus))});
-    connect(ui.Agrandir1, &QAction::triggered, this, &CommandeTaille::agrandir);
-    connect(ui.Reduire1, &QAction::triggered, this, &CommandeTaille::reduire);
-    connect(ui.Tailledaffichage1, &QMenu::aboutToShow, this, &CommandeTaille::actualiser);
+    connect(menu_.agrandir, &QAction::triggered, this, &CommandeTaille::agrandir);
+    connect(menu_.reduire, &QAction::triggered, this, &CommandeTaille::reduire);
+    connect(menu_.menu, &QMenu::aboutToShow, this, &CommandeTaille::actualiser);
     actualiser();
 }
 
@@ -77,16 +75,15 @@ QSize CommandeTaille::ecran_a_100() const
 
 void CommandeTaille::actualiser()
 {
-    Ui::TForm1& ui = *f_.ui();
     const int retenue = cochee_;
     const QSize fenetre = fenetre_a_100(), ecran = ecran_a_100();
     for (int t : tailles_affichage) {
-        QAction* a = action(ui, t);
+        QAction* a = menu_.action(t);
         a->setEnabled(t == retenue || taille_possible(t, fenetre, ecran));
         a->setChecked(t == retenue);
     }
-    ui.Agrandir1->setEnabled(taille_voisine(retenue, +1, fenetre, ecran) != retenue);
-    ui.Reduire1->setEnabled(taille_voisine(retenue, -1, fenetre, ecran) != retenue);
+    menu_.agrandir->setEnabled(taille_voisine(retenue, +1, fenetre, ecran) != retenue);
+    menu_.reduire->setEnabled(taille_voisine(retenue, -1, fenetre, ecran) != retenue);
 }
 
 void CommandeTaille::agrandir()
@@ -132,7 +129,7 @@ void CommandeTaille::redemarrer(const QString& echec)
     // It applies its size to the factor the sizes apply to, not to this run's.
     const QByteArray facteur = facteur_pour_relancer();
     const bool parti = QFileInfo(programme).isExecutable()
-                       && f_.lanceur->demarrer({programme, QCoreApplication::arguments().mid(1), QDir::currentPath()});
+                       && f_.lanceur->demarrer({programme, QCoreApplication::arguments().mid(1), f_.dossier_lancement()});
     remettre_facteur(facteur);
     if (!parti) {
         f_.fichiers().dialogues().message(

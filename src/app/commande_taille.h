@@ -6,13 +6,29 @@
 #include <QSize>
 #include <QString>
 
+class QAction;
+class QMenu;
+
 namespace quillon {
 
 class TForm1;
 
+// The menu's entries the command drives.
+struct MenuTaille {
+    QMenu* menu;
+    QAction* taille100;
+    QAction* taille125;
+    QAction* taille150;
+    QAction* taille200;
+    QAction* agrandir;
+    QAction* reduire;
+    // The entry of a size (100 for any other).
+    QAction* action(int taille) const;
+};
+
 class CommandeTaille : public QObject {
 public:
-    explicit CommandeTaille(TForm1& fenetre);
+    CommandeTaille(TForm1& fenetre, const MenuTaille& menu);
 
     // The menu's sizes, and Ctrl++ / Ctrl+- (the next size that fits).
     void choisir(int taille);
@@ -31,6 +47,7 @@ private:
     QSize ecran_a_100() const;
 
     TForm1& f_;
+    MenuTaille menu_;
     int cochee_; // the size in effect, or the one chosen since
 };
 

@@ -1,7 +1,7 @@
 #include "commandes_fichiers.h"
 
 #include "common/dossiers_utilisateur.h"
-#include "common/controles.h"
+#include "common/classeur.h"
 #include "ionic/page_ionique.h"
 
 #include <QCoreApplication>
@@ -12,13 +12,6 @@
 #include <QTableWidget>
 
 namespace quillon {
-
-namespace {
-
-constexpr int index_ionique = 2;
-constexpr int index_fechner = 4;
-
-} // namespace
 
 DialogueFichier SaveDialog2()
 {
@@ -47,18 +40,20 @@ DialogueFichier OpenDialog3()
 }
 
 CommandesFichiers::CommandesFichiers(Classeur* notebook, PageIonique* ionique, QTableWidget* grille,
-                                     const QString& dossier_prog, Dialogues* dialogues)
-    : notebook_(notebook), ionique_(ionique), grille_(grille), dossier_prog_(dossier_prog), dialogues_(dialogues)
+                                     const QString& dossier_prog, const QString& dossier_depart,
+                                     Dialogues* dialogues)
+    : notebook_(notebook), ionique_(ionique), grille_(grille), dossier_prog_(dossier_prog),
+      dossier_dialogues_(dossier_depart), dialogues_(dialogues)
 {
 }
 
 std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
 {
-    // A copy unpacked beside its data opens the dialogs in the current
-    // directory, which the pages move to the program folder; an installed
-    // program's folder is no place for the pupil's files: the dialogs open
-    // where the user last left them, or in the documents folder.
-    d.dossier = dossier_inscriptible(dossier_prog_) ? QDir::currentPath() : dossier_travail();
+    // A copy unpacked beside its data opens the dialogs where the last one
+    // was left, or in the program folder once a page reading it was shown;
+    // an installed program's folder is no place for the pupil's files: the
+    // dialogs open where the user last left them, or in the documents folder.
+    d.dossier = dossier_inscriptible(dossier_prog_) ? dossier_dialogues_ : dossier_travail();
     // A folder a file was opened from (a teacher's read-only share) takes no
     // new file, nor does the program's own folder.
     if (d.enregistrer) {
@@ -68,9 +63,10 @@ std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
             dialogues_->message(aucun_dossier_pour_enregistrer());
     }
     std::optional<QString> nom = dialogues_->choisir(d);
-    // A file dialog leaves the current directory in the chosen file's folder.
+    // A file dialog leaves the next one, and the current directory, in the chosen file's folder.
     if (nom) {
-        QDir::setCurrent(QFileInfo(*nom).absolutePath());
+        dossier_dialogues_ = QFileInfo(*nom).absolutePath();
+        QDir::setCurrent(dossier_dialogues_);
         if (const Enregistrement e = retenir_dossier_travail(QFileInfo(*nom).absolutePath()); !e)
             dialogues_->message(message_reglages(e));
     }
@@ -79,7 +75,8 @@ std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
 
 void CommandesFichiers::dossier_courant_programme()
 {
-    QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog_));
+    dossier_dialogues_ = QDir::fromNativeSeparators(dossier_prog_);
+    QDir::setCurrent(dossier_dialogues_);
 }
 
 void CommandesFichiers::Sauve1Click()
@@ -142,22 +139,22 @@ bool CommandesFichiers::proposer_enregistrement(const QString& question)
 
 void CommandesFichiers::Ouvrir1Click()
 {
-    const int page = notebook_->currentIndex();
-    if (page == index_fechner) {
+    const std::optional<Page> page = notebook_->page();
+    if (page == Page::discrimination) {
         if (const std::optional<QString> nom = choisir(OpenDialog1()))
             lec_fechner(*nom);
         else
             dossier_courant_programme();
         return;
     }
-    if (page == index_ionique) {
+    if (page == Page::ionique) {
         if (const std::optional<QString> nom = choisir(OpenDialog2()))
             lec_nernst(*nom, true);
         return;
     }
     const std::optional<QString> nom = choisir(OpenDialog3());
     if (!nom) {
-        if (page == 1 || page == 3 || page == 5)
+        if (page == Page::stimulation || page == Page::champs_recepteurs || page == Page::activite_reflexe)
             dossier_courant_programme();
         return;
     }
@@ -166,9 +163,9 @@ void CommandesFichiers::Ouvrir1Click()
     const bool nernst = nom->contains(QLatin1String(".nst")) || nom->contains(QLatin1String(".NST"));
     const bool fechner = nom->contains(QLatin1String(".fch")) || nom->contains(QLatin1String(".FCH"));
     if (nernst && lec_nernst(*nom, true))
-        notebook_->setCurrentIndex(index_ionique);
+        notebook_->montrer(Page::ionique);
     if (fechner && lec_fechner(*nom))
-        notebook_->setCurrentIndex(index_fechner);
+        notebook_->montrer(Page::discrimination);
     if (!nernst && !fechner)
         pas_un_fichier_de_travail(*nom);
 }
@@ -226,7 +223,7 @@ bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
     ionique_->charger(lu.sequence);
     dans_un_fichier_ = ionique_->modele().sequence_tracee();
     if (afficher) {
-        notebook_->setCurrentIndex(index_ionique);
+        notebook_->montrer(Page::ionique);
         ionique_->BitBtn18Click();
     }
     return true;

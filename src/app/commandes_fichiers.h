@@ -24,8 +24,9 @@ DialogueFichier OpenDialog3();
 
 class CommandesFichiers {
 public:
+    // The dialogs open first in dossier_depart (where the program was started).
     CommandesFichiers(Classeur* notebook, PageIonique* ionique, QTableWidget* grille, const QString& dossier_prog,
-                      Dialogues* dialogues);
+                      const QString& dossier_depart, Dialogues* dialogues);
     // Tests answer the dialogs themselves.
     void definir_dialogues(Dialogues* d) { dialogues_ = d; }
     Dialogues& dialogues() const { return *dialogues_; }
@@ -54,9 +55,12 @@ public:
     // the table untouched and the reason said, when it is not read.
     bool lec_fechner(const QString& nom);
 
+    // A page that reads the program's files is shown: the dialogs open in
+    // the program folder next, which becomes the current directory too.
+    void dossier_courant_programme();
+
 private:
     std::optional<QString> choisir(DialogueFichier d);
-    void dossier_courant_programme();
     // Says that the file is not a work file of the program.
     void pas_un_fichier_de_travail(const QString& nom);
     // The file can be opened and holds text of a work file's size; said otherwise.
@@ -66,6 +70,10 @@ private:
     PageIonique* ionique_;
     QTableWidget* grille_;
     QString dossier_prog_;
+    // Where the next open dialog opens when the program folder can be
+    // written: the folder of the last file chosen, or the program folder
+    // since a page that reads it was shown.
+    QString dossier_dialogues_;
     Dialogues* dialogues_;
     SequenceNernst dans_un_fichier_;
 };

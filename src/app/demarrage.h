@@ -25,7 +25,7 @@ public:
     virtual ~EtapesDemarrage() = default;
     virtual void arreter_timer_debut() = 0;        // 1
     virtual void sonder_version() = 0;             // 2
-    virtual void double_tampon() = 0;              // 3
+    virtual void double_tampon() = 0;              // 3, nothing to do: Qt paints through a back buffer
     virtual void semer_aleatoire() = 0;            // 4 and 14
     virtual void lec_couleurs() = 0;               // 5
     virtual void Scroll_gkChange() = 0;            // 6

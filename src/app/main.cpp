@@ -1,7 +1,7 @@
 #include "app/apparence.h"
 #include "app/programme.h"
 #include "app/taille_ecran.h"
-#include "common/controles.h"
+#include "common/icones.h"
 
 #include <QApplication>
 #include <QTimer>

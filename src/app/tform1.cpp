@@ -15,7 +15,10 @@
 #include "common/chemins.h"
 #include "common/dossiers_utilisateur.h"
 #include "common/langue.h"
-#include "common/controles.h"
+#include "common/lecture_image.h"
+#include "common/icones.h"
+#include "common/image_controle.h"
+#include "common/barre_onglets.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
 #include "stimulation/page_stimulation.h"
@@ -42,24 +45,9 @@
 
 namespace quillon {
 
-namespace {
-
-QTimer* minuterie(QObject* parent, const char* nom, int intervalle, bool active)
-{
-    auto* t = new QTimer(parent);
-    t->setObjectName(QString::fromLatin1(nom));
-    t->setInterval(intervalle);
-    if (intervalle < 20)
-        t->setTimerType(Qt::PreciseTimer);
-    if (active)
-        t->start();
-    return t;
-}
-
-} // namespace
-
 TForm1::TForm1(const QString& dossier, QWidget* parent)
     : QMainWindow(parent), dossier_prog(dossier), dossier_mrl(quillon::dossier_mrl()),
+      dossier_lancement_(QDir::currentPath()),
       ui_(std::make_unique<Ui::TForm1>()), lanceur_systeme_(std::make_unique<LanceurSysteme>())
 {
     lanceur = lanceur_systeme_.get();
@@ -69,9 +57,8 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Screen readers: the tab row, and the three pages without a caption.
     ui_->Notebook1->tabBar()->setAccessibleName(QCoreApplication::translate("TForm1", "Onglets des pages"));
-    for (int i = 0; i < ui_->Notebook1->count(); ++i)
-        if (ui_->Notebook1->tabText(i).isEmpty())
-            ui_->Notebook1->tabBar()->setAccessibleTabName(i, QCoreApplication::translate("TForm1", "Page vide"));
+    for (const Page p : {Page::champs_recepteurs, Page::discrimination, Page::activite_reflexe})
+        ui_->Notebook1->tabBar()->setAccessibleTabName(onglet(p), QCoreApplication::translate("TForm1", "Page vide"));
 
     ui_->BitBtn3->setIcon(icone_differee([] { return icone_deux_etats(QStringLiteral(":/art/correction.png")); }));
     ui_->BitBtn3->setIconSize(QSize(16, 16));
@@ -81,13 +68,11 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
 
     accueil_ = new PageAccueil(ui_->page_accueil, ui_->lab_result, ui_->BitBtn3, ui_->BitBtn23, this);
 
-    Timer_debut = minuterie(this, "Timer_debut", 10, true);
-    Timer_k = minuterie(this, "Timer_k", 100, true);
-    Timer_na = minuterie(this, "Timer_na", 100, true);
-    Timer_courbe = minuterie(this, "Timer_courbe", 500, false);
-    Timer_reaff = minuterie(this, "Timer_reaff", 100, false);
-    Timer_anim = minuterie(this, "Timer_anim", 1, false);
-    Timer_anim->setTimerType(Qt::PreciseTimer);
+    Timer_debut = new QTimer(this);
+    Timer_debut->setObjectName(QStringLiteral("Timer_debut"));
+    Timer_debut->setInterval(10);
+    Timer_debut->setTimerType(Qt::PreciseTimer);
+    Timer_debut->start();
 
     // The pages behind the tabs are built once the window shows, so that it
     // shows sooner; whatever reaches them first builds them earlier.
@@ -120,24 +105,16 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     vitesse_ = retenue;
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
     // A page is seen however it shows: its tab, the keyboard, a menu, a work file opened.
-    connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this](int i) {
-        if (i >= 0 && i < 32)
-            pages_vues_ |= 1u << i;
-    });
-    taille_ = new CommandeTaille(*this);
-    new CommandeLangue(*this, *taille_);
+    connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this] { retenir_page_vue(); });
+    taille_ = new CommandeTaille(*this, {ui_->Tailledaffichage1, ui_->Taille100, ui_->Taille125, ui_->Taille150,
+                                         ui_->Taille200, ui_->Agrandir1, ui_->Reduire1});
+    new CommandeLangue(*this, ui_->Langue1, *taille_);
 
     afficher_erreur = [this](const QString& message) {
         QMessageBox::critical(this, windowTitle(), message);
     };
 
     connect(Timer_debut, &QTimer::timeout, this, &TForm1::Timer_debutTimer);
-    connect(Timer_k, &QTimer::timeout, this, &TForm1::calcul_em);
-    connect(Timer_na, &QTimer::timeout, this, &TForm1::calcul_em);
-    connect(Timer_courbe, &QTimer::timeout, this, &TForm1::Timer_courbeTimer);
-    connect(Timer_reaff, &QTimer::timeout, this, &TForm1::Timer_reaffTimer);
-    // A wake-up of the animation's timer makes up every tick due since the last.
-    connect(Timer_anim, &QTimer::timeout, this, [this] { ionique().reveil_animation(); });
 
     FormCreate();
 }
@@ -153,7 +130,7 @@ void TForm1::construire_pages()
     if (QGuiApplication::windowIcon().isNull())
         setWindowIcon(icone_programme());
     stimulation_ = new PageStimulation(ui_->page_stimulation);
-    ionique_ = new PageIonique(ui_->page_equilibres, {Timer_k, Timer_na, Timer_courbe, Timer_reaff, Timer_anim});
+    ionique_ = new PageIonique(ui_->page_equilibres);
     ionique_->regler_vitesse(vitesse_);
     if (ui_->Curseursdemesure1->isChecked()) {
         stimulation_->activer_curseurs(true);
@@ -166,7 +143,7 @@ void TForm1::construire_pages()
     grille_fechner_->setGeometry(8, 16, 600, 480);
     dialogues_ = std::make_unique<DialoguesFenetre>(this);
     fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, grille_fechner_, dossier_prog,
-                                                    dialogues_.get());
+                                                    dossier_lancement_, dialogues_.get());
 
     couleurs_ = std::make_unique<MiseEnCouleur>(
         ui_->Notebook1,
@@ -259,7 +236,7 @@ void TForm1::sonder_version()
 
 void TForm1::double_tampon()
 {
-    // Qt paints every widget through a back buffer already.
+    // Nothing to do: Qt paints every widget through a back buffer already.
 }
 
 void TForm1::semer_aleatoire()
@@ -371,7 +348,7 @@ void TForm1::affich_grad()
 void TForm1::BitBtn21Click()
 {
     stimulation().lec_fic_ess0(dossier_prog);
-    ui_->Notebook1->setCurrentIndex(1);
+    ui_->Notebook1->montrer(Page::stimulation);
 }
 void TForm1::nettoyer_merlade()
 {
@@ -504,46 +481,47 @@ void TForm1::document_stimulation(const QString& titre, const char* image, const
             afficher_erreur(*m);
         return;
     }
-    // Older systems: the acquisition program runs the experiment, from its own folder.
-    const QString courant = QDir::toNativeSeparators(QDir::currentPath());
-    const std::optional<LancementMerlade> l = lancement_merlade(dossier_mrl, courant, QString::fromLatin1(experience));
-    if (!l)
-        return;
-    QDir::setCurrent(dossier_mrl);
-    lanceur->demarrer(*l);
-    QDir::setCurrent(QDir::fromNativeSeparators(courant));
+    // Older systems: the acquisition program runs the experiment of the
+    // program folder, started in its own folder.
+    const QString programme = QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(dossier_prog)).absolutePath());
+    if (const std::optional<LancementMerlade> l = lancement_merlade(dossier_mrl, programme, QString::fromLatin1(experience)))
+        lanceur->demarrer(*l);
 }
 
 void TForm1::charger_images()
 {
-    for (const auto& [nom, images] : ionique().images_a_charger()) {
-        const QString chemin = chemin_fichier(dossier_prog, QString::fromLatin1(nom));
-        const QImage image = lire_image(chemin);
-        if (image.isNull())
-            throw ErreurDemarrage(QCoreApplication::translate("TForm1", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(chemin)));
-        for (ImageControle* controle : images)
-            controle->setImage(image);
-    }
+    if (const std::optional<QString> chemin = ionique().charger_images(dossier_prog))
+        throw ErreurDemarrage(QCoreApplication::translate("TForm1", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(*chemin)));
 }
 
 void TForm1::Notebook1Click()
 {
-    pages_vues_ |= 1u << ui_->Notebook1->currentIndex();
-    switch (ui_->Notebook1->currentIndex()) {
-    case 1:
-        QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog));
+    retenir_page_vue();
+    const std::optional<Page> page = ui_->Notebook1->page();
+    if (!page)
+        return;
+    switch (*page) {
+    case Page::stimulation:
+        fichiers().dossier_courant_programme();
         BitBtn21Click();
         break;
-    case 2:
+    case Page::ionique:
         calcul_images();
         break;
-    case 3:
-    case 5:
-        QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog));
+    case Page::champs_recepteurs:
+    case Page::activite_reflexe:
+        fichiers().dossier_courant_programme();
         break;
-    default:
+    case Page::accueil:
+    case Page::discrimination:
         break;
     }
+}
+
+void TForm1::retenir_page_vue()
+{
+    if (const std::optional<Page> p = ui_->Notebook1->page())
+        pages_vues_ |= 1u << onglet(*p);
 }
 
 void TForm1::construire_legendes()

@@ -73,17 +73,16 @@ public:
 
     // The acquisition program's configuration folder and its last template folder.
     QString dossier_mrl;
+    // The folder the program was started from, read once as the window is made:
+    // the file dialogs' first folder, and a restart's.
+    const QString& dossier_lancement() const { return dossier_lancement_; }
     QString chemin_merlade;
     // Opens documents and starts programs (the system's by default).
     Lanceur* lanceur;
     MiseEnCouleur& couleurs() const { return *pages().couleurs_; }
 
+    // The start-up sequence's timer; the ionic page owns the timers that drive it.
     QTimer* Timer_debut;
-    QTimer* Timer_k;
-    QTimer* Timer_na;
-    QTimer* Timer_courbe;
-    QTimer* Timer_reaff;
-    QTimer* Timer_anim;
 
     // How an error message reaches the user (a message box by default).
     std::function<void(const QString&)> afficher_erreur;
@@ -112,7 +111,7 @@ public:
     void Compterendu1Click();
     void Imprimercompterendu1Click();
     // Whether page i has been shown during this run, however it was reached.
-    bool page_vue(int i) const override { return pages_vues_ & (1u << i); }
+    bool page_vue(Page p) const override { return pages_vues_ & (1u << onglet(p)); }
     // What the report and the pictures' menus read of the window.
     Dialogues& dialogues() const override;
     const ExerciceLegendes& exercice_legendes() const override;
@@ -181,8 +180,10 @@ private:
     void FormCreate();
     void FormClose();
     void ajuster_cadre();
+    void retenir_page_vue();
     void centrer();
 
+    QString dossier_lancement_;
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;
     Identite eleves_;

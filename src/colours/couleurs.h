@@ -12,9 +12,10 @@ namespace quillon {
 // The system button-face colour in its integer form.
 inline constexpr std::int32_t clBtnFace = -2147483633;
 
-// The five lines of the file: the group boxes of pages 3, 4, 1 (also its
-// second box), 5 and 2.
-enum class LigneCouleur { GroupBox4, GroupBox3, GroupBox7, GroupBox8, GroupBox10 };
+// The five lines of the file, in this order: the group boxes of the pages
+// of receptive fields, weight discrimination, stimulation (its two boxes),
+// reflex activity and ionic equilibria.
+enum class LigneCouleur { champs_recepteurs, discrimination, stimulation, activite_reflexe, ionique };
 using CouleursPages = std::array<std::int32_t, 5>;
 
 // Every box in the button-face colour, as designed.

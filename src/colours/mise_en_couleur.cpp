@@ -1,10 +1,9 @@
 #include "mise_en_couleur.h"
 
-#include "ui_tmise_couleur.h"
-
 #include "colours/tmise_couleur.h"
-#include "common/controles.h"
+#include "common/classeur.h"
 #include "common/enregistrement.h"
+#include "common/page.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -22,16 +21,19 @@ QColor face()
 }
 
 // The line of the settings file of each page, none for the home page.
-std::optional<LigneCouleur> ligne_de_page(int page)
+std::optional<LigneCouleur> ligne_de_page(std::optional<Page> page)
 {
-    switch (page) {
-    case 1: return LigneCouleur::GroupBox7;
-    case 2: return LigneCouleur::GroupBox10;
-    case 3: return LigneCouleur::GroupBox4;
-    case 4: return LigneCouleur::GroupBox3;
-    case 5: return LigneCouleur::GroupBox8;
-    default: return std::nullopt;
+    if (!page)
+        return std::nullopt;
+    switch (*page) {
+    case Page::accueil: return std::nullopt;
+    case Page::stimulation: return LigneCouleur::stimulation;
+    case Page::ionique: return LigneCouleur::ionique;
+    case Page::champs_recepteurs: return LigneCouleur::champs_recepteurs;
+    case Page::discrimination: return LigneCouleur::discrimination;
+    case Page::activite_reflexe: return LigneCouleur::activite_reflexe;
     }
+    return std::nullopt;
 }
 
 } // namespace
@@ -52,11 +54,11 @@ QString MiseEnCouleur::fichier_par_defaut()
 std::vector<QWidget*> MiseEnCouleur::boites(LigneCouleur ligne) const
 {
     switch (ligne) {
-    case LigneCouleur::GroupBox4: return {boites_.GroupBox4};
-    case LigneCouleur::GroupBox3: return {boites_.GroupBox3};
-    case LigneCouleur::GroupBox7: return {boites_.GroupBox7, boites_.GroupBox11};
-    case LigneCouleur::GroupBox8: return {boites_.GroupBox8};
-    case LigneCouleur::GroupBox10: return {boites_.GroupBox10};
+    case LigneCouleur::champs_recepteurs: return {boites_.champs_recepteurs};
+    case LigneCouleur::discrimination: return {boites_.discrimination};
+    case LigneCouleur::stimulation: return {boites_.stimulation_questions, boites_.stimulation_montage};
+    case LigneCouleur::activite_reflexe: return {boites_.activite_reflexe};
+    case LigneCouleur::ionique: return {boites_.ionique};
     }
     return {};
 }
@@ -108,17 +110,13 @@ void MiseEnCouleur::Miseencouleur1Click()
     if (dialogue == nullptr)
         return;
     Tmise_couleur& d = *dialogue;
-    const std::optional<LigneCouleur> ligne = ligne_de_page(notebook_->currentIndex());
+    const std::optional<LigneCouleur> ligne = ligne_de_page(notebook_->page());
     if (ligne) {
         const std::int32_t c = couleurs_[static_cast<std::size_t>(*ligne)];
         // A system colour is mixed from its real components.
         d.couleur = c < 0 ? valeur_couleur(couleur_rgb(c, face())) : c;
     }
-    d.peindre_apercu();
-    const Composantes k = decomposer(d.couleur);
-    d.ui()->scroll_rouge->setValue(position_curseur(k.rouge));
-    d.ui()->Scroll_vert->setValue(position_curseur(k.vert));
-    d.ui()->Scroll_bleu->setValue(position_curseur(k.bleu));
+    d.montrer_couleur();
     if (d.exec() != QDialog::Accepted)
         return;
     if (ligne)

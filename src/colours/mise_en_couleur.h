@@ -19,12 +19,12 @@ class MiseEnCouleur {
 public:
     // The group boxes of each settings line (the stimulation page has two).
     struct Boites {
-        QWidget* GroupBox4;
-        QWidget* GroupBox3;
-        QWidget* GroupBox7;
-        QWidget* GroupBox11;
-        QWidget* GroupBox8;
-        QWidget* GroupBox10;
+        QWidget* champs_recepteurs;
+        QWidget* discrimination;
+        QWidget* stimulation_questions; // the stimulation page: its questions
+        QWidget* stimulation_montage;   // and its experimental setup
+        QWidget* activite_reflexe;
+        QWidget* ionique;
     };
 
     MiseEnCouleur(Classeur* notebook, const Boites& boites, const QString& fichier);

@@ -3,7 +3,7 @@
 #include "ui_tmise_couleur.h"
 
 #include "colours/couleurs.h"
-#include "common/controles.h"
+#include "common/focus.h"
 #include "common/polices.h"
 
 #include <QCoreApplication>
@@ -49,6 +49,15 @@ void Tmise_couleur::mise_en_couleur()
 {
     couleur = melange(ui_->scroll_rouge->value(), ui_->Scroll_vert->value(), ui_->Scroll_bleu->value());
     peindre_apercu();
+}
+
+void Tmise_couleur::montrer_couleur()
+{
+    peindre_apercu();
+    const Composantes k = decomposer(couleur);
+    ui_->scroll_rouge->setValue(position_curseur(k.rouge));
+    ui_->Scroll_vert->setValue(position_curseur(k.vert));
+    ui_->Scroll_bleu->setValue(position_curseur(k.bleu));
 }
 
 void Tmise_couleur::peindre_apercu()

@@ -25,6 +25,8 @@ public:
     void mise_en_couleur();
     // Paints the preview with the mixed colour.
     void peindre_apercu();
+    // Shows `couleur`: the preview, and the three sliders at its components.
+    void montrer_couleur();
 
 private:
     std::unique_ptr<Ui::Tmise_couleur> ui_;

@@ -1,6 +1,6 @@
 #include "calque_curseurs.h"
 
-#include "common/controles.h"
+#include "common/image_controle.h"
 #include "common/polices.h"
 
 #include <QAccessible>

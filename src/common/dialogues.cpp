@@ -45,7 +45,7 @@ public:
 
 std::optional<QString> DialoguesFenetre::choisir(const DialogueFichier& d)
 {
-    DialogueFiltrant dialogue(fenetre_, QString(), !d.dossier.isEmpty() ? d.dossier : d.enregistrer ? QDir::homePath() : QDir::currentPath(), d.filtre);
+    DialogueFiltrant dialogue(fenetre_, QString(), !d.dossier.isEmpty() ? d.dossier : QDir::homePath(), d.filtre);
     dialogue.setObjectName(d.nom);
     dialogue.setAcceptMode(d.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogue.setFileMode(d.enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

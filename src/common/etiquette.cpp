@@ -1,4 +1,6 @@
-#include "controles.h"
+#include "etiquette.h"
+
+#include "common/focus.h"
 
 #include <QPainter>
 

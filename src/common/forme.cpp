@@ -1,6 +1,7 @@
-#include "controles.h"
+#include "forme.h"
 
 #include "common/dessin.h"
+#include "common/focus.h"
 
 #include <QPainter>
 

@@ -1,4 +1,6 @@
-#include "controles.h"
+#include "image_controle.h"
+
+#include "common/lecture_image.h"
 
 #include <QPainter>
 

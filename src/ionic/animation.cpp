@@ -16,7 +16,7 @@ namespace quillon {
 namespace {
 
 const QRgb noir = qRgb(0, 0, 0);
-const QRgb rouge = qRgb(255, 0, 0);
+const QRgb rouge_k = qRgb(255, 0, 0);
 const QRgb citron = qRgb(0, 255, 0);
 
 // The particle's 5 x 5 box: what each pixel becomes.
@@ -41,7 +41,7 @@ const Motif& motif()
             for (int x = 0; x < 5; ++x) {
                 const QRgb c = brouillon.pixel(x, y) & 0xFFFFFFu;
                 resultat[y][x] = c == (noir & 0xFFFFFFu)    ? Pixel::Contour
-                                 : c == (rouge & 0xFFFFFFu) ? Pixel::Dedans
+                                 : c == (rouge_k & 0xFFFFFFu) ? Pixel::Dedans
                                                             : Pixel::Dehors;
             }
         }
@@ -103,7 +103,7 @@ const Points& points_motif()
 
 void dessiner(const Toile& t, int x, int y, int numero, const Points& motif)
 {
-    const QRgb dedans = numero % 2 != 0 ? rouge : citron;
+    const QRgb dedans = numero % 2 != 0 ? rouge_k : citron;
     const bool entier = x >= 0 && y >= 0 && x + 5 <= t.w && y + 5 <= t.h;
     for (int k = 0; k < motif.n; ++k) {
         const PointMotif& p = motif.points[static_cast<std::size_t>(k)];

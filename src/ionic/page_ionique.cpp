@@ -4,7 +4,11 @@
 
 #include "common/aleatoire.h"
 #include "common/calque_curseurs.h"
-#include "common/controles.h"
+#include "common/chemins.h"
+#include "common/lecture_image.h"
+#include "common/focus.h"
+#include "common/etiquette.h"
+#include "common/image_controle.h"
 #include "common/dessin.h"
 #include "common/polices.h"
 #include "ionic/vitesse_animation.h"
@@ -48,6 +52,18 @@ void intervalle(QTimer* t, int ms)
         t->setInterval(ms);
 }
 
+QTimer* minuterie(QObject* parent, const char* nom, int intervalle, bool active)
+{
+    auto* t = new QTimer(parent);
+    t->setObjectName(QString::fromLatin1(nom));
+    t->setInterval(intervalle);
+    if (intervalle < 20)
+        t->setTimerType(Qt::PreciseTimer);
+    if (active)
+        t->start();
+    return t;
+}
+
 QImage blanc(const QSize& taille)
 {
     QImage image(taille, QImage::Format_RGB32);
@@ -57,10 +73,22 @@ QImage blanc(const QSize& taille)
 
 } // namespace
 
-PageIonique::PageIonique(QWidget* parent, const Minuteries& minuteries)
-    : QWidget(parent), ui_(std::make_unique<Ui::PageIonique>()), minuteries_(minuteries),
+PageIonique::PageIonique(QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::PageIonique>()),
+      minuteries_{minuterie(this, "Timer_k", EquilibresIoniques::intervalle_normal, true),
+                  minuterie(this, "Timer_na", EquilibresIoniques::intervalle_normal, true),
+                  minuterie(this, "Timer_courbe", 500, false), minuterie(this, "Timer_reaff", 100, false),
+                  minuterie(this, "Timer_anim", intervalle_animation(Vitesse::rapide), false)},
       hasard_(&Aleatoire::programme())
 {
+    // The animation keeps an even pace at every interval.
+    minuteries_.Timer_anim->setTimerType(Qt::PreciseTimer);
+    connect(minuteries_.Timer_k, &QTimer::timeout, this, &PageIonique::calcul_em);
+    connect(minuteries_.Timer_na, &QTimer::timeout, this, &PageIonique::calcul_em);
+    connect(minuteries_.Timer_courbe, &QTimer::timeout, this, &PageIonique::Timer_courbeTimer);
+    connect(minuteries_.Timer_reaff, &QTimer::timeout, this, &PageIonique::Timer_reaffTimer);
+    // A wake-up of the animation's timer makes up every tick due since the last.
+    connect(minuteries_.Timer_anim, &QTimer::timeout, this, &PageIonique::reveil_animation);
     ui_->setupUi(this);
     polices_en_pixels(this);
     move(0, 0); // the design gives the size
@@ -123,6 +151,19 @@ void PageIonique::ordonner_images()
 }
 
 PageIonique::~PageIonique() = default;
+
+std::optional<QString> PageIonique::charger_images(const QString& dossier_prog)
+{
+    for (const auto& [nom, images] : images_a_charger()) {
+        const QString chemin = chemin_fichier(dossier_prog, QString::fromLatin1(nom));
+        const QImage image = lire_image(chemin);
+        if (image.isNull())
+            return chemin;
+        for (ImageControle* controle : images)
+            controle->setImage(image);
+    }
+    return std::nullopt;
+}
 
 QImage PageIonique::image_cuve_papier() const
 {

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QTimer;
 class QScrollBar;
@@ -28,7 +29,8 @@ class ImageControle;
 class PageIonique : public QWidget {
     Q_OBJECT
 public:
-    // The four timers of the main window that drive the page.
+    // The page's timers: the relaxation of Em (two, as the design has them),
+    // the recording, the trial run and the animation.
     struct Minuteries {
         QTimer* Timer_k;
         QTimer* Timer_na;
@@ -37,10 +39,11 @@ public:
         QTimer* Timer_anim;
     };
 
-    PageIonique(QWidget* parent, const Minuteries& minuteries);
+    explicit PageIonique(QWidget* parent);
     ~PageIonique() override;
 
     Ui::PageIonique* ui() const { return ui_.get(); }
+    const Minuteries& minuteries() const { return minuteries_; }
     EquilibresIoniques& modele() { return modele_; }
     const EquilibresIoniques& modele() const { return modele_; }
 
@@ -102,6 +105,9 @@ public:
     QWidget* boite_a_colorer() const;
     // The pictures of the program folder each picture control shows, by file name.
     std::vector<std::pair<const char*, std::vector<ImageControle*>>> images_a_charger() const;
+    // Start-up: shows those pictures, read from the program folder (ending
+    // with a separator); the path of the first that cannot be read, if any.
+    std::optional<QString> charger_images(const QString& dossier_prog);
 
     // Shows the model's state: labels, pictures, bars, buttons, chart, timers.
     void actualiser();

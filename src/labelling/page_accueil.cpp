@@ -1,7 +1,7 @@
 #include "page_accueil.h"
 
 #include "common/aleatoire.h"
-#include "common/controles.h"
+#include "common/etiquette.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>

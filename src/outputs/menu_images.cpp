@@ -2,7 +2,7 @@
 
 #include "common/dialogues.h"
 #include "outputs/travail.h"
-#include "common/controles.h"
+#include "common/focus.h"
 #include "common/tableur.h"
 
 #include <QAction>

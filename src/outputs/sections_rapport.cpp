@@ -176,9 +176,9 @@ std::vector<SectionRapport> sections_utilisees(Travail& f)
         posees = posees || e.placement(k).posee != 0 || e.modifiee_apres_correction(k);
     if (posees)
         sections.push_back(legendes(f));
-    if (f.page_vue(1))
+    if (f.page_vue(Page::stimulation))
         sections.push_back(stimulation(f));
-    if (f.page_vue(2))
+    if (f.page_vue(Page::ionique))
         sections.push_back(ionique(f));
     for (SectionRapport& s : sections)
         for (QString& l : s.lignes)

@@ -4,6 +4,7 @@
 // and question sheet, the ionic equilibria and their recorder, which pages
 // were seen; the pictures each page draws for paper or offers to copy; the
 // pupils' names and the dialogs. The main window gives it.
+#include "common/page.h"
 #include "common/papier.h"
 #include "ionic/equilibres.h"
 #include "stimulation/questions.h"
@@ -23,8 +24,8 @@ struct Identite;
 class Travail {
 public:
     virtual ~Travail() = default;
-    // Whether the page of that index was shown at least once, however it was reached.
-    virtual bool page_vue(int i) const = 0;
+    // Whether the page was shown at least once, however it was reached.
+    virtual bool page_vue(Page p) const = 0;
     // The labelling exercise; its drawing with every legend laid, in its colour.
     virtual const ExerciceLegendes& exercice_legendes() const = 0;
     virtual QImage dessin_legendes() const = 0;

@@ -3,7 +3,7 @@
 #include "ui_taboutbox.h"
 
 #include "common/polices.h"
-#include "common/controles.h"
+#include "common/icones.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,7 +2,7 @@
 
 #include "ui_tform_image.h"
 
-#include "common/controles.h"
+#include "common/lecture_image.h"
 #include "common/polices.h"
 #include "shell/jpeg.h"
 #include "shell/visionneuse.h"

@@ -4,7 +4,9 @@
 
 #include "common/calque_curseurs.h"
 #include "common/chemins.h"
-#include "common/controles.h"
+#include "common/focus.h"
+#include "common/lecture_image.h"
+#include "common/forme.h"
 #include "common/nombres.h"
 #include "common/polices.h"
 #include "stimulation/ess0.h"

@@ -24,7 +24,6 @@
 #include "app/commandes_fichiers.h"
 #include "app/programme.h"
 #include "colours/mise_en_couleur.h"
-#include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
 #include "shell/lanceur.h"
@@ -78,9 +77,9 @@ public:
         QDir::setCurrent(dossier_);
         faux_.brancher(p_.Form1);
         p_.Form1.afficher_erreur = [this](const QString& m) { anomalie("message d'erreur : " + m); };
-        QObject::connect(p_.Form1.Timer_anim, &QTimer::timeout, [this] { tops_animation_ = p_.Form1.ionique().ticks_animation(); });
-        QObject::connect(p_.Form1.Timer_courbe, &QTimer::timeout, [this] { ++tops_courbe_reels_; });
-        QObject::connect(p_.Form1.Timer_reaff, &QTimer::timeout, [this] { ++tops_essai_reels_; });
+        QObject::connect(p_.Form1.ionique().minuteries().Timer_anim, &QTimer::timeout, [this] { tops_animation_ = p_.Form1.ionique().ticks_animation(); });
+        QObject::connect(p_.Form1.ionique().minuteries().Timer_courbe, &QTimer::timeout, [this] { ++tops_courbe_reels_; });
+        QObject::connect(p_.Form1.ionique().minuteries().Timer_reaff, &QTimer::timeout, [this] { ++tops_essai_reels_; });
     }
 
     // Whether every name is that of a part of the cycle.

@@ -279,7 +279,7 @@ void Endurance::enregistrement()
     cliquer(u->BitBtn15); // EFFACER
     verifier(m.pas == 0 && m.pas_max == 0, "EFFACER left a sequence");
     cliquer(u->BitBtn14);
-    verifier(u->BitBtn14->text() == QLatin1String("STOP") && p_.Form1.Timer_courbe->isActive(),
+    verifier(u->BitBtn14->text() == QLatin1String("STOP") && p_.Form1.ionique().minuteries().Timer_courbe->isActive(),
              "Lancer COURBE did not start the recording");
     QScrollBar* gk = page.barre(Barre::gk);
     gk->setFocus();
@@ -287,7 +287,7 @@ void Endurance::enregistrement()
         touche(gk, Qt::Key_PageUp);
     boucle(1600); // three ticks of the real timer
     QScrollBar* ke = page.barre(Barre::ke);
-    for (int n = 0; n < 200 && p_.Form1.Timer_courbe->isActive(); ++n) {
+    for (int n = 0; n < 200 && p_.Form1.ionique().minuteries().Timer_courbe->isActive(); ++n) {
         if (n % 7 == 0) {
             QScrollBar* s = n % 14 ? gk : ke;
             s->setFocus();
@@ -297,7 +297,7 @@ void Endurance::enregistrement()
         souffler();
     }
     verifier(m.pas == EquilibresIoniques::dernier_pas, QStringLiteral("the recording ended at step %1").arg(m.pas));
-    verifier(!p_.Form1.Timer_courbe->isActive() && u->BitBtn14->text() == QLatin1String("Lancer COURBE"),
+    verifier(!p_.Form1.ionique().minuteries().Timer_courbe->isActive() && u->BitBtn14->text() == QLatin1String("Lancer COURBE"),
              "the recording did not stop after step 83");
     verifier(u->BitBtn12->isEnabled(), "the equilibrium switch stays disabled after the recording");
     ++enregistrements_;
@@ -331,7 +331,7 @@ void Endurance::programmation()
     const int avance = std::min(retour + 40, int(EquilibresIoniques::dernier_pas));
     verifier(m.pas == avance, QStringLiteral("--> went to step %1, not %2").arg(m.pas).arg(avance));
     cliquer(u->BitBtn16); // "Fin program.": the trial run starts
-    verifier(p_.Form1.Timer_reaff->isActive(), "Fin program. did not start the trial run");
+    verifier(p_.Form1.ionique().minuteries().Timer_reaff->isActive(), "Fin program. did not start the trial run");
     boucle(1200); // its real timer first
     finir_essai();
     ++essais_;
@@ -339,11 +339,11 @@ void Endurance::programmation()
 
 void Endurance::finir_essai()
 {
-    for (int n = 0; n < 1000 && p_.Form1.Timer_reaff->isActive(); ++n) {
+    for (int n = 0; n < 1000 && p_.Form1.ionique().minuteries().Timer_reaff->isActive(); ++n) {
         p_.Form1.Timer_reaffTimer();
         souffler();
     }
-    verifier(!p_.Form1.Timer_reaff->isActive(), "the trial run never ended");
+    verifier(!p_.Form1.ionique().minuteries().Timer_reaff->isActive(), "the trial run never ended");
 }
 
 void Endurance::enregistrer_rouvrir()
@@ -372,7 +372,7 @@ void Endurance::enregistrer_rouvrir()
                  && a.na_ext == b.na_ext && std::abs(a.em - b.em) <= 1e-9 * (1 + std::abs(a.em));
     }
     verifier(pareil, QStringLiteral("reopened %1 steps, saved %2").arg(relu.etapes.size()).arg(avant.etapes.size()));
-    verifier(p_.Form1.Timer_reaff->isActive(), "Ouvrir did not replay the sequence");
+    verifier(p_.Form1.ionique().minuteries().Timer_reaff->isActive(), "Ouvrir did not replay the sequence");
     finir_essai();
     verifier(dialogues_.messages.isEmpty(), "file messages: " + dialogues_.messages.join(" | "));
     dialogues_.messages.clear();
@@ -397,7 +397,7 @@ void Endurance::animation()
     }
     verifier(m.anim.nb_part == 600, QStringLiteral("%1 particles, not 600").arg(m.anim.nb_part));
     cliquer(u->GO);
-    verifier(u->GO->text() == QLatin1String("STOP") && p_.Form1.Timer_anim->isActive(), "LANCER did not start the animation");
+    verifier(u->GO->text() == QLatin1String("STOP") && p_.Form1.ionique().minuteries().Timer_anim->isActive(), "LANCER did not start the animation");
     const qint64 avant = tops_animation_;
     boucle(2000);
     // [K]e moved while it runs: a refill, then back to 300.
@@ -411,7 +411,7 @@ void Endurance::animation()
     const qint64 tops = tops_animation_ - avant;
     verifier(tops >= 100, QStringLiteral("only %1 animation ticks in 4.3 s").arg(tops));
     cliquer(u->GO);
-    verifier(!p_.Form1.Timer_anim->isActive(), "STOP left the animation running");
+    verifier(!p_.Form1.ionique().minuteries().Timer_anim->isActive(), "STOP left the animation running");
     cliquer(u->BitBtn13);
     verifier(!m.mode_anim, "leaving the equilibrium-potential mode failed");
     ++animations_;

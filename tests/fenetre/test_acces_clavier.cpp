@@ -5,7 +5,8 @@
 
 #include "app/taille_affichage.h"
 
-#include "common/controles.h"
+#include "common/etiquette.h"
+#include "common/forme.h"
 #include "ui_tform_richedit.h"
 #include "ui_tmise_couleur.h"
 
@@ -144,8 +145,8 @@ TEST_F(FenetreAcces, TabOrderOfTheDialogs)
 TEST_F(FenetreAcces, ScrollBarsTakeTheFocusAndMoveWithTheArrows)
 {
     onglet(2);
-    f.Timer_k->stop();
-    f.Timer_na->stop();
+    f.ionique().minuteries().Timer_k->stop();
+    f.ionique().minuteries().Timer_na->stop();
     QScrollBar* ke = io()->Scroll_ke;
     // Reached with Tab: the seventh stop, after the mode button, four bars and the compartments.
     barre_onglets()->setFocus(Qt::OtherFocusReason);

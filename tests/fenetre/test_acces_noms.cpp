@@ -2,7 +2,10 @@
 // announce, and an accessible name for every control.
 #include "fenetre/acces.h"
 
-#include "common/controles.h"
+#include "common/lecture_image.h"
+#include "common/etiquette.h"
+#include "common/forme.h"
+#include "common/classeur.h"
 #include "ui_tform_image.h"
 #include "ui_tform_richedit.h"
 #include "ui_tmise_couleur.h"

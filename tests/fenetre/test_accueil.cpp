@@ -1,6 +1,6 @@
 #include "outils.h"
 
-#include "common/controles.h"
+#include "common/etiquette.h"
 #include "labelling/page_accueil.h"
 
 #include <QLabel>

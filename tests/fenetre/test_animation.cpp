@@ -4,7 +4,7 @@
 #include "outils.h"
 
 #include "common/aleatoire.h"
-#include "common/controles.h"
+#include "common/image_controle.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
 
@@ -184,7 +184,7 @@ TEST_F(FenetreAnimation, BlockedWhileRecordingThenEnteringShowsTheDiffusionOfK)
     EXPECT_EQ(p()->Label12->text(), titre);
     EXPECT_TRUE(p()->BitBtn12->isVisible());
     EXPECT_FALSE(p()->BitBtn13->isVisible() || p()->GO->isVisible() || p()->Ima_fl_i_e->isVisible());
-    EXPECT_TRUE(p()->ima_ki->isVisible() && p()->Scroll_gk->isVisible() && f.Timer_k->isActive());
+    EXPECT_TRUE(p()->ima_ki->isVisible() && p()->Scroll_gk->isVisible() && f.ionique().minuteries().Timer_k->isActive());
     cliquer(p()->BitBtn14);
     ASSERT_TRUE(p()->BitBtn12->isEnabled());
 
@@ -206,7 +206,7 @@ TEST_F(FenetreAnimation, BlockedWhileRecordingThenEnteringShowsTheDiffusionOfK)
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
     for (int i = 0; i < nb_boutons_courbe; ++i)
         EXPECT_FALSE(f.ionique().bouton(static_cast<BoutonCourbe>(i))->isEnabled()) << i;
-    EXPECT_FALSE(f.Timer_k->isActive() || f.Timer_na->isActive() || f.Timer_anim->isActive());
+    EXPECT_FALSE(f.ionique().minuteries().Timer_k->isActive() || f.ionique().minuteries().Timer_na->isActive() || f.ionique().minuteries().Timer_anim->isActive());
 
     // [K]i 150, [K]e 6: EeqK = -610/23 ln 25 = -85.37; diffusion pushes K+ out.
     EXPECT_NEAR(m().etat.e_k, facteur * std::log(25.0), 1e-9);
@@ -235,10 +235,10 @@ TEST_F(FenetreAnimation, RunningBuildsTheElectricalForceThenLeavingRestoresThePa
     entrer();
     cliquer(p()->GO);
     EXPECT_EQ(p()->GO->text(), "STOP");
-    EXPECT_TRUE(f.Timer_anim->isActive());
+    EXPECT_TRUE(f.ionique().minuteries().Timer_anim->isActive());
     // "rapide": a tick a millisecond, the timer waking once a refresh.
     EXPECT_EQ(f.ionique().intervalle_tick(), 1);
-    EXPECT_GE(f.Timer_anim->interval(), 1000 / (f.screen()->refreshRate() > 0 ? f.screen()->refreshRate() : 60) - 1);
+    EXPECT_GE(f.ionique().minuteries().Timer_anim->interval(), 1000 / (f.screen()->refreshRate() > 0 ? f.screen()->refreshRate() : 60) - 1);
 
     // quota = round(85.37 / 10) = 9: with 75 K+ inside against 3 outside the
     // net outward count reaches 9 within the first hundred ticks and stays
@@ -288,14 +288,14 @@ TEST_F(FenetreAnimation, RunningBuildsTheElectricalForceThenLeavingRestoresThePa
     EXPECT_EQ(p()->Ima_fl_i_e->width(), diffusion);
     EXPECT_EQ(p()->ima_fl_e_i->width(), 0);
     EXPECT_EQ(p()->GO->text(), "STOP");
-    EXPECT_TRUE(f.Timer_anim->isActive());
+    EXPECT_TRUE(f.ionique().minuteries().Timer_anim->isActive());
     tourner(50);
     EXPECT_GT(a().nb_tops, 0) << "it keeps running";
 
     // Leaving while it runs.
     cliquer(p()->BitBtn13);
     EXPECT_EQ(p()->GO->text(), "LANCER");
-    EXPECT_FALSE(f.Timer_anim->isActive());
+    EXPECT_FALSE(f.ionique().minuteries().Timer_anim->isActive());
     EXPECT_FALSE(m().mode_anim);
     EXPECT_EQ(p()->Label12->text(), "Travail sur la perméabilité membrannaire");
     EXPECT_FALSE(p()->BitBtn13->isVisible() || p()->GO->isVisible());
@@ -309,7 +309,7 @@ TEST_F(FenetreAnimation, RunningBuildsTheElectricalForceThenLeavingRestoresThePa
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     for (int i = 0; i < nb_boutons_courbe; ++i)
         EXPECT_TRUE(f.ionique().bouton(static_cast<BoutonCourbe>(i))->isEnabled()) << i;
-    for (QTimer* t : {f.Timer_k, f.Timer_na})
+    for (QTimer* t : {f.ionique().minuteries().Timer_k, f.ionique().minuteries().Timer_na})
         EXPECT_EQ(std::pair(t->isActive(), t->interval()), std::pair(true, 100)) << t->objectName().toStdString();
     ASSERT_EQ(p()->lab_gk->text(), "GK=0");
     p()->Scroll_gk->setFocus();
@@ -320,7 +320,7 @@ TEST_F(FenetreAnimation, RunningBuildsTheElectricalForceThenLeavingRestoresThePa
 TEST_F(FenetreAnimation, TicksKeepTheNetOutwardCountWithinTheQuotaAndAverageIt)
 {
     entrer();
-    ASSERT_FALSE(f.Timer_anim->isActive());
+    ASSERT_FALSE(f.ionique().minuteries().Timer_anim->isActive());
     ASSERT_EQ(std::tuple(a().n_entrees, a().n_sorties, a().flux_moyen, a().nb_tops), std::tuple(0, 0, 0.0, 0));
     // quota = round(8.537) = 9 (not 8): the net count climbs to 9 and no further.
     EXPECT_EQ(tiquer(600), 9);
@@ -371,7 +371,7 @@ TEST_F(FenetreAnimation, OpeningAWorkFileWhileTheAnimationRunsReplaysItThere)
 {
     entrer();
     cliquer(p()->GO);
-    ASSERT_TRUE(f.Timer_anim->isActive());
+    ASSERT_TRUE(f.ionique().minuteries().Timer_anim->isActive());
     for (int t = 0; t < 20; ++t)
         f.Timer_animTimer();
     // Three steps whose K+ concentrations differ; the last: 100 inside, 40 outside.
@@ -382,16 +382,16 @@ TEST_F(FenetreAnimation, OpeningAWorkFileWhileTheAnimationRunsReplaysItThere)
     f.ui()->Ouvrir1->trigger();
     EXPECT_TRUE(erreurs.isEmpty() && faux.dialogues.messages.isEmpty());
     ASSERT_EQ(m().pas_max, 3);
-    ASSERT_TRUE(f.Timer_reaff->isActive());
-    f.Timer_reaff->setInterval(3'600'000); // our calls are the only ticks
-    for (int i = 0; i < 500 && f.Timer_reaff->isActive(); ++i) {
+    ASSERT_TRUE(f.ionique().minuteries().Timer_reaff->isActive());
+    f.ionique().minuteries().Timer_reaff->setInterval(3'600'000); // our calls are the only ticks
+    for (int i = 0; i < 500 && f.ionique().minuteries().Timer_reaff->isActive(); ++i) {
         f.Timer_reaffTimer();
         f.Timer_animTimer();
     }
-    EXPECT_FALSE(f.Timer_reaff->isActive());
+    EXPECT_FALSE(f.ionique().minuteries().Timer_reaff->isActive());
     // Still the equilibrium-potential mode, its animation refilled for the last step.
     EXPECT_TRUE(m().mode_anim);
-    EXPECT_TRUE(f.Timer_anim->isActive());
+    EXPECT_TRUE(f.ionique().minuteries().Timer_anim->isActive());
     EXPECT_EQ(p()->lab_ki->text(), "[K]i=100");
     EXPECT_EQ(p()->lab_ke->text(), "[K]e=40");
     EXPECT_EQ(a().nb_part, 140);
@@ -400,9 +400,9 @@ TEST_F(FenetreAnimation, OpeningAWorkFileWhileTheAnimationRunsReplaysItThere)
     // Leaving the mode gives the page and its timers back.
     cliquer(p()->BitBtn13);
     EXPECT_FALSE(m().mode_anim);
-    EXPECT_FALSE(f.Timer_anim->isActive());
-    EXPECT_TRUE(f.Timer_k->isActive());
-    EXPECT_EQ(f.Timer_k->interval(), 100);
+    EXPECT_FALSE(f.ionique().minuteries().Timer_anim->isActive());
+    EXPECT_TRUE(f.ionique().minuteries().Timer_k->isActive());
+    EXPECT_EQ(f.ionique().minuteries().Timer_k->interval(), 100);
     EXPECT_TRUE(p()->BitBtn14->isEnabled());
 }
 
@@ -411,7 +411,7 @@ TEST_F(FenetreAnimation, AtMostAPictureARefreshAndStoppingShowsTheLastTick)
 {
     entrer();
     cliquer(p()->GO);
-    f.Timer_anim->stop(); // our calls are the only ticks
+    f.ionique().minuteries().Timer_anim->stop(); // our calls are the only ticks
     QElapsedTimer chrono;
     chrono.start();
     int images = 0;

@@ -279,7 +279,7 @@ TEST_F(CompteRendu, WhatChangedSinceTheCorrectionHasNoVerdictEveryPageSeenCounts
     ASSERT_TRUE(ecrire(temp.filePath("dix.nst"), texte_nst(pas)));
     faux.dialogues.reponses = {temp.filePath("dix.nst")};
     f.ui()->Ouvrir1->trigger();
-    for (int i = 0; i < 500 && f.Timer_reaff->isActive(); ++i)
+    for (int i = 0; i < 500 && f.ionique().minuteries().Timer_reaff->isActive(); ++i)
         f.Timer_reaffTimer();
     // "Segment initial" on its place, corrected, then moved onto the myelin's.
     PageAccueil& a = f.accueil();

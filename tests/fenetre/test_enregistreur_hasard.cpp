@@ -7,7 +7,7 @@
 #include "outils.h"
 
 #include "common/aleatoire.h"
-#include "common/controles.h"
+#include "common/image_controle.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
 #include "workfiles/fichiers_travail.h"
@@ -145,10 +145,10 @@ public:
             break;
         }
         case Geste::bascule: presser(a.a == 0 ? p->BitBtn12 : a.a == 1 ? p->BitBtn13 : p->GO); break;
-        case Geste::tics_courbe: tics(f.Timer_courbe, a.a, [&] { f.Timer_courbeTimer(); }); break;
-        case Geste::tics_essai: tics(f.Timer_reaff, a.a, [&] { f.Timer_reaffTimer(); }); break;
-        case Geste::tic_relaxation: tics(f.Timer_k, 1, [&] { f.calcul_em(); }); break;
-        case Geste::tic_anim: tics(f.Timer_anim, 1, [&] { f.Timer_animTimer(); }); break;
+        case Geste::tics_courbe: tics(f.ionique().minuteries().Timer_courbe, a.a, [&] { f.Timer_courbeTimer(); }); break;
+        case Geste::tics_essai: tics(f.ionique().minuteries().Timer_reaff, a.a, [&] { f.Timer_reaffTimer(); }); break;
+        case Geste::tic_relaxation: tics(f.ionique().minuteries().Timer_k, 1, [&] { f.calcul_em(); }); break;
+        case Geste::tic_anim: tics(f.ionique().minuteries().Timer_anim, 1, [&] { f.Timer_animTimer(); }); break;
         case Geste::sauver_ouvrir: {
             if (std::string e = sauver_ouvrir(); !e.empty())
                 return e;

@@ -1,5 +1,7 @@
 // Dense screens: run again at QT_SCALE_FACTOR 1.5 and 2 (tests/CMakeLists.txt); skipped at ratio 1.
 #include "fenetre/outils.h"
+#include "common/icones.h"
+#include "common/lecture_image.h"
 
 #include <QFontDatabase>
 #include <QPainter>

@@ -5,7 +5,6 @@
 #include "app/commande_taille.h"
 #include "app/commandes_fichiers.h"
 #include "app/taille_affichage.h"
-#include "common/controles.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
 
@@ -60,8 +59,8 @@ protected:
     // The relaxation timers tick only when a test calls calcul_em.
     void figer()
     {
-        f.Timer_k->stop();
-        f.Timer_na->stop();
+        f.ionique().minuteries().Timer_k->stop();
+        f.ionique().minuteries().Timer_na->stop();
     }
     // Pixels of the chart of that colour in the rectangle.
     int compte(const QRect& r, const QColor& c) { return compter(p()->Ima_pa->image(), c, r); }
@@ -86,12 +85,12 @@ protected:
     // Ticks of the trial run up to its end; the potential of each step.
     std::vector<double> jouer_essai()
     {
-        f.Timer_reaff->setInterval(3'600'000); // our calls are the only ticks
+        f.ionique().minuteries().Timer_reaff->setInterval(3'600'000); // our calls are the only ticks
         std::vector<double> em;
-        for (int i = 0; i < 500 && f.Timer_reaff->isActive(); ++i) {
+        for (int i = 0; i < 500 && f.ionique().minuteries().Timer_reaff->isActive(); ++i) {
             const int avant = m().pas;
             f.Timer_reaffTimer();
-            if (m().pas != avant && f.Timer_reaff->isActive())
+            if (m().pas != avant && f.ionique().minuteries().Timer_reaff->isActive())
                 em.push_back(m().etat.em);
         }
         return em;
@@ -270,7 +269,7 @@ TEST_F(FenetreIonique, ClicksOnTheOutsideKPictureAddOrTakeTen)
 
 TEST_F(FenetreIonique, RelaxationTimersBringEmTowardTheWeightedPotential)
 {
-    for (QTimer* t : {f.Timer_k, f.Timer_na})
+    for (QTimer* t : {f.ionique().minuteries().Timer_k, f.ionique().minuteries().Timer_na})
         EXPECT_EQ(std::pair(t->isActive(), t->interval()), std::pair(true, 100)) << t->objectName().toStdString();
     figer();
     f.calcul_em();
@@ -285,8 +284,8 @@ TEST_F(FenetreIonique, RelaxationTimersBringEmTowardTheWeightedPotential)
         EXPECT_EQ(p()->Lab_em->text(), attendu);
     }
     // The timers themselves carry it the rest of the way.
-    f.Timer_k->start();
-    f.Timer_na->start();
+    f.ionique().minuteries().Timer_k->start();
+    f.ionique().minuteries().Timer_na->start();
     EXPECT_TRUE(QTest::qWaitFor([&] { return p()->Lab_em->text() == "Em=-85.37"; }, 10000));
     figer();
     // GK = GNa = 100: the whole way to the mean of EeqK and ENa in one tick.
@@ -306,9 +305,9 @@ TEST_F(FenetreIonique, RecordingPlotsPotentialAndPermeabilitiesStepByStep)
     cliquer(p()->BitBtn14);
     EXPECT_EQ(p()->BitBtn14->text(), "STOP");
     EXPECT_FALSE(p()->BitBtn12->isEnabled());
-    EXPECT_TRUE(f.Timer_courbe->isActive());
-    EXPECT_EQ(f.Timer_courbe->interval(), 500);
-    f.Timer_courbe->setInterval(3'600'000); // our calls are the only ticks
+    EXPECT_TRUE(f.ionique().minuteries().Timer_courbe->isActive());
+    EXPECT_EQ(f.ionique().minuteries().Timer_courbe->interval(), 500);
+    f.ionique().minuteries().Timer_courbe->setInterval(3'600'000); // our calls are the only ticks
 
     // Step 1 at x = 5: Em -42.69 in (5, 143)-(11, 149), GK at y 100, GNa at y 200.
     f.Timer_courbeTimer();
@@ -339,7 +338,7 @@ TEST_F(FenetreIonique, RecordingPlotsPotentialAndPermeabilitiesStepByStep)
     cliquer(p()->BitBtn14);
     EXPECT_EQ(p()->BitBtn14->text(), "Lancer COURBE");
     EXPECT_TRUE(p()->BitBtn12->isEnabled());
-    EXPECT_FALSE(f.Timer_courbe->isActive());
+    EXPECT_FALSE(f.ionique().minuteries().Timer_courbe->isActive());
     cliquer(p()->BitBtn15); // EFFACER
     EXPECT_TRUE(blanc(QRect(0, 0, 420, 220)));
 }
@@ -373,15 +372,15 @@ TEST_F(FenetreIonique, ProgrammingThenTrialRunReplaysTheSteps)
     EXPECT_EQ(p()->BitBtn16->text(), "Program.COURBE");
     for (QPushButton* b : {p()->recule1, p()->BitBtn17, p()->BitBtn18})
         EXPECT_FALSE(b->isVisible()) << b->objectName().toStdString();
-    EXPECT_TRUE(f.Timer_reaff->isActive());
-    EXPECT_EQ(f.Timer_k->interval(), 5);
-    EXPECT_EQ(f.Timer_na->interval(), 5);
+    EXPECT_TRUE(f.ionique().minuteries().Timer_reaff->isActive());
+    EXPECT_EQ(f.ionique().minuteries().Timer_k->interval(), 5);
+    EXPECT_EQ(f.ionique().minuteries().Timer_na->interval(), 5);
     for (QPushButton* b : {p()->BitBtn14, p()->BitBtn15, p()->BitBtn16, p()->recule1, p()->BitBtn17})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     cliquer(p()->BitBtn15); // waits for the end of the run
     EXPECT_EQ(m().pas_max, 3);
 
-    f.Timer_reaff->setInterval(3'600'000);
+    f.ionique().minuteries().Timer_reaff->setInterval(3'600'000);
     for (int i = 0; i < 500 && m().pas == 0; ++i)
         f.Timer_reaffTimer();
     ASSERT_EQ(m().pas, 1);
@@ -392,12 +391,12 @@ TEST_F(FenetreIonique, ProgrammingThenTrialRunReplaysTheSteps)
     f.Timer_reaffTimer();
     montre_pas(3);
     EXPECT_EQ(p()->Lab_em->text(), "Em=23.76"); // (-610/23 ln(150/50) + ENa) / 2
-    EXPECT_TRUE(f.Timer_reaff->isActive());
+    EXPECT_TRUE(f.ionique().minuteries().Timer_reaff->isActive());
 
     f.Timer_reaffTimer();
-    EXPECT_FALSE(f.Timer_reaff->isActive());
-    EXPECT_EQ(f.Timer_k->interval(), 100);
-    EXPECT_EQ(f.Timer_na->interval(), 100);
+    EXPECT_FALSE(f.ionique().minuteries().Timer_reaff->isActive());
+    EXPECT_EQ(f.ionique().minuteries().Timer_k->interval(), 100);
+    EXPECT_EQ(f.ionique().minuteries().Timer_na->interval(), 100);
     for (QPushButton* b : {p()->BitBtn14, p()->BitBtn15, p()->BitBtn16})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 }
@@ -407,7 +406,7 @@ TEST_F(FenetreIonique, SaveFromAnyPageThenReopenTheSameSequence)
     figer();
     ouvrir(ecrire("source.nst", texte_nst({{100, 100, 150, 50, 8, 144}, {0, 100, 120, 6, 30, 144}})));
     EXPECT_EQ(dialogues.demandes.back().nom, "OpenDialog2");
-    EXPECT_TRUE(f.Timer_reaff->isActive());
+    EXPECT_TRUE(f.ionique().minuteries().Timer_reaff->isActive());
     const std::vector<double> em = jouer_essai();
     ASSERT_EQ(em.size(), 2u);
     // GK = GNa = 100 at step 1: the mean of EeqK (-610/23 ln 3) and ENa at once.
@@ -505,7 +504,7 @@ TEST_F(FenetreIonique, OpenAsksTheDialogOfThePageShown)
     EXPECT_EQ(ouvrir_sur(0, b), "OpenDialog3");
     EXPECT_EQ(premier_gk(), 20);
     EXPECT_EQ(page(), 2);
-    EXPECT_TRUE(f.Timer_reaff->isActive());
+    EXPECT_TRUE(f.ionique().minuteries().Timer_reaff->isActive());
     jouer_essai();
     EXPECT_EQ(ouvrir_sur(3, g), "OpenDialog3");
     EXPECT_EQ(grille->item(0, 1)->text(), "M1");
@@ -524,7 +523,7 @@ TEST_F(FenetreIonique, OpenAsksTheDialogOfThePageShown)
     EXPECT_EQ(premier_gk(), 30);
     EXPECT_EQ(grille->item(0, 0)->text(), "1");
     EXPECT_EQ(page(), 1);
-    EXPECT_FALSE(f.Timer_reaff->isActive());
+    EXPECT_FALSE(f.ionique().minuteries().Timer_reaff->isActive());
 
     for (int i : {1, 3, 5}) {
         EXPECT_EQ(ouvrir_sur(i, QString()), "OpenDialog3");
@@ -558,7 +557,7 @@ TEST_F(FenetreIonique, FaultyNstFilesChangeNothing)
         f.ui()->Notebook1->setCurrentIndex(page = 2 - page);
         dialogues.messages.clear();
         ouvrir(nom);
-        EXPECT_TRUE(m().sequence() == avant && !f.Timer_reaff->isActive() && f.grille_fechner()->item(0, 0) == nullptr);
+        EXPECT_TRUE(m().sequence() == avant && !f.ionique().minuteries().Timer_reaff->isActive() && f.grille_fechner()->item(0, 0) == nullptr);
         EXPECT_EQ(f.ui()->Notebook1->currentIndex(), page);
         EXPECT_EQ(dialogues.messages, QStringList("Le fichier " + QDir::toNativeSeparators(nom)
                                                   + (nom == incomplet ? " est incomplet : il n'a pas été chargé."

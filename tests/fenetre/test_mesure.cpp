@@ -103,7 +103,7 @@ TEST_F(FenetreAcces, EveryPaceTicksTheSameSequence)
         return s.toStdString();
     };
     qint64 depart = 0;
-    QObject::connect(f.Timer_anim, &QTimer::timeout, [&] {
+    QObject::connect(f.ionique().minuteries().Timer_anim, &QTimer::timeout, [&] {
         if (f.ionique().ticks_animation() - depart >= 12)
             f.ionique().GOClick();
     });
@@ -117,7 +117,7 @@ TEST_F(FenetreAcces, EveryPaceTicksTheSameSequence)
         QTest::mouseClick(io()->BitBtn12, Qt::LeftButton);
         depart = f.ionique().ticks_animation();
         QTest::mouseClick(io()->GO, Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !f.Timer_anim->isActive(); }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !f.ionique().minuteries().Timer_anim->isActive(); }, 5000));
         const qint64 n = f.ionique().ticks_animation() - depart;
         const std::string par_le_minuteur = etat();
         QTest::mouseClick(io()->BitBtn13, Qt::LeftButton);

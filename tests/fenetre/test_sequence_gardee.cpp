@@ -71,7 +71,7 @@ TEST_F(SequenceGardee, EnregistrerSavesARecordingOrSaysThereIsNothingAndQuitting
     EXPECT_EQ(lu.sequence.etapes[1].gk, 80);
     dialogues.reponses = {nom};
     f.ui()->Ouvrir1->trigger();
-    EXPECT_TRUE(f.Timer_reaff->isActive()) << "the recording replays";
+    EXPECT_TRUE(f.ionique().minuteries().Timer_reaff->isActive()) << "the recording replays";
 }
 
 // After a file opened from a read-only share, the save dialogs open elsewhere.
@@ -137,7 +137,7 @@ TEST_F(SequenceGardee, OuvrirAsksBeforeReplacingStepsAndARecordingStopsAtTheQues
         dialogues.reponses_questions = {r};
         f.ui()->Ouvrir1->trigger();
         EXPECT_EQ(dialogues.questions, QStringList("Enregistrer la séquence avant d'ouvrir un autre fichier ?").mid(0, questions));
-        EXPECT_FALSE(f.Timer_courbe->isActive()) << "stopped at the question";
+        EXPECT_FALSE(f.ionique().minuteries().Timer_courbe->isActive()) << "stopped at the question";
         EXPECT_EQ(f.ionique().modele().sequence_tracee().etapes.at(0).gk, gk);
     }
     EXPECT_EQ(lire_nernst(gardee).sequence.etapes.size(), 2u);

@@ -4,7 +4,7 @@
 // independent computation of the response, and the correction of the sheet.
 #include "outils.h"
 
-#include "common/controles.h"
+#include "common/forme.h"
 #include "stimulation/page_stimulation.h"
 #include "ui_page_stimulation.h"
 

@@ -2,6 +2,8 @@
 
 #include "app/preferences.h"
 #include "app/sonde.h"
+#include "common/icones.h"
+#include "common/lecture_image.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
 #include "ui_page_ionique.h"
@@ -84,14 +86,17 @@ TEST(Fenetre, TimersAtCreation)
         int intervalle;
         bool actif;
     };
-    const Attendu attendus[] = {{f.Timer_debut, 10, true},   {f.Timer_k, 100, true},
-                                {f.Timer_na, 100, true},     {f.Timer_courbe, 500, false},
-                                {f.Timer_reaff, 100, false}, {f.Timer_anim, 1, false}};
+    // The ionic page's timers, the animation's waking once a refresh at "rapide".
+    const PageIonique::Minuteries& m = f.ionique().minuteries();
+    const double rafraichissement = f.screen()->refreshRate() > 0 ? f.screen()->refreshRate() : 60;
+    const Attendu attendus[] = {{f.Timer_debut, 10, true},   {m.Timer_k, 100, true},
+                                {m.Timer_na, 100, true},     {m.Timer_courbe, 500, false},
+                                {m.Timer_reaff, 100, false}, {m.Timer_anim, intervalle_reveil(1, 1000 / rafraichissement), false}};
     for (const Attendu& a : attendus) {
         EXPECT_EQ(a.t->interval(), a.intervalle) << a.t->objectName().toStdString();
         EXPECT_EQ(a.t->isActive(), a.actif) << a.t->objectName().toStdString();
     }
-    EXPECT_EQ(f.Timer_anim->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(f.ionique().minuteries().Timer_anim->timerType(), Qt::PreciseTimer);
     f.Timer_debutTimer();
     EXPECT_FALSE(f.Timer_debut->isActive());
 }

@@ -18,14 +18,19 @@ for dossier in */; do
       fi
     done
 done
-# A window design's generated form ("ui_name.h") belongs to the folder of
-# the class it designs (name.h): another folder reads that class, not its widgets.
+# A window design's generated form ("ui_name.h") belongs to the class it
+# designs: only that class's own files (name.h, name.cpp) include it; any
+# other file, of its folder or another, reads the class, not its widgets.
 etrangers=$(grep -o '^[[:space:]]*#[[:space:]]*include[[:space:]]*"ui_[^"]*\.h"' -r . --include='*.h' --include='*.cpp' \
-  | sed 's#^\./\([^/]*\)/.*"ui_\([^"]*\)\.h"$#\1 \2#' | sort -u | while read -r d forme; do
-      [ -f "$d/$forme.h" ] || echo "  $d includes ui_$forme.h, the form of $(dirname "$(ls */"$forme".h 2>/dev/null | head -n 1)")"
+  | sed 's#^\./\([^:]*\):.*"ui_\([^"]*\)\.h"$#\1 \2#' | sort -u | while read -r fichier forme; do
+      base=$(basename "$fichier"); base=${base%.*}
+      d=$(dirname "$fichier")
+      if [ "$base" != "$forme" ] || [ ! -f "$d/$forme.h" ]; then
+        echo "  $fichier includes ui_$forme.h, the form of $(ls */"$forme".h 2>/dev/null | head -n 1)"
+      fi
     done)
 if [ -n "$etrangers" ]; then
-  echo "Folders of src/ that include another folder's window design:" >&2
+  echo "Files of src/ that include the window design of another class:" >&2
   echo "$etrangers" >&2
   exit 1
 fi

@@ -31,7 +31,7 @@ TEST(Couleurs, SplitAndSliderPositions)
 TEST(Couleurs, SettingsFileLinesAndLenientReading)
 {
     CouleursPages c = couleurs_de_depart();
-    c[static_cast<std::size_t>(LigneCouleur::GroupBox7)] = 16744448;
+    c[static_cast<std::size_t>(LigneCouleur::stimulation)] = 16744448;
     const QByteArray texte = ecrire_couleurs(c);
     EXPECT_EQ(texte, QByteArray("-2147483633\r\n-2147483633\r\n16744448\r\n-2147483633\r\n-2147483633\r\n"));
     EXPECT_EQ(lire_couleurs(texte), c);
