@@ -17,6 +17,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 
 namespace quillon {
@@ -38,6 +40,22 @@ PageStimulation::PageStimulation(QWidget* parent)
     ui_->setupUi(this);
     polices_en_pixels(this);
     move(0, 0);
+    // "Nerf" and "Fibre" share their box: the first widens where its caption
+    // needs more than the design's width (in some languages), the second
+    // keeps its right edge beside it.
+    {
+        QRadioButton* nerf = ui_->Radio_nerf_nerf;
+        QRadioButton* fibre = ui_->Radio_nerf_fibre;
+        const int besoin = nerf->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, nerf)
+                           + nerf->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, nerf)
+                           + std::max(nerf->fontMetrics().horizontalAdvance(nerf->text()),
+                                      nerf->fontMetrics().tightBoundingRect(nerf->text()).width());
+        if (besoin > nerf->width()) {
+            const int droite = fibre->geometry().right();
+            nerf->resize(besoin, nerf->height());
+            fibre->setGeometry(nerf->x() + besoin, fibre->y(), droite + 1 - (nerf->x() + besoin), fibre->height());
+        }
+    }
 
     ui_->ima_nerf->setImage(save_ima_blanc_);
     ui_->Ima_st->setImage(save_ima_blanc_);

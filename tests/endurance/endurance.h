@@ -77,7 +77,7 @@ public:
         QDir::setCurrent(dossier_);
         faux_.brancher(p_.Form1);
         p_.Form1.afficher_erreur = [this](const QString& m) { anomalie("message d'erreur : " + m); };
-        QObject::connect(p_.Form1.ionique().minuteries().Timer_anim, &QTimer::timeout, [this] { tops_animation_ = p_.Form1.ionique().ticks_animation(); });
+        QObject::connect(p_.Form1.ionique().minuteries().Timer_anim, &QTimer::timeout, [this] { tops_animation_ = static_cast<long>(p_.Form1.ionique().ticks_animation()); });
         QObject::connect(p_.Form1.ionique().minuteries().Timer_courbe, &QTimer::timeout, [this] { ++tops_courbe_reels_; });
         QObject::connect(p_.Form1.ionique().minuteries().Timer_reaff, &QTimer::timeout, [this] { ++tops_essai_reels_; });
     }
@@ -303,7 +303,7 @@ private:
     int corrections_ = 0;
     int pas_phases_ = 0;
     int images_ = 0;
-    qint64 tops_animation_ = 0; // animation ticks so far
+    long tops_animation_ = 0; // animation ticks so far
     long tops_courbe_reels_ = 0;
     long tops_essai_reels_ = 0;
 };

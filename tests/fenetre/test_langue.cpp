@@ -113,6 +113,10 @@ TEST_F(TouteLaFenetre, InBothLanguagesNoCaptionIsWiderThanItsControl)
         const EnLangue langue(QString::fromLatin1(code));
         Programme p(dossier_construit());
         ouvrir(p);
+        // French keeps the design's places; a longer "Nerf" pushes "Fibre" aside.
+        const QRect fibre = p.Form1.stimulation().ui()->Radio_nerf_fibre->geometry();
+        EXPECT_TRUE(QLatin1String(code) == QLatin1String("fr") ? fibre == QRect(44, 8, 42, 16) : fibre.right() == 85)
+            << code << " " << fibre.x() << " " << fibre.width();
         chaque_vue(p, [&](QWidget* w, const QString& ou) {
             QStringList trop = textes_trop_larges(w);
             // The stimulator's French caption has always run under the intensity bar beside it.
