@@ -9,14 +9,12 @@
 using namespace quillon;
 
 namespace {
-
 QString texte(bool v) { return v ? "true" : "false"; }
 QString texte(int v) { return QString::number(v); }
 QString texte(const QString& v) { return v; }
 bool garder(const Reglage<bool>& r, const QString& v) { return garder_reglage(r, v == "true").reussi; }
 bool garder(const Reglage<int>& r, const QString& v) { return garder_reglage(r, v.toInt()).reussi; }
 bool garder(const Reglage<const char*>& r, const QString& v) { return garder_reglage(r, v).reussi; }
-
 } // namespace
 
 TEST(Reglages, EachIsKeptUnderItsOldKeyAndGivesItsDefaultWhenAbsentOrUnreadable)
