@@ -2,15 +2,12 @@
 
 #include "common/dossiers_utilisateur.h"
 
-#include <QSettings>
 #include <cmath>
 #include <algorithm>
 
 namespace quillon {
 
 namespace {
-
-const char* const cle_taille = "affichage/taille";
 
 bool offerte(int taille)
 {
@@ -28,14 +25,13 @@ double facteur_ecrit(const QByteArray& texte)
 
 int taille_affichage_retenue()
 {
-    bool ok = false;
-    const int t = reglages_utilisateur().value(QLatin1String(cle_taille)).toInt(&ok);
-    return ok && offerte(t) ? t : 100;
+    const int t = lire_reglage(reglages::taille_affichage);
+    return offerte(t) ? t : reglages::taille_affichage.defaut;
 }
 
 Enregistrement retenir_taille_affichage(int taille)
 {
-    return offerte(taille) ? garder_reglage(QLatin1String(cle_taille), taille) : Enregistrement{true, {}};
+    return offerte(taille) ? garder_reglage(reglages::taille_affichage, taille) : Enregistrement{true, {}};
 }
 
 bool taille_possible(int taille, QSize fenetre, QSize ecran)

@@ -9,7 +9,8 @@ namespace quillon {
 CouleursPages couleurs_de_depart()
 {
     CouleursPages c;
-    c.fill(clBtnFace);
+    for (std::size_t i = 0; i < c.size(); ++i)
+        c[i] = reglages::lignes_couleurs[i].defaut;
     return c;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The colours of the pages' group boxes: the integer colour form
 // 0x00BBGGRR, the mixing sliders' scale, and the settings file "couleurs.clr"
-// (five signed decimal integers, one a line, CR LF).
+// (its lines listed in common/reglages.h).
+#include "common/reglages.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <array>
@@ -10,15 +12,14 @@
 namespace quillon {
 
 // The system button-face colour in its integer form.
-inline constexpr std::int32_t clBtnFace = -2147483633;
+inline constexpr std::int32_t clBtnFace = reglages::face_boutons;
 
-// The five lines of the file, in this order: the group boxes of the pages
-// of receptive fields, weight discrimination, stimulation (its two boxes),
-// reflex activity and ionic equilibria.
+// The lines of the file, in the order of reglages::lignes_couleurs.
 enum class LigneCouleur { champs_recepteurs, discrimination, stimulation, activite_reflexe, ionique };
-using CouleursPages = std::array<std::int32_t, 5>;
+using CouleursPages = std::array<std::int32_t, reglages::lignes_couleurs.size()>;
+static_assert(static_cast<std::size_t>(LigneCouleur::ionique) + 1 == reglages::lignes_couleurs.size());
 
-// Every box in the button-face colour, as designed.
+// Every line's default: each box in the button-face colour, as designed.
 CouleursPages couleurs_de_depart();
 
 // The RGB colour of an integer colour; a system colour (negative) is the face colour given.

@@ -48,7 +48,7 @@ QString MiseEnCouleur::fichier_par_defaut()
     // The current directory moves with the pages and the file dialogs: the
     // colours are kept where they are found again at the next start.
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-        .filePath(QStringLiteral("couleurs.clr"));
+        .filePath(QLatin1String(reglages::fichier_couleurs));
 }
 
 std::vector<QWidget*> MiseEnCouleur::boites(LigneCouleur ligne) const

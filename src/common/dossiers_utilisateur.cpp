@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -18,8 +19,6 @@
 namespace quillon {
 
 namespace {
-
-const char* const cle_dossier_travail = "fichiers/dossier";
 
 QString dossier_cree(QStandardPaths::StandardLocation ou)
 {
@@ -31,7 +30,7 @@ QString dossier_cree(QStandardPaths::StandardLocation ou)
 
 QString fichier_reglages()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("reglages.ini"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QLatin1String(reglages::fichier));
 }
 
 QSettings reglages_utilisateur()
@@ -48,7 +47,7 @@ Enregistrement garder_reglage(const QString& cle, const QVariant& valeur)
     // one sound way.
     const QString chemin = fichier_reglages();
     const QTemporaryDir temp;
-    const QString copie = temp.filePath(QStringLiteral("reglages.ini"));
+    const QString copie = temp.filePath(QLatin1String(reglages::fichier));
     const Enregistrement illisible{false, QCoreApplication::translate("DossiersUtilisateur", "le dossier temporaire est plein ou n'accepte pas d'écriture")};
     if (!temp.isValid() || (QFile::exists(chemin) && !QFile::copy(chemin, copie)))
         return illisible;
@@ -76,6 +75,52 @@ Enregistrement garder_reglage(const QString& cle, const QVariant& valeur)
     return enregistrer_entier(chemin, contenu);
 }
 
+namespace {
+
+// The kept value as text; none when absent or a list ("a, b" in the file).
+std::optional<QString> texte_garde(const char* cle)
+{
+    const QVariant v = reglages_utilisateur().value(QLatin1String(cle));
+    if (!v.isValid() || v.typeId() == QMetaType::QStringList || v.typeId() == QMetaType::QVariantList)
+        return std::nullopt;
+    return v.toString();
+}
+
+} // namespace
+
+bool lire_reglage(const Reglage<bool>& r)
+{
+    const QString t = texte_garde(r.cle).value_or(QString()).toLower();
+    return t == u"true" || t == u"1" ? true : t == u"false" || t == u"0" ? false : r.defaut;
+}
+
+int lire_reglage(const Reglage<int>& r)
+{
+    bool ok = false;
+    const int n = texte_garde(r.cle).value_or(QString()).toInt(&ok);
+    return ok ? n : r.defaut;
+}
+
+QString lire_reglage(const Reglage<const char*>& r)
+{
+    return texte_garde(r.cle).value_or(QString::fromUtf8(r.defaut));
+}
+
+Enregistrement garder_reglage(const Reglage<bool>& r, bool valeur)
+{
+    return garder_reglage(QLatin1String(r.cle), valeur);
+}
+
+Enregistrement garder_reglage(const Reglage<int>& r, int valeur)
+{
+    return garder_reglage(QLatin1String(r.cle), valeur);
+}
+
+Enregistrement garder_reglage(const Reglage<const char*>& r, const QString& valeur)
+{
+    return garder_reglage(QLatin1String(r.cle), valeur);
+}
+
 QString message_reglages(const Enregistrement& e)
 {
     return message_enregistrement(fichier_reglages(), e);
@@ -101,7 +146,7 @@ QString dossier_documents()
 
 QString dossier_travail()
 {
-    const QString dernier = reglages_utilisateur().value(QLatin1String(cle_dossier_travail)).toString();
+    const QString dernier = lire_reglage(reglages::dossier_travail);
     if (!dernier.isEmpty() && QFileInfo(dernier).isDir())
         return dernier;
     return dossier_documents();
@@ -109,7 +154,7 @@ QString dossier_travail()
 
 Enregistrement retenir_dossier_travail(const QString& dossier)
 {
-    return garder_reglage(QLatin1String(cle_dossier_travail), dossier);
+    return garder_reglage(reglages::dossier_travail, dossier);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // cannot be written by the pupils, so their work files and the teacher's
 // edited script go to the user's own folders.
 #include "common/enregistrement.h"
+#include "common/reglages.h"
 
 #include <QSettings>
 #include <QString>
@@ -19,6 +20,16 @@ QString fichier_reglages();
 // (a full disk leaves the old one as it was, and says so); a value already
 // kept writes nothing.
 Enregistrement garder_reglage(const QString& cle, const QVariant& valeur);
+// A setting of common/reglages.h as kept; its default when absent or
+// unreadable (a bool not "true"/"false"/"1"/"0", an int not a whole number,
+// a list where text is kept).
+bool lire_reglage(const Reglage<bool>& r);
+int lire_reglage(const Reglage<int>& r);
+QString lire_reglage(const Reglage<const char*>& r);
+// Keeps a setting of common/reglages.h, as garder_reglage above.
+Enregistrement garder_reglage(const Reglage<bool>& r, bool valeur);
+Enregistrement garder_reglage(const Reglage<int>& r, int valeur);
+Enregistrement garder_reglage(const Reglage<const char*>& r, const QString& valeur);
 // "Impossible d'enregistrer le fichier <reglages.ini> : <raison>."
 QString message_reglages(const Enregistrement& e);
 
