@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer (clang) in ./build-san and runs every test there
 # (the window tests in an X server of their own). Any report fails the run;
 # leaks found by LeakSanitizer too, but for those of the system libraries
-# listed in scripts/lsan.supp. About 5 minutes on two cores.
+# listed in scripts/lsan.supp. About 5.5 minutes on two cores.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$racine/scripts/configurer_san.sh"

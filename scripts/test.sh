@@ -7,7 +7,7 @@
 #     resident memory must not grow after the first minute, and in
 #     ./build-san, where no sanitizer report and no leak is allowed;
 #  4. each reader of outside input fuzzed for 30 s (libFuzzer, ASan, UBSan).
-# About 13.5 minutes on two cores from a clean clone.
+# About 14.5 minutes on two cores from a clean clone.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 debut=$SECONDS
