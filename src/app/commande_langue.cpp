@@ -36,18 +36,11 @@ void CommandeLangue::choisir(const QString& code)
         f_.fichiers().dialogues().message(message_reglages(e));
     if (code == langue_en_cours())
         return;
-    Dialogues& d = f_.fichiers().dialogues();
     const QString texte = QCoreApplication::translate(
         "CommandeLangue", "La langue choisie sera appliquée au prochain démarrage de Quillon.\n\n"
                           "Redémarrer maintenant ? Les pages reprendront alors leur état de départ "
                           "(légendes, réglages, réponses).");
-    if (d.question(texte, false) != Reponse::Oui)
-        return;
-    if (!f_.fichiers().proposer_enregistrement(
-            QCoreApplication::translate("CommandeTaille", "La séquence de la page \"Equilibres ioniques\" n'a pas été "
-                                                          "enregistrée.\n\nL'enregistrer avant de redémarrer ?")))
-        return;
-    redemarrage_.redemarrer(QCoreApplication::translate(
+    redemarrage_.redemarrer_si_accepte(texte, QCoreApplication::translate(
         "CommandeLangue", "Impossible de redémarrer Quillon : la langue choisie sera appliquée au prochain démarrage."));
 }
 

@@ -106,20 +106,24 @@ void CommandeTaille::choisir(int taille)
     actualiser();
     if (taille == taille_affichage_en_cours())
         return;
-    Dialogues& d = f_.fichiers().dialogues();
     const QString texte =
         QCoreApplication::translate("CommandeTaille",
                                     "La taille d'affichage %1 % sera appliquée au prochain démarrage de Quillon.\n\n"
                                     "Redémarrer maintenant ? Les pages reprendront alors leur état de départ "
                                     "(légendes, réglages, réponses).")
             .arg(taille);
-    if (d.question(texte, false) != Reponse::Oui)
+    redemarrer_si_accepte(texte);
+}
+
+void CommandeTaille::redemarrer_si_accepte(const QString& question, const QString& echec)
+{
+    if (f_.fichiers().dialogues().question(question, false) != Reponse::Oui)
         return;
     if (!f_.fichiers().proposer_enregistrement(
             QCoreApplication::translate("CommandeTaille", "La séquence de la page \"Equilibres ioniques\" n'a pas été "
                                                           "enregistrée.\n\nL'enregistrer avant de redémarrer ?")))
         return;
-    redemarrer();
+    redemarrer(echec);
 }
 
 void CommandeTaille::redemarrer(const QString& echec)

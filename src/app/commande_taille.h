@@ -41,6 +41,9 @@ public:
     // Starts the program again and closes this run; when it cannot, says
     // `echec` (by default, that the size applies at the next start).
     void redemarrer(const QString& echec = {});
+    // Asks `question`; on "Oui", offers to save an unsaved sequence, then
+    // starts again (saying `echec` when it cannot).
+    void redemarrer_si_accepte(const QString& question, const QString& echec = {});
 
 private:
     QSize fenetre_a_100() const;
