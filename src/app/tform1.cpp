@@ -250,12 +250,12 @@ void TForm1::lec_couleurs()
 }
 void TForm1::Scroll_gkChange()
 {
-    ionique().Scroll_gkChange();
+    ionique().barre_changee(Barre::gk);
 }
 
 void TForm1::Scroll_gnaChange()
 {
-    ionique().Scroll_gnaChange();
+    ionique().barre_changee(Barre::gna);
 }
 
 void TForm1::adap_merlade()
@@ -294,12 +294,12 @@ void TForm1::calcul_em()
 
 void TForm1::Timer_courbeTimer()
 {
-    ionique().Timer_courbeTimer();
+    ionique().tic_enregistrement();
 }
 
 void TForm1::Timer_reaffTimer()
 {
-    ionique().Timer_reaffTimer();
+    ionique().tic_essai();
 }
 
 void TForm1::Timer_animTimer()
@@ -309,7 +309,7 @@ void TForm1::Timer_animTimer()
 
 void TForm1::Afficherlespotdquilibre1Click()
 {
-    ui_->Afficherlespotdquilibre1->setChecked(ionique().Afficherlespotdquilibre1Click());
+    ui_->Afficherlespotdquilibre1->setChecked(ionique().basculer_pot_eq());
 }
 
 void TForm1::Curseursdemesure1Click()

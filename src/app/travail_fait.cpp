@@ -26,7 +26,7 @@ QString empreinte_travail(const ExerciceLegendes& legendes, const PageStimulatio
             e += QStringLiteral("Questions corrigées;");
     }
     if (ionique != nullptr) {
-        for (const EtapeNernst& p : ionique->sequence_tracee().etapes)
+        for (const EtapeNernst& p : ionique->enregistreur.sequence_tracee().etapes)
             e += QStringLiteral("P%1,%2,%3,%4,%5,%6;").arg(p.gk).arg(p.gna).arg(p.k_int).arg(p.k_ext).arg(p.na_int).arg(p.na_ext);
     }
     return e;

@@ -1,5 +1,7 @@
 // The membrane-potential recorder: recording, programming and trial runs of
 // sequences of settings, plotted step by step on the chart.
+#include "ionic/enregistreur.h"
+
 #include "ionic/equilibres.h"
 
 #include "common/dessin.h"
@@ -33,50 +35,93 @@ int y_permeabilite(int p)
 
 } // namespace
 
-bool EquilibresIoniques::actif(BoutonCourbe b) const
+Enregistreur::Enregistreur(EquilibresIoniques& banc)
+    : banc_(&banc),
+      courbe_(largeur_courbe, hauteur_courbe, QImage::Format_RGB32)
 {
-    if (mode_anim)
+    courbe_.fill(Qt::white);
+    em_trace_.fill(std::numeric_limits<double>::quiet_NaN());
+    bouton_(BoutonCourbe::lancer) = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Lancer COURBE")), true, true};
+    bouton_(BoutonCourbe::effacer) = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "EFFACER")), true, true};
+    bouton_(BoutonCourbe::programmer) = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Program.COURBE")), true, true};
+    bouton_(BoutonCourbe::reculer) = Bouton{QStringLiteral("<--"), false, true};
+    bouton_(BoutonCourbe::avancer) = Bouton{QStringLiteral("-->"), false, true};
+    bouton_(BoutonCourbe::essai) = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Essai COURBE")), false, true};
+}
+
+Enregistreur::Enregistreur(EquilibresIoniques& banc, const Enregistreur& autre)
+    : Enregistreur(autre)
+{
+    banc_ = &banc;
+}
+
+std::array<int, Enregistreur::dernier_pas + 1>& Enregistreur::programme(Barre b)
+{
+    switch (b) {
+    case Barre::ki: return prog_k_int;
+    case Barre::ke: return prog_k_ext;
+    case Barre::nai: return prog_na_int;
+    case Barre::nae: return prog_na_ext;
+    case Barre::gk: return prog_gk;
+    case Barre::gna: return prog_gna;
+    }
+    return prog_gk;
+}
+
+int Enregistreur::pas_borne() const
+{
+    return std::clamp(pas, 0, dernier_pas);
+}
+
+void Enregistreur::noter(Barre b, int valeur)
+{
+    programme(b)[pas_borne()] = valeur;
+}
+
+bool Enregistreur::actif(BoutonCourbe b) const
+{
+    if (banc_->mode_anim)
         return false;
-    if (mode_essai && b != BoutonCourbe::BitBtn18)
+    if (mode_essai && b != BoutonCourbe::essai)
         return false;
     return bouton(b).actif;
 }
 
-void EquilibresIoniques::effacer_courbe()
+void Enregistreur::effacer_courbe()
 {
     courbe_.fill(Qt::white);
     em_trace_.fill(std::numeric_limits<double>::quiet_NaN());
     ++version_courbe_;
 }
 
-void EquilibresIoniques::trace_point(bool force_em, int n)
+void Enregistreur::trace_point(bool force_em, int n)
 {
     QPainter p(&courbe_);
     trace_point(p, force_em, n);
 }
 
-void EquilibresIoniques::trace_point(QPainter& p, bool force_em, int n)
+void Enregistreur::trace_point(QPainter& p, bool force_em, int n)
 {
     ++version_courbe_;
     x_courant = pixels_par_pas * n;
     const int x = x_courant;
     const bool premier = x_courant == pixels_par_pas;
     if (force_em || mode_essai) {
-        calcul_em();
-        const int y = y_potentiel(etat.em);
+        banc_->calcul_em();
+        const int y = y_potentiel(banc_->etat.em);
         dessin::ellipse(p, x, y, x + 6, y + 6, QPen(Qt::black), QBrush(bleu_marine));
         if (!premier)
             dessin::ligne(p, x_prec + 2, y_em_prec + 2, x_courant + 2, y, bleu_marine, 2);
         y_em_prec = y;
         if (n >= 1 && n <= dernier_pas)
-            em_trace_[static_cast<std::size_t>(n)] = etat.em;
+            em_trace_[static_cast<std::size_t>(n)] = banc_->etat.em;
     }
-    int y = y_permeabilite(etat.perm_k);
+    int y = y_permeabilite(banc_->etat.perm_k);
     dessin::ellipse(p, x, y, x + 3, y + 3, QPen(Qt::black), QBrush(rouge));
     if (!premier)
         dessin::ligne(p, x_prec, y_gk_prec, x_courant, y, rouge);
     y_gk_prec = y;
-    y = y_permeabilite(etat.perm_na);
+    y = y_permeabilite(banc_->etat.perm_na);
     dessin::ellipse(p, x, y, x + 3, y + 3, QPen(Qt::black), QBrush(bleu));
     if (!premier)
         dessin::ligne(p, x_prec, y_gna_prec, x_courant, y, bleu);
@@ -84,30 +129,30 @@ void EquilibresIoniques::trace_point(QPainter& p, bool force_em, int n)
     x_prec = x_courant;
 }
 
-void EquilibresIoniques::reaff_tout()
+void Enregistreur::reaff_tout()
 {
     effacer_courbe();
     QPainter p(&courbe_);
     const int courant = pas_borne();
     for (int i = 1; i <= std::min(pas_max, static_cast<int>(dernier_pas)); ++i) {
-        etat.perm_k = prog_gk[i];
-        etat.perm_na = prog_gna[i];
+        banc_->etat.perm_k = prog_gk[i];
+        banc_->etat.perm_na = prog_gna[i];
         // The concentrations of the current step, not of step i.
-        etat.k_int = prog_k_int[courant];
-        etat.k_ext = prog_k_ext[courant];
-        etat.na_int = prog_na_int[courant];
-        etat.na_ext = prog_na_ext[courant];
+        banc_->etat.k_int = prog_k_int[courant];
+        banc_->etat.k_ext = prog_k_ext[courant];
+        banc_->etat.na_int = prog_na_int[courant];
+        banc_->etat.na_ext = prog_na_ext[courant];
         trace_point(p, false, i);
     }
 }
 
-void EquilibresIoniques::marqueur()
+void Enregistreur::marqueur()
 {
     QPainter p(&courbe_);
     marqueur(p);
 }
 
-void EquilibresIoniques::marqueur(QPainter& p)
+void Enregistreur::marqueur(QPainter& p)
 {
     ++version_courbe_;
     const int x = pixels_par_pas * pas;
@@ -116,95 +161,95 @@ void EquilibresIoniques::marqueur(QPainter& p)
 
 // ---- Recording ----------------------------------------------------------------
 
-void EquilibresIoniques::noter_reglages()
+void Enregistreur::noter_reglages()
 {
-    prog_gk[pas] = etat.perm_k;
-    prog_gna[pas] = etat.perm_na;
-    prog_k_int[pas] = static_cast<int>(arrondi(etat.k_int));
-    prog_k_ext[pas] = static_cast<int>(arrondi(etat.k_ext));
-    prog_na_int[pas] = static_cast<int>(arrondi(etat.na_int));
-    prog_na_ext[pas] = static_cast<int>(arrondi(etat.na_ext));
+    prog_gk[pas] = banc_->etat.perm_k;
+    prog_gna[pas] = banc_->etat.perm_na;
+    prog_k_int[pas] = static_cast<int>(arrondi(banc_->etat.k_int));
+    prog_k_ext[pas] = static_cast<int>(arrondi(banc_->etat.k_ext));
+    prog_na_int[pas] = static_cast<int>(arrondi(banc_->etat.na_int));
+    prog_na_ext[pas] = static_cast<int>(arrondi(banc_->etat.na_ext));
 }
 
-void EquilibresIoniques::BitBtn14Click()
+void Enregistreur::lancer_ou_arreter()
 {
-    Bouton& b = bouton_(BoutonCourbe::BitBtn14);
+    Bouton& b = bouton_(BoutonCourbe::lancer);
     if (b.legende == QLatin1String("STOP")) {
         b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Lancer COURBE"));
-        BitBtn12_actif_ = true;
+        passage_anim_permis_ = true;
         courbe_active_ = false;
     } else {
         b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "STOP"));
-        BitBtn12_actif_ = false;
+        passage_anim_permis_ = false;
         courbe_active_ = true;
     }
 }
 
-void EquilibresIoniques::Timer_courbeTimer()
+void Enregistreur::tic_enregistrement()
 {
     ++pas;
     if (pas >= dernier_pas + 1) {
         pas = dernier_pas;
         if (courbe_active_)
-            BitBtn14Click();
+            lancer_ou_arreter();
         return;
     }
     noter_reglages();
     trace_point(true, pas);
 }
 
-void EquilibresIoniques::BitBtn15Click()
+void Enregistreur::effacer()
 {
     effacer_courbe();
     pas_max = 0;
     pas = 0;
     x_courant = 0;
     x_prec = 0;
-    BitBtn12_actif_ = true;
+    passage_anim_permis_ = true;
 }
 
 // ---- Programming --------------------------------------------------------------
 
-void EquilibresIoniques::BitBtn16Click()
+void Enregistreur::programmer_ou_finir()
 {
-    Bouton& b = bouton_(BoutonCourbe::BitBtn16);
+    Bouton& b = bouton_(BoutonCourbe::programmer);
     if (b.legende == QLatin1String("Program.COURBE")) {
         // A recording still running would go on behind a disabled "STOP".
         if (courbe_active_)
-            BitBtn14Click();
+            lancer_ou_arreter();
         b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Fin program."));
         pas_max = std::min(pas, static_cast<int>(dernier_pas));
-        bouton_(BoutonCourbe::recule1).visible = true;
-        bouton_(BoutonCourbe::BitBtn17).visible = true;
-        bouton_(BoutonCourbe::BitBtn18).visible = true;
-        bouton_(BoutonCourbe::BitBtn14).actif = false;
+        bouton_(BoutonCourbe::reculer).visible = true;
+        bouton_(BoutonCourbe::avancer).visible = true;
+        bouton_(BoutonCourbe::essai).visible = true;
+        bouton_(BoutonCourbe::lancer).actif = false;
     } else {
         b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Program.COURBE"));
-        bouton_(BoutonCourbe::recule1).visible = false;
-        bouton_(BoutonCourbe::BitBtn17).visible = false;
-        bouton_(BoutonCourbe::BitBtn18).visible = false;
-        bouton_(BoutonCourbe::BitBtn14).actif = true;
-        BitBtn18Click();
+        bouton_(BoutonCourbe::reculer).visible = false;
+        bouton_(BoutonCourbe::avancer).visible = false;
+        bouton_(BoutonCourbe::essai).visible = false;
+        bouton_(BoutonCourbe::lancer).actif = true;
+        lancer_essai();
     }
 }
 
-void EquilibresIoniques::restaurer_pas()
+void Enregistreur::restaurer_pas()
 {
-    etat.perm_k = prog_gk[pas];
-    changer_position(Barre::gk, max_permeabilite - etat.perm_k);
-    etat.perm_na = prog_gna[pas];
-    changer_position(Barre::gna, max_permeabilite - etat.perm_na);
+    banc_->etat.perm_k = prog_gk[pas];
+    banc_->changer_position(Barre::gk, EquilibresIoniques::max_permeabilite - banc_->etat.perm_k);
+    banc_->etat.perm_na = prog_gna[pas];
+    banc_->changer_position(Barre::gna, EquilibresIoniques::max_permeabilite - banc_->etat.perm_na);
     const auto placer = [this](Barre b, double& c, int valeur) {
         c = valeur;
-        changer_position(b, static_cast<int>(arrondi(max_concentration - c)));
+        banc_->changer_position(b, static_cast<int>(arrondi(EquilibresIoniques::max_concentration - c)));
     };
-    placer(Barre::ki, etat.k_int, prog_k_int[pas]);
-    placer(Barre::ke, etat.k_ext, prog_k_ext[pas]);
-    placer(Barre::nai, etat.na_int, prog_na_int[pas]);
-    placer(Barre::nae, etat.na_ext, prog_na_ext[pas]);
+    placer(Barre::ki, banc_->etat.k_int, prog_k_int[pas]);
+    placer(Barre::ke, banc_->etat.k_ext, prog_k_ext[pas]);
+    placer(Barre::nai, banc_->etat.na_int, prog_na_int[pas]);
+    placer(Barre::nae, banc_->etat.na_ext, prog_na_ext[pas]);
 }
 
-void EquilibresIoniques::recule1Click()
+void Enregistreur::pas_precedent()
 {
     mode_edition = true;
     if (pas <= 1)
@@ -216,11 +261,11 @@ void EquilibresIoniques::recule1Click()
     marqueur();
 }
 
-void EquilibresIoniques::BitBtn17Click()
+void Enregistreur::pas_suivant()
 {
     mode_edition = true;
     if (pas >= pas_max) {
-        avance1Click();
+        ajouter_pas();
         return;
     }
     ++pas;
@@ -229,7 +274,7 @@ void EquilibresIoniques::BitBtn17Click()
     marqueur();
 }
 
-void EquilibresIoniques::avance1Click()
+void Enregistreur::ajouter_pas()
 {
     // The arrays and the chart hold 83 steps: no step is appended past them.
     if (pas >= dernier_pas)
@@ -245,11 +290,11 @@ void EquilibresIoniques::avance1Click()
 
 // ---- Trial run ----------------------------------------------------------------
 
-void EquilibresIoniques::BitBtn18Click()
+void Enregistreur::lancer_essai()
 {
     // Two timers stepping the same sequence would mix their steps.
     if (courbe_active_)
-        BitBtn14Click();
+        lancer_ou_arreter();
     mode_edition = false;
     em_prec = 10000;
     mode_essai = true;
@@ -259,26 +304,26 @@ void EquilibresIoniques::BitBtn18Click()
     reaff_active_ = true;
 }
 
-void EquilibresIoniques::Timer_reaffTimer()
+void Enregistreur::tic_essai()
 {
     if (pas == 0) {
         // Settling toward the potential of step 1 before it is played.
         if (prog_gk[1] != 0 && prog_gna[1] == 0) {
-            etat.perm_k = 100;
-            calcul_em();
+            banc_->etat.perm_k = 100;
+            banc_->calcul_em();
         } else if (prog_gk[1] == 0 && prog_gna[1] != 0) {
-            etat.perm_na = 100;
-            calcul_em();
+            banc_->etat.perm_na = 100;
+            banc_->calcul_em();
         }
-        if (std::abs(em_prec - etat.em) > 1) {
-            etat.perm_k = prog_gk[1];
-            etat.perm_na = prog_gna[1];
-            etat.k_int = prog_k_int[0];
-            etat.k_ext = prog_k_ext[0];
-            etat.na_int = prog_na_int[0];
-            etat.na_ext = prog_na_ext[0];
-            calcul_em();
-            em_prec = etat.em;
+        if (std::abs(em_prec - banc_->etat.em) > 1) {
+            banc_->etat.perm_k = prog_gk[1];
+            banc_->etat.perm_na = prog_gna[1];
+            banc_->etat.k_int = prog_k_int[0];
+            banc_->etat.k_ext = prog_k_ext[0];
+            banc_->etat.na_int = prog_na_int[0];
+            banc_->etat.na_ext = prog_na_ext[0];
+            banc_->calcul_em();
+            em_prec = banc_->etat.em;
             return;
         }
     }
@@ -293,26 +338,26 @@ void EquilibresIoniques::Timer_reaffTimer()
         mode_essai = false;
         return;
     }
-    etat.perm_k = prog_gk[pas];
-    etat.perm_na = prog_gna[pas];
-    etat.k_int = prog_k_int[pas];
-    etat.k_ext = prog_k_ext[pas];
-    etat.na_int = prog_na_int[pas];
-    etat.na_ext = prog_na_ext[pas];
-    calcul_pot_eq();
-    changer_position(Barre::gk, max_permeabilite - etat.perm_k);
-    changer_position(Barre::gna, max_permeabilite - etat.perm_na);
-    changer_position(Barre::ki, static_cast<int>(arrondi(max_concentration - etat.k_int)));
-    changer_position(Barre::ke, static_cast<int>(arrondi(max_concentration - etat.k_ext)));
-    changer_position(Barre::nai, static_cast<int>(arrondi(max_concentration - etat.na_int)));
-    changer_position(Barre::nae, static_cast<int>(arrondi(max_concentration - etat.na_ext)));
+    banc_->etat.perm_k = prog_gk[pas];
+    banc_->etat.perm_na = prog_gna[pas];
+    banc_->etat.k_int = prog_k_int[pas];
+    banc_->etat.k_ext = prog_k_ext[pas];
+    banc_->etat.na_int = prog_na_int[pas];
+    banc_->etat.na_ext = prog_na_ext[pas];
+    banc_->calcul_pot_eq();
+    banc_->changer_position(Barre::gk, EquilibresIoniques::max_permeabilite - banc_->etat.perm_k);
+    banc_->changer_position(Barre::gna, EquilibresIoniques::max_permeabilite - banc_->etat.perm_na);
+    banc_->changer_position(Barre::ki, static_cast<int>(arrondi(EquilibresIoniques::max_concentration - banc_->etat.k_int)));
+    banc_->changer_position(Barre::ke, static_cast<int>(arrondi(EquilibresIoniques::max_concentration - banc_->etat.k_ext)));
+    banc_->changer_position(Barre::nai, static_cast<int>(arrondi(EquilibresIoniques::max_concentration - banc_->etat.na_int)));
+    banc_->changer_position(Barre::nae, static_cast<int>(arrondi(EquilibresIoniques::max_concentration - banc_->etat.na_ext)));
     trace_point(false, pas);
-    prog_em[pas] = etat.em;
+    prog_em[pas] = banc_->etat.em;
 }
 
 // ---- Work files ---------------------------------------------------------------
 
-SequenceNernst EquilibresIoniques::sequence() const
+SequenceNernst Enregistreur::sequence() const
 {
     SequenceNernst s;
     for (int i = 1; i <= std::min(pas_max, static_cast<int>(dernier_pas)); ++i)
@@ -321,7 +366,7 @@ SequenceNernst EquilibresIoniques::sequence() const
     return s;
 }
 
-SequenceNernst EquilibresIoniques::sequence_tracee() const
+SequenceNernst Enregistreur::sequence_tracee() const
 {
     SequenceNernst s = sequence();
     for (int i = static_cast<int>(s.etapes.size()) + 1; i <= pas_traces(); ++i) {
@@ -332,7 +377,7 @@ SequenceNernst EquilibresIoniques::sequence_tracee() const
     return s;
 }
 
-std::vector<EquilibresIoniques::PasTrace> EquilibresIoniques::pas_du_graphe() const
+std::vector<Enregistreur::PasTrace> Enregistreur::pas_du_graphe() const
 {
     std::vector<PasTrace> pas;
     for (int i = 1; i <= pas_traces(); ++i) {
@@ -349,7 +394,7 @@ std::vector<EquilibresIoniques::PasTrace> EquilibresIoniques::pas_du_graphe() co
     return pas;
 }
 
-QByteArray EquilibresIoniques::valeurs() const
+QByteArray Enregistreur::valeurs() const
 {
     const std::vector<PasTrace> pas = pas_du_graphe();
     if (pas.empty())
@@ -361,14 +406,14 @@ QByteArray EquilibresIoniques::valeurs() const
     return t.octets();
 }
 
-QStringList EquilibresIoniques::entetes_pas()
+QStringList Enregistreur::entetes_pas()
 {
     return {QCoreApplication::translate("EquilibresIoniques", "Pas"),   QStringLiteral("GK"),    QStringLiteral("GNa"),       QStringLiteral("[K]i"),
             QStringLiteral("[K]e"),  QStringLiteral("[Na]i"), QStringLiteral("[Na]e"),     QStringLiteral("EeqK (mV)"),
             QStringLiteral("EeqNa (mV)"), QStringLiteral("Em (mV)")};
 }
 
-QStringList EquilibresIoniques::cases_pas(const PasTrace& e, const QString& sans_em)
+QStringList Enregistreur::cases_pas(const PasTrace& e, const QString& sans_em)
 {
     QStringList cases;
     for (int v : {e.pas, e.gk, e.gna, e.k_int, e.k_ext, e.na_int, e.na_ext})
@@ -378,35 +423,35 @@ QStringList EquilibresIoniques::cases_pas(const PasTrace& e, const QString& sans
     return cases;
 }
 
-void EquilibresIoniques::charger(const SequenceNernst& sequence)
+void Enregistreur::charger(const SequenceNernst& sequence)
 {
     const int n = std::min(static_cast<int>(sequence.etapes.size()), static_cast<int>(dernier_pas));
     pas_max = n;
     pas = n;
     for (int i = 1; i <= n; ++i) {
         const EtapeNernst& e = sequence.etapes[static_cast<std::size_t>(i - 1)];
-        prog_gk[i] = std::clamp(e.gk, 0, max_permeabilite);
-        prog_gna[i] = std::clamp(e.gna, 0, max_permeabilite);
-        prog_k_int[i] = std::clamp(e.k_int, 0, max_concentration);
-        prog_k_ext[i] = std::clamp(e.k_ext, 0, max_concentration);
-        prog_na_int[i] = std::clamp(e.na_int, 0, max_concentration);
-        prog_na_ext[i] = std::clamp(e.na_ext, 0, max_concentration);
+        prog_gk[i] = std::clamp(e.gk, 0, EquilibresIoniques::max_permeabilite);
+        prog_gna[i] = std::clamp(e.gna, 0, EquilibresIoniques::max_permeabilite);
+        prog_k_int[i] = std::clamp(e.k_int, 0, EquilibresIoniques::max_concentration);
+        prog_k_ext[i] = std::clamp(e.k_ext, 0, EquilibresIoniques::max_concentration);
+        prog_na_int[i] = std::clamp(e.na_int, 0, EquilibresIoniques::max_concentration);
+        prog_na_ext[i] = std::clamp(e.na_ext, 0, EquilibresIoniques::max_concentration);
         prog_em[i] = std::isfinite(e.em) ? e.em : 0;
     }
 }
 
-LecturesCurseurs lectures_courbe(const CurseursMesure& c, const EquilibresIoniques& m)
+LecturesCurseurs lectures_courbe(const CurseursMesure& c, const Enregistreur& e)
 {
     LecturesCurseurs l;
     for (int i = 0; i < c.nombre(); ++i) {
-        const double em = m.em_trace(c.position(i));
+        const double em = e.em_trace(c.position(i));
         l.curseurs[static_cast<std::size_t>(i)] =
             QCoreApplication::translate("EquilibresIoniques", "Pas %1 ; ").arg(c.position(i))
             + (std::isnan(em) ? QCoreApplication::translate("EquilibresIoniques", "Em non tracé") : QStringLiteral("Em = %1 mV").arg(texte_mesure(em)));
     }
     if (c.nombre() == 2) {
         // The difference of the values shown, as a pupil subtracts them.
-        const double d = valeur_lue(m.em_trace(c.position(1))) - valeur_lue(m.em_trace(c.position(0)));
+        const double d = valeur_lue(e.em_trace(c.position(1))) - valeur_lue(e.em_trace(c.position(0)));
         l.difference = std::isnan(d) ? QCoreApplication::translate("EquilibresIoniques", "ΔEm : Em non tracé")
                                      : QStringLiteral("ΔEm = %1 mV").arg(texte_mesure(d));
     }
