@@ -446,7 +446,7 @@ void TForm1::Miseencouleur1Click()
 void TForm1::BitBtn24Click()
 {
     if (fenetres_ != nullptr)
-        fenetres_->Form_richedit().BitBtn24Click(dossier_prog, this);
+        fenetres_->Form_richedit().ouvrir_phases(dossier_prog, this);
 }
 
 void TForm1::BitBtn2Click()
