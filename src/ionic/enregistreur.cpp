@@ -23,6 +23,9 @@ const QColor rouge(255, 0, 0);
 const QColor bleu(0, 0, 255);
 const QColor vert(0, 128, 0);
 
+constexpr int concentration_max = EquilibresIoniques::max_concentration;
+constexpr int permeabilite_max = EquilibresIoniques::max_permeabilite;
+
 int y_potentiel(double em)
 {
     return static_cast<int>(arrondi(100 - em));
@@ -41,12 +44,16 @@ Enregistreur::Enregistreur(EquilibresIoniques& banc)
 {
     courbe_.fill(Qt::white);
     em_trace_.fill(std::numeric_limits<double>::quiet_NaN());
-    bouton_(BoutonCourbe::lancer) = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Lancer COURBE")), true, true};
-    bouton_(BoutonCourbe::effacer) = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "EFFACER")), true, true};
-    bouton_(BoutonCourbe::programmer) = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Program.COURBE")), true, true};
+    bouton_(BoutonCourbe::lancer) =
+        Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Lancer COURBE")), true, true};
+    bouton_(BoutonCourbe::effacer) =
+        Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "EFFACER")), true, true};
+    bouton_(BoutonCourbe::programmer) =
+        Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Program.COURBE")), true, true};
     bouton_(BoutonCourbe::reculer) = Bouton{QStringLiteral("<--"), false, true};
     bouton_(BoutonCourbe::avancer) = Bouton{QStringLiteral("-->"), false, true};
-    bouton_(BoutonCourbe::essai) = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Essai COURBE")), false, true};
+    bouton_(BoutonCourbe::essai) =
+        Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Essai COURBE")), false, true};
 }
 
 Enregistreur::Enregistreur(EquilibresIoniques& banc, const Enregistreur& autre)
@@ -102,26 +109,27 @@ void Enregistreur::trace_point(bool force_em, int n)
 
 void Enregistreur::trace_point(QPainter& p, bool force_em, int n)
 {
+    EtatIonique& etat = banc_->etat;
     ++version_courbe_;
     x_courant = pixels_par_pas * n;
     const int x = x_courant;
     const bool premier = x_courant == pixels_par_pas;
     if (force_em || mode_essai) {
         banc_->calcul_em();
-        const int y = y_potentiel(banc_->etat.em);
+        const int y = y_potentiel(etat.em);
         dessin::ellipse(p, x, y, x + 6, y + 6, QPen(Qt::black), QBrush(bleu_marine));
         if (!premier)
             dessin::ligne(p, x_prec + 2, y_em_prec + 2, x_courant + 2, y, bleu_marine, 2);
         y_em_prec = y;
         if (n >= 1 && n <= dernier_pas)
-            em_trace_[static_cast<std::size_t>(n)] = banc_->etat.em;
+            em_trace_[static_cast<std::size_t>(n)] = etat.em;
     }
-    int y = y_permeabilite(banc_->etat.perm_k);
+    int y = y_permeabilite(etat.perm_k);
     dessin::ellipse(p, x, y, x + 3, y + 3, QPen(Qt::black), QBrush(rouge));
     if (!premier)
         dessin::ligne(p, x_prec, y_gk_prec, x_courant, y, rouge);
     y_gk_prec = y;
-    y = y_permeabilite(banc_->etat.perm_na);
+    y = y_permeabilite(etat.perm_na);
     dessin::ellipse(p, x, y, x + 3, y + 3, QPen(Qt::black), QBrush(bleu));
     if (!premier)
         dessin::ligne(p, x_prec, y_gna_prec, x_courant, y, bleu);
@@ -131,17 +139,18 @@ void Enregistreur::trace_point(QPainter& p, bool force_em, int n)
 
 void Enregistreur::reaff_tout()
 {
+    EtatIonique& etat = banc_->etat;
     effacer_courbe();
     QPainter p(&courbe_);
     const int courant = pas_borne();
     for (int i = 1; i <= std::min(pas_max, static_cast<int>(dernier_pas)); ++i) {
-        banc_->etat.perm_k = prog_gk[i];
-        banc_->etat.perm_na = prog_gna[i];
+        etat.perm_k = prog_gk[i];
+        etat.perm_na = prog_gna[i];
         // The concentrations of the current step, not of step i.
-        banc_->etat.k_int = prog_k_int[courant];
-        banc_->etat.k_ext = prog_k_ext[courant];
-        banc_->etat.na_int = prog_na_int[courant];
-        banc_->etat.na_ext = prog_na_ext[courant];
+        etat.k_int = prog_k_int[courant];
+        etat.k_ext = prog_k_ext[courant];
+        etat.na_int = prog_na_int[courant];
+        etat.na_ext = prog_na_ext[courant];
         trace_point(p, false, i);
     }
 }
@@ -163,12 +172,13 @@ void Enregistreur::marqueur(QPainter& p)
 
 void Enregistreur::noter_reglages()
 {
-    prog_gk[pas] = banc_->etat.perm_k;
-    prog_gna[pas] = banc_->etat.perm_na;
-    prog_k_int[pas] = static_cast<int>(arrondi(banc_->etat.k_int));
-    prog_k_ext[pas] = static_cast<int>(arrondi(banc_->etat.k_ext));
-    prog_na_int[pas] = static_cast<int>(arrondi(banc_->etat.na_int));
-    prog_na_ext[pas] = static_cast<int>(arrondi(banc_->etat.na_ext));
+    EtatIonique& etat = banc_->etat;
+    prog_gk[pas] = etat.perm_k;
+    prog_gna[pas] = etat.perm_na;
+    prog_k_int[pas] = static_cast<int>(arrondi(etat.k_int));
+    prog_k_ext[pas] = static_cast<int>(arrondi(etat.k_ext));
+    prog_na_int[pas] = static_cast<int>(arrondi(etat.na_int));
+    prog_na_ext[pas] = static_cast<int>(arrondi(etat.na_ext));
 }
 
 void Enregistreur::lancer_ou_arreter()
@@ -235,18 +245,19 @@ void Enregistreur::programmer_ou_finir()
 
 void Enregistreur::restaurer_pas()
 {
-    banc_->etat.perm_k = prog_gk[pas];
-    banc_->changer_position(Barre::gk, EquilibresIoniques::max_permeabilite - banc_->etat.perm_k);
-    banc_->etat.perm_na = prog_gna[pas];
-    banc_->changer_position(Barre::gna, EquilibresIoniques::max_permeabilite - banc_->etat.perm_na);
+    EtatIonique& etat = banc_->etat;
+    etat.perm_k = prog_gk[pas];
+    banc_->changer_position(Barre::gk, permeabilite_max - etat.perm_k);
+    etat.perm_na = prog_gna[pas];
+    banc_->changer_position(Barre::gna, permeabilite_max - etat.perm_na);
     const auto placer = [this](Barre b, double& c, int valeur) {
         c = valeur;
-        banc_->changer_position(b, static_cast<int>(arrondi(EquilibresIoniques::max_concentration - c)));
+        banc_->changer_position(b, static_cast<int>(arrondi(concentration_max - c)));
     };
-    placer(Barre::ki, banc_->etat.k_int, prog_k_int[pas]);
-    placer(Barre::ke, banc_->etat.k_ext, prog_k_ext[pas]);
-    placer(Barre::nai, banc_->etat.na_int, prog_na_int[pas]);
-    placer(Barre::nae, banc_->etat.na_ext, prog_na_ext[pas]);
+    placer(Barre::ki, etat.k_int, prog_k_int[pas]);
+    placer(Barre::ke, etat.k_ext, prog_k_ext[pas]);
+    placer(Barre::nai, etat.na_int, prog_na_int[pas]);
+    placer(Barre::nae, etat.na_ext, prog_na_ext[pas]);
 }
 
 void Enregistreur::pas_precedent()
@@ -306,24 +317,25 @@ void Enregistreur::lancer_essai()
 
 void Enregistreur::tic_essai()
 {
+    EtatIonique& etat = banc_->etat;
     if (pas == 0) {
         // Settling toward the potential of step 1 before it is played.
         if (prog_gk[1] != 0 && prog_gna[1] == 0) {
-            banc_->etat.perm_k = 100;
+            etat.perm_k = 100;
             banc_->calcul_em();
         } else if (prog_gk[1] == 0 && prog_gna[1] != 0) {
-            banc_->etat.perm_na = 100;
+            etat.perm_na = 100;
             banc_->calcul_em();
         }
-        if (std::abs(em_prec - banc_->etat.em) > 1) {
-            banc_->etat.perm_k = prog_gk[1];
-            banc_->etat.perm_na = prog_gna[1];
-            banc_->etat.k_int = prog_k_int[0];
-            banc_->etat.k_ext = prog_k_ext[0];
-            banc_->etat.na_int = prog_na_int[0];
-            banc_->etat.na_ext = prog_na_ext[0];
+        if (std::abs(em_prec - etat.em) > 1) {
+            etat.perm_k = prog_gk[1];
+            etat.perm_na = prog_gna[1];
+            etat.k_int = prog_k_int[0];
+            etat.k_ext = prog_k_ext[0];
+            etat.na_int = prog_na_int[0];
+            etat.na_ext = prog_na_ext[0];
             banc_->calcul_em();
-            em_prec = banc_->etat.em;
+            em_prec = etat.em;
             return;
         }
     }
@@ -338,21 +350,21 @@ void Enregistreur::tic_essai()
         mode_essai = false;
         return;
     }
-    banc_->etat.perm_k = prog_gk[pas];
-    banc_->etat.perm_na = prog_gna[pas];
-    banc_->etat.k_int = prog_k_int[pas];
-    banc_->etat.k_ext = prog_k_ext[pas];
-    banc_->etat.na_int = prog_na_int[pas];
-    banc_->etat.na_ext = prog_na_ext[pas];
+    etat.perm_k = prog_gk[pas];
+    etat.perm_na = prog_gna[pas];
+    etat.k_int = prog_k_int[pas];
+    etat.k_ext = prog_k_ext[pas];
+    etat.na_int = prog_na_int[pas];
+    etat.na_ext = prog_na_ext[pas];
     banc_->calcul_pot_eq();
-    banc_->changer_position(Barre::gk, EquilibresIoniques::max_permeabilite - banc_->etat.perm_k);
-    banc_->changer_position(Barre::gna, EquilibresIoniques::max_permeabilite - banc_->etat.perm_na);
-    banc_->changer_position(Barre::ki, static_cast<int>(arrondi(EquilibresIoniques::max_concentration - banc_->etat.k_int)));
-    banc_->changer_position(Barre::ke, static_cast<int>(arrondi(EquilibresIoniques::max_concentration - banc_->etat.k_ext)));
-    banc_->changer_position(Barre::nai, static_cast<int>(arrondi(EquilibresIoniques::max_concentration - banc_->etat.na_int)));
-    banc_->changer_position(Barre::nae, static_cast<int>(arrondi(EquilibresIoniques::max_concentration - banc_->etat.na_ext)));
+    banc_->changer_position(Barre::gk, permeabilite_max - etat.perm_k);
+    banc_->changer_position(Barre::gna, permeabilite_max - etat.perm_na);
+    banc_->changer_position(Barre::ki, static_cast<int>(arrondi(concentration_max - etat.k_int)));
+    banc_->changer_position(Barre::ke, static_cast<int>(arrondi(concentration_max - etat.k_ext)));
+    banc_->changer_position(Barre::nai, static_cast<int>(arrondi(concentration_max - etat.na_int)));
+    banc_->changer_position(Barre::nae, static_cast<int>(arrondi(concentration_max - etat.na_ext)));
     trace_point(false, pas);
-    prog_em[pas] = banc_->etat.em;
+    prog_em[pas] = etat.em;
 }
 
 // ---- Work files ---------------------------------------------------------------
@@ -430,12 +442,12 @@ void Enregistreur::charger(const SequenceNernst& sequence)
     pas = n;
     for (int i = 1; i <= n; ++i) {
         const EtapeNernst& e = sequence.etapes[static_cast<std::size_t>(i - 1)];
-        prog_gk[i] = std::clamp(e.gk, 0, EquilibresIoniques::max_permeabilite);
-        prog_gna[i] = std::clamp(e.gna, 0, EquilibresIoniques::max_permeabilite);
-        prog_k_int[i] = std::clamp(e.k_int, 0, EquilibresIoniques::max_concentration);
-        prog_k_ext[i] = std::clamp(e.k_ext, 0, EquilibresIoniques::max_concentration);
-        prog_na_int[i] = std::clamp(e.na_int, 0, EquilibresIoniques::max_concentration);
-        prog_na_ext[i] = std::clamp(e.na_ext, 0, EquilibresIoniques::max_concentration);
+        prog_gk[i] = std::clamp(e.gk, 0, permeabilite_max);
+        prog_gna[i] = std::clamp(e.gna, 0, permeabilite_max);
+        prog_k_int[i] = std::clamp(e.k_int, 0, concentration_max);
+        prog_k_ext[i] = std::clamp(e.k_ext, 0, concentration_max);
+        prog_na_int[i] = std::clamp(e.na_int, 0, concentration_max);
+        prog_na_ext[i] = std::clamp(e.na_ext, 0, concentration_max);
         prog_em[i] = std::isfinite(e.em) ? e.em : 0;
     }
 }
