@@ -47,6 +47,7 @@ EquilibresIoniques::EquilibresIoniques()
 {
 }
 
+// Every member, the recorder rebound to the copy: a new member joins the list.
 EquilibresIoniques::EquilibresIoniques(const EquilibresIoniques& autre)
     : etat(autre.etat),
       mode_anim(autre.mode_anim),
