@@ -138,6 +138,7 @@ PageIonique::PageIonique(QWidget* parent)
         remise_zero_anim();
         rempl_image(!ui_->ima_pe1->isHidden() ? ui_->ima_pe1 : ui_->ima_pe2);
     };
+    ordonner_images();
     actualiser();
 }
 
@@ -145,6 +146,9 @@ void PageIonique::ordonner_images()
 {
     // Tab reaches each picture where it reads: the compartments after the
     // membrane's bars, the chart after the bars.
+    for (QWidget* w : {static_cast<QWidget*>(ui_->ima_pe1), static_cast<QWidget*>(ui_->ima_pe2),
+                       static_cast<QWidget*>(ui_->Ima_pa)})
+        w->setFocusPolicy(Qt::StrongFocus);
     QWidget::setTabOrder(ui_->Scroll_gna, ui_->ima_pe1);
     QWidget::setTabOrder(ui_->ima_pe1, ui_->ima_pe2);
     QWidget::setTabOrder(ui_->Scroll_nae, ui_->Ima_pa);

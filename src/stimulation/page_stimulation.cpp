@@ -65,6 +65,7 @@ PageStimulation::PageStimulation(QWidget* parent)
     ui_->Ima_st->setImage(save_ima_blanc_);
     ui_->Ima_grad->setImage(blanc(402, 19));
     ui_->Ima_grad2->setImage(blanc(402, 19));
+    affich_grad();
     ui_->pref_rel->addItems(temps_refractaires());
     ui_->pref_abs->addItems(temps_refractaires());
     for (QComboBox* c : {ui_->pref_rel, ui_->pref_abs, ui_->combo_electrode})
@@ -110,7 +111,9 @@ PageStimulation::PageStimulation(QWidget* parent)
     connect(ui_->BitBtn8, &QPushButton::clicked, this, &PageStimulation::figure_refractaire_demandee);
     connect(ui_->BitBtn9, &QPushButton::clicked, this, &PageStimulation::figure_recrutement_demandee);
     relier_reponses();
-    // Tab reaches the screen where it reads, below the stimulator.
+    // Tab reaches the screen where it reads, below the stimulator (it takes
+    // the focus for its menu).
+    ui_->Ima_st->setFocusPolicy(Qt::StrongFocus);
     QWidget::setTabOrder(ui_->Scroll_temps, ui_->Ima_st);
     actualiser();
 }
@@ -223,6 +226,7 @@ std::array<Forme*, 7> PageStimulation::cercles() const
 
 void PageStimulation::affich_grad()
 {
+    // Once, as the page is built: nothing draws them again.
     quillon::affich_grad(ui_->Ima_grad->image_a_modifier(), ui_->Ima_grad2->image_a_modifier());
     ui_->Ima_grad->update();
     ui_->Ima_grad2->update();

@@ -34,8 +34,6 @@ public:
     // The seven marks of the question sheet, in its order.
     std::array<Forme*, 7> cercles() const;
 
-    // Draws the two rulers, once at start-up.
-    void affich_grad();
     // Shows the model's state: electrodes and their wires, the stimulator,
     // the screen and its marks, the sheet's marks.
     void actualiser();
@@ -87,6 +85,8 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    // Draws the two rulers.
+    void affich_grad();
     template <typename F>
     void faire(F&& action);
     void relier_reponses();
