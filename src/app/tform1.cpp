@@ -281,11 +281,6 @@ void TForm1::calcul_images()
     ionique().calcul_images();
 }
 
-void TForm1::grad_nernst()
-{
-    ionique().grad_nernst();
-}
-
 void TForm1::calcul_em()
 {
     ionique().calcul_em();

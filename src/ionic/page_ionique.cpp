@@ -96,6 +96,7 @@ PageIonique::PageIonique(QWidget* parent)
     ui_->ima_pe1->setImage(blanc(ui_->ima_pe1->size()));
     ui_->ima_pe2->setImage(blanc(ui_->ima_pe2->size()));
     ui_->ima_leg->setImage(blanc(ui_->ima_leg->size()));
+    grad_nernst();
     ui_->Ima_sav->setImage(blanc(ui_->Ima_sav->size()));
     // The animation's two pictures cover their places with opaque pixels: on
     // a dense screen of whole ratio nothing is painted under them at each
@@ -502,6 +503,7 @@ void PageIonique::afficher_animation()
 
 void PageIonique::grad_nernst()
 {
+    // Once, as the page is built: nothing draws it again.
     // The membrane-potential scale: a tick every 10 px, a longer one and the
     // potential in millivolts every 20 px (y = 100 - E).
     ImageControle* leg = ui_->ima_leg;

@@ -55,7 +55,6 @@ public:
     void rapports_images();
     void concentrations_depart();
     void calcul_images();
-    void grad_nernst();
     void calcul_em();
     void Scroll_gkChange();
     void Scroll_gnaChange();
@@ -114,6 +113,8 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    // Draws the membrane-potential scale beside the chart.
+    void grad_nernst();
     // The pictures take the focus (their menus): Tab reaches each where it reads.
     void ordonner_images();
     template <typename F>

@@ -46,7 +46,6 @@ public:
     void rapports_images() override { note("rapports_images"); }
     void concentrations_depart() override { note("concentrations_depart"); }
     void calcul_images() override { note("calcul_images"); }
-    void grad_nernst() override { note("grad_nernst"); }
     void charger_images() override { note("charger_images"); }
     void Notebook1Click() override { note("Notebook1Click"); }
     void construire_legendes() override { note("construire_legendes"); }
@@ -57,7 +56,7 @@ public:
 const std::vector<std::string> sequence_complete = {
     "arreter_timer_debut", "sonder_version", "double_tampon", "semer_aleatoire", "lec_couleurs",
     "Scroll_gkChange", "Scroll_gnaChange", "adap_merlade", "rapports_images", "concentrations_depart",
-    "calcul_images", "grad_nernst", "charger_images", "Notebook1Click",
+    "calcul_images", "charger_images", "Notebook1Click",
     "construire_legendes", "semer_aleatoire", "melanger_legendes", "affichage_legendes"};
 
 } // namespace
@@ -77,7 +76,7 @@ TEST(Demarrage, AMissingPictureStopsTheSequenceWithItsMessage)
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(*message, "Impossible d'ouvrir le fichier /x/k.bmp");
     ASSERT_EQ(j.etapes.back(), "charger_images");
-    EXPECT_EQ(j.etapes.size(), 13u); // no tab handler, no legends
+    EXPECT_EQ(j.etapes.size(), 12u); // no tab handler, no legends
 }
 
 TEST(Demarrage, AFailedSystemCallStopsAtTheProbe)
