@@ -249,12 +249,12 @@ void TForm1::lec_couleurs()
 }
 void TForm1::Scroll_gkChange()
 {
-    ionique().Scroll_gkChange();
+    ionique().barre_changee(Barre::gk);
 }
 
 void TForm1::Scroll_gnaChange()
 {
-    ionique().Scroll_gnaChange();
+    ionique().barre_changee(Barre::gna);
 }
 
 void TForm1::adap_merlade()
@@ -288,12 +288,12 @@ void TForm1::calcul_em()
 
 void TForm1::Timer_courbeTimer()
 {
-    ionique().Timer_courbeTimer();
+    ionique().tic_enregistrement();
 }
 
 void TForm1::Timer_reaffTimer()
 {
-    ionique().Timer_reaffTimer();
+    ionique().tic_essai();
 }
 
 void TForm1::Timer_animTimer()
@@ -303,7 +303,7 @@ void TForm1::Timer_animTimer()
 
 void TForm1::Afficherlespotdquilibre1Click()
 {
-    ui_->Afficherlespotdquilibre1->setChecked(ionique().Afficherlespotdquilibre1Click());
+    ui_->Afficherlespotdquilibre1->setChecked(ionique().basculer_pot_eq());
 }
 
 void TForm1::Curseursdemesure1Click()
@@ -435,7 +435,7 @@ void TForm1::Miseencouleur1Click()
 void TForm1::BitBtn24Click()
 {
     if (fenetres_ != nullptr)
-        fenetres_->Form_richedit().BitBtn24Click(dossier_prog, this);
+        fenetres_->Form_richedit().ouvrir_phases(dossier_prog, this);
 }
 
 void TForm1::BitBtn2Click()

@@ -190,7 +190,7 @@ void PageStimulation::montrer_ecran()
     ui_->prem_artef->setVisible(trace.has_value());
     if (trace)
         ui_->deux_artef->move(modele_.reponse().deux_artef_left, ui_->deux_artef->y());
-    ui_->deux_artef->setVisible(modele_.deux_artef_visible());
+    ui_->deux_artef->setVisible(modele_.marque_seconde_visible());
     if (version_montree_ == modele_.version_ecran())
         return;
     version_montree_ = modele_.version_ecran();
@@ -239,7 +239,7 @@ void PageStimulation::lec_fic_ess0(const QString& dossier_prog)
 
 void PageStimulation::BitBtn22Click()
 {
-    faire([this] { modele_.BitBtn22Click(); });
+    faire([this] { modele_.recalculer(); });
 }
 
 int PageStimulation::dernier_echantillon() const
@@ -263,28 +263,28 @@ QByteArray PageStimulation::valeurs() const
 
 void PageStimulation::Scroll_i_stimChange(int position)
 {
-    faire([&] { modele_.Scroll_i_stimChange(position); });
+    faire([&] { modele_.regler_intensite(position); });
 }
 
 void PageStimulation::CheckBox1Click()
 {
-    faire([this] { modele_.CheckBox1Click(); });
+    faire([this] { modele_.basculer_seconde(); });
 }
 
 void PageStimulation::Scroll_tempsChange(int position)
 {
-    faire([&] { modele_.Scroll_tempsChange(position); });
+    faire([&] { modele_.regler_intervalle(position); });
 }
 
 void PageStimulation::Radio_nerfClick(bool fibre)
 {
     if (fibre != modele_.fibre())
-        faire([&] { modele_.Radio_nerfClick(fibre); });
+        faire([&] { modele_.choisir_fibre(fibre); });
 }
 
 void PageStimulation::Shape_nerfMouseDown()
 {
-    faire([this] { modele_.Shape_nerfMouseDown(); });
+    faire([this] { modele_.echanger_extremites(); });
 }
 
 void PageStimulation::realigner(Electrode e)
@@ -306,7 +306,7 @@ void PageStimulation::realigner(Electrode e)
 
 void PageStimulation::BitBtn19Click()
 {
-    faire([this] { modele_.BitBtn19Click(); });
+    faire([this] { modele_.corriger(); });
 }
 
 std::vector<QuestionRemplie> PageStimulation::feuille() const
@@ -370,17 +370,17 @@ bool PageStimulation::eventFilter(QObject* objet, QEvent* evenement)
             continue;
         switch (evenement->type()) {
         case QEvent::MouseButtonPress:
-            modele_.MouseDown(static_cast<QMouseEvent*>(evenement)->position().toPoint().x());
+            modele_.saisir(static_cast<QMouseEvent*>(evenement)->position().toPoint().x());
             return true;
         case QEvent::MouseMove: {
             // The pressed electrode keeps the mouse until the release.
             const int x = static_cast<QMouseEvent*>(evenement)->position().toPoint().x();
             if (modele_.glisse())
-                faire([&] { modele_.MouseMove(e, x); });
+                faire([&] { modele_.glisser(e, x); });
             return true;
         }
         case QEvent::MouseButtonRelease:
-            faire([this] { modele_.MouseUp(); });
+            faire([this] { modele_.lacher(); });
             return true;
         case QEvent::KeyPress:
         case QEvent::KeyRelease:

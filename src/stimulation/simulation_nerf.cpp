@@ -9,21 +9,21 @@ SimulationNerf::SimulationNerf(int panel2_left)
     places_.panel2_left = panel2_left;
 }
 
-void SimulationNerf::MouseDown(int x)
+void SimulationNerf::saisir(int x)
 {
     prise_x_ = x;
     glisse_ = true;
 }
 
-bool SimulationNerf::MouseMove(Electrode e, int x)
+bool SimulationNerf::glisser(Electrode e, int x)
 {
     return glisse_ && deplacer(e, x, prise_x_);
 }
 
-void SimulationNerf::MouseUp()
+void SimulationNerf::lacher()
 {
     glisse_ = false;
-    BitBtn22Click();
+    recalculer();
 }
 
 bool SimulationNerf::pousser(Electrode e, int pas)
@@ -39,32 +39,32 @@ bool SimulationNerf::deplacer(Electrode e, int x, int prise_x)
     return left.has_value();
 }
 
-void SimulationNerf::Scroll_i_stimChange(int position)
+void SimulationNerf::regler_intensite(int position)
 {
     position_i_stim_ = position;
     texte_intensite_ = fixed((100 - position) / 100.0, 0, 2) + QStringLiteral(" V");
-    BitBtn22Click();
+    recalculer();
 }
 
-void SimulationNerf::CheckBox1Click()
+void SimulationNerf::basculer_seconde()
 {
     deux_stim_ = !deux_stim_;
-    BitBtn22Click();
+    recalculer();
 }
 
-void SimulationNerf::Scroll_tempsChange(int position)
+void SimulationNerf::regler_intervalle(int position)
 {
     pos_ = position;
-    BitBtn22Click();
+    recalculer();
     if (!deux_stim_)
-        CheckBox1Click();
+        basculer_seconde();
 }
 
-void SimulationNerf::Radio_nerfClick(bool fibre)
+void SimulationNerf::choisir_fibre(bool fibre)
 {
     fibre_ = fibre;
     if (deux_stim_)
-        CheckBox1Click();
+        basculer_seconde();
     trace_.reset();
     ++version_ecran_;
 }
@@ -84,7 +84,7 @@ ReglagesStimulation SimulationNerf::reglages() const
     return r;
 }
 
-void SimulationNerf::BitBtn22Click()
+void SimulationNerf::recalculer()
 {
     const ReglagesStimulation r = reglages();
     reponse_.calculer(r, pot_ess0_);
@@ -102,19 +102,19 @@ ReponsesEleve SimulationNerf::reponses() const
     // The item each list names: one picked from it, or typed as it is
     // written (a time as a pupil writes it); any other text is no item.
     ReponsesEleve r;
-    r.pref_rel = item_refractaire(textes_[0]);
-    r.pref_abs = item_refractaire(textes_[1]);
-    r.fib_lpr = textes_[2];
-    r.fib_cpr = textes_[3];
-    r.vit_influx = textes_[4];
-    r.combo_electrode = item_nomme(textes_[5], items_electrode_);
-    r.Edit_seuil = textes_[6];
+    r.periode_relative = item_refractaire(textes_[0]);
+    r.periode_absolue = item_refractaire(textes_[1]);
+    r.frequence_relative = textes_[2];
+    r.frequence_absolue = textes_[3];
+    r.vitesse = textes_[4];
+    r.electrode = item_nomme(textes_[5], items_electrode_);
+    r.seuil = textes_[6];
     return r;
 }
 
-void SimulationNerf::BitBtn19Click()
+void SimulationNerf::corriger()
 {
-    verdicts_ = quillon::BitBtn19Click(reponses());
+    verdicts_ = corriger_reponses(reponses());
     correction_.corriger(textes_, *verdicts_);
 }
 

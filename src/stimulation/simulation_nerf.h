@@ -26,63 +26,63 @@ public:
     const PlaceElectrodes& places() const { return places_; }
     int left(Electrode e) const { return places_.left(e); }
     // A mouse button pressed on an electrode at x in its own coordinates.
-    void MouseDown(int x);
+    void saisir(int x);
     // The mouse at x over (or captured by) electrode e: it follows while a
     // button is held; false when it did not move.
-    bool MouseMove(Electrode e, int x);
+    bool glisser(Electrode e, int x);
     // The button let go: the recording is drawn again.
-    void MouseUp();
+    void lacher();
     bool glisse() const { return glisse_; }
     // Left or Right on a focused electrode: moved by pas pixels as by the
     // mouse, under the same rules, whether a button is held or not.
     bool pousser(Electrode e, int pas);
     // A click on the nerve swaps the names of its two ends.
-    void Shape_nerfMouseDown() { extremites_echangees_ = !extremites_echangees_; }
+    void echanger_extremites() { extremites_echangees_ = !extremites_echangees_; }
     bool extremites_echangees() const { return extremites_echangees_; }
 
     // ---- Stimulator ---------------------------------------------------------
-    // Scroll_i_stim's new Position (0..100, the top the strongest).
-    void Scroll_i_stimChange(int position);
+    // The intensity bar's new position (0..100, the top the strongest).
+    void regler_intensite(int position);
     int position_i_stim() const { return position_i_stim_; }
-    // Lab_stim's caption: the intensity in volts; empty before the first change.
+    // The intensity's caption, in volts; empty before the first change.
     const QString& texte_intensite() const { return texte_intensite_; }
-    // The check box "deux" changed: the second stimulation on or off.
-    void CheckBox1Click();
+    // The box "deux" changed: the second stimulation on or off.
+    void basculer_seconde();
     bool deux_stim() const { return deux_stim_; }
-    // Scroll_temps's new Position (0..60): the delay of the second stimulation,
-    // which it switches on.
-    void Scroll_tempsChange(int position);
+    // The interval bar's new position (0..60): the delay of the second
+    // stimulation in samples, which it switches on.
+    void regler_intervalle(int position);
     int pos() const { return pos_; }
     // "Nerf" or "Fibre" chosen: the second stimulation goes off, the screen blank.
-    void Radio_nerfClick(bool fibre);
+    void choisir_fibre(bool fibre);
     bool fibre() const { return fibre_; }
 
     // ---- Recording ----------------------------------------------------------
     // The settings on the page now, those of the next recording.
     ReglagesStimulation reglages() const;
     // Recomputes the recording from the settings now.
-    void BitBtn22Click();
+    void recalculer();
     // The settings of the recording on the screen, none while it is blank
     // (the first stimulation's mark shows with it).
     const std::optional<ReglagesStimulation>& trace() const { return trace_; }
     const ReponseStimulation& reponse() const { return reponse_; }
     // The second stimulation's mark shows while it is on.
-    bool deux_artef_visible() const { return deux_stim_; }
+    bool marque_seconde_visible() const { return deux_stim_; }
     // Changes each time the screen is drawn again or blanked.
     unsigned version_ecran() const { return version_ecran_; }
     PotentielEss0& pot_ess0() { return pot_ess0_; }
     const PotentielEss0& pot_ess0() const { return pot_ess0_; }
 
     // ---- Question sheet -----------------------------------------------------
-    // The answers as typed, in the sheet's order; electrode_items: the
-    // items of the list of the stimulating electrode.
+    // The answers as typed, in the sheet's order, and the items of the list
+    // of the stimulating electrode.
     void changer_reponse(std::size_t question, const QString& texte);
     const CorrectionFeuille::Textes& textes_reponses() const { return textes_; }
     void definir_items_electrode(const QStringList& items) { items_electrode_ = items; }
     // The answers as the correction reads them.
     ReponsesEleve reponses() const;
     // "Correction": judges the seven answers as they are now.
-    void BitBtn19Click();
+    void corriger();
     bool correction_demandee() const { return verdicts_.has_value(); }
     // The verdicts of the last correction, none before the first.
     const std::optional<std::array<bool, 7>>& verdicts() const { return verdicts_; }

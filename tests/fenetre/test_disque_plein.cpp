@@ -29,7 +29,7 @@ TEST_F(FenetreAcces, AFullDiskDestroysNoFileAndEachFailureIsSaid)
     };
     TForm_richedit script;
     QObject::connect(&script, &TForm_richedit::erreur, [&](const QString& m) { erreurs << m; });
-    script.BitBtn24Click(disque.dossier.path() + "/", &f);
+    script.ouvrir_phases(disque.dossier.path() + "/", &f);
     f.couleurs().fichier = disque.chemin("a.clr");
     faux.dialogues.eleves = Identite{"Léa Martin", "1re B"};
     const std::vector<std::pair<QString, std::function<void()>>> cas = {

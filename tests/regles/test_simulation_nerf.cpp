@@ -23,14 +23,14 @@ TEST(SimulationNerf, AnElectrodeFollowsTheHeldMouseAndStopsShortOfEveryLimit)
     };
     for (const Cas& c : cas) {
         SimulationNerf m(c.panel2_left);
-        EXPECT_FALSE(m.MouseMove(c.e, c.x)) << "no button held";
-        m.MouseDown(c.prise_x);
-        EXPECT_EQ(m.MouseMove(c.e, c.x), c.attendu != PlaceElectrodes{}.left(c.e));
+        EXPECT_FALSE(m.glisser(c.e, c.x)) << "no button held";
+        m.saisir(c.prise_x);
+        EXPECT_EQ(m.glisser(c.e, c.x), c.attendu != PlaceElectrodes{}.left(c.e));
         EXPECT_EQ(m.left(c.e), c.attendu) << static_cast<int>(c.e) << " to " << c.x;
         EXPECT_EQ(m.reglages().bout_nerf, c.panel2_left - 20);
         EXPECT_FALSE(m.trace()) << "moving does not draw";
-        m.MouseUp();
-        EXPECT_FALSE(m.MouseMove(c.e, c.x + 1)) << "released";
+        m.lacher();
+        EXPECT_FALSE(m.glisser(c.e, c.x + 1)) << "released";
         ASSERT_TRUE(m.trace());
         const PlaceElectrodes& p = m.places();
         EXPECT_EQ(std::tuple(m.trace()->anode, m.trace()->cathode, m.trace()->enr1, m.trace()->enr2),
@@ -41,9 +41,9 @@ TEST(SimulationNerf, AnElectrodeFollowsTheHeldMouseAndStopsShortOfEveryLimit)
     EXPECT_TRUE(m.pousser(Electrode::enr2, 10));
     EXPECT_FALSE(m.pousser(Electrode::enr1, -123));
     EXPECT_EQ(m.reglages().enr2, 234);
-    m.Shape_nerfMouseDown();
+    m.echanger_extremites();
     EXPECT_TRUE(m.extremites_echangees());
-    m.Shape_nerfMouseDown();
+    m.echanger_extremites();
     EXPECT_FALSE(m.extremites_echangees());
 }
 
@@ -71,18 +71,18 @@ TEST(SimulationNerf, EachSettingImpliesWhatTheStimulatorDoes)
         SimulationNerf m;
         for (const auto& [a, v] : c.actions) {
             switch (a) {
-            case intensite: m.Scroll_i_stimChange(v); break;
-            case temps: m.Scroll_tempsChange(v); break;
-            case deux: m.CheckBox1Click(); break;
-            case fibre: m.Radio_nerfClick(true); break;
-            case nerf: m.Radio_nerfClick(false); break;
+            case intensite: m.regler_intensite(v); break;
+            case temps: m.regler_intervalle(v); break;
+            case deux: m.basculer_seconde(); break;
+            case fibre: m.choisir_fibre(true); break;
+            case nerf: m.choisir_fibre(false); break;
             }
         }
         const ReglagesStimulation r = m.reglages();
         EXPECT_EQ(m.texte_intensite(), QString::fromLatin1(c.texte)) << c.actions.size();
         EXPECT_EQ(std::tuple(r.position_i_stim, r.pos, r.deux_stim, r.fibre),
                   std::tuple(c.position_i_stim, c.pos, c.deux_stim, c.fibre)) << c.texte << c.actions.size();
-        EXPECT_EQ(m.deux_artef_visible(), c.deux_stim);
+        EXPECT_EQ(m.marque_seconde_visible(), c.deux_stim);
         ASSERT_EQ(m.trace().has_value(), c.trace) << c.actions.size();
         if (c.trace) {
             EXPECT_EQ(m.reponse().intensite, 100 - c.position_i_stim);
@@ -97,15 +97,15 @@ TEST(SimulationNerf, TheSheetJudgesTheAnswersAsTyped)
     const QString textes[] = {"2", "1,5 ms", "500", "666 Hz", "40", "Cathode", "0.20"};
     for (std::size_t i = 0; i < 7; ++i)
         m.changer_reponse(i, textes[i]);
-    EXPECT_EQ(std::tuple(m.reponses().pref_rel, m.reponses().pref_abs, m.reponses().combo_electrode),
+    EXPECT_EQ(std::tuple(m.reponses().periode_relative, m.reponses().periode_absolue, m.reponses().electrode),
               std::tuple(20, 15, 1));
     EXPECT_FALSE(m.correction_demandee());
-    m.BitBtn19Click();
+    m.corriger();
     ASSERT_TRUE(m.verdicts());
     EXPECT_EQ(*m.verdicts(), (std::array<bool, 7>{true, true, true, true, true, true, true}));
     m.changer_reponse(4, "12");
     EXPECT_EQ(m.etat(4), EtatReponse::modifiee);
     EXPECT_EQ(m.etat(0), EtatReponse::juste);
-    m.BitBtn19Click();
+    m.corriger();
     EXPECT_FALSE((*m.verdicts())[4]);
 }
