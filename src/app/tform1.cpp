@@ -159,7 +159,6 @@ void TForm1::construire_pages()
         return fenetres_ != nullptr ? &fenetres_->mise_couleur() : nullptr;
     });
     brancher_sorties(*this);
-    ionique_->ordonner_images();
 }
 
 QPoint TForm1::position_centree(const QSize& ecran)
@@ -282,11 +281,6 @@ void TForm1::calcul_images()
     ionique().calcul_images();
 }
 
-void TForm1::grad_nernst()
-{
-    ionique().grad_nernst();
-}
-
 void TForm1::calcul_em()
 {
     ionique().calcul_em();
@@ -338,11 +332,6 @@ void TForm1::Ouvrir1Click()
 void TForm1::Sauve1Click()
 {
     fichiers().Sauve1Click();
-}
-
-void TForm1::affich_grad()
-{
-    stimulation().affich_grad();
 }
 
 void TForm1::BitBtn21Click()
