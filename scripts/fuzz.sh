@@ -5,8 +5,9 @@
 # sanitizer report, hang (10 s for one input) or memory beyond 2 GB. An input
 # that fails is left in build-san/artefacts: add it to fuzz/corpus once
 # mended.
-# Seconds per entry: the first argument (30 by default); two entries run at
-# a time.
+# Seconds of a core per entry: the first argument (30 by default). The
+# entries run all at once on the two cores, each for its share of the time
+# that gives it that much of a core, so that no core waits for the last one.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 duree="${1:-30}"
@@ -26,24 +27,21 @@ fuzzer() {
   corpus="$(mktemp -d)"
   cp "$racine"/fuzz/corpus/* "$corpus"/
   set +e
-  "$sortie/bin/quillon_fuzz_$e" -max_total_time="$duree" -timeout=10 -rss_limit_mb=2048 \
+  "$sortie/bin/quillon_fuzz_$e" -max_total_time="$temps" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$sortie/artefacts/$e-" -print_final_stats=1 "$corpus" > "$sortie/$e.log" 2>&1
   statut=$?
   set -e
   rm -rf "$corpus"
-  { echo "Fuzzing $e for ${duree} s"; tail -n 6 "$sortie/$e.log"; } > "$sortie/$e.resume"
+  { echo "Fuzzing $e for ${temps} s beside the others"; tail -n 6 "$sortie/$e.log"; } > "$sortie/$e.resume"
   return "$statut"
 }
-# Two entries at a time, one per core.
+# Every entry at once: n entries on 2 cores each get 2/n of a core.
+temps=$(( (duree * ${#entrees[@]} + 1) / 2 ))
 echec=()
 en_cours=()
 for e in "${entrees[@]}"; do
   fuzzer "$e" &
   en_cours+=("$!:$e")
-  if [ "${#en_cours[@]}" -ge 2 ]; then
-    wait "${en_cours[0]%%:*}" || echec+=("${en_cours[0]#*:}")
-    en_cours=("${en_cours[@]:1}")
-  fi
 done
 for j in "${en_cours[@]}"; do
   wait "${j%%:*}" || echec+=("${j#*:}")
