@@ -148,22 +148,26 @@ struct FauxLanceur : Lanceur {
     }
 };
 
-// What a main window under test is wired to: its messages kept, its colours
+// What a main window under test is given: its messages kept, its colours
 // file and the acquisition program's folder in a folder of its own, the
-// file dialogs and the launcher faked.
+// file dialogs, the launcher and the printer check faked.
 struct Branchements {
     QTemporaryDir annexe;
     QStringList messages;
     DialoguesFactices dialogues;
     FauxLanceur lanceur;
+    bool imprimante = false; // whether a printer is installed
 
-    void brancher(TForm1& f)
+    // For a window whose program folder is `dossier_prog`.
+    Services services(const QString& dossier_prog)
     {
-        f.afficher_erreur = [this](const QString& m) { messages << m; };
-        f.couleurs().fichier = annexe.filePath(QStringLiteral("couleurs.clr"));
-        f.dossier_mrl = annexe.filePath(QStringLiteral("mrl_absent"));
-        f.fichiers().definir_dialogues(&dialogues);
-        f.lanceur = &lanceur;
+        return {.dossier_prog = dossier_prog,
+                .dossier_mrl = annexe.filePath(QStringLiteral("mrl_absent")),
+                .fichier_couleurs = annexe.filePath(QStringLiteral("couleurs.clr")),
+                .afficher_erreur = [this](const QString& m) { messages << m; },
+                .dialogues = &dialogues,
+                .lanceur = &lanceur,
+                .imprimante_installee = [this] { return imprimante; }};
     }
 };
 

@@ -167,7 +167,7 @@ protected:
 
     QStringList erreurs;
     Aleatoire hasard{20240611};
-    TForm1 f{dossier_construit()};
+    TForm1 f{services()};
 };
 
 } // namespace
