@@ -130,7 +130,7 @@ void TForm1::construire_pages()
     if (QGuiApplication::windowIcon().isNull())
         setWindowIcon(icone_programme());
     stimulation_ = new PageStimulation(ui_->page_stimulation);
-    ionique_ = new PageIonique(ui_->page_equilibres);
+    ionique_ = new PageIonique(ui_->page_equilibres, *services_.hasard);
     ionique_->regler_vitesse(vitesse_);
     if (ui_->Curseursdemesure1->isChecked()) {
         stimulation_->activer_curseurs(true);
@@ -247,7 +247,7 @@ void TForm1::double_tampon()
 
 void TForm1::semer_aleatoire()
 {
-    Aleatoire::programme().randomize();
+    services_.hasard->randomize();
 }
 
 void TForm1::lec_couleurs()
@@ -538,7 +538,7 @@ void TForm1::construire_legendes()
 
 void TForm1::melanger_legendes()
 {
-    accueil_->melanger_legendes(Aleatoire::programme());
+    accueil_->melanger_legendes(*services_.hasard);
 }
 
 void TForm1::affichage_legendes()

@@ -1,9 +1,11 @@
 #pragma once
 // What the main window and its pages are given rather than find for
 // themselves: the folders, how a message reaches the user, the file dialogs,
-// the launcher, the printer check and the other windows. Each part is the
-// system's own unless another is given (tests give fakes); the window hands
-// each page and command the parts it uses as it makes them.
+// the launcher, the printer check, the other windows and the random
+// generator. Each part is the system's own unless another is given (tests
+// give fakes); the window hands each page and command the parts it uses as
+// it makes them.
+#include "common/aleatoire.h"
 #include "common/dossier.h"
 #include "shell/lanceur.h"
 
@@ -54,6 +56,8 @@ struct Services {
     QString programme;
     // The other windows; none: the commands that show them do nothing.
     FenetresAnnexes* fenetres = nullptr;
+    // The random generator, seeded from the clock at start-up.
+    Aleatoire* hasard = &Aleatoire::programme();
 };
 
 } // namespace quillon

@@ -148,6 +148,16 @@ struct FauxLanceur : Lanceur {
     }
 };
 
+// The system's own services on the program folder `dossier_prog`; the
+// messages to `erreur` when it is given.
+inline Services systeme(const QString& dossier_prog, std::function<void(const QString&)> erreur = {})
+{
+    Services s;
+    s.dossier_prog = dossier_prog;
+    s.afficher_erreur = std::move(erreur);
+    return s;
+}
+
 // What a main window under test is given: its messages kept, its colours
 // file and the acquisition program's folder in a folder of its own, the
 // file dialogs, the launcher and the printer check faked.
@@ -161,13 +171,13 @@ struct Branchements {
     // For a window whose program folder is `dossier_prog`.
     Services services(const QString& dossier_prog)
     {
-        return {.dossier_prog = dossier_prog,
-                .dossier_mrl = annexe.filePath(QStringLiteral("mrl_absent")),
-                .fichier_couleurs = annexe.filePath(QStringLiteral("couleurs.clr")),
-                .afficher_erreur = [this](const QString& m) { messages << m; },
-                .dialogues = &dialogues,
-                .lanceur = &lanceur,
-                .imprimante_installee = [this] { return imprimante; }};
+        Services s = systeme(dossier_prog, [this](const QString& m) { messages << m; });
+        s.dossier_mrl = annexe.filePath(QStringLiteral("mrl_absent"));
+        s.fichier_couleurs = annexe.filePath(QStringLiteral("couleurs.clr"));
+        s.dialogues = &dialogues;
+        s.lanceur = &lanceur;
+        s.imprimante_installee = [this] { return imprimante; };
+        return s;
     }
 };
 

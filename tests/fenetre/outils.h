@@ -71,11 +71,13 @@ protected:
     void SetUp() override { dossier_initial = QDir::currentPath(); }
     void TearDown() override { QDir::setCurrent(dossier_initial); }
 
-    // The fakes a window is made with, its messages kept in erreurs.
+    // The fakes a window is made with, its messages kept in erreurs, its
+    // random draws from hasard.
     Services services(const QString& dossier_prog = dossier_construit())
     {
         Services s = faux.services(dossier_prog);
         s.afficher_erreur = [this](const QString& m) { erreurs << m; };
+        s.hasard = &hasard;
         return s;
     }
     // Runs the start-up sequence of a window made with services() and shows it.
@@ -89,6 +91,7 @@ protected:
     QString dossier_initial;
     QStringList erreurs;
     Branchements faux;
+    Aleatoire hasard;
 };
 
 // A click on the tab of a page, as the pupil chooses it.

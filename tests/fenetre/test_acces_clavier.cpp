@@ -117,7 +117,7 @@ TEST_F(FenetreAcces, TabOrderOfTheIonicPageInEachMode)
 
 TEST_F(FenetreAcces, TabOrderOfTheDialogs)
 {
-    Programme p{{.dossier_prog = dossier_construit(), .afficher_erreur = [](const QString&) {}}};
+    Programme p{systeme(dossier_construit(), [](const QString&) {})};
     p.Form1.Timer_debutTimer();
 
     p.mise_couleur().show();

@@ -198,7 +198,7 @@ TEST(NomsAccessibles, TheCheckFindsAnUnnamedControl)
 TEST(NomsAccessibles, EveryControlOfEveryPageAndDialogHasAName)
 {
     QStringList erreurs;
-    Programme p{{.dossier_prog = dossier_construit(), .afficher_erreur = [&](const QString& m) { erreurs << m; }}};
+    Programme p{systeme(dossier_construit(), [&](const QString& m) { erreurs << m; })};
     p.Form1.Timer_debutTimer();
     ASSERT_TRUE(montrer(p.Form1));
     ASSERT_TRUE(erreurs.isEmpty());
@@ -241,7 +241,7 @@ TEST(NomsAccessibles, EveryControlOfEveryPageAndDialogHasAName)
 
 TEST(NomsAccessibles, TheDescriptiveNamesOfTheBarsShapesAndPictures)
 {
-    TForm1 f{{.dossier_prog = dossier_construit(), .afficher_erreur = [](const QString&) {}}};
+    TForm1 f{systeme(dossier_construit(), [](const QString&) {})};
     f.Timer_debutTimer();
     const Ui::PageIonique* io = f.ionique().ui();
     const Ui::PageStimulation* st = f.stimulation().ui();

@@ -102,7 +102,7 @@ TEST_F(SequenceGardee, InformationsAndPhasesDeTestSayWhatTheyCannotOpen)
     const QString doc = d.filePath("QUIL_PED.doc");
     ASSERT_TRUE(QFile::copy(dossier_construit() + "QUIL_PED.doc", doc));
     erreurs.clear();
-    Programme p{{.dossier_prog = d.path() + "/", .afficher_erreur = [this](const QString& m) { erreurs << m; }}};
+    Programme p{systeme(d.path() + "/", [this](const QString& m) { erreurs << m; })};
     std::vector<std::pair<const char*, QByteArray>> avant;
     for (const char* v : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP"}) {
         avant.emplace_back(v, qgetenv(v));

@@ -153,7 +153,7 @@ TEST(TailleAffichage, SizesOfferedAreThoseThatFitMeasuredAt100)
     retenir_taille_affichage(125);
     appliquer_taille_affichage();
     retenir_taille_affichage(100);
-    TForm1 f{{.dossier_prog = dossier_construit()}};
+    TForm1 f{systeme(dossier_construit())};
     ASSERT_TRUE(montrer(f));
     f.taille().actualiser();
     EXPECT_TRUE(f.ui()->Taille125->isEnabled() && f.ui()->Taille125->isChecked() && f.ui()->Reduire1->isEnabled());
