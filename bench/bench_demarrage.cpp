@@ -91,7 +91,7 @@ void BM_PhasesDeTest(benchmark::State& s)
     std::size_t lignes = 0;
     for (auto _ : s) {
         quillon::TForm_richedit viewer;
-        viewer.BitBtn24Click(QStringLiteral(QUILLON_DOSSIER_BENCH), nullptr);
+        viewer.ouvrir_phases(QStringLiteral(QUILLON_DOSSIER_BENCH), nullptr);
         lignes = static_cast<std::size_t>(viewer.lignes().size());
         if (lignes == 0) {
             s.SkipWithError("phases_demo.rtf not found");

@@ -103,8 +103,8 @@ namespace {
 quillon::EquilibresIoniques page_ionique()
 {
     quillon::EquilibresIoniques m;
-    m.Scroll_gkChange();
-    m.Scroll_gnaChange();
+    m.barre_changee(Barre::gk);
+    m.barre_changee(Barre::gna);
     m.etat.rapport_k = 18.0 / 21;
     m.etat.rapport_na = 18.0 / 32;
     m.etat.rapport_an = 17.0 / 20;
@@ -131,15 +131,15 @@ BENCHMARK(BM_ChangementConcentration);
 void BM_ReaffTout83(benchmark::State& s)
 {
     quillon::EquilibresIoniques m = page_ionique();
-    m.BitBtn16Click();
+    m.enregistreur.programmer_ou_finir();
     for (int i = 1; i <= 83; ++i) {
-        m.BitBtn17Click();
+        m.enregistreur.pas_suivant();
         m.changer_position(quillon::Barre::gk, 100 - (i * 7) % 101);
         m.changer_position(quillon::Barre::gna, 100 - (i * 13) % 101);
     }
     for (auto _ : s) {
-        m.reaff_tout();
-        benchmark::DoNotOptimize(m.courbe().constBits());
+        m.enregistreur.reaff_tout();
+        benchmark::DoNotOptimize(m.enregistreur.courbe().constBits());
     }
 }
 BENCHMARK(BM_ReaffTout83);

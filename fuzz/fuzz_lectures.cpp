@@ -287,7 +287,7 @@ void fuzz_textes(const QByteArray& octets)
     const int nomme = quillon::item_nomme(texte, electrodes);
     verifier(nomme >= -1 && nomme <= 1);
     quillon::ReponsesEleve r{item, item, texte, texte, texte, nomme, texte};
-    (void)quillon::BitBtn19Click(r);
+    (void)quillon::corriger_reponses(r);
 
     // QT_SCALE_FACTOR as the user set it: the factor started with is a
     // positive finite number, or none at all.

@@ -87,7 +87,7 @@ void CommandesFichiers::Sauve1Click()
 
 bool CommandesFichiers::enregistrer_sequence()
 {
-    const SequenceNernst sequence = ionique_->modele().sequence_tracee();
+    const SequenceNernst sequence = ionique_->modele().enregistreur.sequence_tracee();
     if (sequence.etapes.empty()) {
         dialogues_->message(QCoreApplication::translate("CommandesFichiers", "Rien à enregistrer : aucune séquence n'a été enregistrée ni programmée "
                                            "sur la page \"Equilibres ioniques\"."));
@@ -110,7 +110,7 @@ bool CommandesFichiers::enregistrer_sequence()
 
 bool CommandesFichiers::sequence_a_enregistrer() const
 {
-    const std::vector<EtapeNernst> a = ionique_->modele().sequence_tracee().etapes;
+    const std::vector<EtapeNernst> a = ionique_->modele().enregistreur.sequence_tracee().etapes;
     const std::vector<EtapeNernst>& b = dans_un_fichier_.etapes;
     const auto meme_reglage = [](EtapeNernst x, EtapeNernst y) {
         x.em = y.em;
@@ -221,10 +221,10 @@ bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
     if (!proposer_enregistrement(QCoreApplication::translate("CommandesFichiers", "Enregistrer la séquence avant d'ouvrir un autre fichier ?")))
         return false;
     ionique_->charger(lu.sequence);
-    dans_un_fichier_ = ionique_->modele().sequence_tracee();
+    dans_un_fichier_ = ionique_->modele().enregistreur.sequence_tracee();
     if (afficher) {
         notebook_->montrer(Page::ionique);
-        ionique_->BitBtn18Click();
+        ionique_->lancer_essai();
     }
     return true;
 }

@@ -256,12 +256,12 @@ void TForm1::lec_couleurs()
 }
 void TForm1::Scroll_gkChange()
 {
-    ionique().Scroll_gkChange();
+    ionique().barre_changee(Barre::gk);
 }
 
 void TForm1::Scroll_gnaChange()
 {
-    ionique().Scroll_gnaChange();
+    ionique().barre_changee(Barre::gna);
 }
 
 void TForm1::adap_merlade()
@@ -300,12 +300,12 @@ void TForm1::calcul_em()
 
 void TForm1::Timer_courbeTimer()
 {
-    ionique().Timer_courbeTimer();
+    ionique().tic_enregistrement();
 }
 
 void TForm1::Timer_reaffTimer()
 {
-    ionique().Timer_reaffTimer();
+    ionique().tic_essai();
 }
 
 void TForm1::Timer_animTimer()
@@ -315,7 +315,7 @@ void TForm1::Timer_animTimer()
 
 void TForm1::Afficherlespotdquilibre1Click()
 {
-    ui_->Afficherlespotdquilibre1->setChecked(ionique().Afficherlespotdquilibre1Click());
+    ui_->Afficherlespotdquilibre1->setChecked(ionique().basculer_pot_eq());
 }
 
 void TForm1::Curseursdemesure1Click()
@@ -452,7 +452,7 @@ void TForm1::Miseencouleur1Click()
 void TForm1::BitBtn24Click()
 {
     if (services_.fenetres != nullptr)
-        services_.fenetres->Form_richedit().BitBtn24Click(services_.dossier_prog, this);
+        services_.fenetres->Form_richedit().ouvrir_phases(services_.dossier_prog, this);
 }
 
 void TForm1::BitBtn2Click()

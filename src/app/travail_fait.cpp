@@ -18,15 +18,15 @@ QString empreinte_travail(const ExerciceLegendes& legendes, const PageStimulatio
         e += QStringLiteral("Correction;");
     if (stimulation != nullptr) {
         const ReponsesEleve r = stimulation->reponses();
-        const QStringList textes = {r.fib_lpr, r.fib_cpr, r.vit_influx, r.Edit_seuil};
-        if (r.pref_rel != -1 || r.pref_abs != -1 || r.combo_electrode != -1
+        const QStringList textes = {r.frequence_relative, r.frequence_absolue, r.vitesse, r.seuil};
+        if (r.periode_relative != -1 || r.periode_absolue != -1 || r.electrode != -1
             || std::any_of(textes.begin(), textes.end(), [](const QString& t) { return !t.trimmed().isEmpty(); }))
-            e += QStringLiteral("R%1|%2|%3|%4;").arg(r.pref_rel).arg(r.pref_abs).arg(r.combo_electrode).arg(textes.join('|'));
+            e += QStringLiteral("R%1|%2|%3|%4;").arg(r.periode_relative).arg(r.periode_absolue).arg(r.electrode).arg(textes.join('|'));
         if (stimulation->correction_demandee())
             e += QStringLiteral("Questions corrigées;");
     }
     if (ionique != nullptr) {
-        for (const EtapeNernst& p : ionique->sequence_tracee().etapes)
+        for (const EtapeNernst& p : ionique->enregistreur.sequence_tracee().etapes)
             e += QStringLiteral("P%1,%2,%3,%4,%5,%6;").arg(p.gk).arg(p.gna).arg(p.k_int).arg(p.k_ext).arg(p.na_int).arg(p.na_ext);
     }
     return e;

@@ -1,5 +1,7 @@
 // The membrane-potential recorder: recording, programming and trial runs of
 // sequences of settings, plotted step by step on the chart.
+#include "ionic/enregistreur.h"
+
 #include "ionic/equilibres.h"
 
 #include "common/dessin.h"
@@ -21,6 +23,9 @@ const QColor rouge(255, 0, 0);
 const QColor bleu(0, 0, 255);
 const QColor vert(0, 128, 0);
 
+constexpr int concentration_max = EquilibresIoniques::max_concentration;
+constexpr int permeabilite_max = EquilibresIoniques::max_permeabilite;
+
 int y_potentiel(double em)
 {
     return static_cast<int>(arrondi(100 - em));
@@ -33,36 +38,84 @@ int y_permeabilite(int p)
 
 } // namespace
 
-bool EquilibresIoniques::actif(BoutonCourbe b) const
+Enregistreur::Enregistreur(EquilibresIoniques& banc)
+    : banc_(&banc),
+      courbe_(largeur_courbe, hauteur_courbe, QImage::Format_RGB32)
 {
-    if (mode_anim)
+    courbe_.fill(Qt::white);
+    em_trace_.fill(std::numeric_limits<double>::quiet_NaN());
+    bouton_(BoutonCourbe::lancer) =
+        Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Lancer COURBE")), true, true};
+    bouton_(BoutonCourbe::effacer) =
+        Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "EFFACER")), true, true};
+    bouton_(BoutonCourbe::programmer) =
+        Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Program.COURBE")), true, true};
+    bouton_(BoutonCourbe::reculer) = Bouton{QStringLiteral("<--"), false, true};
+    bouton_(BoutonCourbe::avancer) = Bouton{QStringLiteral("-->"), false, true};
+    bouton_(BoutonCourbe::essai) =
+        Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Essai COURBE")), false, true};
+}
+
+Enregistreur::Enregistreur(EquilibresIoniques& banc, const Enregistreur& autre)
+    : Enregistreur(autre)
+{
+    banc_ = &banc;
+}
+
+std::array<int, Enregistreur::dernier_pas + 1>& Enregistreur::programme(Barre b)
+{
+    switch (b) {
+    case Barre::ki: return prog_k_int;
+    case Barre::ke: return prog_k_ext;
+    case Barre::nai: return prog_na_int;
+    case Barre::nae: return prog_na_ext;
+    case Barre::gk: return prog_gk;
+    case Barre::gna: return prog_gna;
+    }
+    return prog_gk;
+}
+
+int Enregistreur::pas_borne() const
+{
+    return std::clamp(pas, 0, dernier_pas);
+}
+
+void Enregistreur::noter(Barre b, int valeur)
+{
+    programme(b)[pas_borne()] = valeur;
+}
+
+bool Enregistreur::actif(BoutonCourbe b) const
+{
+    if (banc_->mode_anim)
         return false;
-    if (mode_essai && b != BoutonCourbe::BitBtn18)
+    if (mode_essai && b != BoutonCourbe::essai)
         return false;
     return bouton(b).actif;
 }
 
-void EquilibresIoniques::effacer_courbe()
+void Enregistreur::effacer_courbe()
 {
     courbe_.fill(Qt::white);
     em_trace_.fill(std::numeric_limits<double>::quiet_NaN());
     ++version_courbe_;
 }
 
-void EquilibresIoniques::trace_point(bool force_em, int n)
+void Enregistreur::trace_point(bool force_em, int n)
 {
     QPainter p(&courbe_);
     trace_point(p, force_em, n);
 }
 
-void EquilibresIoniques::trace_point(QPainter& p, bool force_em, int n)
+void Enregistreur::trace_point(QPainter& p, bool force_em, int n)
 {
+    EtatIonique& etat = banc_->etat;
     ++version_courbe_;
     x_courant = pixels_par_pas * n;
     const int x = x_courant;
     const bool premier = x_courant == pixels_par_pas;
     if (force_em || mode_essai) {
-        calcul_em();
+        banc_->calcul_em();
         const int y = y_potentiel(etat.em);
         dessin::ellipse(p, x, y, x + 6, y + 6, QPen(Qt::black), QBrush(bleu_marine));
         if (!premier)
@@ -84,8 +137,9 @@ void EquilibresIoniques::trace_point(QPainter& p, bool force_em, int n)
     x_prec = x_courant;
 }
 
-void EquilibresIoniques::reaff_tout()
+void Enregistreur::reaff_tout()
 {
+    EtatIonique& etat = banc_->etat;
     effacer_courbe();
     QPainter p(&courbe_);
     const int courant = pas_borne();
@@ -101,13 +155,13 @@ void EquilibresIoniques::reaff_tout()
     }
 }
 
-void EquilibresIoniques::marqueur()
+void Enregistreur::marqueur()
 {
     QPainter p(&courbe_);
     marqueur(p);
 }
 
-void EquilibresIoniques::marqueur(QPainter& p)
+void Enregistreur::marqueur(QPainter& p)
 {
     ++version_courbe_;
     const int x = pixels_par_pas * pas;
@@ -116,8 +170,9 @@ void EquilibresIoniques::marqueur(QPainter& p)
 
 // ---- Recording ----------------------------------------------------------------
 
-void EquilibresIoniques::noter_reglages()
+void Enregistreur::noter_reglages()
 {
+    EtatIonique& etat = banc_->etat;
     prog_gk[pas] = etat.perm_k;
     prog_gna[pas] = etat.perm_na;
     prog_k_int[pas] = static_cast<int>(arrondi(etat.k_int));
@@ -126,77 +181,78 @@ void EquilibresIoniques::noter_reglages()
     prog_na_ext[pas] = static_cast<int>(arrondi(etat.na_ext));
 }
 
-void EquilibresIoniques::BitBtn14Click()
+void Enregistreur::lancer_ou_arreter()
 {
-    Bouton& b = bouton_(BoutonCourbe::BitBtn14);
+    Bouton& b = bouton_(BoutonCourbe::lancer);
     if (b.legende == QLatin1String("STOP")) {
         b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Lancer COURBE"));
-        BitBtn12_actif_ = true;
+        passage_anim_permis_ = true;
         courbe_active_ = false;
     } else {
         b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "STOP"));
-        BitBtn12_actif_ = false;
+        passage_anim_permis_ = false;
         courbe_active_ = true;
     }
 }
 
-void EquilibresIoniques::Timer_courbeTimer()
+void Enregistreur::tic_enregistrement()
 {
     ++pas;
     if (pas >= dernier_pas + 1) {
         pas = dernier_pas;
         if (courbe_active_)
-            BitBtn14Click();
+            lancer_ou_arreter();
         return;
     }
     noter_reglages();
     trace_point(true, pas);
 }
 
-void EquilibresIoniques::BitBtn15Click()
+void Enregistreur::effacer()
 {
     effacer_courbe();
     pas_max = 0;
     pas = 0;
     x_courant = 0;
     x_prec = 0;
-    BitBtn12_actif_ = true;
+    passage_anim_permis_ = true;
 }
 
 // ---- Programming --------------------------------------------------------------
 
-void EquilibresIoniques::BitBtn16Click()
+void Enregistreur::programmer_ou_finir()
 {
-    Bouton& b = bouton_(BoutonCourbe::BitBtn16);
+    Bouton& b = bouton_(BoutonCourbe::programmer);
     if (b.legende == QLatin1String("Program.COURBE")) {
         // A recording still running would go on behind a disabled "STOP".
         if (courbe_active_)
-            BitBtn14Click();
+            lancer_ou_arreter();
         b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Fin program."));
         pas_max = std::min(pas, static_cast<int>(dernier_pas));
-        bouton_(BoutonCourbe::recule1).visible = true;
-        bouton_(BoutonCourbe::BitBtn17).visible = true;
-        bouton_(BoutonCourbe::BitBtn18).visible = true;
-        bouton_(BoutonCourbe::BitBtn14).actif = false;
+        bouton_(BoutonCourbe::reculer).visible = true;
+        bouton_(BoutonCourbe::avancer).visible = true;
+        bouton_(BoutonCourbe::essai).visible = true;
+        bouton_(BoutonCourbe::lancer).actif = false;
     } else {
         b.legende = QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Program.COURBE"));
-        bouton_(BoutonCourbe::recule1).visible = false;
-        bouton_(BoutonCourbe::BitBtn17).visible = false;
-        bouton_(BoutonCourbe::BitBtn18).visible = false;
-        bouton_(BoutonCourbe::BitBtn14).actif = true;
-        BitBtn18Click();
+        bouton_(BoutonCourbe::reculer).visible = false;
+        bouton_(BoutonCourbe::avancer).visible = false;
+        bouton_(BoutonCourbe::essai).visible = false;
+        bouton_(BoutonCourbe::lancer).actif = true;
+        lancer_essai();
     }
 }
 
-void EquilibresIoniques::restaurer_pas()
+void Enregistreur::restaurer_pas()
 {
+    EtatIonique& etat = banc_->etat;
     etat.perm_k = prog_gk[pas];
-    changer_position(Barre::gk, max_permeabilite - etat.perm_k);
+    banc_->changer_position(Barre::gk, permeabilite_max - etat.perm_k);
     etat.perm_na = prog_gna[pas];
-    changer_position(Barre::gna, max_permeabilite - etat.perm_na);
+    banc_->changer_position(Barre::gna, permeabilite_max - etat.perm_na);
     const auto placer = [this](Barre b, double& c, int valeur) {
         c = valeur;
-        changer_position(b, static_cast<int>(arrondi(max_concentration - c)));
+        banc_->changer_position(b, static_cast<int>(arrondi(concentration_max - c)));
     };
     placer(Barre::ki, etat.k_int, prog_k_int[pas]);
     placer(Barre::ke, etat.k_ext, prog_k_ext[pas]);
@@ -204,7 +260,7 @@ void EquilibresIoniques::restaurer_pas()
     placer(Barre::nae, etat.na_ext, prog_na_ext[pas]);
 }
 
-void EquilibresIoniques::recule1Click()
+void Enregistreur::pas_precedent()
 {
     mode_edition = true;
     if (pas <= 1)
@@ -216,11 +272,11 @@ void EquilibresIoniques::recule1Click()
     marqueur();
 }
 
-void EquilibresIoniques::BitBtn17Click()
+void Enregistreur::pas_suivant()
 {
     mode_edition = true;
     if (pas >= pas_max) {
-        avance1Click();
+        ajouter_pas();
         return;
     }
     ++pas;
@@ -229,7 +285,7 @@ void EquilibresIoniques::BitBtn17Click()
     marqueur();
 }
 
-void EquilibresIoniques::avance1Click()
+void Enregistreur::ajouter_pas()
 {
     // The arrays and the chart hold 83 steps: no step is appended past them.
     if (pas >= dernier_pas)
@@ -245,11 +301,11 @@ void EquilibresIoniques::avance1Click()
 
 // ---- Trial run ----------------------------------------------------------------
 
-void EquilibresIoniques::BitBtn18Click()
+void Enregistreur::lancer_essai()
 {
     // Two timers stepping the same sequence would mix their steps.
     if (courbe_active_)
-        BitBtn14Click();
+        lancer_ou_arreter();
     mode_edition = false;
     em_prec = 10000;
     mode_essai = true;
@@ -259,16 +315,17 @@ void EquilibresIoniques::BitBtn18Click()
     reaff_active_ = true;
 }
 
-void EquilibresIoniques::Timer_reaffTimer()
+void Enregistreur::tic_essai()
 {
+    EtatIonique& etat = banc_->etat;
     if (pas == 0) {
         // Settling toward the potential of step 1 before it is played.
         if (prog_gk[1] != 0 && prog_gna[1] == 0) {
             etat.perm_k = 100;
-            calcul_em();
+            banc_->calcul_em();
         } else if (prog_gk[1] == 0 && prog_gna[1] != 0) {
             etat.perm_na = 100;
-            calcul_em();
+            banc_->calcul_em();
         }
         if (std::abs(em_prec - etat.em) > 1) {
             etat.perm_k = prog_gk[1];
@@ -277,7 +334,7 @@ void EquilibresIoniques::Timer_reaffTimer()
             etat.k_ext = prog_k_ext[0];
             etat.na_int = prog_na_int[0];
             etat.na_ext = prog_na_ext[0];
-            calcul_em();
+            banc_->calcul_em();
             em_prec = etat.em;
             return;
         }
@@ -299,20 +356,20 @@ void EquilibresIoniques::Timer_reaffTimer()
     etat.k_ext = prog_k_ext[pas];
     etat.na_int = prog_na_int[pas];
     etat.na_ext = prog_na_ext[pas];
-    calcul_pot_eq();
-    changer_position(Barre::gk, max_permeabilite - etat.perm_k);
-    changer_position(Barre::gna, max_permeabilite - etat.perm_na);
-    changer_position(Barre::ki, static_cast<int>(arrondi(max_concentration - etat.k_int)));
-    changer_position(Barre::ke, static_cast<int>(arrondi(max_concentration - etat.k_ext)));
-    changer_position(Barre::nai, static_cast<int>(arrondi(max_concentration - etat.na_int)));
-    changer_position(Barre::nae, static_cast<int>(arrondi(max_concentration - etat.na_ext)));
+    banc_->calcul_pot_eq();
+    banc_->changer_position(Barre::gk, permeabilite_max - etat.perm_k);
+    banc_->changer_position(Barre::gna, permeabilite_max - etat.perm_na);
+    banc_->changer_position(Barre::ki, static_cast<int>(arrondi(concentration_max - etat.k_int)));
+    banc_->changer_position(Barre::ke, static_cast<int>(arrondi(concentration_max - etat.k_ext)));
+    banc_->changer_position(Barre::nai, static_cast<int>(arrondi(concentration_max - etat.na_int)));
+    banc_->changer_position(Barre::nae, static_cast<int>(arrondi(concentration_max - etat.na_ext)));
     trace_point(false, pas);
     prog_em[pas] = etat.em;
 }
 
 // ---- Work files ---------------------------------------------------------------
 
-SequenceNernst EquilibresIoniques::sequence() const
+SequenceNernst Enregistreur::sequence() const
 {
     SequenceNernst s;
     for (int i = 1; i <= std::min(pas_max, static_cast<int>(dernier_pas)); ++i)
@@ -321,7 +378,7 @@ SequenceNernst EquilibresIoniques::sequence() const
     return s;
 }
 
-SequenceNernst EquilibresIoniques::sequence_tracee() const
+SequenceNernst Enregistreur::sequence_tracee() const
 {
     SequenceNernst s = sequence();
     for (int i = static_cast<int>(s.etapes.size()) + 1; i <= pas_traces(); ++i) {
@@ -332,7 +389,7 @@ SequenceNernst EquilibresIoniques::sequence_tracee() const
     return s;
 }
 
-std::vector<EquilibresIoniques::PasTrace> EquilibresIoniques::pas_du_graphe() const
+std::vector<Enregistreur::PasTrace> Enregistreur::pas_du_graphe() const
 {
     std::vector<PasTrace> pas;
     for (int i = 1; i <= pas_traces(); ++i) {
@@ -349,7 +406,7 @@ std::vector<EquilibresIoniques::PasTrace> EquilibresIoniques::pas_du_graphe() co
     return pas;
 }
 
-QByteArray EquilibresIoniques::valeurs() const
+QByteArray Enregistreur::valeurs() const
 {
     const std::vector<PasTrace> pas = pas_du_graphe();
     if (pas.empty())
@@ -361,14 +418,14 @@ QByteArray EquilibresIoniques::valeurs() const
     return t.octets();
 }
 
-QStringList EquilibresIoniques::entetes_pas()
+QStringList Enregistreur::entetes_pas()
 {
     return {QCoreApplication::translate("EquilibresIoniques", "Pas"),   QStringLiteral("GK"),    QStringLiteral("GNa"),       QStringLiteral("[K]i"),
             QStringLiteral("[K]e"),  QStringLiteral("[Na]i"), QStringLiteral("[Na]e"),     QStringLiteral("EeqK (mV)"),
             QStringLiteral("EeqNa (mV)"), QStringLiteral("Em (mV)")};
 }
 
-QStringList EquilibresIoniques::cases_pas(const PasTrace& e, const QString& sans_em)
+QStringList Enregistreur::cases_pas(const PasTrace& e, const QString& sans_em)
 {
     QStringList cases;
     for (int v : {e.pas, e.gk, e.gna, e.k_int, e.k_ext, e.na_int, e.na_ext})
@@ -378,35 +435,35 @@ QStringList EquilibresIoniques::cases_pas(const PasTrace& e, const QString& sans
     return cases;
 }
 
-void EquilibresIoniques::charger(const SequenceNernst& sequence)
+void Enregistreur::charger(const SequenceNernst& sequence)
 {
     const int n = std::min(static_cast<int>(sequence.etapes.size()), static_cast<int>(dernier_pas));
     pas_max = n;
     pas = n;
     for (int i = 1; i <= n; ++i) {
         const EtapeNernst& e = sequence.etapes[static_cast<std::size_t>(i - 1)];
-        prog_gk[i] = std::clamp(e.gk, 0, max_permeabilite);
-        prog_gna[i] = std::clamp(e.gna, 0, max_permeabilite);
-        prog_k_int[i] = std::clamp(e.k_int, 0, max_concentration);
-        prog_k_ext[i] = std::clamp(e.k_ext, 0, max_concentration);
-        prog_na_int[i] = std::clamp(e.na_int, 0, max_concentration);
-        prog_na_ext[i] = std::clamp(e.na_ext, 0, max_concentration);
+        prog_gk[i] = std::clamp(e.gk, 0, permeabilite_max);
+        prog_gna[i] = std::clamp(e.gna, 0, permeabilite_max);
+        prog_k_int[i] = std::clamp(e.k_int, 0, concentration_max);
+        prog_k_ext[i] = std::clamp(e.k_ext, 0, concentration_max);
+        prog_na_int[i] = std::clamp(e.na_int, 0, concentration_max);
+        prog_na_ext[i] = std::clamp(e.na_ext, 0, concentration_max);
         prog_em[i] = std::isfinite(e.em) ? e.em : 0;
     }
 }
 
-LecturesCurseurs lectures_courbe(const CurseursMesure& c, const EquilibresIoniques& m)
+LecturesCurseurs lectures_courbe(const CurseursMesure& c, const Enregistreur& e)
 {
     LecturesCurseurs l;
     for (int i = 0; i < c.nombre(); ++i) {
-        const double em = m.em_trace(c.position(i));
+        const double em = e.em_trace(c.position(i));
         l.curseurs[static_cast<std::size_t>(i)] =
             QCoreApplication::translate("EquilibresIoniques", "Pas %1 ; ").arg(c.position(i))
             + (std::isnan(em) ? QCoreApplication::translate("EquilibresIoniques", "Em non tracé") : QStringLiteral("Em = %1 mV").arg(texte_mesure(em)));
     }
     if (c.nombre() == 2) {
         // The difference of the values shown, as a pupil subtracts them.
-        const double d = valeur_lue(m.em_trace(c.position(1))) - valeur_lue(m.em_trace(c.position(0)));
+        const double d = valeur_lue(e.em_trace(c.position(1))) - valeur_lue(e.em_trace(c.position(0)));
         l.difference = std::isnan(d) ? QCoreApplication::translate("EquilibresIoniques", "ΔEm : Em non tracé")
                                      : QStringLiteral("ΔEm = %1 mV").arg(texte_mesure(d));
     }

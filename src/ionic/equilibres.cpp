@@ -3,7 +3,6 @@
 #include "common/nombres.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace quillon {
 
@@ -18,14 +17,14 @@ int indice(Barre b)
 Texte texte_de(Barre b)
 {
     switch (b) {
-    case Barre::ki: return Texte::lab_ki;
-    case Barre::ke: return Texte::lab_ke;
-    case Barre::nai: return Texte::lab_nai;
-    case Barre::nae: return Texte::lab_nae;
-    case Barre::gk: return Texte::lab_gk;
-    case Barre::gna: return Texte::lab_gna;
+    case Barre::ki: return Texte::k_int;
+    case Barre::ke: return Texte::k_ext;
+    case Barre::nai: return Texte::na_int;
+    case Barre::nae: return Texte::na_ext;
+    case Barre::gk: return Texte::gk;
+    case Barre::gna: return Texte::gna;
     }
-    return Texte::lab_ki;
+    return Texte::k_int;
 }
 
 QString prefixe(Barre b)
@@ -44,17 +43,22 @@ QString prefixe(Barre b)
 } // namespace
 
 EquilibresIoniques::EquilibresIoniques()
-    : positions_{300, 299, 300, 300, 100, 100},
-      courbe_(largeur_courbe, hauteur_courbe, QImage::Format_RGB32)
+    : positions_{300, 299, 300, 300, 100, 100}
 {
-    courbe_.fill(Qt::white);
-    em_trace_.fill(std::numeric_limits<double>::quiet_NaN());
-    boutons_[0] = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Lancer COURBE")), true, true};
-    boutons_[1] = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "EFFACER")), true, true};
-    boutons_[2] = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Program.COURBE")), true, true};
-    boutons_[3] = Bouton{QStringLiteral("<--"), false, true};
-    boutons_[4] = Bouton{QStringLiteral("-->"), false, true};
-    boutons_[5] = Bouton{QString::fromUtf8(QT_TRANSLATE_NOOP("EquilibresIoniques", "Essai COURBE")), false, true};
+}
+
+// Every member, the recorder rebound to the copy: a new member joins the list.
+EquilibresIoniques::EquilibresIoniques(const EquilibresIoniques& autre)
+    : etat(autre.etat),
+      mode_anim(autre.mode_anim),
+      anim(autre.anim),
+      relancer_animation(autre.relancer_animation),
+      enregistreur(*this, autre.enregistreur),
+      positions_(autre.positions_),
+      tailles_(autre.tailles_),
+      textes_(autre.textes_),
+      pot_eq_visibles_(autre.pot_eq_visibles_)
+{
 }
 
 int EquilibresIoniques::max_barre(Barre b)
@@ -68,14 +72,15 @@ void EquilibresIoniques::changer_position(Barre b, int position)
     if (position == positions_[indice(b)])
         return;
     positions_[indice(b)] = position;
-    switch (b) {
-    case Barre::ki: Scroll_kiChange(); break;
-    case Barre::ke: Scroll_keChange(); break;
-    case Barre::nai: Scroll_naiChange(); break;
-    case Barre::nae: Scroll_naeChange(); break;
-    case Barre::gk: Scroll_gkChange(); break;
-    case Barre::gna: Scroll_gnaChange(); break;
-    }
+    barre_changee(b);
+}
+
+void EquilibresIoniques::barre_changee(Barre b)
+{
+    if (b == Barre::gk || b == Barre::gna)
+        changement_permeabilite(b);
+    else
+        changement_concentration(b);
 }
 
 double& EquilibresIoniques::concentration(Barre b)
@@ -88,30 +93,12 @@ double& EquilibresIoniques::concentration(Barre b)
     }
 }
 
-std::array<int, EquilibresIoniques::dernier_pas + 1>& EquilibresIoniques::programme(Barre b)
-{
-    switch (b) {
-    case Barre::ki: return prog_k_int;
-    case Barre::ke: return prog_k_ext;
-    case Barre::nai: return prog_na_int;
-    case Barre::nae: return prog_na_ext;
-    case Barre::gk: return prog_gk;
-    case Barre::gna: return prog_gna;
-    }
-    return prog_gk;
-}
-
-int EquilibresIoniques::pas_borne() const
-{
-    return std::clamp(pas, 0, dernier_pas);
-}
-
 void EquilibresIoniques::changement_concentration(Barre b)
 {
     // Odd values drop to the even number below.
     const int c = 2 * (valeur(b) / 2);
     concentration(b) = c;
-    programme(b)[pas_borne()] = c;
+    enregistreur.noter(b, c);
     textes_[static_cast<int>(texte_de(b))] = prefixe(b) + fixed(c, 2, 0);
     calcul_images();
     if ((b == Barre::ki || b == Barre::ke) && mode_anim && relancer_animation)
@@ -120,9 +107,9 @@ void EquilibresIoniques::changement_concentration(Barre b)
 
 void EquilibresIoniques::changement_permeabilite(Barre b)
 {
-    if (mode_edition) {
-        reaff_tout();
-        marqueur();
+    if (enregistreur.mode_edition) {
+        enregistreur.reaff_tout();
+        enregistreur.marqueur();
         // The redraw leaves both permeabilities at the last step's values:
         // the potential relaxes toward what the two bars show.
         etat.perm_k = valeur(Barre::gk);
@@ -131,7 +118,7 @@ void EquilibresIoniques::changement_permeabilite(Barre b)
     const int p = valeur(b);
     (b == Barre::gk ? etat.perm_k : etat.perm_na) = p;
     textes_[static_cast<int>(texte_de(b))] = prefixe(b) + QString::number(p);
-    programme(b)[pas_borne()] = p;
+    enregistreur.noter(b, p);
     // The membrane potential follows at the next tick of the timers.
 }
 
@@ -144,43 +131,43 @@ void EquilibresIoniques::taille_et_barre(ImageIon image, Barre b, double rapport
 
 void EquilibresIoniques::calcul_images()
 {
-    taille_et_barre(ImageIon::ima_ki, Barre::ki, etat.rapport_k);
-    taille_et_barre(ImageIon::ima_ke, Barre::ke, etat.rapport_k);
-    taille_et_barre(ImageIon::ima_nai, Barre::nai, etat.rapport_na);
-    taille_et_barre(ImageIon::ima_nae, Barre::nae, etat.rapport_na);
+    taille_et_barre(ImageIon::k_int, Barre::ki, etat.rapport_k);
+    taille_et_barre(ImageIon::k_ext, Barre::ke, etat.rapport_k);
+    taille_et_barre(ImageIon::na_int, Barre::nai, etat.rapport_na);
+    taille_et_barre(ImageIon::na_ext, Barre::nae, etat.rapport_na);
     const double u = EtatIonique::pixels_par_unite;
-    tailles_[static_cast<int>(ImageIon::ani)] = EtatIonique::taille_image(u * etat.k_int + u * etat.na_int, etat.rapport_an);
-    tailles_[static_cast<int>(ImageIon::ane)] = EtatIonique::taille_image(u * etat.k_ext + u * etat.na_ext, etat.rapport_an);
+    tailles_[static_cast<int>(ImageIon::anions_int)] = EtatIonique::taille_image(u * etat.k_int + u * etat.na_int, etat.rapport_an);
+    tailles_[static_cast<int>(ImageIon::anions_ext)] = EtatIonique::taille_image(u * etat.k_ext + u * etat.na_ext, etat.rapport_an);
     calcul_pot_eq();
 }
 
 void EquilibresIoniques::calcul_pot_eq()
 {
     etat.calcul_pot_eq();
-    textes_[static_cast<int>(Texte::Label9)] = QStringLiteral("EeqK=") + fixed(etat.e_k, 2, 2);
-    textes_[static_cast<int>(Texte::Label10)] = QStringLiteral("EnaK=") + fixed(etat.e_na, 2, 2);
+    textes_[static_cast<int>(Texte::e_k)] = QStringLiteral("EeqK=") + fixed(etat.e_k, 2, 2);
+    textes_[static_cast<int>(Texte::e_na)] = QStringLiteral("EnaK=") + fixed(etat.e_na, 2, 2);
 }
 
 void EquilibresIoniques::calcul_em()
 {
     etat.calcul_em();
-    textes_[static_cast<int>(Texte::Lab_em)] = QStringLiteral("Em=") + fixed(etat.em, 2, 2);
+    textes_[static_cast<int>(Texte::em)] = QStringLiteral("Em=") + fixed(etat.em, 2, 2);
 }
 
-void EquilibresIoniques::Timer_animTimer(Aleatoire& hasard)
+void EquilibresIoniques::tic_animation(Aleatoire& hasard)
 {
     anim.Timer_animTimer(etat.e_k, hasard);
-    textes_[static_cast<int>(Texte::Lab_em)] = anim.lab_em;
+    textes_[static_cast<int>(Texte::em)] = anim.lab_em;
 }
 
 void EquilibresIoniques::clic_image(ImageIon image, Qt::MouseButton bouton)
 {
     Barre b;
     switch (image) {
-    case ImageIon::ima_ki: b = Barre::ki; break;
-    case ImageIon::ima_ke: b = Barre::ke; break;
-    case ImageIon::ima_nai: b = Barre::nai; break;
-    case ImageIon::ima_nae: b = Barre::nae; break;
+    case ImageIon::k_int: b = Barre::ki; break;
+    case ImageIon::k_ext: b = Barre::ke; break;
+    case ImageIon::na_int: b = Barre::nai; break;
+    case ImageIon::na_ext: b = Barre::nae; break;
     default: return; // the anions are not clickable
     }
     double& c = concentration(b);

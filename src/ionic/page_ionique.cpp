@@ -75,8 +75,8 @@ QImage blanc(const QSize& taille)
 
 PageIonique::PageIonique(QWidget* parent, Aleatoire& hasard)
     : QWidget(parent), ui_(std::make_unique<Ui::PageIonique>()),
-      minuteries_{minuterie(this, "Timer_k", EquilibresIoniques::intervalle_normal, true),
-                  minuterie(this, "Timer_na", EquilibresIoniques::intervalle_normal, true),
+      minuteries_{minuterie(this, "Timer_k", Enregistreur::intervalle_normal, true),
+                  minuterie(this, "Timer_na", Enregistreur::intervalle_normal, true),
                   minuterie(this, "Timer_courbe", 500, false), minuterie(this, "Timer_reaff", 100, false),
                   minuterie(this, "Timer_anim", intervalle_animation(Vitesse::rapide), false)},
       hasard_(&hasard)
@@ -85,8 +85,8 @@ PageIonique::PageIonique(QWidget* parent, Aleatoire& hasard)
     minuteries_.Timer_anim->setTimerType(Qt::PreciseTimer);
     connect(minuteries_.Timer_k, &QTimer::timeout, this, &PageIonique::calcul_em);
     connect(minuteries_.Timer_na, &QTimer::timeout, this, &PageIonique::calcul_em);
-    connect(minuteries_.Timer_courbe, &QTimer::timeout, this, &PageIonique::Timer_courbeTimer);
-    connect(minuteries_.Timer_reaff, &QTimer::timeout, this, &PageIonique::Timer_reaffTimer);
+    connect(minuteries_.Timer_courbe, &QTimer::timeout, this, &PageIonique::tic_enregistrement);
+    connect(minuteries_.Timer_reaff, &QTimer::timeout, this, &PageIonique::tic_essai);
     // A wake-up of the animation's timer makes up every tick due since the last.
     connect(minuteries_.Timer_anim, &QTimer::timeout, this, &PageIonique::reveil_animation);
     ui_->setupUi(this);
@@ -118,22 +118,22 @@ PageIonique::PageIonique(QWidget* parent, Aleatoire& hasard)
         image(static_cast<ImageIon>(i))->installEventFilter(this);
         image(static_cast<ImageIon>(i))->setCursor(Qt::PointingHandCursor);
     }
-    const auto relier = [this](QPushButton* b, void (EquilibresIoniques::*clic)()) {
-        connect(b, &QPushButton::clicked, this, [this, clic] { faire([&] { (modele_.*clic)(); }); });
+    const auto relier = [this](QPushButton* b, void (Enregistreur::*clic)()) {
+        connect(b, &QPushButton::clicked, this, [this, clic] { faire([&] { (modele_.enregistreur.*clic)(); }); });
     };
-    relier(ui_->BitBtn14, &EquilibresIoniques::BitBtn14Click);
-    relier(ui_->BitBtn15, &EquilibresIoniques::BitBtn15Click);
-    relier(ui_->BitBtn16, &EquilibresIoniques::BitBtn16Click);
-    relier(ui_->recule1, &EquilibresIoniques::recule1Click);
-    relier(ui_->BitBtn17, &EquilibresIoniques::BitBtn17Click);
-    relier(ui_->avance1, &EquilibresIoniques::avance1Click);
-    relier(ui_->BitBtn18, &EquilibresIoniques::BitBtn18Click);
+    relier(ui_->BitBtn14, &Enregistreur::lancer_ou_arreter);
+    relier(ui_->BitBtn15, &Enregistreur::effacer);
+    relier(ui_->BitBtn16, &Enregistreur::programmer_ou_finir);
+    relier(ui_->recule1, &Enregistreur::pas_precedent);
+    relier(ui_->BitBtn17, &Enregistreur::pas_suivant);
+    relier(ui_->avance1, &Enregistreur::ajouter_pas);
+    relier(ui_->BitBtn18, &Enregistreur::lancer_essai);
     connect(ui_->BitBtn12, &QPushButton::clicked, this, &PageIonique::BitBtn12Click);
     connect(ui_->BitBtn13, &QPushButton::clicked, this, &PageIonique::BitBtn13Click);
     connect(ui_->GO, &QPushButton::clicked, this, &PageIonique::GOClick);
     // Step n's membrane-potential dot spans columns 5 n to 5 n + 6.
-    curseurs_ = new CalqueCurseurs(ui_->Ima_pa, EquilibresIoniques::pixels_par_pas, 3,
-                                   [this](const CurseursMesure& c) { return lectures_courbe(c, modele_); });
+    curseurs_ = new CalqueCurseurs(ui_->Ima_pa, Enregistreur::pixels_par_pas, 3,
+                                   [this](const CurseursMesure& c) { return lectures_courbe(c, modele_.enregistreur); });
     modele_.relancer_animation = [this] {
         remise_zero_anim();
         rempl_image(!ui_->ima_pe1->isHidden() ? ui_->ima_pe1 : ui_->ima_pe2);
@@ -188,7 +188,7 @@ QImage PageIonique::image_graphe_papier() const
 
 std::vector<ImageExportee> PageIonique::images_exportees() const
 {
-    return {{QStringLiteral("courbe"), {ui_->Ima_pa}, {ui_->ima_leg, ui_->Ima_pa}, [this] { return modele_.valeurs(); }},
+    return {{QStringLiteral("courbe"), {ui_->Ima_pa}, {ui_->ima_leg, ui_->Ima_pa}, [this] { return modele_.enregistreur.valeurs(); }},
             {QStringLiteral("compartiments"), {ui_->ima_pe1, ui_->ima_pe2}, {ui_->ima_pe1, ui_->ima_pe2}, {}}};
 }
 
@@ -229,12 +229,12 @@ QScrollBar* PageIonique::barre(Barre b) const
 ImageControle* PageIonique::image(ImageIon i) const
 {
     switch (i) {
-    case ImageIon::ima_ki: return ui_->ima_ki;
-    case ImageIon::ima_ke: return ui_->ima_ke;
-    case ImageIon::ima_nai: return ui_->ima_nai;
-    case ImageIon::ima_nae: return ui_->ima_nae;
-    case ImageIon::ani: return ui_->ani;
-    case ImageIon::ane: return ui_->ane;
+    case ImageIon::k_int: return ui_->ima_ki;
+    case ImageIon::k_ext: return ui_->ima_ke;
+    case ImageIon::na_int: return ui_->ima_nai;
+    case ImageIon::na_ext: return ui_->ima_nae;
+    case ImageIon::anions_int: return ui_->ani;
+    case ImageIon::anions_ext: return ui_->ane;
     }
     return nullptr;
 }
@@ -242,12 +242,12 @@ ImageControle* PageIonique::image(ImageIon i) const
 QPushButton* PageIonique::bouton(BoutonCourbe b) const
 {
     switch (b) {
-    case BoutonCourbe::BitBtn14: return ui_->BitBtn14;
-    case BoutonCourbe::BitBtn15: return ui_->BitBtn15;
-    case BoutonCourbe::BitBtn16: return ui_->BitBtn16;
-    case BoutonCourbe::recule1: return ui_->recule1;
-    case BoutonCourbe::BitBtn17: return ui_->BitBtn17;
-    case BoutonCourbe::BitBtn18: return ui_->BitBtn18;
+    case BoutonCourbe::lancer: return ui_->BitBtn14;
+    case BoutonCourbe::effacer: return ui_->BitBtn15;
+    case BoutonCourbe::programmer: return ui_->BitBtn16;
+    case BoutonCourbe::reculer: return ui_->recule1;
+    case BoutonCourbe::avancer: return ui_->BitBtn17;
+    case BoutonCourbe::essai: return ui_->BitBtn18;
     }
     return nullptr;
 }
@@ -275,46 +275,41 @@ void PageIonique::calcul_em()
     faire([this] { modele_.calcul_em(); });
 }
 
-void PageIonique::Scroll_gkChange()
+void PageIonique::barre_changee(Barre b)
 {
-    faire([this] { modele_.Scroll_gkChange(); });
+    faire([this, b] { modele_.barre_changee(b); });
 }
 
-void PageIonique::Scroll_gnaChange()
+bool PageIonique::basculer_pot_eq()
 {
-    faire([this] { modele_.Scroll_gnaChange(); });
-}
-
-bool PageIonique::Afficherlespotdquilibre1Click()
-{
-    faire([this] { modele_.Afficherlespotdquilibre1Click(); });
+    faire([this] { modele_.basculer_pot_eq(); });
     return modele_.pot_eq_visibles();
 }
 
-void PageIonique::Timer_courbeTimer()
+void PageIonique::tic_enregistrement()
 {
-    faire([this] { modele_.Timer_courbeTimer(); });
+    faire([this] { modele_.enregistreur.tic_enregistrement(); });
 }
 
 void PageIonique::arreter_enregistrement()
 {
-    if (modele_.enregistrement_en_cours())
-        faire([this] { modele_.BitBtn14Click(); });
+    if (modele_.enregistreur.enregistrement_en_cours())
+        faire([this] { modele_.enregistreur.lancer_ou_arreter(); });
 }
 
-void PageIonique::Timer_reaffTimer()
+void PageIonique::tic_essai()
 {
-    faire([this] { modele_.Timer_reaffTimer(); });
+    faire([this] { modele_.enregistreur.tic_essai(); });
 }
 
-void PageIonique::BitBtn18Click()
+void PageIonique::lancer_essai()
 {
-    faire([this] { modele_.BitBtn18Click(); });
+    faire([this] { modele_.enregistreur.lancer_essai(); });
 }
 
 void PageIonique::charger(const SequenceNernst& sequence)
 {
-    faire([&] { modele_.charger(sequence); });
+    faire([&] { modele_.enregistreur.charger(sequence); });
 }
 
 void PageIonique::BitBtn12Click()
@@ -333,7 +328,7 @@ void PageIonique::BitBtn12Click()
         w->hide();
     // The recorder's buttons are disabled by the mode (actualiser).
     remise_zero_anim();
-    faire([this] { modele_.Scroll_kiChange(); });
+    faire([this] { modele_.barre_changee(Barre::ki); });
 }
 
 void PageIonique::BitBtn13Click()
@@ -420,7 +415,7 @@ double periode_ecran(const QWidget* w)
 void PageIonique::Timer_animTimer()
 {
     // Every tick moves the particles in the rules, drawing nothing.
-    modele_.Timer_animTimer(*hasard_);
+    modele_.tic_animation(*hasard_);
     ++ticks_;
     image_en_retard_ = true;
     montrer_si_due();
@@ -432,7 +427,7 @@ void PageIonique::reveil_animation()
                       ? cadence_.ticks_dus(depuis_lancer_.nsecsElapsed())
                       : 1;
     for (int i = 0; i < n; ++i)
-        modele_.Timer_animTimer(*hasard_);
+        modele_.tic_animation(*hasard_);
     ticks_ += n;
     image_en_retard_ = image_en_retard_ || n > 0;
     montrer_si_due();
@@ -493,7 +488,7 @@ void PageIonique::afficher_animation()
     placer(ui_->ima_fl_e_i, a.fl_e_i);
     afficher_texte(ui_->force1, a.force1);
     afficher_texte(ui_->force2, a.force2);
-    afficher_texte(ui_->Lab_em, modele_.texte(Texte::Lab_em));
+    afficher_texte(ui_->Lab_em, modele_.texte(Texte::em));
 }
 
 void PageIonique::grad_nernst()
@@ -533,15 +528,15 @@ void PageIonique::actualiser()
         return;
     actualisation_ = true;
 
-    afficher_texte(ui_->lab_ki, modele_.texte(Texte::lab_ki));
-    afficher_texte(ui_->lab_ke, modele_.texte(Texte::lab_ke));
-    afficher_texte(ui_->lab_nai, modele_.texte(Texte::lab_nai));
-    afficher_texte(ui_->lab_nae, modele_.texte(Texte::lab_nae));
-    afficher_texte(ui_->lab_gk, modele_.texte(Texte::lab_gk));
-    afficher_texte(ui_->lab_gna, modele_.texte(Texte::lab_gna));
-    afficher_texte(ui_->Lab_em, modele_.texte(Texte::Lab_em));
-    afficher_texte(ui_->Label9, modele_.texte(Texte::Label9));
-    afficher_texte(ui_->Label10, modele_.texte(Texte::Label10));
+    afficher_texte(ui_->lab_ki, modele_.texte(Texte::k_int));
+    afficher_texte(ui_->lab_ke, modele_.texte(Texte::k_ext));
+    afficher_texte(ui_->lab_nai, modele_.texte(Texte::na_int));
+    afficher_texte(ui_->lab_nae, modele_.texte(Texte::na_ext));
+    afficher_texte(ui_->lab_gk, modele_.texte(Texte::gk));
+    afficher_texte(ui_->lab_gna, modele_.texte(Texte::gna));
+    afficher_texte(ui_->Lab_em, modele_.texte(Texte::em));
+    afficher_texte(ui_->Label9, modele_.texte(Texte::e_k));
+    afficher_texte(ui_->Label10, modele_.texte(Texte::e_na));
     // "GK=100" is wider than the room left of "GNa=": it grows to the left
     // rather than hide its last digit.
     ui_->lab_gk->move(std::min(gauche_lab_gk_, ui_->lab_gna->x() - ui_->lab_gk->width()), ui_->lab_gk->y());
@@ -558,26 +553,26 @@ void PageIonique::actualiser()
     for (int i = 0; i < nb_boutons_courbe; ++i) {
         const BoutonCourbe b = static_cast<BoutonCourbe>(i);
         QPushButton* bouton_ = bouton(b);
-        const Bouton& etat = modele_.bouton(b);
+        const Bouton& etat = modele_.enregistreur.bouton(b);
         // The model keeps its captions as written; the button shows them translated.
         if (const QString legende = QCoreApplication::translate("EquilibresIoniques", etat.legende.toUtf8());
             bouton_->text() != legende)
             bouton_->setText(legende);
         bouton_->setVisible(etat.visible);
-        bouton_->setEnabled(modele_.actif(b));
+        bouton_->setEnabled(modele_.enregistreur.actif(b));
     }
-    ui_->BitBtn12->setEnabled(modele_.BitBtn12_actif());
+    ui_->BitBtn12->setEnabled(modele_.enregistreur.passage_anim_permis());
 
-    if (modele_.version_courbe() != version_affichee_) {
-        version_affichee_ = modele_.version_courbe();
-        ui_->Ima_pa->setImage(modele_.courbe());
+    if (modele_.enregistreur.version_courbe() != version_affichee_) {
+        version_affichee_ = modele_.enregistreur.version_courbe();
+        ui_->Ima_pa->setImage(modele_.enregistreur.courbe());
         if (curseurs_->actif())
-            curseurs_->bornes(1, modele_.pas_traces());
+            curseurs_->bornes(1, modele_.enregistreur.pas_traces());
     }
-    arreter_ou_lancer(minuteries_.Timer_courbe, modele_.enregistrement_en_cours());
-    arreter_ou_lancer(minuteries_.Timer_reaff, modele_.essai_en_cours());
-    intervalle(minuteries_.Timer_k, modele_.intervalle_relaxation());
-    intervalle(minuteries_.Timer_na, modele_.intervalle_relaxation());
+    arreter_ou_lancer(minuteries_.Timer_courbe, modele_.enregistreur.enregistrement_en_cours());
+    arreter_ou_lancer(minuteries_.Timer_reaff, modele_.enregistreur.essai_en_cours());
+    intervalle(minuteries_.Timer_k, modele_.enregistreur.intervalle_relaxation());
+    intervalle(minuteries_.Timer_na, modele_.enregistreur.intervalle_relaxation());
 
     // Last, as each bar that moves reports its new position to the model.
     for (int i = 0; i < nb_barres; ++i) {
@@ -592,7 +587,7 @@ void PageIonique::actualiser()
 void PageIonique::activer_curseurs(bool actifs)
 {
     curseurs_->activer(actifs);
-    curseurs_->bornes(1, modele_.pas_traces());
+    curseurs_->bornes(1, modele_.enregistreur.pas_traces());
 }
 
 bool PageIonique::eventFilter(QObject* objet, QEvent* evenement)

@@ -58,15 +58,17 @@ public:
     void calcul_images();
     void grad_nernst();
     void calcul_em();
-    void Scroll_gkChange();
-    void Scroll_gnaChange();
+    // A bar's change handler, as if the bar had moved.
+    void barre_changee(Barre b);
     // Toggles the equilibrium potentials; returns whether they are shown.
-    bool Afficherlespotdquilibre1Click();
-    void Timer_courbeTimer();
+    bool basculer_pot_eq();
+    // The recorder's timers: a step recorded, a step of the trial run played.
+    void tic_enregistrement();
     // A running recording stops, as "STOP" does (a question about saving it is asked).
     void arreter_enregistrement();
-    void Timer_reaffTimer();
-    void BitBtn18Click();
+    void tic_essai();
+    // "Essai COURBE": plays the programmed sequence.
+    void lancer_essai();
     // The equilibrium-potential mode.
     void BitBtn12Click();
     void BitBtn13Click();

@@ -127,8 +127,8 @@ SectionRapport ionique(Travail& f)
         Texte texte;
         const char* nom;
         bool sodium;
-    } valeurs[] = {{Texte::lab_ki, "[K]i", false}, {Texte::lab_ke, "[K]e", false}, {Texte::lab_nai, "[Na]i", true},
-                   {Texte::lab_nae, "[Na]e", true}, {Texte::lab_gk, "GK", true},   {Texte::lab_gna, "GNa", true}};
+    } valeurs[] = {{Texte::k_int, "[K]i", false}, {Texte::k_ext, "[K]e", false}, {Texte::na_int, "[Na]i", true},
+                   {Texte::na_ext, "[Na]e", true}, {Texte::gk, "GK", true},   {Texte::gna, "GNa", true}};
     // Working on the equilibrium potential, the page shows potassium alone.
     for (const auto& v : valeurs)
         if (!(m.mode_anim && v.sodium) && !valeur(v.texte).isEmpty())
@@ -136,18 +136,18 @@ SectionRapport ionique(Travail& f)
     if (m.pot_eq_visibles())
         s.lignes << QCoreApplication::translate("SectionsRapport", "EK : %1 mV").arg(virgule(m.etat.e_k, 2))
                  << QCoreApplication::translate("SectionsRapport", "ENa : %1 mV").arg(virgule(m.etat.e_na, 2));
-    if (!valeur(Texte::Lab_em).isEmpty())
-        s.lignes << QCoreApplication::translate("SectionsRapport", "Em : %1 mV").arg(valeur(Texte::Lab_em));
+    if (!valeur(Texte::em).isEmpty())
+        s.lignes << QCoreApplication::translate("SectionsRapport", "Em : %1 mV").arg(valeur(Texte::em));
     s.images = f.images_ionique();
     // The steps the chart holds, recorded or programmed, with the potential it plotted.
-    const std::vector<EquilibresIoniques::PasTrace> etapes = m.pas_du_graphe();
+    const std::vector<Enregistreur::PasTrace> etapes = m.enregistreur.pas_du_graphe();
     if (!etapes.empty()) {
-        s.tableau << EquilibresIoniques::entetes_pas()
+        s.tableau << Enregistreur::entetes_pas()
                          .join(QLatin1Char(';'))
                          .replace(QLatin1String("EeqK"), QLatin1String("EK"))
                          .replace(QLatin1String("EeqNa"), QLatin1String("ENa"));
-        for (const EquilibresIoniques::PasTrace& e : etapes)
-            s.tableau << EquilibresIoniques::cases_pas(e, QStringLiteral("—")).join(QLatin1Char(';'));
+        for (const Enregistreur::PasTrace& e : etapes)
+            s.tableau << Enregistreur::cases_pas(e, QStringLiteral("—")).join(QLatin1Char(';'));
     }
     return s;
 }

@@ -51,7 +51,7 @@ TForm_richedit::TForm_richedit(QWidget* parent) : QDialog(parent), ui_(std::make
 
 TForm_richedit::~TForm_richedit() = default;
 
-void TForm_richedit::BitBtn24Click(const QString& dossier_prog, QWidget* fenetre_principale)
+void TForm_richedit::ouvrir_phases(const QString& dossier_prog, QWidget* fenetre_principale)
 {
     const QString livre = document_dans_la_langue(dossier_prog, QStringLiteral("phases_demo.rtf"));
     // An installed program's folder cannot take the teacher's edits: they go

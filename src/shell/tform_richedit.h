@@ -30,7 +30,7 @@ public:
     // written), puts the viewer at the top-left of the screen and the main
     // window beside it.
     // A file missing or that cannot be opened is reported.
-    void BitBtn24Click(const QString& dossier_prog, QWidget* fenetre_principale);
+    void ouvrir_phases(const QString& dossier_prog, QWidget* fenetre_principale);
     void BitBtn1Click() { bas_haut(-1); }
     void btn_basClick() { bas_haut(+1); }
     void bas_haut(int d);

@@ -33,10 +33,10 @@ std::optional<int> deplace_shape(const PlaceElectrodes& p, Electrode e, int x, i
     return l;
 }
 
-int largeur_fil(Electrode e, int left, int ima_nerf_droite)
+int largeur_fil(Electrode e, int left, int droite_nerf)
 {
     const bool stimulation = e == Electrode::anode || e == Electrode::cathode;
-    return ima_nerf_droite - left - (stimulation ? 3 : 30);
+    return droite_nerf - left - (stimulation ? 3 : 30);
 }
 
 } // namespace quillon

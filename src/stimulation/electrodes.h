@@ -26,6 +26,6 @@ std::optional<int> deplace_shape(const PlaceElectrodes& p, Electrode e, int x, i
 
 // The wire of an electrode runs from its Left into the stimulator box (to
 // x 398) or into the recorder box (to x 371): its width.
-int largeur_fil(Electrode e, int left, int ima_nerf_droite = 401);
+int largeur_fil(Electrode e, int left, int droite_nerf = 401);
 
 } // namespace quillon

@@ -48,12 +48,12 @@ int x_etiquette(int i)
     return au_plus_pres(1.5 * (i + 15)) - 19;
 }
 
-void affich_grad(QImage& ima_grad, QImage& ima_grad2)
+void affich_grad(QImage& regle_temps, QImage& regle_distance)
 {
-    const int h = ima_grad.height() - 20;
-    const int w = ima_grad.width();
-    QPainter temps(&ima_grad);
-    QPainter distance(&ima_grad2);
+    const int h = regle_temps.height() - 20;
+    const int w = regle_temps.width();
+    QPainter temps(&regle_temps);
+    QPainter distance(&regle_distance);
     QFont police(QStringLiteral("Times New Roman"));
     police.setPixelSize(11); // 8 points at 96 pixels per inch
     temps.setFont(police);
@@ -68,7 +68,7 @@ void affich_grad(QImage& ima_grad, QImage& ima_grad2)
         }
         if (i % 20 == 0) {
             ecrire(temps, x_etiquette(i), h + 8, QString::number(i / 20), w);
-            ecrire(distance, x_etiquette(i), h + 8, QString::number(i / 5), ima_grad2.width());
+            ecrire(distance, x_etiquette(i), h + 8, QString::number(i / 5), regle_distance.width());
         }
     }
 }

@@ -20,6 +20,6 @@ Graduation graduation_distance(int i, int h);
 int x_etiquette(int i);
 
 // Draws both rulers on their pictures (402 x 19, white).
-void affich_grad(QImage& ima_grad, QImage& ima_grad2);
+void affich_grad(QImage& regle_temps, QImage& regle_distance);
 
 } // namespace quillon

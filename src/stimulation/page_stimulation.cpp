@@ -269,20 +269,20 @@ ReponsesEleve PageStimulation::reponses() const
         return item_nomme(c->currentText(), items);
     };
     ReponsesEleve r;
-    r.pref_rel = item_refractaire(ui_->pref_rel->currentText());
-    r.pref_abs = item_refractaire(ui_->pref_abs->currentText());
-    r.fib_lpr = ui_->fib_lpr->text();
-    r.fib_cpr = ui_->fib_cpr->text();
-    r.vit_influx = ui_->vit_influx->text();
-    r.combo_electrode = item(ui_->combo_electrode);
-    r.Edit_seuil = ui_->Edit_seuil->text();
+    r.periode_relative = item_refractaire(ui_->pref_rel->currentText());
+    r.periode_absolue = item_refractaire(ui_->pref_abs->currentText());
+    r.frequence_relative = ui_->fib_lpr->text();
+    r.frequence_absolue = ui_->fib_cpr->text();
+    r.vitesse = ui_->vit_influx->text();
+    r.electrode = item(ui_->combo_electrode);
+    r.seuil = ui_->Edit_seuil->text();
     return r;
 }
 
 void PageStimulation::BitBtn19Click()
 {
     correction_demandee_ = true;
-    const std::array<bool, 7> justes = quillon::BitBtn19Click(reponses());
+    const std::array<bool, 7> justes = quillon::corriger_reponses(reponses());
     correction_.corriger(textes_reponses(), justes);
     const std::array<Forme*, 7> marques = cercles();
     for (std::size_t i = 0; i < justes.size(); ++i) {

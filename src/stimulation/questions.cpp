@@ -108,7 +108,7 @@ BandeVitesses vitesses_mesurables()
     return {static_cast<int>(std::floor(bas)), static_cast<int>(std::floor(haut))};
 }
 
-std::array<bool, 7> BitBtn19Click(const ReponsesEleve& r)
+std::array<bool, 7> corriger_reponses(const ReponsesEleve& r)
 {
     // Each refractory period has two accepted ranges: the textbook values (2
     // and 1.5 ms) and what the page's model shows when measured with care (a
@@ -124,20 +124,20 @@ std::array<bool, 7> BitBtn19Click(const ReponsesEleve& r)
     const QString hz = QStringLiteral("Hz");
     static const BandeVitesses vitesses = vitesses_mesurables();
     return {
-        entre(r.pref_rel, 19, 21) || entre(r.pref_rel, 32, 35),
-        entre(r.pref_abs, 14, 18),
-        juger_entier(r.fib_lpr, hz, [&](int n) {
+        entre(r.periode_relative, 19, 21) || entre(r.periode_relative, 32, 35),
+        entre(r.periode_absolue, 14, 18),
+        juger_entier(r.frequence_relative, hz, [&](int n) {
             return entre(n, 461, 529) || entre(n, 290, 320) || periode_entre(n, 1.9, 2.1) || periode_entre(n, 3.2, 3.5);
         }),
-        juger_entier(r.fib_cpr, hz, [&](int n) {
+        juger_entier(r.frequence_absolue, hz, [&](int n) {
             return entre(n, 621, 709) || entre(n, 540, 610) || periode_entre(n, 1.4, 1.8);
         }),
         // Every velocity a careful measurement gives on the model, and the
         // textbook's 35 to 50 m/s.
-        juger_entier(r.vit_influx, QStringLiteral("m/s"),
+        juger_entier(r.vitesse, QStringLiteral("m/s"),
                      [&](int n) { return entre(n, std::min(35, vitesses.de), std::max(50, vitesses.a)); }),
-        r.combo_electrode == 1,
-        seuil_juste(r.Edit_seuil),
+        r.electrode == 1,
+        seuil_juste(r.seuil),
     };
 }
 

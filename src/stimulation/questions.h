@@ -12,19 +12,22 @@
 namespace quillon {
 
 struct ReponsesEleve {
-    int pref_rel = -1;        // item the list shows, -1 for none
-    int pref_abs = -1;
-    QString fib_lpr;          // the edits' texts
-    QString fib_cpr;
-    QString vit_influx;
-    int combo_electrode = -1;
-    QString Edit_seuil;
+    // The refractory periods, relative and absolute: the item each list
+    // shows, -1 for none.
+    int periode_relative = -1;
+    int periode_absolue = -1;
+    // The maximal frequencies those periods allow and the velocity, as typed.
+    QString frequence_relative;
+    QString frequence_absolue;
+    QString vitesse;
+    int electrode = -1;       // the stimulating electrode's item, -1 for none
+    QString seuil;
 };
 
 // One verdict per question, in the sheet's order: relative and absolute
 // refractory periods, the two maximal frequencies, the velocity, the
 // stimulating electrode, the threshold.
-std::array<bool, 7> BitBtn19Click(const ReponsesEleve& r);
+std::array<bool, 7> corriger_reponses(const ReponsesEleve& r);
 
 // The item of the refractory-period lists that a text names as a pupil
 // writes a time ("3,33", "3.30", " 2 ms"), rounded to the nearest tenth

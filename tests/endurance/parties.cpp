@@ -277,7 +277,7 @@ void Endurance::enregistrement()
         cliquer(u->BitBtn16);
     finir_essai();
     cliquer(u->BitBtn15); // EFFACER
-    verifier(m.pas == 0 && m.pas_max == 0, "EFFACER left a sequence");
+    verifier(m.enregistreur.pas == 0 && m.enregistreur.pas_max == 0, "EFFACER left a sequence");
     cliquer(u->BitBtn14);
     verifier(u->BitBtn14->text() == QLatin1String("STOP") && p_.Form1.ionique().minuteries().Timer_courbe->isActive(),
              "Lancer COURBE did not start the recording");
@@ -296,7 +296,7 @@ void Endurance::enregistrement()
         p_.Form1.Timer_courbeTimer();
         souffler();
     }
-    verifier(m.pas == EquilibresIoniques::dernier_pas, QStringLiteral("the recording ended at step %1").arg(m.pas));
+    verifier(m.enregistreur.pas == Enregistreur::dernier_pas, QStringLiteral("the recording ended at step %1").arg(m.enregistreur.pas));
     verifier(!p_.Form1.ionique().minuteries().Timer_courbe->isActive() && u->BitBtn14->text() == QLatin1String("Lancer COURBE"),
              "the recording did not stop after step 83");
     verifier(u->BitBtn12->isEnabled(), "the equilibrium switch stays disabled after the recording");
@@ -312,7 +312,7 @@ void Endurance::programmation()
     cliquer(u->BitBtn16);
     verifier(u->BitBtn16->text() == QLatin1String("Fin program.") && u->recule1->isVisible() && u->BitBtn17->isVisible(),
              "Program.COURBE did not show its buttons");
-    const int fin = m.pas_max;
+    const int fin = m.enregistreur.pas_max;
     QScrollBar* gna = page.barre(Barre::gna);
     QScrollBar* ki = page.barre(Barre::ki);
     for (int n = 0; n < 30; ++n) {
@@ -325,11 +325,11 @@ void Endurance::programmation()
         }
     }
     const int retour = std::max(1, fin - 30);
-    verifier(m.pas == retour, QStringLiteral("<-- went back to step %1, not %2").arg(m.pas).arg(retour));
+    verifier(m.enregistreur.pas == retour, QStringLiteral("<-- went back to step %1, not %2").arg(m.enregistreur.pas).arg(retour));
     for (int n = 0; n < 40; ++n)
         cliquer(u->BitBtn17);
-    const int avance = std::min(retour + 40, int(EquilibresIoniques::dernier_pas));
-    verifier(m.pas == avance, QStringLiteral("--> went to step %1, not %2").arg(m.pas).arg(avance));
+    const int avance = std::min(retour + 40, int(Enregistreur::dernier_pas));
+    verifier(m.enregistreur.pas == avance, QStringLiteral("--> went to step %1, not %2").arg(m.enregistreur.pas).arg(avance));
     cliquer(u->BitBtn16); // "Fin program.": the trial run starts
     verifier(p_.Form1.ionique().minuteries().Timer_reaff->isActive(), "Fin program. did not start the trial run");
     boucle(1200); // its real timer first
@@ -351,7 +351,7 @@ void Endurance::enregistrer_rouvrir()
     onglet(2);
     PageIonique& page = p_.Form1.ionique();
     const EquilibresIoniques& m = page.modele();
-    const SequenceNernst avant = m.sequence();
+    const SequenceNernst avant = m.enregistreur.sequence();
     const QString nom = temp_.filePath(QStringLiteral("sequence_%1.nst").arg(cycles_ % 3));
     QFile::remove(nom);
     dialogues_.demandes.clear();
@@ -360,11 +360,11 @@ void Endurance::enregistrer_rouvrir()
     souffler();
     verifier(QFileInfo::exists(nom), "Enregistrer wrote no file");
     cliquer(page.ui()->BitBtn15);
-    verifier(m.sequence().etapes.empty(), "EFFACER kept the sequence");
+    verifier(m.enregistreur.sequence().etapes.empty(), "EFFACER kept the sequence");
     dialogues_.reponses = {nom};
     p_.Form1.ui()->Ouvrir1->trigger();
     souffler();
-    const SequenceNernst relu = m.sequence();
+    const SequenceNernst relu = m.enregistreur.sequence();
     bool pareil = relu.etapes.size() == avant.etapes.size();
     for (std::size_t i = 0; pareil && i < relu.etapes.size(); ++i) {
         const EtapeNernst &a = avant.etapes[i], &b = relu.etapes[i];

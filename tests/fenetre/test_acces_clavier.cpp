@@ -128,7 +128,7 @@ TEST_F(FenetreAcces, TabOrderOfTheDialogs)
               (QStringList{"CancelBtn", "HelpBtn", "scroll_rouge", "Scroll_vert", "Scroll_bleu", "OKBtn"}));
     p.mise_couleur().hide();
 
-    p.Form_richedit().BitBtn24Click(dossier_construit(), nullptr);
+    p.Form_richedit().ouvrir_phases(dossier_construit(), nullptr);
     ASSERT_TRUE(p.Form_richedit().isVisible());
     p.Form_richedit().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&p.Form_richedit()));

@@ -226,7 +226,7 @@ TEST(NomsAccessibles, EveryControlOfEveryPageAndDialogHasAName)
 
     p.AboutBox().show();
     p.mise_couleur().show();
-    p.Form_richedit().BitBtn24Click(dossier_construit(), nullptr);
+    p.Form_richedit().ouvrir_phases(dossier_construit(), nullptr);
     p.Form_image().definir_titre(QStringLiteral("Mesure de la période réfractaire"));
     ASSERT_EQ(p.Form_image().lire_image(dossier_construit() + "refract.jpg"), std::nullopt);
     for (QWidget* d : std::initializer_list<QWidget*>{&p.AboutBox(), &p.mise_couleur(), &p.Form_richedit(), &p.Form_image()}) {

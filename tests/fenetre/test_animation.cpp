@@ -380,7 +380,7 @@ TEST_F(FenetreAnimation, OpeningAWorkFileWhileTheAnimationRunsReplaysItThere)
     faux.dialogues.reponses = {nom};
     f.ui()->Ouvrir1->trigger();
     EXPECT_TRUE(erreurs.isEmpty() && faux.dialogues.messages.isEmpty());
-    ASSERT_EQ(m().pas_max, 3);
+    ASSERT_EQ(m().enregistreur.pas_max, 3);
     ASSERT_TRUE(f.ionique().minuteries().Timer_reaff->isActive());
     f.ionique().minuteries().Timer_reaff->setInterval(3'600'000); // our calls are the only ticks
     for (int i = 0; i < 500 && f.ionique().minuteries().Timer_reaff->isActive(); ++i) {

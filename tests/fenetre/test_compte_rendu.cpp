@@ -156,7 +156,7 @@ TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswe
         em << m.next().captured(3);
     ASSERT_EQ(em.size(), 3) << pages[2].toStdString();
     for (int i = 1; i <= 3; ++i)
-        EXPECT_EQ(em[i - 1], TableurCsv::nombre(f.ionique().modele().em_trace(i), 2)) << i;
+        EXPECT_EQ(em[i - 1], TableurCsv::nombre(f.ionique().modele().enregistreur.em_trace(i), 2)) << i;
     EXPECT_NE(em[2], "0,00");
     // Every picture at 200 dots per inch or more on paper.
     for (const QStringList& l : liste_images("rendu.pdf"))
@@ -180,7 +180,7 @@ TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswe
     ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 2));
     points.clear();
     for (int i = 1; i <= 3; ++i)
-        points.push_back({io.Ima_pa->pos() + QPoint(5 * i + 3, std::lround(100 - f.ionique().modele().em_trace(i)) + 3),
+        points.push_back({io.Ima_pa->pos() + QPoint(5 * i + 3, std::lround(100 - f.ionique().modele().enregistreur.em_trace(i)) + 3),
                           QColor(0, 0, 128)});
     const QImage& leg = io.ima_leg->image(); // where the scale is flat, as the screen shows it at any ratio
     for (int y = 1, d = 0; y + 1 < leg.height(); y += 2)

@@ -29,7 +29,7 @@ TEST_F(FenetreAcces, AFullDiskDestroysNoFileAndEachFailureIsSaid)
     };
     TForm_richedit script;
     QObject::connect(&script, &TForm_richedit::erreur, [&](const QString& m) { erreurs << m; });
-    script.BitBtn24Click(disque.dossier.path() + "/", &f);
+    script.ouvrir_phases(disque.dossier.path() + "/", &f);
     Services sur_le_disque = services(); // a window keeping its colours there
     sur_le_disque.fichier_couleurs = disque.chemin("a.clr");
     TForm1 g{sur_le_disque};

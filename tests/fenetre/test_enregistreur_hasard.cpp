@@ -164,14 +164,14 @@ private:
     {
         const EquilibresIoniques& m = f.ionique().modele();
         std::ostringstream o;
-        if (m.pas < 0 || m.pas > EquilibresIoniques::dernier_pas || m.pas_max < 0
-            || m.pas_max > EquilibresIoniques::dernier_pas)
-            o << "pas " << m.pas << " or pas_max " << m.pas_max << " outside 0..83";
-        else if ((m.essai_en_cours() || m.bouton(BoutonCourbe::BitBtn16).legende == "Fin program.")
-                 && m.pas > m.pas_max)
-            o << "pas " << m.pas << " past pas_max " << m.pas_max << " while programming or playing";
-        else if (m.x_courant > EquilibresIoniques::pixels_par_pas * EquilibresIoniques::dernier_pas)
-            o << "a point plotted at x " << m.x_courant;
+        if (m.enregistreur.pas < 0 || m.enregistreur.pas > Enregistreur::dernier_pas || m.enregistreur.pas_max < 0
+            || m.enregistreur.pas_max > Enregistreur::dernier_pas)
+            o << "pas " << m.enregistreur.pas << " or pas_max " << m.enregistreur.pas_max << " outside 0..83";
+        else if ((m.enregistreur.essai_en_cours() || m.enregistreur.bouton(BoutonCourbe::programmer).legende == "Fin program.")
+                 && m.enregistreur.pas > m.enregistreur.pas_max)
+            o << "pas " << m.enregistreur.pas << " past pas_max " << m.enregistreur.pas_max << " while programming or playing";
+        else if (m.enregistreur.x_courant > Enregistreur::pixels_par_pas * Enregistreur::dernier_pas)
+            o << "a point plotted at x " << m.enregistreur.x_courant;
         else if (!faux.messages.isEmpty())
             o << "message: " << faux.messages.join(' ').toStdString();
         return o.str();
@@ -180,8 +180,8 @@ private:
     std::string sauver_ouvrir()
     {
         // The steps the chart holds, programmed or recorded.
-        const SequenceNernst avant = f.ionique().modele().sequence_tracee();
-        const int pas_max = std::max(f.ionique().modele().pas_max, f.ionique().modele().pas);
+        const SequenceNernst avant = f.ionique().modele().enregistreur.sequence_tracee();
+        const int pas_max = std::max(f.ionique().modele().enregistreur.pas_max, f.ionique().modele().enregistreur.pas);
         QFile::remove(fichier_);
         faux.dialogues.reponses = {fichier_};
         faux.dialogues.messages.clear();
@@ -201,7 +201,7 @@ private:
             return o.str();
         faux.dialogues.reponses = {fichier_};
         f.Ouvrir1Click();
-        if (!meme_programme(f.ionique().modele().sequence(), avant))
+        if (!meme_programme(f.ionique().modele().enregistreur.sequence(), avant))
             return "the opened file is not the program saved";
         return {};
     }

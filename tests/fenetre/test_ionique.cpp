@@ -70,16 +70,16 @@ protected:
     {
         SCOPED_TRACE(n);
         const EquilibresIoniques& e = m();
-        EXPECT_EQ(barre(Barre::gk)->value(), 100 - e.prog_gk[n]);
-        EXPECT_EQ(barre(Barre::gna)->value(), 100 - e.prog_gna[n]);
-        EXPECT_EQ(barre(Barre::ki)->value(), 300 - e.prog_k_int[n]);
-        EXPECT_EQ(barre(Barre::ke)->value(), 300 - e.prog_k_ext[n]);
-        EXPECT_EQ(barre(Barre::nai)->value(), 300 - e.prog_na_int[n]);
-        EXPECT_EQ(barre(Barre::nae)->value(), 300 - e.prog_na_ext[n]);
-        EXPECT_EQ(p()->lab_gk->text(), QString("GK=%1").arg(e.prog_gk[n]));
-        EXPECT_EQ(p()->lab_gna->text(), QString("GNa=%1").arg(e.prog_gna[n]));
-        EXPECT_EQ(p()->lab_ke->text(), QString("[K]e=%1").arg(e.prog_k_ext[n], 2));
-        const int h = qRound(std::sqrt(18.0 / 21 * 13 * e.prog_k_ext[n]));
+        EXPECT_EQ(barre(Barre::gk)->value(), 100 - e.enregistreur.prog_gk[n]);
+        EXPECT_EQ(barre(Barre::gna)->value(), 100 - e.enregistreur.prog_gna[n]);
+        EXPECT_EQ(barre(Barre::ki)->value(), 300 - e.enregistreur.prog_k_int[n]);
+        EXPECT_EQ(barre(Barre::ke)->value(), 300 - e.enregistreur.prog_k_ext[n]);
+        EXPECT_EQ(barre(Barre::nai)->value(), 300 - e.enregistreur.prog_na_int[n]);
+        EXPECT_EQ(barre(Barre::nae)->value(), 300 - e.enregistreur.prog_na_ext[n]);
+        EXPECT_EQ(p()->lab_gk->text(), QString("GK=%1").arg(e.enregistreur.prog_gk[n]));
+        EXPECT_EQ(p()->lab_gna->text(), QString("GNa=%1").arg(e.enregistreur.prog_gna[n]));
+        EXPECT_EQ(p()->lab_ke->text(), QString("[K]e=%1").arg(e.enregistreur.prog_k_ext[n], 2));
+        const int h = qRound(std::sqrt(18.0 / 21 * 13 * e.enregistreur.prog_k_ext[n]));
         EXPECT_EQ(p()->ima_ke->size(), QSize(qRound(h * 21.0 / 18), h));
     }
     // Ticks of the trial run up to its end; the potential of each step.
@@ -88,9 +88,9 @@ protected:
         f.ionique().minuteries().Timer_reaff->setInterval(3'600'000); // our calls are the only ticks
         std::vector<double> em;
         for (int i = 0; i < 500 && f.ionique().minuteries().Timer_reaff->isActive(); ++i) {
-            const int avant = m().pas;
+            const int avant = m().enregistreur.pas;
             f.Timer_reaffTimer();
-            if (m().pas != avant && f.ionique().minuteries().Timer_reaff->isActive())
+            if (m().enregistreur.pas != avant && f.ionique().minuteries().Timer_reaff->isActive())
                 em.push_back(m().etat.em);
         }
         return em;
@@ -331,9 +331,9 @@ TEST_F(FenetreIonique, RecordingPlotsPotentialAndPermeabilitiesStepByStep)
     EXPECT_EQ(compte(QRect(8, 100, 2, 1), rouge), 2);
     EXPECT_EQ(compte(QRect(8, 200, 2, 1), bleu), 2);
     EXPECT_GT(compte(QRect(10, 100, 3, 3), Qt::black), 0);
-    EXPECT_EQ(m().pas, 2);
+    EXPECT_EQ(m().enregistreur.pas, 2);
     for (int n : {1, 2})
-        EXPECT_EQ(std::tuple(m().prog_gk[n], m().prog_gna[n], m().prog_k_ext[n]), std::tuple(100, 0, 6)) << n;
+        EXPECT_EQ(std::tuple(m().enregistreur.prog_gk[n], m().enregistreur.prog_gna[n], m().enregistreur.prog_k_ext[n]), std::tuple(100, 0, 6)) << n;
 
     cliquer(p()->BitBtn14);
     EXPECT_EQ(p()->BitBtn14->text(), "Lancer COURBE");
@@ -363,10 +363,10 @@ TEST_F(FenetreIonique, ProgrammingThenTrialRunReplaysTheSteps)
     for (QPushButton* b : {p()->recule1, p()->BitBtn17, p()->BitBtn18})
         EXPECT_TRUE(b->isVisible()) << b->objectName().toStdString();
     EXPECT_FALSE(p()->BitBtn14->isEnabled());
-    ASSERT_EQ(m().pas_max, 3);
+    ASSERT_EQ(m().enregistreur.pas_max, 3);
     // Different steps, so that following them shows.
-    ASSERT_NE(m().prog_gk[1], m().prog_gk[2]);
-    ASSERT_NE(m().prog_k_ext[1], m().prog_k_ext[3]);
+    ASSERT_NE(m().enregistreur.prog_gk[1], m().enregistreur.prog_gk[2]);
+    ASSERT_NE(m().enregistreur.prog_k_ext[1], m().enregistreur.prog_k_ext[3]);
 
     cliquer(p()->BitBtn16);
     EXPECT_EQ(p()->BitBtn16->text(), "Program.COURBE");
@@ -378,12 +378,12 @@ TEST_F(FenetreIonique, ProgrammingThenTrialRunReplaysTheSteps)
     for (QPushButton* b : {p()->BitBtn14, p()->BitBtn15, p()->BitBtn16, p()->recule1, p()->BitBtn17})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     cliquer(p()->BitBtn15); // waits for the end of the run
-    EXPECT_EQ(m().pas_max, 3);
+    EXPECT_EQ(m().enregistreur.pas_max, 3);
 
     f.ionique().minuteries().Timer_reaff->setInterval(3'600'000);
-    for (int i = 0; i < 500 && m().pas == 0; ++i)
+    for (int i = 0; i < 500 && m().enregistreur.pas == 0; ++i)
         f.Timer_reaffTimer();
-    ASSERT_EQ(m().pas, 1);
+    ASSERT_EQ(m().enregistreur.pas, 1);
     montre_pas(1);
     EXPECT_EQ(p()->Lab_em->text(), "Em=-4.36"); // GK = GNa = 100: the mean at once
     f.Timer_reaffTimer();
@@ -449,11 +449,11 @@ TEST_F(FenetreIonique, SaveFromAnyPageThenReopenTheSameSequence)
     EXPECT_FALSE(QFile::exists(impossible));
 
     // EFFACER forgets the sequence; "Ouvrir" gives it back and replays it alike.
-    const SequenceNernst enregistre = m().sequence();
+    const SequenceNernst enregistre = m().enregistreur.sequence();
     cliquer(p()->BitBtn15);
-    ASSERT_TRUE(m().sequence().etapes.empty());
+    ASSERT_TRUE(m().enregistreur.sequence().etapes.empty());
     ouvrir(nom);
-    const SequenceNernst relu = m().sequence();
+    const SequenceNernst relu = m().enregistreur.sequence();
     ASSERT_EQ(relu.etapes.size(), 2u);
     for (int i = 0; i < 2; ++i) {
         const EtapeNernst &a = enregistre.etapes[i], &b = relu.etapes[i];
@@ -482,7 +482,7 @@ TEST_F(FenetreIonique, OpenAsksTheDialogOfThePageShown)
         fch += "L" + QByteArray::number(k) + "\r\n";
     const QString e = ecrire("e.fch", fch);
     const QString g = ecrire("G.FCH", "M0\r\nM1\r\n");
-    const auto premier_gk = [&] { return m().sequence().etapes.empty() ? -1 : m().sequence().etapes[0].gk; };
+    const auto premier_gk = [&] { return m().enregistreur.sequence().etapes.empty() ? -1 : m().enregistreur.sequence().etapes[0].gk; };
     const auto ouvrir_sur = [&](int page, const QString& reponse) {
         f.ui()->Notebook1->setCurrentIndex(page);
         QDir::setCurrent(ailleurs);
@@ -539,7 +539,7 @@ TEST_F(FenetreIonique, FaultyNstFilesChangeNothing)
     figer();
     ouvrir(ecrire("bon.nst", texte_nst({{60, 0, 150, 6, 8, 144}})));
     jouer_essai();
-    const SequenceNernst avant = m().sequence();
+    const SequenceNernst avant = m().enregistreur.sequence();
     ASSERT_EQ(avant.etapes.size(), 1u);
 
     const Pas pas{70, 0, 150, 6, 8, 144};
@@ -557,7 +557,7 @@ TEST_F(FenetreIonique, FaultyNstFilesChangeNothing)
         f.ui()->Notebook1->setCurrentIndex(page = 2 - page);
         dialogues.messages.clear();
         ouvrir(nom);
-        EXPECT_TRUE(m().sequence() == avant && !f.ionique().minuteries().Timer_reaff->isActive() && f.grille_fechner()->item(0, 0) == nullptr);
+        EXPECT_TRUE(m().enregistreur.sequence() == avant && !f.ionique().minuteries().Timer_reaff->isActive() && f.grille_fechner()->item(0, 0) == nullptr);
         EXPECT_EQ(f.ui()->Notebook1->currentIndex(), page);
         EXPECT_EQ(dialogues.messages, QStringList("Le fichier " + QDir::toNativeSeparators(nom)
                                                   + (nom == incomplet ? " est incomplet : il n'a pas été chargé."
@@ -566,8 +566,8 @@ TEST_F(FenetreIonique, FaultyNstFilesChangeNothing)
     dialogues.messages.clear();
 
     ouvrir(ecrire("plein.nst", texte_nst(std::vector<Pas>(83, pas)))); // the most a file holds
-    ASSERT_EQ(m().sequence().etapes.size(), 83u);
-    EXPECT_EQ(m().sequence().etapes[82].gk, 70);
+    ASSERT_EQ(m().enregistreur.sequence().etapes.size(), 83u);
+    EXPECT_EQ(m().enregistreur.sequence().etapes[82].gk, 70);
     EXPECT_TRUE(dialogues.messages.isEmpty());
 }
 
@@ -667,7 +667,7 @@ TEST_F(FenetreIonique, DisplaySizeFromTheMenuAndKeysAndARestartThatLosesNoSequen
     EXPECT_EQ(taille_affichage_retenue(), 125);
     EXPECT_FALSE(f.fichiers().sequence_a_enregistrer());
     // The file holds the sequence (its potentials to the file's precision).
-    std::vector<EtapeNernst> lu = lire_nernst(nom).sequence.etapes, vu = m().sequence().etapes;
+    std::vector<EtapeNernst> lu = lire_nernst(nom).sequence.etapes, vu = m().enregistreur.sequence().etapes;
     ASSERT_EQ(lu.size(), vu.size());
     for (std::size_t i = 0; i < lu.size(); ++i) {
         EXPECT_NEAR(lu[i].em, vu[i].em, 1e-9);

@@ -49,7 +49,7 @@ protected:
         f.ionique().montrer_animation();
         p.AboutBox().show();
         p.mise_couleur().show();
-        p.Form_richedit().BitBtn24Click(dossier_construit(), nullptr);
+        p.Form_richedit().ouvrir_phases(dossier_construit(), nullptr);
         f.version_windows = version_vista;
         f.BitBtn8Click();
     }

@@ -78,11 +78,11 @@ TEST_F(FenetreAcces, CursorsReadTheScreenAndTheChartWithMouseAndKeys)
     const EquilibresIoniques& m = f.ionique().modele();
     QTest::mouseClick(io()->Ima_pa, Qt::LeftButton, {}, QPoint(13, 150));
     QTest::mouseClick(io()->Ima_pa, Qt::LeftButton, {}, QPoint(300, 150)); // past the last step: on it
-    const QString d = "ΔEm = " + texte_mesure(valeur_lue(m.em_trace(3)) - valeur_lue(m.em_trace(2))) + " mV";
-    EXPECT_EQ(lus(g).mid(0, 3), (QStringList{"Pas 2 ; Em = " + texte_mesure(m.em_trace(2)) + " mV",
-                                             "Pas 3 ; Em = " + texte_mesure(m.em_trace(3)) + " mV", d}));
+    const QString d = "ΔEm = " + texte_mesure(valeur_lue(m.enregistreur.em_trace(3)) - valeur_lue(m.enregistreur.em_trace(2))) + " mV";
+    EXPECT_EQ(lus(g).mid(0, 3), (QStringList{"Pas 2 ; Em = " + texte_mesure(m.enregistreur.em_trace(2)) + " mV",
+                                             "Pas 3 ; Em = " + texte_mesure(m.enregistreur.em_trace(3)) + " mV", d}));
     EXPECT_TRUE(lus(g)[3].endsWith(d + ".")) << "heard too";
-    EXPECT_LT(m.em_trace(3), m.em_trace(2) - 1);
+    EXPECT_LT(m.enregistreur.em_trace(3), m.enregistreur.em_trace(2) - 1);
     option->trigger();
     EXPECT_FALSE(curseurs_mesure_retenus());
     EXPECT_FALSE(g->isVisible() || c->isVisible());

@@ -127,7 +127,7 @@ TEST_F(SequenceGardee, OuvrirAsksBeforeReplacingStepsAndARecordingStopsAtTheQues
     ASSERT_TRUE(ecrire(autre, texte_nst({{9, 0, 150, 6, 8, 144}})));
     enregistrer(2);
     QTest::mouseClick(f.ionique().ui()->BitBtn14, Qt::LeftButton); // "Lancer COURBE"
-    const int avant = f.ionique().modele().sequence_tracee().etapes.at(0).gk;
+    const int avant = f.ionique().modele().enregistreur.sequence_tracee().etapes.at(0).gk;
     for (const auto& [r, questions, gk] : {std::tuple{Reponse::Annuler, 1, avant}, {Reponse::Oui, 1, 9}, {Reponse::Oui, 0, 9}}) {
         dialogues.questions.clear();
         dialogues.reponses = {autre, gardee};
@@ -135,7 +135,7 @@ TEST_F(SequenceGardee, OuvrirAsksBeforeReplacingStepsAndARecordingStopsAtTheQues
         f.ui()->Ouvrir1->trigger();
         EXPECT_EQ(dialogues.questions, QStringList("Enregistrer la séquence avant d'ouvrir un autre fichier ?").mid(0, questions));
         EXPECT_FALSE(f.ionique().minuteries().Timer_courbe->isActive()) << "stopped at the question";
-        EXPECT_EQ(f.ionique().modele().sequence_tracee().etapes.at(0).gk, gk);
+        EXPECT_EQ(f.ionique().modele().enregistreur.sequence_tracee().etapes.at(0).gk, gk);
     }
     EXPECT_EQ(lire_nernst(gardee).sequence.etapes.size(), 2u);
 }
@@ -189,7 +189,7 @@ TEST_F(SequenceGardee, ClosingAfterWorkWithoutAReportAsksOnce)
              {2, {Reponse::Non, Reponse::Oui}, {"Enregistrer la séquence avant de quitter ?", rapport}, true}}) {
         TForm1 g{services()};
         demarrer(g);
-        fait == 1 ? g.ui()->BitBtn3->click() : fait == 2 ? g.ionique().Timer_courbeTimer() : void();
+        fait == 1 ? g.ui()->BitBtn3->click() : fait == 2 ? g.ionique().tic_enregistrement() : void();
         dialogues.questions.clear();
         dialogues.reponses = {temp.filePath("cr.pdf")};
         dialogues.reponses_questions = reponses;

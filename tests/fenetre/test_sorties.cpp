@@ -123,7 +123,7 @@ TEST_F(FenetreAcces, EachPictureIsCopiedSavedAndExportedAsTheScreenShowsIt)
     const std::vector<QStringList> c = lire_csv(lire(dossier.filePath("courbe.csv")));
     ASSERT_EQ(c.size(), 4u);
     for (std::size_t i = 1; i <= 3; ++i) {
-        EXPECT_NEAR(reel_fr(c[i].value(9)), f.ionique().modele().em_trace(static_cast<int>(i)), 0.005);
+        EXPECT_NEAR(reel_fr(c[i].value(9)), f.ionique().modele().enregistreur.em_trace(static_cast<int>(i)), 0.005);
         EXPECT_LT(reel_fr(c[i].value(9)), -1) << "GK at 60 draws Em below 0";
     }
 

@@ -8,8 +8,8 @@ namespace quillon::essais {
 inline EquilibresIoniques page_ionique_au_demarrage()
 {
     EquilibresIoniques m;
-    m.Scroll_gkChange();
-    m.Scroll_gnaChange();
+    m.barre_changee(Barre::gk);
+    m.barre_changee(Barre::gna);
     m.etat.rapport_k = 18.0 / 21;
     m.etat.rapport_na = 18.0 / 32;
     m.etat.rapport_an = 17.0 / 20;

@@ -73,19 +73,19 @@ TEST(Curseurs, ChartReadsTheStepAndItsPlottedPotential)
 {
     EquilibresIoniques m = page_ionique_au_demarrage();
     regler(m, Barre::gk, 100);
-    m.BitBtn14Click();
-    m.Timer_courbeTimer();
+    m.enregistreur.lancer_ou_arreter();
+    m.enregistreur.tic_enregistrement();
     CurseursMesure c;
-    c.bornes(1, m.pas_traces());
+    c.bornes(1, m.enregistreur.pas_traces());
     c.cliquer(9); // past the last step: on it
-    EXPECT_EQ(lectures_courbe(c, m).curseurs[0], "Pas 1 ; Em = -42.7 mV") << "halfway to EeqK -85.37";
-    m.BitBtn14Click(); // a programmed step plots no potential until a trial plays it
-    m.BitBtn16Click();
-    m.BitBtn17Click();
-    c.bornes(1, m.pas_traces());
+    EXPECT_EQ(lectures_courbe(c, m.enregistreur).curseurs[0], "Pas 1 ; Em = -42.7 mV") << "halfway to EeqK -85.37";
+    m.enregistreur.lancer_ou_arreter(); // a programmed step plots no potential until a trial plays it
+    m.enregistreur.programmer_ou_finir();
+    m.enregistreur.pas_suivant();
+    c.bornes(1, m.enregistreur.pas_traces());
     c.cliquer(2);
-    EXPECT_EQ(lectures_courbe(c, m).curseurs[1], "Pas 2 ; Em non tracé");
-    EXPECT_EQ(lectures_courbe(c, m).difference, "ΔEm : Em non tracé");
+    EXPECT_EQ(lectures_courbe(c, m.enregistreur).curseurs[1], "Pas 2 ; Em non tracé");
+    EXPECT_EQ(lectures_courbe(c, m.enregistreur).difference, "ΔEm : Em non tracé");
 }
 
 TEST(Curseurs, SettingsKeptAndTheDesignsPaceWhenUnreadable)

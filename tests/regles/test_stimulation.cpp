@@ -337,15 +337,15 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
         SCOPED_TRACE(testing::Message() << "question " << c.q << ", \"" << c.texte << "\", item " << c.item);
         ReponsesEleve r;
         switch (c.q) {
-        case rel: r.pref_rel = *c.texte ? item_refractaire(c.texte) : c.item; break;
-        case abs_: r.pref_abs = *c.texte ? item_refractaire(c.texte) : c.item; break;
-        case lpr: r.fib_lpr = c.texte; break;
-        case cpr: r.fib_cpr = c.texte; break;
-        case vit: r.vit_influx = c.texte; break;
-        case electrode: r.combo_electrode = c.item; break;
-        case seuil: r.Edit_seuil = c.texte; break;
+        case rel: r.periode_relative = *c.texte ? item_refractaire(c.texte) : c.item; break;
+        case abs_: r.periode_absolue = *c.texte ? item_refractaire(c.texte) : c.item; break;
+        case lpr: r.frequence_relative = c.texte; break;
+        case cpr: r.frequence_absolue = c.texte; break;
+        case vit: r.vitesse = c.texte; break;
+        case electrode: r.electrode = c.item; break;
+        case seuil: r.seuil = c.texte; break;
         }
-        const std::array<bool, 7> verdicts = BitBtn19Click(r);
+        const std::array<bool, 7> verdicts = corriger_reponses(r);
         for (int q = 0; q < 7; ++q)
             EXPECT_EQ(verdicts[static_cast<std::size_t>(q)], q == c.q && c.juste) << "verdict " << q;
     }
@@ -368,15 +368,15 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
             ReponsesEleve r;
             const QString t = QString::number(v);
             switch (c.q) {
-            case rel: r.pref_rel = v; break;
-            case abs_: r.pref_abs = v; break;
-            case lpr: r.fib_lpr = t; break;
-            case cpr: r.fib_cpr = t; break;
-            case vit: r.vit_influx = t; break;
-            default: r.combo_electrode = v; break;
+            case rel: r.periode_relative = v; break;
+            case abs_: r.periode_absolue = v; break;
+            case lpr: r.frequence_relative = t; break;
+            case cpr: r.frequence_absolue = t; break;
+            case vit: r.vitesse = t; break;
+            default: r.electrode = v; break;
             }
             const bool attendu = (c.de <= v && v <= c.a) || (c.de_mesure <= v && v <= c.a_mesure);
-            EXPECT_EQ(BitBtn19Click(r)[static_cast<std::size_t>(c.q)], attendu) << "question " << c.q << ", " << v;
+            EXPECT_EQ(corriger_reponses(r)[static_cast<std::size_t>(c.q)], attendu) << "question " << c.q << ", " << v;
         }
     }
 
@@ -402,7 +402,7 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
              {"", -1}, {"la", -1}, {"cathodes", -1}, {"électrode", -1}, {"le cathode x", -1}})
         EXPECT_EQ(item_nomme(QString::fromUtf8(texte), electrodes), item) << texte;
     // Nothing answered: every answer is wrong.
-    for (bool j : BitBtn19Click(ReponsesEleve{}))
+    for (bool j : corriger_reponses(ReponsesEleve{}))
         EXPECT_FALSE(j);
 }
 
@@ -429,9 +429,9 @@ TEST(Stimulation, EveryCarefulVelocityMeasurementIsRight)
     const auto juger = [](double cm_exact, int echantillons) {
         const double cm = std::floor(cm_exact * 2 + 0.5) / 2;
         ReponsesEleve r;
-        r.vit_influx = QString::number(cm * 10 / (echantillons / 6.0), 'f', 1).replace(u'.', u',');
-        SCOPED_TRACE(testing::Message() << cm << " cm, " << echantillons << " samples: " << r.vit_influx.toStdString());
-        EXPECT_TRUE(BitBtn19Click(r)[4]);
+        r.vitesse = QString::number(cm * 10 / (echantillons / 6.0), 'f', 1).replace(u'.', u',');
+        SCOPED_TRACE(testing::Message() << cm << " cm, " << echantillons << " samples: " << r.vitesse.toStdString());
+        EXPECT_TRUE(corriger_reponses(r)[4]);
     };
     const int cathode = ReglagesStimulation{}.cathode;
     for (int px = 30; px <= 105; ++px) {

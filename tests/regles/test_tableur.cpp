@@ -63,30 +63,30 @@ TEST(Tableur, TheStimulationSettingsAndTheScreensSamplesReadBack)
 TEST(Tableur, TheRecordersStepsReadBackWithThePotentialsTheChartPlots)
 {
     EquilibresIoniques m = page_ionique_au_demarrage();
-    m.BitBtn14Click();
+    m.enregistreur.lancer_ou_arreter();
     for (int gk : {100, 40, 0}) {
         regler(m, Barre::gk, gk);
         regler(m, Barre::gna, 100 - gk);
-        m.Timer_courbeTimer();
+        m.enregistreur.tic_enregistrement();
     }
     // Recorded, then a step appended, which redraws the chart without potentials.
     for (std::size_t n : {4u, 5u}) {
-        const std::vector<QStringList> l = lire_csv(m.valeurs());
+        const std::vector<QStringList> l = lire_csv(m.enregistreur.valeurs());
         ASSERT_EQ(l.size(), n);
         EXPECT_EQ(l[0].join(';'), "Pas;GK;GNa;[K]i;[K]e;[Na]i;[Na]e;EeqK (mV);EeqNa (mV);Em (mV)");
         for (std::size_t i = 1; i < n; ++i) {
-            EXPECT_EQ(l[i].mid(0, 9), QStringList({QString::number(i), QString::number(m.prog_gk[i]),
-                                                   QString::number(m.prog_gna[i]), "150", "6", "8", "144", "-85,37",
+            EXPECT_EQ(l[i].mid(0, 9), QStringList({QString::number(i), QString::number(m.enregistreur.prog_gk[i]),
+                                                   QString::number(m.enregistreur.prog_gna[i]), "150", "6", "8", "144", "-85,37",
                                                    "76,66"}));
             // Em: the navy dot the chart shows at y = 100 - Em; none, nor any value, once redrawn.
             const QString em = l[i].value(9);
             const QRect point(5 * static_cast<int>(i), static_cast<int>(std::lround(100 - reel_fr(em))), 7, 7);
             EXPECT_EQ(em.isEmpty(), n == 5) << i;
-            EXPECT_GT(em.isEmpty() ? 99 : compter(m.courbe(), QColor(0, 0, 128), point), 12) << i;
+            EXPECT_GT(em.isEmpty() ? 99 : compter(m.enregistreur.courbe(), QColor(0, 0, 128), point), 12) << i;
         }
-        m.BitBtn16Click();
-        m.BitBtn17Click();
+        m.enregistreur.programmer_ou_finir();
+        m.enregistreur.pas_suivant();
     }
-    m.BitBtn15Click();
-    EXPECT_TRUE(m.valeurs().isEmpty()) << "an empty chart, nothing to export";
+    m.enregistreur.effacer();
+    EXPECT_TRUE(m.enregistreur.valeurs().isEmpty()) << "an empty chart, nothing to export";
 }
