@@ -174,7 +174,7 @@ void BM_TopAnimation600(benchmark::State& s)
 {
     Animation600 a;
     for (auto _ : s) {
-        a.anim.Timer_animTimer(a.etat.e_k, a.hasard);
+        a.anim.tic(a.etat.e_k, a.hasard);
         benchmark::DoNotOptimize(a.anim.particules.data());
     }
 }

@@ -169,18 +169,18 @@ void AnimationFlux::fleches(double e_k)
     const bool oppose = cote < 0 ? flux_moyen > 0 : flux_moyen < 0;
     const Fleche electrique{centre_fleche(static_cast<int>(arrondi(w / 2.0))), oppose ? w : 0};
     if (cote < 0) {
-        fl_i_e = diffusion;
-        fl_e_i = electrique;
-        force1 = QCoreApplication::translate("AnimationFlux", "Forces de diffusion");
-        force2 = QCoreApplication::translate("AnimationFlux", "Forces électriques");
+        fleche_sortie = diffusion;
+        fleche_entree = electrique;
+        legende_haute = QCoreApplication::translate("AnimationFlux", "Forces de diffusion");
+        legende_basse = QCoreApplication::translate("AnimationFlux", "Forces électriques");
     } else if (cote > 0) {
-        fl_e_i = diffusion;
-        fl_i_e = electrique;
-        force2 = QCoreApplication::translate("AnimationFlux", "Forces de diffusion");
-        force1 = QCoreApplication::translate("AnimationFlux", "Forces électriques");
+        fleche_entree = diffusion;
+        fleche_sortie = electrique;
+        legende_basse = QCoreApplication::translate("AnimationFlux", "Forces de diffusion");
+        legende_haute = QCoreApplication::translate("AnimationFlux", "Forces électriques");
     } else {
-        fl_i_e.width = 0;
-        fl_e_i.width = 0;
+        fleche_sortie.width = 0;
+        fleche_entree.width = 0;
     }
 }
 
@@ -223,7 +223,7 @@ void AnimationFlux::dessiner_particules(const QImage& sav, QImage& image) const
     }
 }
 
-void AnimationFlux::Timer_animTimer(double e_k, Aleatoire& hasard)
+void AnimationFlux::tic(double e_k, Aleatoire& hasard)
 {
     // The net count of K+ gone the way of diffusion (out when EK < 0) is
     // held at the quota: crossings that way while it is below, the other way
@@ -301,7 +301,7 @@ void AnimationFlux::Timer_animTimer(double e_k, Aleatoire& hasard)
     // K+ gone out leave the inside negative.
     const QString valeur = fixed(std::abs(10 * flux_moyen), 2, 2);
     const bool negatif = flux_moyen > 0 && valeur != QLatin1String("0.00");
-    lab_em = (negatif ? QStringLiteral("Em=-") : QStringLiteral("Em=")) + valeur;
+    texte_em = (negatif ? QStringLiteral("Em=-") : QStringLiteral("Em=")) + valeur;
 }
 
 } // namespace quillon

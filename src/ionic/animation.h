@@ -52,12 +52,12 @@ public:
 
     // Upper arrow (inside to outside) and lower arrow (outside to inside),
     // and the captions beside them.
-    Fleche fl_i_e{275, 34};
-    Fleche fl_e_i{274, 34};
-    QString force1;
-    QString force2;
+    Fleche fleche_sortie{275, 34};
+    Fleche fleche_entree{274, 34};
+    QString legende_haute;
+    QString legende_basse;
     // The membrane-potential label's text; empty until a tick sets it.
-    QString lab_em;
+    QString texte_em;
 
     // Counters and average to zero, the arrows for the potential, the
     // number of particles for the concentrations; draws the dotted membrane
@@ -71,7 +71,7 @@ public:
     // One tick: every particle moves, crosses or is sent back; then the
     // counters' average, the electrical-force arrow and the label. Nothing is
     // drawn: a picture is drawn from the positions when one is shown.
-    void Timer_animTimer(double e_k, Aleatoire& hasard);
+    void tic(double e_k, Aleatoire& hasard);
 
     // The compartments as they are now: `image` a copy of `sav` with every
     // particle drawn where it stands, in its order.

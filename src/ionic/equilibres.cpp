@@ -156,8 +156,8 @@ void EquilibresIoniques::calcul_em()
 
 void EquilibresIoniques::tic_animation(Aleatoire& hasard)
 {
-    anim.Timer_animTimer(etat.e_k, hasard);
-    textes_[static_cast<int>(Texte::em)] = anim.lab_em;
+    anim.tic(etat.e_k, hasard);
+    textes_[static_cast<int>(Texte::em)] = anim.texte_em;
 }
 
 void EquilibresIoniques::clic_image(ImageIon image, Qt::MouseButton bouton)

@@ -484,10 +484,10 @@ void PageIonique::afficher_animation()
         if (fleche->geometry() != g)
             fleche->setGeometry(g);
     };
-    placer(ui_->Ima_fl_i_e, a.fl_i_e);
-    placer(ui_->ima_fl_e_i, a.fl_e_i);
-    afficher_texte(ui_->force1, a.force1);
-    afficher_texte(ui_->force2, a.force2);
+    placer(ui_->Ima_fl_i_e, a.fleche_sortie);
+    placer(ui_->ima_fl_e_i, a.fleche_entree);
+    afficher_texte(ui_->force1, a.legende_haute);
+    afficher_texte(ui_->force2, a.legende_basse);
     afficher_texte(ui_->Lab_em, modele_.texte(Texte::em));
 }
 

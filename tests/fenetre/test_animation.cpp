@@ -148,16 +148,16 @@ protected:
             EXPECT_EQ(a().n_sorties - a().n_entrees, net_sortant);
             const int net = ek < 0 ? net_sortant : -net_sortant;
             max_net = std::max(max_net, net);
-            EXPECT_EQ(p()->Lab_em->text(), a().lab_em);
+            EXPECT_EQ(p()->Lab_em->text(), a().texte_em);
             if (ek == 0)
                 continue;
             EXPECT_LE(net, quota);
             // The page shows the model's mean (its rule is worked by hand in
             // the rules tests): the label, and the electrical arrow ten times
             // as wide, centred on the membrane.
-            const Fleche& fl = ek < 0 ? a().fl_e_i : a().fl_i_e;
+            const Fleche& fl = ek < 0 ? a().fleche_entree : a().fleche_sortie;
             const QString valeur = QString::number(std::abs(10 * a().flux_moyen), 'f', 2);
-            EXPECT_EQ(a().lab_em, (ek < 0 && valeur != "0.00" ? "Em=-" : "Em=") + valeur);
+            EXPECT_EQ(a().texte_em, (ek < 0 && valeur != "0.00" ? "Em=-" : "Em=") + valeur);
             EXPECT_EQ(electrique->geometry(), QRect(fl.left, g_electrique.y(), fl.width, g_electrique.height()));
             EXPECT_EQ(diffusion->geometry(), g_diffusion);
         }
@@ -423,5 +423,5 @@ TEST_F(FenetreAnimation, AtMostAPictureARefreshAndStoppingShowsTheLastTick)
     EXPECT_LE(images, 1 + chrono.elapsed() * hz / 1000) << images << " pictures in " << chrono.elapsed() << " ms";
     cliquer(p()->GO);
     montre_particules(visible()->image());
-    EXPECT_EQ(p()->Lab_em->text(), a().lab_em);
+    EXPECT_EQ(p()->Lab_em->text(), a().texte_em);
 }

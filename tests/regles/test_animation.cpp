@@ -53,7 +53,7 @@ struct Banc {
             n += anim.particules[static_cast<std::size_t>(i)].x > 150;
         return n;
     }
-    void top() { anim.Timer_animTimer(etat.e_k, hasard); }
+    void top() { anim.tic(etat.e_k, hasard); }
     EtatIonique etat;
     Aleatoire hasard;
     QImage sav, pe1, pe2;
@@ -93,11 +93,11 @@ TEST(Animation, ResetDrawsTheMembraneAndSizesTheDiffusionArrow)
     EXPECT_EQ(b.anim.n_entrees, 0);
     EXPECT_EQ(b.anim.flux_moyen, 0);
     // EeqK = -85.37: the upper arrow is the diffusion force, 85 pixels, centred on x 295.
-    EXPECT_EQ(b.anim.fl_i_e.width, 85);
-    EXPECT_EQ(b.anim.fl_i_e.left, 295 - 42);
-    EXPECT_EQ(b.anim.fl_e_i.width, 0);
-    EXPECT_EQ(b.anim.force1, "Forces de diffusion");
-    EXPECT_EQ(b.anim.force2, "Forces électriques");
+    EXPECT_EQ(b.anim.fleche_sortie.width, 85);
+    EXPECT_EQ(b.anim.fleche_sortie.left, 295 - 42);
+    EXPECT_EQ(b.anim.fleche_entree.width, 0);
+    EXPECT_EQ(b.anim.legende_haute, "Forces de diffusion");
+    EXPECT_EQ(b.anim.legende_basse, "Forces électriques");
     // The dotted line at x 153, on the background only.
     EXPECT_EQ(b.sav.pixelColor(153, 0), noir);
     EXPECT_EQ(b.sav.pixelColor(153, 1), QColor(Qt::white));
@@ -106,10 +106,10 @@ TEST(Animation, ResetDrawsTheMembraneAndSizesTheDiffusionArrow)
 
     // More K+ outside: the roles of the arrows swap.
     Banc c(20, 200);
-    EXPECT_EQ(c.anim.fl_e_i.width, static_cast<int>(std::lround(c.etat.e_k)));
-    EXPECT_EQ(c.anim.fl_i_e.width, 0);
-    EXPECT_EQ(c.anim.force2, "Forces de diffusion");
-    EXPECT_EQ(c.anim.force1, "Forces électriques");
+    EXPECT_EQ(c.anim.fleche_entree.width, static_cast<int>(std::lround(c.etat.e_k)));
+    EXPECT_EQ(c.anim.fleche_sortie.width, 0);
+    EXPECT_EQ(c.anim.legende_basse, "Forces de diffusion");
+    EXPECT_EQ(c.anim.legende_haute, "Forces électriques");
 }
 
 TEST(Animation, FillingScattersEachSideInItsCompartment)
@@ -155,8 +155,8 @@ TEST(Animation, OnlyPotassiumCrossesAndNeverBeyondItsQuota)
     }
     EXPECT_EQ(net_maxi, 9) << "K+ leaks out until the quota";
     // The electrical force grows against the diffusion force.
-    EXPECT_GT(b.anim.fl_e_i.width, 60);
-    EXPECT_EQ(b.anim.lab_em, "Em=-" + QString::number(10 * b.anim.flux_moyen, 'f', 2));
+    EXPECT_GT(b.anim.fleche_entree.width, 60);
+    EXPECT_EQ(b.anim.texte_em, "Em=-" + QString::number(10 * b.anim.flux_moyen, 'f', 2));
 }
 
 TEST(Animation, PositivePotentialRationsTheInwardCount)
@@ -171,10 +171,10 @@ TEST(Animation, PositivePotentialRationsTheInwardCount)
         ASSERT_LE(net, quota);
         ASSERT_EQ(depart - b.k_dehors(), net);
     }
-    EXPECT_GT(b.anim.fl_i_e.width, 0) << "the upper arrow grows";
-    EXPECT_EQ(b.anim.fl_e_i.width, static_cast<int>(std::lround(b.etat.e_k))) << "the diffusion arrow stays";
-    EXPECT_TRUE(b.anim.lab_em.startsWith("Em=")) << b.anim.lab_em.toStdString();
-    EXPECT_FALSE(b.anim.lab_em.startsWith("Em=-"));
+    EXPECT_GT(b.anim.fleche_sortie.width, 0) << "the upper arrow grows";
+    EXPECT_EQ(b.anim.fleche_entree.width, static_cast<int>(std::lround(b.etat.e_k))) << "the diffusion arrow stays";
+    EXPECT_TRUE(b.anim.texte_em.startsWith("Em=")) << b.anim.texte_em.toStdString();
+    EXPECT_FALSE(b.anim.texte_em.startsWith("Em=-"));
 }
 
 TEST(Animation, TheLabelFollowsEKAtEveryGradientAndNoneBringsTheCountBackToZero)
@@ -189,7 +189,7 @@ TEST(Animation, TheLabelFollowsEKAtEveryGradientAndNoneBringsTheCountBackToZero)
             for (int t = 0; t < 2500; ++t) {
                 b.top();
                 if (t >= 2500 / 3) {
-                    const QString l = b.anim.lab_em;
+                    const QString l = b.anim.texte_em;
                     em += l.mid(3).toDouble() / (2500 - 2500 / 3);
                 }
             }
@@ -207,12 +207,12 @@ TEST(Animation, TheLabelFollowsEKAtEveryGradientAndNoneBringsTheCountBackToZero)
     for (int t = 0; t < 1000; ++t)
         b.top();
     EXPECT_EQ(b.anim.n_sorties - b.anim.n_entrees, 0);
-    EXPECT_EQ(b.anim.lab_em, "Em=0.00");
-    EXPECT_EQ(b.anim.fl_e_i.width, 0);
-    EXPECT_EQ(b.anim.fl_i_e.width, 0);
+    EXPECT_EQ(b.anim.texte_em, "Em=0.00");
+    EXPECT_EQ(b.anim.fleche_entree.width, 0);
+    EXPECT_EQ(b.anim.fleche_sortie.width, 0);
     // Reset at no gradient: no diffusion arrow from the gradient before.
     b.anim.remise_zero_anim(b.etat, b.sav);
-    EXPECT_EQ(b.anim.fl_e_i.width + b.anim.fl_i_e.width, 0);
+    EXPECT_EQ(b.anim.fleche_entree.width + b.anim.fleche_sortie.width, 0);
 }
 
 TEST(Animation, AverageIsARunningMeanThenExponential)
@@ -237,9 +237,9 @@ TEST(Animation, AverageIsARunningMeanThenExponential)
         b.top();
         EXPECT_EQ(b.anim.nb_tops, ++tops);
         EXPECT_NEAR(b.anim.flux_moyen, c.moyenne, 1e-12);
-        EXPECT_EQ(b.anim.fl_e_i.width, c.largeur);
-        EXPECT_EQ(b.anim.fl_e_i.left, c.left);
-        EXPECT_EQ(b.anim.lab_em, c.texte);
+        EXPECT_EQ(b.anim.fleche_entree.width, c.largeur);
+        EXPECT_EQ(b.anim.fleche_entree.left, c.left);
+        EXPECT_EQ(b.anim.texte_em, c.texte);
     }
     // From the 50th tick, 49 parts of the mean to one of the net: (49 x 2 + 52) / 50 = 3.
     b.anim.nb_tops = 49;
@@ -249,16 +249,16 @@ TEST(Animation, AverageIsARunningMeanThenExponential)
     b.top();
     EXPECT_EQ(b.anim.nb_tops, 49);
     EXPECT_DOUBLE_EQ(b.anim.flux_moyen, 3);
-    EXPECT_EQ(b.anim.fl_e_i.width, 30);
-    EXPECT_EQ(b.anim.fl_e_i.left, 280);
+    EXPECT_EQ(b.anim.fleche_entree.width, 30);
+    EXPECT_EQ(b.anim.fleche_entree.left, 280);
     // A positive potential: the other arrow, a label without its minus.
     Banc c(6, 150);
     c.anim.nb_part = 0;
     c.anim.n_entrees = 3;
     c.top();
-    EXPECT_EQ(c.anim.fl_i_e.width, 30);
-    EXPECT_EQ(c.anim.fl_i_e.left, 280);
-    EXPECT_EQ(c.anim.lab_em, "Em=30.00");
+    EXPECT_EQ(c.anim.fleche_sortie.width, 30);
+    EXPECT_EQ(c.anim.fleche_sortie.left, 280);
+    EXPECT_EQ(c.anim.texte_em, "Em=30.00");
 }
 
 TEST(Animation, SixHundredParticlesAtTheHighestConcentrations)
