@@ -18,8 +18,6 @@ std::optional<QString> executer_demarrage(EtapesDemarrage& e)
         e.rapports_images();
         e.concentrations_depart();
         e.calcul_images();
-        e.grad_nernst();
-        e.affich_grad();
         e.charger_images();
         e.Notebook1Click();
         e.construire_legendes();

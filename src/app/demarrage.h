@@ -34,8 +34,7 @@ public:
     virtual void rapports_images() = 0;            // 8
     virtual void concentrations_depart() = 0;      // 9
     virtual void calcul_images() = 0;              // 10
-    virtual void grad_nernst() = 0;                // 10
-    virtual void affich_grad() = 0;                // 10
+    // 10: each page draws its own rulers as it is built
     virtual void charger_images() = 0;             // 11
     virtual void Notebook1Click() = 0;             // 12
     virtual void construire_legendes() = 0;        // 13

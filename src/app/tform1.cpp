@@ -157,7 +157,6 @@ void TForm1::construire_pages()
     connect(stimulation_, &PageStimulation::figure_refractaire_demandee, this, &TForm1::BitBtn8Click);
     connect(stimulation_, &PageStimulation::figure_recrutement_demandee, this, &TForm1::BitBtn9Click);
     brancher_sorties(*this);
-    ionique_->ordonner_images();
 }
 
 QPoint TForm1::position_centree(const QSize& ecran)
@@ -288,11 +287,6 @@ void TForm1::calcul_images()
     ionique().calcul_images();
 }
 
-void TForm1::grad_nernst()
-{
-    ionique().grad_nernst();
-}
-
 void TForm1::calcul_em()
 {
     ionique().calcul_em();
@@ -344,11 +338,6 @@ void TForm1::Ouvrir1Click()
 void TForm1::Sauve1Click()
 {
     fichiers().Sauve1Click();
-}
-
-void TForm1::affich_grad()
-{
-    stimulation().affich_grad();
 }
 
 void TForm1::BitBtn21Click()

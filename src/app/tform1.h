@@ -121,8 +121,6 @@ public:
     void rapports_images() override;
     void concentrations_depart() override;
     void calcul_images() override;
-    void grad_nernst() override;
-    void affich_grad() override;
     void charger_images() override;
     void construire_legendes() override;
     void melanger_legendes() override;

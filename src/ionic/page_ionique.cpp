@@ -96,6 +96,7 @@ PageIonique::PageIonique(QWidget* parent, Aleatoire& hasard)
     ui_->ima_pe1->setImage(blanc(ui_->ima_pe1->size()));
     ui_->ima_pe2->setImage(blanc(ui_->ima_pe2->size()));
     ui_->ima_leg->setImage(blanc(ui_->ima_leg->size()));
+    grad_nernst();
     ui_->Ima_sav->setImage(blanc(ui_->Ima_sav->size()));
     // The animation's two pictures cover their places with opaque pixels: on
     // a dense screen of whole ratio nothing is painted under them at each
@@ -138,6 +139,7 @@ PageIonique::PageIonique(QWidget* parent, Aleatoire& hasard)
         remise_zero_anim();
         rempl_image(!ui_->ima_pe1->isHidden() ? ui_->ima_pe1 : ui_->ima_pe2);
     };
+    ordonner_images();
     actualiser();
 }
 
@@ -145,6 +147,9 @@ void PageIonique::ordonner_images()
 {
     // Tab reaches each picture where it reads: the compartments after the
     // membrane's bars, the chart after the bars.
+    for (QWidget* w : {static_cast<QWidget*>(ui_->ima_pe1), static_cast<QWidget*>(ui_->ima_pe2),
+                       static_cast<QWidget*>(ui_->Ima_pa)})
+        w->setFocusPolicy(Qt::StrongFocus);
     QWidget::setTabOrder(ui_->Scroll_gna, ui_->ima_pe1);
     QWidget::setTabOrder(ui_->ima_pe1, ui_->ima_pe2);
     QWidget::setTabOrder(ui_->Scroll_nae, ui_->Ima_pa);
@@ -493,6 +498,7 @@ void PageIonique::afficher_animation()
 
 void PageIonique::grad_nernst()
 {
+    // Once, as the page is built: nothing draws it again.
     // The membrane-potential scale: a tick every 10 px, a longer one and the
     // potential in millivolts every 20 px (y = 100 - E).
     ImageControle* leg = ui_->ima_leg;

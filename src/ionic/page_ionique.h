@@ -56,7 +56,6 @@ public:
     void rapports_images();
     void concentrations_depart();
     void calcul_images();
-    void grad_nernst();
     void calcul_em();
     // A bar's change handler, as if the bar had moved.
     void barre_changee(Barre b);
@@ -100,8 +99,6 @@ public:
     QImage image_graphe_papier() const;
     // The chart and the compartments offered to copy, save and export.
     std::vector<ImageExportee> images_exportees() const;
-    // Once the pictures take the focus (their menus): Tab reaches each where it reads.
-    void ordonner_images();
     // The group box the colour mixing paints with the page.
     QWidget* boite_a_colorer() const;
     // The pictures of the program folder each picture control shows, by file name.
@@ -117,6 +114,10 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    // Draws the membrane-potential scale beside the chart.
+    void grad_nernst();
+    // The pictures take the focus (their menus): Tab reaches each where it reads.
+    void ordonner_images();
     template <typename F>
     void faire(F&& action);
     void afficher_animation();

@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
 
@@ -40,6 +41,9 @@ PageStimulation::PageStimulation(QWidget* parent)
     ui_->setupUi(this);
     polices_en_pixels(this);
     move(0, 0);
+    modele_ = SimulationNerf(ui_->Panel2->x());
+    gauche_lab_a_ = ui_->Lab_a->x();
+    gauche_lab_b_ = ui_->Lab_b->x();
     // "Nerf" and "Fibre" share their box: the first widens where its caption
     // needs more than the design's width (in some languages), the second
     // keeps its right edge beside it.
@@ -61,6 +65,7 @@ PageStimulation::PageStimulation(QWidget* parent)
     ui_->Ima_st->setImage(save_ima_blanc_);
     ui_->Ima_grad->setImage(blanc(402, 19));
     ui_->Ima_grad2->setImage(blanc(402, 19));
+    affich_grad();
     ui_->pref_rel->addItems(temps_refractaires());
     ui_->pref_abs->addItems(temps_refractaires());
     for (QComboBox* c : {ui_->pref_rel, ui_->pref_abs, ui_->combo_electrode})
@@ -89,20 +94,115 @@ PageStimulation::PageStimulation(QWidget* parent)
     // Sample j's dot spans columns 5 j to 5 j + 6.
     curseurs_ = new CalqueCurseurs(ui_->Ima_st, ReponseStimulation::pixels_par_echantillon, 3,
                                    [this](const CurseursMesure& c) {
-                                       return trace_ ? lectures_ecran(c, *trace_, reponse_) : LecturesCurseurs{};
+                                       const std::optional<ReglagesStimulation>& t = modele_.trace();
+                                       return t ? lectures_ecran(c, *t, modele_.reponse()) : LecturesCurseurs{};
                                    });
 
     connect(ui_->Scroll_i_stim, &QScrollBar::valueChanged, this, &PageStimulation::Scroll_i_stimChange);
     connect(ui_->Scroll_temps, &QScrollBar::valueChanged, this, &PageStimulation::Scroll_tempsChange);
-    connect(ui_->CheckBox1, &QCheckBox::toggled, this, &PageStimulation::CheckBox1Click);
+    connect(ui_->CheckBox1, &QCheckBox::toggled, this, [this](bool coche) {
+        if (coche != modele_.deux_stim())
+            CheckBox1Click();
+    });
     connect(ui_->Radio_nerf_fibre, &QRadioButton::toggled, this, &PageStimulation::Radio_nerfClick);
     connect(ui_->BitBtn22, &QPushButton::clicked, this, &PageStimulation::BitBtn22Click);
     connect(ui_->BitBtn19, &QPushButton::clicked, this, &PageStimulation::BitBtn19Click);
     connect(ui_->BitBtn21, &QPushButton::clicked, this, &PageStimulation::ess0_demande);
     connect(ui_->BitBtn8, &QPushButton::clicked, this, &PageStimulation::figure_refractaire_demandee);
     connect(ui_->BitBtn9, &QPushButton::clicked, this, &PageStimulation::figure_recrutement_demandee);
-    // Tab reaches the screen where it reads, below the stimulator.
+    relier_reponses();
+    // Tab reaches the screen where it reads, below the stimulator (it takes
+    // the focus for its menu).
+    ui_->Ima_st->setFocusPolicy(Qt::StrongFocus);
     QWidget::setTabOrder(ui_->Scroll_temps, ui_->Ima_st);
+    actualiser();
+}
+
+void PageStimulation::relier_reponses()
+{
+    // The answers as typed reach the model at each change.
+    QStringList items;
+    for (int i = 0; i < ui_->combo_electrode->count(); ++i)
+        items << ui_->combo_electrode->itemText(i);
+    modele_.definir_items_electrode(items);
+    const std::array<QWidget*, 7> champs = {ui_->pref_rel, ui_->pref_abs, ui_->fib_lpr, ui_->fib_cpr,
+                                            ui_->vit_influx, ui_->combo_electrode, ui_->Edit_seuil};
+    for (std::size_t i = 0; i < champs.size(); ++i) {
+        const auto noter = [this, i](const QString& texte) { modele_.changer_reponse(i, texte); };
+        if (auto* c = qobject_cast<QComboBox*>(champs[i])) {
+            connect(c, &QComboBox::currentTextChanged, this, noter);
+            connect(c, &QComboBox::editTextChanged, this, noter);
+            noter(c->currentText());
+        } else if (auto* e = qobject_cast<QLineEdit*>(champs[i])) {
+            connect(e, &QLineEdit::textChanged, this, noter);
+            noter(e->text());
+        }
+    }
+}
+
+template <typename F>
+void PageStimulation::faire(F&& action)
+{
+    action();
+    actualiser();
+}
+
+void PageStimulation::actualiser()
+{
+    for (int i = 0; i < 4; ++i) {
+        const Electrode e = static_cast<Electrode>(i);
+        electrode(e)->move(modele_.left(e), electrode(e)->y());
+        realigner(e);
+    }
+    const bool echangees = modele_.extremites_echangees();
+    ui_->Lab_a->move(echangees ? gauche_lab_b_ : gauche_lab_a_, ui_->Lab_a->y());
+    ui_->Lab_b->move(echangees ? gauche_lab_a_ : gauche_lab_b_, ui_->Lab_b->y());
+    // Before the first change the design's caption stays.
+    if (const QString& v = modele_.texte_intensite(); !v.isEmpty() && ui_->Lab_stim->text() != v) {
+        ui_->Lab_stim->setText(v);
+        ui_->Lab_stim->adjustSize();
+    }
+    {
+        const QSignalBlocker b1(ui_->Scroll_i_stim), b2(ui_->Scroll_temps), b3(ui_->CheckBox1),
+            b4(ui_->Radio_nerf_nerf), b5(ui_->Radio_nerf_fibre);
+        ui_->Scroll_i_stim->setValue(modele_.position_i_stim());
+        ui_->Scroll_temps->setValue(modele_.pos());
+        ui_->CheckBox1->setChecked(modele_.deux_stim());
+        (modele_.fibre() ? ui_->Radio_nerf_fibre : ui_->Radio_nerf_nerf)->setChecked(true);
+    }
+    montrer_ecran();
+    if (const auto& verdicts = modele_.verdicts()) {
+        const std::array<Forme*, 7> marques = cercles();
+        for (std::size_t i = 0; i < verdicts->size(); ++i) {
+            const bool juste = (*verdicts)[i];
+            marques[i]->setPinceau(juste ? QColor(0, 255, 0) : QColor(255, 0, 0));
+            marques[i]->setAccessibleDescription(juste ? QCoreApplication::translate("PageStimulation", "Résultat : juste")
+                                                       : QCoreApplication::translate("PageStimulation", "Résultat : faux"));
+        }
+    }
+}
+
+void PageStimulation::montrer_ecran()
+{
+    // The first stimulation's mark stands at time 0 while a recording shows.
+    const std::optional<ReglagesStimulation>& trace = modele_.trace();
+    ui_->prem_artef->move(10, ui_->prem_artef->y());
+    ui_->prem_artef->setVisible(trace.has_value());
+    if (trace)
+        ui_->deux_artef->move(modele_.reponse().deux_artef_left, ui_->deux_artef->y());
+    ui_->deux_artef->setVisible(modele_.marque_seconde_visible());
+    if (version_montree_ == modele_.version_ecran())
+        return;
+    version_montree_ = modele_.version_ecran();
+    if (trace) {
+        QImage& ecran = ui_->Ima_st->image_a_modifier();
+        ecran = save_ima_blanc_.copy();
+        modele_.reponse().dessiner(ecran);
+        ui_->Ima_st->update();
+    } else {
+        ui_->Ima_st->setImage(save_ima_blanc_);
+    }
+    curseurs_->bornes(1, trace ? dernier_echantillon() : 0);
 }
 
 PageStimulation::~PageStimulation() = default;
@@ -124,19 +224,9 @@ std::array<Forme*, 7> PageStimulation::cercles() const
             ui_->vit_inf,  ui_->elec_stim, ui_->res_seuil};
 }
 
-PlaceElectrodes PageStimulation::places() const
-{
-    PlaceElectrodes p;
-    p.anode = ui_->Shape_anode->x();
-    p.cathode = ui_->Shape_cathode->x();
-    p.enr1 = ui_->Shape_enr1->x();
-    p.enr2 = ui_->Shape_enr2->x();
-    p.panel2_left = ui_->Panel2->x();
-    return p;
-}
-
 void PageStimulation::affich_grad()
 {
+    // Once, as the page is built: nothing draws them again.
     quillon::affich_grad(ui_->Ima_grad->image_a_modifier(), ui_->Ima_grad2->image_a_modifier());
     ui_->Ima_grad->update();
     ui_->Ima_grad2->update();
@@ -144,38 +234,12 @@ void PageStimulation::affich_grad()
 
 void PageStimulation::lec_fic_ess0(const QString& dossier_prog)
 {
-    quillon::lec_fic_ess0(chemin_fichier(dossier_prog, QStringLiteral("\\ess0.nst")), pot_ess0_);
+    quillon::lec_fic_ess0(chemin_fichier(dossier_prog, QStringLiteral("\\ess0.nst")), modele_.pot_ess0());
 }
 
 void PageStimulation::BitBtn22Click()
 {
-    ui_->prem_artef->move(10, ui_->prem_artef->y());
-    ui_->prem_artef->show();
-    const ReglagesStimulation r = reglages();
-    reponse_.calculer(r, pot_ess0_);
-    trace_ = r;
-    ui_->deux_artef->move(reponse_.deux_artef_left, ui_->deux_artef->y());
-    QImage& ecran = ui_->Ima_st->image_a_modifier();
-    ecran = save_ima_blanc_.copy();
-    reponse_.dessiner(ecran);
-    ui_->Ima_st->update();
-    curseurs_->bornes(1, dernier_echantillon());
-}
-
-ReglagesStimulation PageStimulation::reglages() const
-{
-    ReglagesStimulation r;
-    const PlaceElectrodes p = places();
-    r.anode = p.anode;
-    r.cathode = p.cathode;
-    r.enr1 = p.enr1;
-    r.enr2 = p.enr2;
-    r.bout_nerf = ui_->Panel2->x() - 20;
-    r.position_i_stim = ui_->Scroll_i_stim->value();
-    r.pos = ui_->Scroll_temps->value();
-    r.deux_stim = deux_stim_;
-    r.fibre = ui_->Radio_nerf_fibre->isChecked();
-    return r;
+    faire([this] { modele_.recalculer(); });
 }
 
 int PageStimulation::dernier_echantillon() const
@@ -188,57 +252,39 @@ int PageStimulation::dernier_echantillon() const
 void PageStimulation::activer_curseurs(bool actifs)
 {
     curseurs_->activer(actifs);
-    curseurs_->bornes(1, trace_ ? dernier_echantillon() : 0);
+    curseurs_->bornes(1, modele_.trace() ? dernier_echantillon() : 0);
 }
 
 QByteArray PageStimulation::valeurs() const
 {
-    return trace_ ? valeurs_stimulation(*trace_, reponse_) : QByteArray();
+    const std::optional<ReglagesStimulation>& trace = modele_.trace();
+    return trace ? valeurs_stimulation(*trace, modele_.reponse()) : QByteArray();
 }
 
-void PageStimulation::effacer_ecran()
+void PageStimulation::Scroll_i_stimChange(int position)
 {
-    trace_.reset();
-    ui_->Ima_st->setImage(save_ima_blanc_);
-    curseurs_->bornes(1, 0);
-}
-
-void PageStimulation::Scroll_i_stimChange()
-{
-    const int intensite = 100 - ui_->Scroll_i_stim->value();
-    ui_->Lab_stim->setText(fixed(intensite / 100.0, 0, 2) + QStringLiteral(" V"));
-    ui_->Lab_stim->adjustSize();
-    BitBtn22Click();
+    faire([&] { modele_.regler_intensite(position); });
 }
 
 void PageStimulation::CheckBox1Click()
 {
-    deux_stim_ = !deux_stim_;
-    ui_->deux_artef->setVisible(deux_stim_);
-    BitBtn22Click();
+    faire([this] { modele_.basculer_seconde(); });
 }
 
-void PageStimulation::Scroll_tempsChange()
+void PageStimulation::Scroll_tempsChange(int position)
 {
-    BitBtn22Click();
-    if (!ui_->CheckBox1->isChecked())
-        ui_->CheckBox1->setChecked(true);
+    faire([&] { modele_.regler_intervalle(position); });
 }
 
-void PageStimulation::Radio_nerfClick()
+void PageStimulation::Radio_nerfClick(bool fibre)
 {
-    if (ui_->CheckBox1->isChecked())
-        ui_->CheckBox1->setChecked(false);
-    effacer_ecran();
-    ui_->prem_artef->hide();
-    ui_->deux_artef->hide();
+    if (fibre != modele_.fibre())
+        faire([&] { modele_.choisir_fibre(fibre); });
 }
 
 void PageStimulation::Shape_nerfMouseDown()
 {
-    const int a = ui_->Lab_a->x();
-    ui_->Lab_a->move(ui_->Lab_b->x(), ui_->Lab_a->y());
-    ui_->Lab_b->move(a, ui_->Lab_b->y());
+    faire([this] { modele_.echanger_extremites(); });
 }
 
 void PageStimulation::realigner(Electrode e)
@@ -251,52 +297,16 @@ void PageStimulation::realigner(Electrode e)
     case Electrode::enr1: fil = ui_->Shape_enr12; break;
     case Electrode::enr2: fil = ui_->shape_enr22; break;
     }
-    const int left = electrode(e)->x();
+    const int left = modele_.left(e);
     const int droite = ui_->ima_nerf->x() + ui_->ima_nerf->width();
     fil->setGeometry(left, fil->y(), largeur_fil(e, left, droite), fil->height());
     if (signe != nullptr)
         signe->move(left - 2, signe->y());
 }
 
-ReponsesEleve PageStimulation::reponses() const
-{
-    // The item each box shows: one picked from the list, or typed as it is
-    // written (a time as a pupil writes it); any other text is no item.
-    const auto item = [](const QComboBox* c) {
-        QStringList items;
-        for (int i = 0; i < c->count(); ++i)
-            items << c->itemText(i);
-        return item_nomme(c->currentText(), items);
-    };
-    ReponsesEleve r;
-    r.periode_relative = item_refractaire(ui_->pref_rel->currentText());
-    r.periode_absolue = item_refractaire(ui_->pref_abs->currentText());
-    r.frequence_relative = ui_->fib_lpr->text();
-    r.frequence_absolue = ui_->fib_cpr->text();
-    r.vitesse = ui_->vit_influx->text();
-    r.electrode = item(ui_->combo_electrode);
-    r.seuil = ui_->Edit_seuil->text();
-    return r;
-}
-
 void PageStimulation::BitBtn19Click()
 {
-    correction_demandee_ = true;
-    const std::array<bool, 7> justes = quillon::corriger_reponses(reponses());
-    correction_.corriger(textes_reponses(), justes);
-    const std::array<Forme*, 7> marques = cercles();
-    for (std::size_t i = 0; i < justes.size(); ++i) {
-        marques[i]->setPinceau(justes[i] ? QColor(0, 255, 0) : QColor(255, 0, 0));
-        marques[i]->setAccessibleDescription(justes[i] ? QCoreApplication::translate("PageStimulation", "Résultat : juste")
-                                                       : QCoreApplication::translate("PageStimulation", "Résultat : faux"));
-    }
-}
-
-CorrectionFeuille::Textes PageStimulation::textes_reponses() const
-{
-    return {ui_->pref_rel->currentText(), ui_->pref_abs->currentText(), ui_->fib_lpr->text(),
-            ui_->fib_cpr->text(),         ui_->vit_influx->text(),      ui_->combo_electrode->currentText(),
-            ui_->Edit_seuil->text()};
+    faire([this] { modele_.corriger(); });
 }
 
 std::vector<QuestionRemplie> PageStimulation::feuille() const
@@ -305,19 +315,12 @@ std::vector<QuestionRemplie> PageStimulation::feuille() const
                                  ui_->Label23, ui_->Label27, ui_->Label28};
     const QLabel* unites[] = {ui_->Label17, ui_->Label18, ui_->Label19, ui_->Label20,
                               ui_->Label24, nullptr, ui_->Label29};
-    const CorrectionFeuille::Textes textes = textes_reponses();
+    const CorrectionFeuille::Textes& textes = modele_.textes_reponses();
     std::vector<QuestionRemplie> f;
     for (std::size_t i = 0; i < textes.size(); ++i)
         f.push_back({questions[i]->text().simplified(), textes[i].trimmed(),
-                     unites[i] != nullptr ? unites[i]->text().trimmed() : QString(), correction_.etat(i, textes[i])});
+                     unites[i] != nullptr ? unites[i]->text().trimmed() : QString(), modele_.etat(i)});
     return f;
-}
-
-void PageStimulation::glisser(Electrode e, int x, int prise_x)
-{
-    if (const std::optional<int> left = deplace_shape(places(), e, x, prise_x))
-        electrode(e)->move(*left, electrode(e)->y());
-    realigner(e);
 }
 
 bool PageStimulation::touche_electrode(Electrode e, QEvent* evenement)
@@ -328,7 +331,7 @@ bool PageStimulation::touche_electrode(Electrode e, QEvent* evenement)
     if (evenement->type() == QEvent::KeyPress) {
         // One pixel, ten with Shift: the mouse moved that far from where it was pressed.
         const int pas = (t->modifiers() & Qt::ShiftModifier) ? 10 : 1;
-        glisser(e, t->key() == Qt::Key_Left ? -pas : pas, 0);
+        faire([&] { modele_.pousser(e, t->key() == Qt::Key_Left ? -pas : pas); });
     } else if (!t->isAutoRepeat()) {
         // The key let go, as the mouse button: the recording follows.
         BitBtn22Click();
@@ -366,22 +369,18 @@ bool PageStimulation::eventFilter(QObject* objet, QEvent* evenement)
         if (objet != electrode(e))
             continue;
         switch (evenement->type()) {
-        case QEvent::MouseButtonPress: {
-            const QPoint p = static_cast<QMouseEvent*>(evenement)->position().toPoint();
-            prise_x_ = p.x();
-            prise_y_ = p.y();
-            glisse_ = true;
+        case QEvent::MouseButtonPress:
+            modele_.saisir(static_cast<QMouseEvent*>(evenement)->position().toPoint().x());
             return true;
-        }
         case QEvent::MouseMove: {
             // The pressed electrode keeps the mouse until the release.
-            if (glisse_)
-                glisser(e, static_cast<QMouseEvent*>(evenement)->position().toPoint().x(), prise_x_);
+            const int x = static_cast<QMouseEvent*>(evenement)->position().toPoint().x();
+            if (modele_.glisse())
+                faire([&] { modele_.glisser(e, x); });
             return true;
         }
         case QEvent::MouseButtonRelease:
-            glisse_ = false;
-            BitBtn22Click();
+            faire([this] { modele_.lacher(); });
             return true;
         case QEvent::KeyPress:
         case QEvent::KeyRelease:

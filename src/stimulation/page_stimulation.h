@@ -4,14 +4,11 @@
 // stimulator's controls, the recording screen with its rulers, and the
 // question sheet with its correction.
 #include "common/papier.h"
-#include "stimulation/electrodes.h"
-#include "stimulation/questions.h"
-#include "stimulation/reponse.h"
+#include "stimulation/simulation_nerf.h"
 
 #include <QWidget>
 #include <array>
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class PageStimulation;
@@ -29,35 +26,39 @@ public:
     ~PageStimulation() override;
 
     Ui::PageStimulation* ui() const { return ui_.get(); }
-    const ReponseStimulation& reponse() const { return reponse_; }
-    const PotentielEss0& pot_ess0() const { return pot_ess0_; }
+    // The page's state: what it shows, what the report and the outputs read.
+    const SimulationNerf& modele() const { return modele_; }
+    const ReponseStimulation& reponse() const { return modele_.reponse(); }
+    const PotentielEss0& pot_ess0() const { return modele_.pot_ess0(); }
     Forme* electrode(Electrode e) const;
     // The seven marks of the question sheet, in its order.
     std::array<Forme*, 7> cercles() const;
 
-    // Draws the two rulers, once at start-up.
-    void affich_grad();
+    // Shows the model's state: electrodes and their wires, the stimulator,
+    // the screen and its marks, the sheet's marks.
+    void actualiser();
     // Reads the recorded action potential "ess0.nst" of the program folder.
     void lec_fic_ess0(const QString& dossier_prog);
 
+    // The pupil's actions, each handed to the model, then shown.
     // Recomputes the recording and draws it.
     void BitBtn22Click();
-    void Scroll_i_stimChange();
+    void Scroll_i_stimChange(int position);
     void CheckBox1Click();
-    void Scroll_tempsChange();
-    void Radio_nerfClick();
+    void Scroll_tempsChange(int position);
+    void Radio_nerfClick(bool fibre);
     void Shape_nerfMouseDown();
     void BitBtn19Click();
     // The pupil's answers as the sheet holds them, and whether "Correction" was pressed.
-    ReponsesEleve reponses() const;
-    bool correction_demandee() const { return correction_demandee_; }
+    ReponsesEleve reponses() const { return modele_.reponses(); }
+    bool correction_demandee() const { return modele_.correction_demandee(); }
     // The question sheet as the pupil left it, each answer with its state
     // against the last correction.
     std::vector<QuestionRemplie> feuille() const;
 
-    bool deux_stim() const { return deux_stim_; }
+    bool deux_stim() const { return modele_.deux_stim(); }
     // The settings on the page now, those of the next recording.
-    ReglagesStimulation reglages() const;
+    ReglagesStimulation reglages() const { return modele_.reglages(); }
     // For paper: the nerve with its electrodes and its whole centimetre
     // ruler; the recording screen with its marks and whole millisecond ruler.
     QImage image_nerf_papier() const;
@@ -84,29 +85,23 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
-    PlaceElectrodes places() const;
-    // The seven answers as typed, in the sheet's order.
-    CorrectionFeuille::Textes textes_reponses() const;
-    // The drag's rule: electrode e moved as by the mouse at x, pressed at prise_x.
-    void glisser(Electrode e, int x, int prise_x);
+    // Draws the two rulers.
+    void affich_grad();
+    template <typename F>
+    void faire(F&& action);
+    void relier_reponses();
     bool touche_electrode(Electrode e, QEvent* evenement);
     void realigner(Electrode e);
-    void effacer_ecran();
+    void montrer_ecran();
     int dernier_echantillon() const;
 
     std::unique_ptr<Ui::PageStimulation> ui_;
-    ReponseStimulation reponse_;
-    PotentielEss0 pot_ess0_{};
+    SimulationNerf modele_;
     QImage save_ima_blanc_;
-    // The settings of the recording on the screen, none while it is blank.
-    std::optional<ReglagesStimulation> trace_;
     CalqueCurseurs* curseurs_;
-    CorrectionFeuille correction_;
-    bool deux_stim_ = false;
-    bool correction_demandee_ = false;
-    bool glisse_ = false;
-    int prise_x_ = 0;
-    int prise_y_ = 0;
+    unsigned version_montree_ = ~0u;
+    int gauche_lab_a_ = 0; // the nerve's end names where the design puts them
+    int gauche_lab_b_ = 0;
 };
 
 } // namespace quillon

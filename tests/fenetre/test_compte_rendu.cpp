@@ -313,8 +313,7 @@ TEST_F(CompteRendu, WhatChangedSinceTheCorrectionHasNoVerdictEveryPageSeenCounts
     ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 1));
     Ui::PageStimulation& s = *f.stimulation().ui();
     s.Scroll_i_stim->setValue(70);
-    s.Shape_enr2->move(s.Panel2->x() - 10, s.Shape_enr2->y());
-    f.stimulation().BitBtn22Click();
+    glisser(s.Shape_enr2, QPoint(2, 10), QPoint(96, 0)); // to Left 320, the last place short of the box
     s.fib_lpr->setText("300 Hz");
     s.Edit_seuil->setText("0,20 V");
     s.vit_influx->setText("40,5 m/s");

@@ -46,8 +46,6 @@ public:
     void rapports_images() override { note("rapports_images"); }
     void concentrations_depart() override { note("concentrations_depart"); }
     void calcul_images() override { note("calcul_images"); }
-    void grad_nernst() override { note("grad_nernst"); }
-    void affich_grad() override { note("affich_grad"); }
     void charger_images() override { note("charger_images"); }
     void Notebook1Click() override { note("Notebook1Click"); }
     void construire_legendes() override { note("construire_legendes"); }
@@ -58,7 +56,7 @@ public:
 const std::vector<std::string> sequence_complete = {
     "arreter_timer_debut", "sonder_version", "double_tampon", "semer_aleatoire", "lec_couleurs",
     "Scroll_gkChange", "Scroll_gnaChange", "adap_merlade", "rapports_images", "concentrations_depart",
-    "calcul_images", "grad_nernst", "affich_grad", "charger_images", "Notebook1Click",
+    "calcul_images", "charger_images", "Notebook1Click",
     "construire_legendes", "semer_aleatoire", "melanger_legendes", "affichage_legendes"};
 
 } // namespace
@@ -78,7 +76,7 @@ TEST(Demarrage, AMissingPictureStopsTheSequenceWithItsMessage)
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(*message, "Impossible d'ouvrir le fichier /x/k.bmp");
     ASSERT_EQ(j.etapes.back(), "charger_images");
-    EXPECT_EQ(j.etapes.size(), 14u); // no tab handler, no legends
+    EXPECT_EQ(j.etapes.size(), 12u); // no tab handler, no legends
 }
 
 TEST(Demarrage, AFailedSystemCallStopsAtTheProbe)
