@@ -16,11 +16,20 @@
 
 namespace {
 
+// The system's services on the bench's program folder.
+quillon::Services systeme()
+{
+    quillon::Services s;
+    s.dossier_prog = QStringLiteral(QUILLON_DOSSIER_BENCH);
+    return s;
+}
+
 void BM_CreationEtDemarrage(benchmark::State& s)
 {
     for (auto _ : s) {
-        quillon::TForm1 f(QStringLiteral(QUILLON_DOSSIER_BENCH));
-        f.afficher_erreur = [&s](const QString& m) { s.SkipWithError(m.toStdString().c_str()); };
+        quillon::Services services = systeme();
+        services.afficher_erreur = [&s](const QString& m) { s.SkipWithError(m.toStdString().c_str()); };
+        quillon::TForm1 f{services};
         f.Timer_debutTimer();
         benchmark::DoNotOptimize(&f);
     }
@@ -31,7 +40,7 @@ BENCHMARK(BM_CreationEtDemarrage)->Unit(benchmark::kMillisecond);
 // through the bars, potentials, then labels, pictures and bars shown.
 void BM_BarrePageIonique(benchmark::State& s)
 {
-    quillon::TForm1 f(QStringLiteral(QUILLON_DOSSIER_BENCH));
+    quillon::TForm1 f{systeme()};
     f.Timer_debutTimer();
     QScrollBar* barre = f.ionique().ui()->Scroll_ke;
     int position = barre->value();
@@ -47,7 +56,7 @@ BENCHMARK(BM_BarrePageIonique)->Unit(benchmark::kMicrosecond);
 // across it repaints it in parts: drawn from its RGB888 rows as embedded.
 void BM_PeindreImageAccueil(benchmark::State& s)
 {
-    quillon::TForm1 f(QStringLiteral(QUILLON_DOSSIER_BENCH));
+    quillon::TForm1 f{systeme()};
     quillon::ImageControle* image = f.ui()->Image2;
     QImage ecran(image->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : s) {
@@ -61,7 +70,7 @@ BENCHMARK(BM_PeindreImageAccueil)->Unit(benchmark::kMicrosecond);
 // compartments drawn from the positions, arrows and label, the flip.
 void BM_TopAnimationPage(benchmark::State& s)
 {
-    quillon::TForm1 f(QStringLiteral(QUILLON_DOSSIER_BENCH));
+    quillon::TForm1 f{systeme()};
     f.Timer_debutTimer();
     quillon::PageIonique& page = f.ionique();
     page.BitBtn12Click();

@@ -38,7 +38,9 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     quillon::preparer_application(app);
-    quillon::TForm1 f(QStringLiteral(QUILLON_DOSSIER_BENCH));
+    quillon::Services services;
+    services.dossier_prog = QStringLiteral(QUILLON_DOSSIER_BENCH);
+    quillon::TForm1 f{services};
     f.show();
     f.Timer_debutTimer();
     f.ui()->Notebook1->setCurrentIndex(2);

@@ -16,12 +16,12 @@
 
 namespace quillon {
 
-CommandeLangue::CommandeLangue(TForm1& fenetre, QMenu* menu, CommandeTaille& redemarrage)
+CommandeLangue::CommandeLangue(TForm1& fenetre, QMenu* menu, CommandeTaille& redemarrage, const QString& dossier_prog)
     : QObject(&fenetre), f_(fenetre), redemarrage_(redemarrage)
 {
     auto* groupe = new QActionGroup(this);
-    for (const QString& code : langues_disponibles(f_.dossier_prog)) {
-        QAction* a = menu->addAction(nom_langue(code, f_.dossier_prog));
+    for (const QString& code : langues_disponibles(dossier_prog)) {
+        QAction* a = menu->addAction(nom_langue(code, dossier_prog));
         a->setObjectName(QStringLiteral("Langue_") + code);
         a->setCheckable(true);
         a->setChecked(code == langue_en_cours());

@@ -15,8 +15,8 @@ class CommandeTaille;
 
 class CommandeLangue : public QObject {
 public:
-    // The entries go into `menu`.
-    CommandeLangue(TForm1& fenetre, QMenu* menu, CommandeTaille& redemarrage);
+    // The entries go into `menu`, one per translation in the program folder `dossier_prog`.
+    CommandeLangue(TForm1& fenetre, QMenu* menu, CommandeTaille& redemarrage, const QString& dossier_prog);
 
     // "fr", "en", ...
     void choisir(const QString& code);

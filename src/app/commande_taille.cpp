@@ -37,8 +37,9 @@ QAction* MenuTaille::action(int taille) const
     }
 }
 
-CommandeTaille::CommandeTaille(TForm1& fenetre, const MenuTaille& menu)
-    : QObject(&fenetre), f_(fenetre), menu_(menu), cochee_(taille_affichage_en_cours())
+CommandeTaille::CommandeTaille(TForm1& fenetre, const MenuTaille& menu, Lanceur& lanceur, const QString& programme)
+    : QObject(&fenetre), f_(fenetre), menu_(menu), lanceur_(lanceur), programme_(programme),
+      cochee_(taille_affichage_en_cours())
 {
     auto* groupe = new QActionGroup(this);
     for (int t : tailles_affichage) {
@@ -128,12 +129,12 @@ void CommandeTaille::redemarrer_si_accepte(const QString& question, const QStrin
 
 void CommandeTaille::redemarrer(const QString& echec)
 {
-    const QString programme = this->programme.isEmpty() ? QCoreApplication::applicationFilePath() : this->programme;
+    const QString programme = programme_.isEmpty() ? QCoreApplication::applicationFilePath() : programme_;
     // The new run starts first: when it cannot, this one stays and says so.
     // It applies its size to the factor the sizes apply to, not to this run's.
     const QByteArray facteur = facteur_pour_relancer();
     const bool parti = QFileInfo(programme).isExecutable()
-                       && f_.lanceur->demarrer({programme, QCoreApplication::arguments().mid(1), f_.dossier_lancement()});
+                       && lanceur_.demarrer({programme, QCoreApplication::arguments().mid(1), f_.dossier_lancement()});
     remettre_facteur(facteur);
     if (!parti) {
         f_.fichiers().dialogues().message(

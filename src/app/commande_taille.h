@@ -12,6 +12,7 @@ class QMenu;
 namespace quillon {
 
 class TForm1;
+class Lanceur;
 
 // The menu's entries the command drives.
 struct MenuTaille {
@@ -28,7 +29,8 @@ struct MenuTaille {
 
 class CommandeTaille : public QObject {
 public:
-    CommandeTaille(TForm1& fenetre, const MenuTaille& menu);
+    // The restart starts `programme` through `lanceur` (empty: this program).
+    CommandeTaille(TForm1& fenetre, const MenuTaille& menu, Lanceur& lanceur, const QString& programme);
 
     // The menu's sizes, and Ctrl++ / Ctrl+- (the next size that fits).
     void choisir(int taille);
@@ -36,8 +38,6 @@ public:
     void reduire();
     // Checks the size kept and enables the sizes whose window fits.
     void actualiser();
-    // The program the restart starts: this one, unless another is named.
-    QString programme;
     // Starts the program again and closes this run; when it cannot, says
     // `echec` (by default, that the size applies at the next start).
     void redemarrer(const QString& echec = {});
@@ -51,6 +51,8 @@ private:
 
     TForm1& f_;
     MenuTaille menu_;
+    Lanceur& lanceur_;
+    QString programme_;
     int cochee_; // the size in effect, or the one chosen since
 };
 

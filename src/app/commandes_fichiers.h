@@ -27,8 +27,6 @@ public:
     // The dialogs open first in dossier_depart (where the program was started).
     CommandesFichiers(Classeur* notebook, PageIonique* ionique, QTableWidget* grille, const QString& dossier_prog,
                       const QString& dossier_depart, Dialogues* dialogues);
-    // Tests answer the dialogs themselves.
-    void definir_dialogues(Dialogues* d) { dialogues_ = d; }
     Dialogues& dialogues() const { return *dialogues_; }
 
     void Sauve1Click();

@@ -13,10 +13,8 @@ namespace quillon {
 
 class Programme final : public FenetresAnnexes {
 public:
-    explicit Programme(const QString& dossier = dossier_programme()) : Form1(dossier)
-    {
-        Form1.definir_fenetres(this);
-    }
+    // The main window is given the other windows with `services`.
+    explicit Programme(Services services = {}) : Form1(avec_fenetres(std::move(services), this)) {}
 
     TForm1 Form1;
 
@@ -33,6 +31,11 @@ public:
     }
 
 private:
+    static Services avec_fenetres(Services s, FenetresAnnexes* fenetres)
+    {
+        s.fenetres = fenetres;
+        return s;
+    }
     template <class Fenetre>
     static Fenetre& fenetre(std::unique_ptr<Fenetre>& f)
     {

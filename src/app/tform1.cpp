@@ -45,12 +45,14 @@
 
 namespace quillon {
 
-TForm1::TForm1(const QString& dossier, QWidget* parent)
-    : QMainWindow(parent), dossier_prog(dossier), dossier_mrl(quillon::dossier_mrl()),
-      dossier_lancement_(QDir::currentPath()),
-      ui_(std::make_unique<Ui::TForm1>()), lanceur_systeme_(std::make_unique<LanceurSysteme>())
+TForm1::TForm1(Services services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)), dossier_lancement_(QDir::currentPath()),
+      ui_(std::make_unique<Ui::TForm1>())
 {
-    lanceur = lanceur_systeme_.get();
+    if (services_.dialogues == nullptr) {
+        dialogues_fenetre_ = std::make_unique<DialoguesFenetre>(this);
+        services_.dialogues = dialogues_fenetre_.get();
+    }
     ui_->setupUi(this);
     polices_en_pixels(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -106,13 +108,11 @@ TForm1::TForm1(const QString& dossier, QWidget* parent)
     connect(ui_->Notebook1->barre(), &BarreOnglets::clicOnglet, this, [this] { Notebook1Click(); });
     // A page is seen however it shows: its tab, the keyboard, a menu, a work file opened.
     connect(ui_->Notebook1, &QTabWidget::currentChanged, this, [this] { retenir_page_vue(); });
-    taille_ = new CommandeTaille(*this, {ui_->Tailledaffichage1, ui_->Taille100, ui_->Taille125, ui_->Taille150,
-                                         ui_->Taille200, ui_->Agrandir1, ui_->Reduire1});
-    new CommandeLangue(*this, ui_->Langue1, *taille_);
-
-    afficher_erreur = [this](const QString& message) {
-        QMessageBox::critical(this, windowTitle(), message);
-    };
+    taille_ = new CommandeTaille(*this,
+                                 {ui_->Tailledaffichage1, ui_->Taille100, ui_->Taille125, ui_->Taille150,
+                                  ui_->Taille200, ui_->Agrandir1, ui_->Reduire1},
+                                 *services_.lanceur, services_.programme);
+    new CommandeLangue(*this, ui_->Langue1, *taille_, services_.dossier_prog);
 
     connect(Timer_debut, &QTimer::timeout, this, &TForm1::Timer_debutTimer);
 
@@ -130,7 +130,7 @@ void TForm1::construire_pages()
     if (QGuiApplication::windowIcon().isNull())
         setWindowIcon(icone_programme());
     stimulation_ = new PageStimulation(ui_->page_stimulation);
-    ionique_ = new PageIonique(ui_->page_equilibres);
+    ionique_ = new PageIonique(ui_->page_equilibres, *services_.hasard);
     ionique_->regler_vitesse(vitesse_);
     if (ui_->Curseursdemesure1->isChecked()) {
         stimulation_->activer_curseurs(true);
@@ -141,23 +141,21 @@ void TForm1::construire_pages()
     grille_fechner_->setObjectName(QStringLiteral("grille_fechner"));
     grille_fechner_->setAccessibleName(QCoreApplication::translate("TForm1", "Tableau de mesures"));
     grille_fechner_->setGeometry(8, 16, 600, 480);
-    dialogues_ = std::make_unique<DialoguesFenetre>(this);
-    fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, grille_fechner_, dossier_prog,
-                                                    dossier_lancement_, dialogues_.get());
+    fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, grille_fechner_, services_.dossier_prog,
+                                                    dossier_lancement_, services_.dialogues);
 
     couleurs_ = std::make_unique<MiseEnCouleur>(
         ui_->Notebook1,
         MiseEnCouleur::Boites{ui_->GroupBox4, ui_->GroupBox3, stimulation_->boites_a_colorer().at(0),
                               stimulation_->boites_a_colorer().at(1), ui_->GroupBox8, ionique_->boite_a_colorer()},
-        MiseEnCouleur::fichier_par_defaut());
-    couleurs_->signaler = [this](const QString& m) { afficher_erreur(m); };
+        services_.fichier_couleurs, [this](const QString& m) { afficher_erreur(m); },
+        [fenetres = services_.fenetres]() -> Tmise_couleur* {
+            return fenetres != nullptr ? &fenetres->mise_couleur() : nullptr;
+        });
 
     connect(stimulation_, &PageStimulation::ess0_demande, this, &TForm1::BitBtn21Click);
     connect(stimulation_, &PageStimulation::figure_refractaire_demandee, this, &TForm1::BitBtn8Click);
     connect(stimulation_, &PageStimulation::figure_recrutement_demandee, this, &TForm1::BitBtn9Click);
-    couleurs_->definir_dialogue([this]() -> Tmise_couleur* {
-        return fenetres_ != nullptr ? &fenetres_->mise_couleur() : nullptr;
-    });
     brancher_sorties(*this);
 }
 
@@ -217,6 +215,14 @@ void TForm1::ajuster_cadre()
     centrer();
 }
 
+void TForm1::afficher_erreur(const QString& message)
+{
+    if (services_.afficher_erreur)
+        services_.afficher_erreur(message);
+    else
+        QMessageBox::critical(this, windowTitle(), message);
+}
+
 void TForm1::Timer_debutTimer()
 {
     if (const std::optional<QString> erreur = executer_demarrage(*this))
@@ -240,7 +246,7 @@ void TForm1::double_tampon()
 
 void TForm1::semer_aleatoire()
 {
-    Aleatoire::programme().randomize();
+    services_.hasard->randomize();
 }
 
 void TForm1::lec_couleurs()
@@ -259,9 +265,9 @@ void TForm1::Scroll_gnaChange()
 
 void TForm1::adap_merlade()
 {
-    const ResultatMerlade r = quillon::adap_merlade(dossier_prog, dossier_mrl);
+    const ResultatMerlade r = quillon::adap_merlade(services_.dossier_prog, services_.dossier_mrl);
     if (r.prepare)
-        chemin_merlade = r.chemin_merlade;
+        chemin_merlade_ = r.chemin_merlade;
     if (r.erreur)
         throw ErreurDemarrage(*r.erreur);
 }
@@ -336,22 +342,22 @@ void TForm1::Sauve1Click()
 
 void TForm1::BitBtn21Click()
 {
-    stimulation().lec_fic_ess0(dossier_prog);
+    stimulation().lec_fic_ess0(services_.dossier_prog);
     ui_->Notebook1->montrer(Page::stimulation);
 }
 void TForm1::nettoyer_merlade()
 {
-    quillon::nettoyer_merlade(dossier_mrl);
-}
-
-void TForm1::definir_fenetres(FenetresAnnexes* fenetres)
-{
-    fenetres_ = fenetres;
+    quillon::nettoyer_merlade(services_.dossier_mrl);
 }
 
 Dialogues& TForm1::dialogues() const
 {
-    return fichiers().dialogues();
+    return *services_.dialogues;
+}
+
+bool TForm1::imprimante_installee() const
+{
+    return services_.imprimante_installee();
 }
 
 const ExerciceLegendes& TForm1::exercice_legendes() const
@@ -434,17 +440,17 @@ void TForm1::Miseencouleur1Click()
 
 void TForm1::BitBtn24Click()
 {
-    if (fenetres_ != nullptr)
-        fenetres_->Form_richedit().ouvrir_phases(dossier_prog, this);
+    if (services_.fenetres != nullptr)
+        services_.fenetres->Form_richedit().ouvrir_phases(services_.dossier_prog, this);
 }
 
 void TForm1::BitBtn2Click()
 {
-    const QString chemin = document_dans_la_langue(dossier_prog, QStringLiteral("\\QUIL_PED.doc"));
+    const QString chemin = document_dans_la_langue(services_.dossier_prog, QStringLiteral("\\QUIL_PED.doc"));
     const QString affiche = QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(chemin)));
     if (!QFile::exists(chemin))
         afficher_erreur(QCoreApplication::translate("TForm1", "Impossible d'ouvrir le fichier %1").arg(affiche));
-    else if (!lanceur->ouvrir_document(chemin))
+    else if (!services_.lanceur->ouvrir_document(chemin))
         afficher_erreur(QCoreApplication::translate("TForm1", "Aucun programme de cet ordinateur ne peut ouvrir le document des "
                                        "enseignants :\n%1").arg(affiche));
 }
@@ -462,24 +468,25 @@ void TForm1::BitBtn9Click()
 void TForm1::document_stimulation(const QString& titre, const char* image, const char* experience)
 {
     if (version_windows == version_vista) {
-        if (fenetres_ == nullptr)
+        if (services_.fenetres == nullptr)
             return;
-        TForm_image& Form_image = fenetres_->Form_image();
+        TForm_image& Form_image = services_.fenetres->Form_image();
         Form_image.definir_titre(titre);
-        if (const std::optional<QString> m = Form_image.lire_image(document_dans_la_langue(dossier_prog, QString::fromLatin1(image))))
+        if (const std::optional<QString> m = Form_image.lire_image(document_dans_la_langue(services_.dossier_prog, QString::fromLatin1(image))))
             afficher_erreur(*m);
         return;
     }
     // Older systems: the acquisition program runs the experiment of the
     // program folder, started in its own folder.
-    const QString programme = QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(dossier_prog)).absolutePath());
-    if (const std::optional<LancementMerlade> l = lancement_merlade(dossier_mrl, programme, QString::fromLatin1(experience)))
-        lanceur->demarrer(*l);
+    const QString programme = QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(services_.dossier_prog)).absolutePath());
+    if (const std::optional<LancementMerlade> l
+        = lancement_merlade(services_.dossier_mrl, programme, QString::fromLatin1(experience)))
+        services_.lanceur->demarrer(*l);
 }
 
 void TForm1::charger_images()
 {
-    if (const std::optional<QString> chemin = ionique().charger_images(dossier_prog))
+    if (const std::optional<QString> chemin = ionique().charger_images(services_.dossier_prog))
         throw ErreurDemarrage(QCoreApplication::translate("TForm1", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(*chemin)));
 }
 
@@ -520,7 +527,7 @@ void TForm1::construire_legendes()
 
 void TForm1::melanger_legendes()
 {
-    accueil_->melanger_legendes(Aleatoire::programme());
+    accueil_->melanger_legendes(*services_.hasard);
 }
 
 void TForm1::affichage_legendes()
@@ -535,8 +542,8 @@ void TForm1::Quitter1Click()
 
 void TForm1::Apropos1Click()
 {
-    if (fenetres_ != nullptr)
-        fenetres_->AboutBox().exec();
+    if (services_.fenetres != nullptr)
+        services_.fenetres->AboutBox().exec();
 }
 
 void TForm1::fermer_sans_question()

@@ -6,15 +6,14 @@
 #include "common/dossier.h"
 #include "ionic/vitesse_animation.h"
 #include "outputs/travail.h"
+#include "shell/services.h"
 
 #include <QMainWindow>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 class QTableWidget;
 class QTimer;
-class QDialog;
 
 namespace Ui {
 class TForm1;
@@ -23,26 +22,12 @@ class TForm1;
 namespace quillon {
 
 class PageAccueil;
-class Tmise_couleur;
-class TForm_image;
-class TForm_richedit;
 class MiseEnCouleur;
-class Lanceur;
 class PageIonique;
 class PageStimulation;
 class CommandesFichiers;
 class CommandeTaille;
 class Dialogues;
-
-// The windows other than the main one; their owner builds each at its first use.
-class FenetresAnnexes {
-public:
-    virtual ~FenetresAnnexes() = default;
-    virtual QDialog& AboutBox() = 0;
-    virtual Tmise_couleur& mise_couleur() = 0;
-    virtual TForm_image& Form_image() = 0;
-    virtual TForm_richedit& Form_richedit() = 0;
-};
 
 class TForm1 : public QMainWindow, public EtapesDemarrage, public Travail {
     Q_OBJECT
@@ -51,7 +36,8 @@ public:
     static constexpr int largeur = 956;
     static constexpr int hauteur = 635;
 
-    explicit TForm1(const QString& dossier = dossier_programme(), QWidget* parent = nullptr);
+    // What the window uses of the system, fakes in tests.
+    explicit TForm1(Services services = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Ui::TForm1* ui() const { return ui_.get(); }
@@ -64,28 +50,17 @@ public:
     CommandeTaille& taille() const { return *taille_; }
     QTableWidget* grille_fechner() const { return pages().grille_fechner_; }
 
-    // The program folder, ending with a separator.
-    QString dossier_prog;
     std::uint8_t version_windows = 0;
-    // The other windows: the about box, shown modally by "A propos", the
-    // colour mixer and the two viewers, asked for when they are needed.
-    void definir_fenetres(FenetresAnnexes* fenetres);
-
-    // The acquisition program's configuration folder and its last template folder.
-    QString dossier_mrl;
     // The folder the program was started from, read once as the window is made:
     // the file dialogs' first folder, and a restart's.
     const QString& dossier_lancement() const { return dossier_lancement_; }
-    QString chemin_merlade;
-    // Opens documents and starts programs (the system's by default).
-    Lanceur* lanceur;
     MiseEnCouleur& couleurs() const { return *pages().couleurs_; }
 
     // The start-up sequence's timer; the ionic page owns the timers that drive it.
     QTimer* Timer_debut;
 
-    // How an error message reaches the user (a message box by default).
-    std::function<void(const QString&)> afficher_erreur;
+    // Says an error to the user, the way the window was given.
+    void afficher_erreur(const QString& message);
 
     // Where a window of this outer size goes on a screen of that size.
     static QPoint position_centree(const QSize& ecran);
@@ -114,6 +89,7 @@ public:
     bool page_vue(Page p) const override { return pages_vues_ & (1u << onglet(p)); }
     // What the report and the pictures' menus read of the window.
     Dialogues& dialogues() const override;
+    bool imprimante_installee() const override;
     const ExerciceLegendes& exercice_legendes() const override;
     QImage dessin_legendes() const override;
     ReglagesStimulation reglages_stimulation() const override;
@@ -181,15 +157,17 @@ private:
     void retenir_page_vue();
     void centrer();
 
+    Services services_;
+    // The folder the acquisition program's launch file was copied from.
+    QString chemin_merlade_;
     QString dossier_lancement_;
+    std::unique_ptr<Dialogues> dialogues_fenetre_; // Qt's, when none is given
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;
     Identite eleves_;
     CommandeTaille* taille_ = nullptr;
     PageIonique* ionique_ = nullptr;
     PageStimulation* stimulation_ = nullptr;
-    std::unique_ptr<Dialogues> dialogues_;
-    std::unique_ptr<Lanceur> lanceur_systeme_;
     std::unique_ptr<MiseEnCouleur> couleurs_;
     void document_stimulation(const QString& titre, const char* image, const char* experience);
     std::unique_ptr<CommandesFichiers> fichiers_;
@@ -201,7 +179,6 @@ private:
     unsigned pages_vues_ = 0;
     bool pages_construites_ = false;
     Vitesse vitesse_ = Vitesse::rapide; // the pace chosen
-    FenetresAnnexes* fenetres_ = nullptr;
     QTableWidget* grille_fechner_ = nullptr;
 };
 

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 namespace quillon {
 
@@ -38,17 +37,11 @@ std::optional<LigneCouleur> ligne_de_page(std::optional<Page> page)
 
 } // namespace
 
-MiseEnCouleur::MiseEnCouleur(Classeur* notebook, const Boites& boites, const QString& f)
-    : fichier(f), notebook_(notebook), boites_(boites)
+MiseEnCouleur::MiseEnCouleur(Classeur* notebook, const Boites& boites, const QString& fichier,
+                             std::function<void(const QString&)> signaler, std::function<Tmise_couleur*()> dialogue)
+    : notebook_(notebook), boites_(boites), fichier_(fichier), signaler_(std::move(signaler)),
+      dialogue_(std::move(dialogue))
 {
-}
-
-QString MiseEnCouleur::fichier_par_defaut()
-{
-    // The current directory moves with the pages and the file dialogs: the
-    // colours are kept where they are found again at the next start.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-        .filePath(QLatin1String(reglages::fichier_couleurs));
 }
 
 std::vector<QWidget*> MiseEnCouleur::boites(LigneCouleur ligne) const
@@ -78,7 +71,7 @@ void MiseEnCouleur::peindre(LigneCouleur ligne, std::int32_t valeur)
 
 void MiseEnCouleur::lec_couleurs()
 {
-    QFile f(fichier);
+    QFile f(fichier_);
     if (!f.exists())
         return; // the design colours stay
     const QByteArray texte = f.open(QIODevice::ReadOnly) ? f.read(4096) : QByteArray();
@@ -93,15 +86,15 @@ void MiseEnCouleur::lec_couleurs()
 
 void MiseEnCouleur::sav_couleurs()
 {
-    QDir().mkpath(QFileInfo(fichier).absolutePath());
-    if (const Enregistrement e = enregistrer_entier(fichier, ecrire_couleurs(couleurs_)); !e && signaler)
-        signaler(message_enregistrement(fichier, e));
+    QDir().mkpath(QFileInfo(fichier_).absolutePath());
+    if (const Enregistrement e = enregistrer_entier(fichier_, ecrire_couleurs(couleurs_)); !e && signaler_)
+        signaler_(message_enregistrement(fichier_, e));
 }
 
 void MiseEnCouleur::erreur(const QString& modele) const
 {
-    if (signaler)
-        signaler(modele.arg(QDir::toNativeSeparators(fichier)));
+    if (signaler_)
+        signaler_(modele.arg(QDir::toNativeSeparators(fichier_)));
 }
 
 void MiseEnCouleur::Miseencouleur1Click()

@@ -27,15 +27,13 @@ public:
         QWidget* ionique;
     };
 
-    MiseEnCouleur(Classeur* notebook, const Boites& boites, const QString& fichier);
+    // The colours are kept in `fichier`; a file that cannot be read or
+    // written is reported through `signaler`; the mixing dialog is asked of
+    // `dialogue` when the command is given (none: the command does nothing).
+    MiseEnCouleur(Classeur* notebook, const Boites& boites, const QString& fichier,
+                  std::function<void(const QString&)> signaler, std::function<Tmise_couleur*()> dialogue);
 
-    // The mixing dialog, asked for when the command is given.
-    void definir_dialogue(std::function<Tmise_couleur*()> d) { dialogue_ = std::move(d); }
-    // The settings file (in the user's configuration folder by default).
-    QString fichier;
-    static QString fichier_par_defaut();
-    // How a file that cannot be read or written is reported.
-    std::function<void(const QString&)> signaler;
+    const QString& fichier() const { return fichier_; }
 
     void lec_couleurs();
     void sav_couleurs();
@@ -50,6 +48,8 @@ private:
 
     Classeur* notebook_;
     Boites boites_;
+    QString fichier_;
+    std::function<void(const QString&)> signaler_;
     std::function<Tmise_couleur*()> dialogue_;
     CouleursPages couleurs_ = couleurs_de_depart();
 };

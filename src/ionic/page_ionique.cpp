@@ -73,13 +73,13 @@ QImage blanc(const QSize& taille)
 
 } // namespace
 
-PageIonique::PageIonique(QWidget* parent)
+PageIonique::PageIonique(QWidget* parent, Aleatoire& hasard)
     : QWidget(parent), ui_(std::make_unique<Ui::PageIonique>()),
       minuteries_{minuterie(this, "Timer_k", Enregistreur::intervalle_normal, true),
                   minuterie(this, "Timer_na", Enregistreur::intervalle_normal, true),
                   minuterie(this, "Timer_courbe", 500, false), minuterie(this, "Timer_reaff", 100, false),
                   minuterie(this, "Timer_anim", intervalle_animation(Vitesse::rapide), false)},
-      hasard_(&Aleatoire::programme())
+      hasard_(&hasard)
 {
     // The animation keeps an even pace at every interval.
     minuteries_.Timer_anim->setTimerType(Qt::PreciseTimer);

@@ -39,7 +39,8 @@ public:
         QTimer* Timer_anim;
     };
 
-    explicit PageIonique(QWidget* parent);
+    // The particles move with the draws of `hasard`.
+    PageIonique(QWidget* parent, Aleatoire& hasard);
     ~PageIonique() override;
 
     Ui::PageIonique* ui() const { return ui_.get(); }
@@ -85,8 +86,6 @@ public:
     int intervalle_tick() const { return intervalle_tick_; }
     // The animation's state on screen now, when a tick has not shown it yet.
     void montrer_animation();
-    // The generator the particles move with (the program's by default).
-    void definir_hasard(Aleatoire* hasard) { hasard_ = hasard; }
 
     // Options > "Curseurs de mesure": the cursors on the recorder's chart.
     void activer_curseurs(bool actifs);

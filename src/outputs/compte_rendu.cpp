@@ -47,7 +47,7 @@ bool Imprimercompterendu1Click(Travail& f)
 {
     if (!demander_identite(f))
         return false;
-    if (!imprimante_installee()) {
+    if (!f.imprimante_installee()) {
         if (f.dialogues().question(QCoreApplication::translate("CompteRendu", "Aucune imprimante n'est installée.\n\n"
                                                              "Enregistrer le compte rendu en PDF à la place ?"),
                                               false)

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -231,8 +230,6 @@ int imprimer_compte_rendu(QPrinter& imprimante, const std::vector<SectionRapport
                                  imprimante.printRange() == QPrinter::PageRange ? imprimante.pageRanges()
                                                                                 : QPageRanges());
 }
-
-std::function<bool()> imprimante_installee = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
 
 bool ecrire_compte_rendu(QIODevice& fichier, const std::vector<SectionRapport>& sections, const Identite& qui,
                          const QDateTime& quand)

@@ -7,7 +7,6 @@
 
 #include <QDateTime>
 #include <QPageRanges>
-#include <functional>
 
 class QIODevice;
 class QPagedPaintDevice;
@@ -25,8 +24,6 @@ int pages_compte_rendu(QPagedPaintDevice& sortie, const std::vector<SectionRappo
 // Sends the report to a printer set by its dialog: the pages of its range.
 int imprimer_compte_rendu(QPrinter& imprimante, const std::vector<SectionRapport>& sections, const Identite& qui,
                           const QDateTime& quand);
-// Whether a printer is installed (tests answer it themselves).
-extern std::function<bool()> imprimante_installee;
 
 // Writes the report as a PDF (A4 portrait, 300 dots per inch) on `fichier`.
 bool ecrire_compte_rendu(QIODevice& fichier, const std::vector<SectionRapport>& sections, const Identite& qui,

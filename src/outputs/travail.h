@@ -3,7 +3,7 @@
 // as the rules hold it: the legends' exercise, the stimulation's settings
 // and question sheet, the ionic equilibria and their recorder, which pages
 // were seen; the pictures each page draws for paper or offers to copy; the
-// pupils' names and the dialogs. The main window gives it.
+// pupils' names, the dialogs and the printer check. The main window gives it.
 #include "common/page.h"
 #include "common/papier.h"
 #include "ionic/equilibres.h"
@@ -39,6 +39,8 @@ public:
     // The pictures the pages offer to copy, save and export.
     virtual std::vector<ImageExportee> images_exportees() const = 0;
     virtual Dialogues& dialogues() const = 0;
+    // Whether a printer is installed.
+    virtual bool imprimante_installee() const = 0;
     // Who hands the report in, remembered for the run.
     virtual Identite& eleves() = 0;
     // The window the dialogs open over.

@@ -75,8 +75,6 @@ public:
     Endurance(int duree_s, const QStringList& choisies) : BancEndurance(duree_s), choisies_(choisies)
     {
         QDir::setCurrent(dossier_);
-        faux_.brancher(p_.Form1);
-        p_.Form1.afficher_erreur = [this](const QString& m) { anomalie("message d'erreur : " + m); };
         QObject::connect(p_.Form1.ionique().minuteries().Timer_anim, &QTimer::timeout, [this] { tops_animation_ = static_cast<long>(p_.Form1.ionique().ticks_animation()); });
         QObject::connect(p_.Form1.ionique().minuteries().Timer_courbe, &QTimer::timeout, [this] { ++tops_courbe_reels_; });
         QObject::connect(p_.Form1.ionique().minuteries().Timer_reaff, &QTimer::timeout, [this] { ++tops_essai_reels_; });
@@ -280,6 +278,14 @@ private:
         std::fflush(stdout);
     }
 
+    // The fakes, and an error message counted as an anomaly.
+    Services services()
+    {
+        Services s = faux_.services(dossier_);
+        s.afficher_erreur = [this](const QString& m) { anomalie("message d'erreur : " + m); };
+        return s;
+    }
+
     // The parts of the cycle to run; all when empty.
     const QStringList choisies_;
     const QString dossier_ = QStringLiteral(QUILLON_DOSSIER_TEST);
@@ -287,7 +293,7 @@ private:
     QTemporaryDir& temp_ = faux_.annexe;
     DialoguesFactices& dialogues_ = faux_.dialogues;
     FauxLanceur& lanceur_ = faux_.lanceur;
-    Programme p_{QStringLiteral(QUILLON_DOSSIER_TEST)};
+    Programme p_{services()};
 
     std::mt19937 hasard_{20261207u};
     bool phases_descendre_ = true;

@@ -443,7 +443,7 @@ void Endurance::couleurs()
         verifier(!p_.mise_couleur().isVisible(), "OK left the colour dialog open");
         ++couleurs_;
     }
-    verifier(QFileInfo::exists(p_.Form1.couleurs().fichier), "the colours file was not written");
+    verifier(QFileInfo::exists(p_.Form1.couleurs().fichier()), "the colours file was not written");
 }
 
 void Endurance::apropos()

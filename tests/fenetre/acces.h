@@ -99,7 +99,7 @@ protected:
     }
     QRect place(int t) { return accueil().cibles().at(t - 1)->geometry(); }
 
-    TForm1 f{dossier_construit()};
+    TForm1 f{services()};
 };
 
 } // namespace quillon::essais

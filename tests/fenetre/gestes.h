@@ -148,22 +148,36 @@ struct FauxLanceur : Lanceur {
     }
 };
 
-// What a main window under test is wired to: its messages kept, its colours
+// The system's own services on the program folder `dossier_prog`; the
+// messages to `erreur` when it is given.
+inline Services systeme(const QString& dossier_prog, std::function<void(const QString&)> erreur = {})
+{
+    Services s;
+    s.dossier_prog = dossier_prog;
+    s.afficher_erreur = std::move(erreur);
+    return s;
+}
+
+// What a main window under test is given: its messages kept, its colours
 // file and the acquisition program's folder in a folder of its own, the
-// file dialogs and the launcher faked.
+// file dialogs, the launcher and the printer check faked.
 struct Branchements {
     QTemporaryDir annexe;
     QStringList messages;
     DialoguesFactices dialogues;
     FauxLanceur lanceur;
+    bool imprimante = false; // whether a printer is installed
 
-    void brancher(TForm1& f)
+    // For a window whose program folder is `dossier_prog`.
+    Services services(const QString& dossier_prog)
     {
-        f.afficher_erreur = [this](const QString& m) { messages << m; };
-        f.couleurs().fichier = annexe.filePath(QStringLiteral("couleurs.clr"));
-        f.dossier_mrl = annexe.filePath(QStringLiteral("mrl_absent"));
-        f.fichiers().definir_dialogues(&dialogues);
-        f.lanceur = &lanceur;
+        Services s = systeme(dossier_prog, [this](const QString& m) { messages << m; });
+        s.dossier_mrl = annexe.filePath(QStringLiteral("mrl_absent"));
+        s.fichier_couleurs = annexe.filePath(QStringLiteral("couleurs.clr"));
+        s.dialogues = &dialogues;
+        s.lanceur = &lanceur;
+        s.imprimante_installee = [this] { return imprimante; };
+        return s;
     }
 };
 

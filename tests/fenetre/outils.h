@@ -71,24 +71,27 @@ protected:
     void SetUp() override { dossier_initial = QDir::currentPath(); }
     void TearDown() override { QDir::setCurrent(dossier_initial); }
 
-    // Wires the window to the fakes, runs the start-up sequence (its
-    // messages kept in erreurs) and shows the window.
+    // The fakes a window is made with, its messages kept in erreurs, its
+    // random draws from hasard.
+    Services services(const QString& dossier_prog = dossier_construit())
+    {
+        Services s = faux.services(dossier_prog);
+        s.afficher_erreur = [this](const QString& m) { erreurs << m; };
+        s.hasard = &hasard;
+        return s;
+    }
+    // Runs the start-up sequence of a window made with services() and shows it.
     void demarrer(TForm1& g)
     {
-        brancher(g);
         g.Timer_debutTimer();
         ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
         ASSERT_TRUE(montrer(g));
-    }
-    void brancher(TForm1& g)
-    {
-        faux.brancher(g);
-        g.afficher_erreur = [this](const QString& m) { erreurs << m; };
     }
 
     QString dossier_initial;
     QStringList erreurs;
     Branchements faux;
+    Aleatoire hasard;
 };
 
 // A click on the tab of a page, as the pupil chooses it.

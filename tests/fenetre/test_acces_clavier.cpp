@@ -117,8 +117,7 @@ TEST_F(FenetreAcces, TabOrderOfTheIonicPageInEachMode)
 
 TEST_F(FenetreAcces, TabOrderOfTheDialogs)
 {
-    Programme p(dossier_construit());
-    p.Form1.afficher_erreur = [](const QString&) {};
+    Programme p{systeme(dossier_construit(), [](const QString&) {})};
     p.Form1.Timer_debutTimer();
 
     p.mise_couleur().show();
@@ -433,7 +432,7 @@ TEST_F(FenetreAcces, ALegendPlacedWithTheKeyboardScoresLikeTheMouse)
     EXPECT_EQ(autre->couleur(), rgb(CouleurLegende::Rouge));
 
     // The same two drops with the mouse in another window score the same.
-    TForm1 g(dossier_construit());
+    TForm1 g{services()};
     demarrer(g);
     glisser_vers(g.accueil().legende(k), place(k).center(), 1);
     glisser_vers(g.accueil().legende(j), place(t).center(), 1);

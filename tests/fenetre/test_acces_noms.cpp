@@ -197,9 +197,8 @@ TEST(NomsAccessibles, TheCheckFindsAnUnnamedControl)
 
 TEST(NomsAccessibles, EveryControlOfEveryPageAndDialogHasAName)
 {
-    Programme p(dossier_construit());
     QStringList erreurs;
-    p.Form1.afficher_erreur = [&](const QString& m) { erreurs << m; };
+    Programme p{systeme(dossier_construit(), [&](const QString& m) { erreurs << m; })};
     p.Form1.Timer_debutTimer();
     ASSERT_TRUE(montrer(p.Form1));
     ASSERT_TRUE(erreurs.isEmpty());
@@ -242,8 +241,7 @@ TEST(NomsAccessibles, EveryControlOfEveryPageAndDialogHasAName)
 
 TEST(NomsAccessibles, TheDescriptiveNamesOfTheBarsShapesAndPictures)
 {
-    TForm1 f(dossier_construit());
-    f.afficher_erreur = [](const QString&) {};
+    TForm1 f{systeme(dossier_construit(), [](const QString&) {})};
     f.Timer_debutTimer();
     const Ui::PageIonique* io = f.ionique().ui();
     const Ui::PageStimulation* st = f.stimulation().ui();

@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         FenetreDemarree::SetUp();
-        f = std::make_unique<TForm1>(dossier_construit());
+        f = std::make_unique<TForm1>(services());
         demarrer(*f);
     }
 

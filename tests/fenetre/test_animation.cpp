@@ -41,7 +41,7 @@ protected:
         FenetreDemarree::SetUp();
         demarrer(f);
         ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 2));
-        f.ionique().definir_hasard(&hasard);
+        hasard.semer(20240611); // after the start-up's seeding from the clock
     }
 
     Ui::PageIonique* p() { return f.ionique().ui(); }
@@ -166,8 +166,7 @@ protected:
     }
 
     QStringList erreurs;
-    Aleatoire hasard{20240611};
-    TForm1 f{dossier_construit()};
+    TForm1 f{services()};
 };
 
 } // namespace

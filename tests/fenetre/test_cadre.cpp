@@ -38,7 +38,7 @@ protected:
         demarrer(p.Form1);
         ASSERT_TRUE(encadree(p.Form1)) << "no window manager framed the main window";
     }
-    Programme p{dossier_construit()};
+    Programme p{services()};
 };
 
 } // namespace

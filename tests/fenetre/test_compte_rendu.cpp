@@ -82,7 +82,7 @@ protected:
     }
 
     QTemporaryDir temp;
-    TForm1 f{dossier_construit()};
+    TForm1 f{services()};
 };
 
 } // namespace
@@ -216,6 +216,23 @@ TEST_F(CompteRendu, AnEmptyPracticalSaysSoOnOnePageAndAFailedSaveLeavesNothing)
     EXPECT_EQ(nom_compte_rendu({"  Léa / Hugo ", ""}, QDate(2026, 12, 7)), "compte_rendu_Léa_Hugo_2026-12-07.pdf");
 }
 
+// The window asks the printer check it was given: a printer there, the print
+// dialog opens and no PDF is offered.
+TEST_F(CompteRendu, WithAPrinterInstalledThePrintDialogOpens)
+{
+    faux.imprimante = true;
+    QString titre;
+    QTimer::singleShot(0, [&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            titre = d->windowTitle();
+            d->reject();
+        }
+    });
+    f.ui()->Imprimercompterendu1->trigger();
+    EXPECT_EQ(titre, "Imprimer le compte rendu");
+    EXPECT_TRUE(faux.dialogues.questions.isEmpty());
+}
+
 TEST_F(CompteRendu, PrintingHonoursThePageRangeDrawsAsThePdfAndWithNoPrinterOffersThePdf)
 {
     faux.dialogues.eleves = Identite{"Léa Martin-Dubois, Hugo Petitjean-Lefort, Chloé Bernardin-Moreau, "
@@ -223,8 +240,7 @@ TEST_F(CompteRendu, PrintingHonoursThePageRangeDrawsAsThePdfAndWithNoPrinterOffe
     glisser_vers(f.accueil().legende(2), f.accueil().cibles().at(1)->geometry().center());
     ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 1));
     ASSERT_TRUE(cliquer_onglet(f.ui()->Notebook1, 2));
-    const auto installee = imprimante_installee;
-    imprimante_installee = [] { return false; };
+    faux.imprimante = false;
     for (Reponse r : {Reponse::Non, Reponse::Oui}) {
         faux.dialogues.reponses_questions = {r};
         faux.dialogues.reponses = {temp.filePath("offert.pdf")};
@@ -233,7 +249,6 @@ TEST_F(CompteRendu, PrintingHonoursThePageRangeDrawsAsThePdfAndWithNoPrinterOffe
                   QStringList{"Aucune imprimante n'est installée.\n\nEnregistrer le compte rendu en PDF à la place ?"});
         EXPECT_EQ(QFileInfo::exists(temp.filePath("offert.pdf")), r == Reponse::Oui);
     }
-    imprimante_installee = installee;
     // Not corrected, no score; long names wrap beside the date: no two words of the page overlap.
     const QString texte = poppler("pdftotext", {"-f", "1", "-l", "1", temp.filePath("offert.pdf"), "-"});
     EXPECT_TRUE(texte.contains("Correction : pas encore demandée") && texte.contains("Lefebvre-Durand"));

@@ -30,7 +30,9 @@ TEST_F(FenetreAcces, AFullDiskDestroysNoFileAndEachFailureIsSaid)
     TForm_richedit script;
     QObject::connect(&script, &TForm_richedit::erreur, [&](const QString& m) { erreurs << m; });
     script.ouvrir_phases(disque.dossier.path() + "/", &f);
-    f.couleurs().fichier = disque.chemin("a.clr");
+    Services sur_le_disque = services(); // a window keeping its colours there
+    sur_le_disque.fichier_couleurs = disque.chemin("a.clr");
+    TForm1 g{sur_le_disque};
     faux.dialogues.eleves = Identite{"Léa Martin", "1re B"};
     const std::vector<std::pair<QString, std::function<void()>>> cas = {
         {"a.nst", [&] { f.ui()->Sauve1->trigger(); }},
@@ -38,7 +40,7 @@ TEST_F(FenetreAcces, AFullDiskDestroysNoFileAndEachFailureIsSaid)
         {"a.png", [&] { menu_courbe(1); }},
         {"a.pdf", [&] { f.ui()->Compterendu1->trigger(); }},
         {"phases_demo.rtf", [&] { script.findChild<QAction*>("Enregistrer1")->trigger(); }},
-        {"a.clr", [&] { f.couleurs().sav_couleurs(); }},
+        {"a.clr", [&] { g.couleurs().sav_couleurs(); }},
         {"b.nst", [&] { f.ui()->Sauve1->trigger(); }},
         {"b.csv", [&] { // a writer failing half way, with room again
              QFile::remove(disque.chemin(".plein"));

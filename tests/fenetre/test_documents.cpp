@@ -87,14 +87,17 @@ protected:
         QFile::copy(dossier_construit() + "ess0.nst", d.path() + "/ess0.nst");
         return d.path() + "/";
     }
-    // A program on that folder, started and shown.
-    Programme& demarrer(const QString& dossier, const QString& mrl = QString())
+    // A program on that folder, started and shown; the acquisition program's
+    // folder and the colours file those given.
+    Programme& demarrer(const QString& dossier, const QString& mrl = QString(), const QString& couleurs = QString())
     {
-        programmes.push_back(std::make_unique<Programme>(dossier));
-        TForm1& f = programmes.back()->Form1;
-        brancher(f);
+        Services s = services(dossier);
         if (!mrl.isEmpty())
-            f.dossier_mrl = mrl;
+            s.dossier_mrl = mrl;
+        if (!couleurs.isEmpty())
+            s.fichier_couleurs = couleurs;
+        programmes.push_back(std::make_unique<Programme>(s));
+        TForm1& f = programmes.back()->Form1;
         f.Timer_debutTimer();
         EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
         EXPECT_TRUE(montrer(f));
@@ -555,9 +558,8 @@ TEST_F(FenetreDocuments, UnusableColoursFileAndScriptAreReportedWithTheirPath)
     QTemporaryDir d;
     const QString script = d.path() + "/phases_demo.rtf";
     ASSERT_TRUE(QDir().mkdir(script));
-    programmes.push_back(std::make_unique<Programme>(preparer(d)));
+    programmes.push_back(std::make_unique<Programme>(services(preparer(d))));
     Programme& p = *programmes.back();
-    brancher(p.Form1);
     p.Form1.Timer_debutTimer();
     const auto natif = [](const QString& c) { return QDir::toNativeSeparators(c); };
     EXPECT_EQ(erreurs, QStringList{"Impossible d'ouvrir le fichier " + natif(clr)});
@@ -613,10 +615,9 @@ TEST_F(FenetreDocuments, AWrappedParagraphIsSteppedOneLaidOutLineAtATime)
 TEST_F(FenetreDocuments, TheFirstColoursAreSavedIntoAConfigurationFolderMadeForThem)
 {
     // A first run: no configuration folder yet, two levels missing.
-    Programme& p = demarrer(dossier_construit());
     const QString neuf = annexe.filePath("config/quillon/couleurs.clr");
+    Programme& p = demarrer(dossier_construit(), {}, neuf);
     ASSERT_FALSE(QDir(annexe.filePath("config")).exists());
-    p.Form1.couleurs().fichier = neuf;
     onglet(p.Form1, 2);
     melanger(p, std::array{55, 155, 5}, true); // components 200, 100, 250
     EXPECT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();

@@ -102,7 +102,6 @@ public:
     explicit Banc(const QString& fichier) : fichier_(fichier)
     {
         Aleatoire::programme().semer(7);
-        faux.brancher(f);
         f.Timer_debutTimer();
         pret = montrer(f);
         cliquer_onglet(f, 2);
@@ -209,7 +208,7 @@ private:
 
     QString fichier_;
     Branchements faux;
-    TForm1 f{dossier_construit()};
+    TForm1 f{faux.services(dossier_construit())};
 };
 
 struct Echec {

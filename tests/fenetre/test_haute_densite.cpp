@@ -17,7 +17,7 @@ TEST(HauteDensite, ScalableCaptionsSmoothPicturesArtworkAt2x)
     const qreal r = qApp->devicePixelRatio();
     if (r == 1)
         GTEST_SKIP() << "a screen of ratio 1";
-    TForm1 f(dossier_construit());
+    TForm1 f{systeme(dossier_construit())};
     f.Timer_debut->stop();
     ASSERT_TRUE(montrer(f));
     const auto colonnes_encrees = [](const QImage& image) { // holding a pixel darker than mid-grey

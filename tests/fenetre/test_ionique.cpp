@@ -108,7 +108,7 @@ protected:
 
     QTemporaryDir temp;
     DialoguesFactices& dialogues = faux.dialogues;
-    TForm1 f{dossier_construit()};
+    TForm1 f{services()};
 };
 
 } // namespace

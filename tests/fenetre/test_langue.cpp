@@ -77,7 +77,7 @@ protected:
 TEST_F(TouteLaFenetre, InEnglishNoWindowOrPageShowsAFrenchWord)
 {
     const EnLangue anglais(QStringLiteral("en"));
-    Programme p(dossier_construit());
+    Programme p{services()};
     ouvrir(p);
     ASSERT_EQ(p.Form1.ui()->Notebook1->tabText(1), "Nerve/Fibre Stimulation");
     int vus = 0;
@@ -111,7 +111,7 @@ TEST_F(TouteLaFenetre, InBothLanguagesNoCaptionIsWiderThanItsControl)
 {
     for (const char* code : {"fr", "en"}) {
         const EnLangue langue(QString::fromLatin1(code));
-        Programme p(dossier_construit());
+        Programme p{services()};
         ouvrir(p);
         // French keeps the design's places; a longer "Nerf" pushes "Fibre" aside.
         const QRect fibre = p.Form1.stimulation().ui()->Radio_nerf_fibre->geometry();
@@ -130,7 +130,7 @@ TEST_F(TouteLaFenetre, InBothLanguagesNoCaptionIsWiderThanItsControl)
 
 TEST_F(FenetreDemarree, OptionsLangueNamesEachLanguageInItselfAndKeepsTheChoiceForTheNextStart)
 {
-    TForm1 f(dossier_construit());
+    TForm1 f{services()};
     demarrer(f);
     QStringList noms;
     for (QAction* a : f.ui()->Langue1->actions())
@@ -155,7 +155,7 @@ TEST_F(FenetreDemarree, InEnglishTheReportAndTheTablesAreWrittenForAnEnglishRead
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "poppler-utils missing";
     const EnLangue anglais(QStringLiteral("en"));
-    TForm1 f(dossier_construit());
+    TForm1 f{services()};
     demarrer(f);
     glisser_vers(f.accueil().legende(2), f.accueil().cibles().at(5)->geometry().center());
     QTest::mouseClick(f.ui()->BitBtn3, Qt::LeftButton);

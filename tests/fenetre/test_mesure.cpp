@@ -92,8 +92,6 @@ TEST_F(FenetreAcces, CursorsReadTheScreenAndTheChartWithMouseAndKeys)
 TEST_F(FenetreAcces, EveryPaceTicksTheSameSequence)
 {
     onglet(2);
-    Aleatoire hasard;
-    f.ionique().definir_hasard(&hasard);
     // The particles after the ticks made since the animation's start.
     const auto etat = [&] {
         const AnimationFlux& a = f.ionique().modele().anim;

@@ -15,7 +15,7 @@ class FenetrePhases : public FenetreDemarree {};
 
 TEST_F(FenetrePhases, PhasesDeTestOpensAtTheFirstLineOfItsScript)
 {
-    Programme p(dossier_construit()); // the shipped script, longer than the box
+    Programme p{services()}; // the shipped script, longer than the box
     demarrer(p.Form1);
     TForm_richedit& v = p.Form_richedit();
     QTextEdit* e = v.ui()->RichEdit1;

@@ -36,7 +36,7 @@ protected:
     }
     QTemporaryDir temp;
     DialoguesFactices& dialogues = faux.dialogues;
-    TForm1 f{dossier_construit()};
+    TForm1 f{services()};
 };
 
 } // namespace
@@ -101,11 +101,8 @@ TEST_F(SequenceGardee, InformationsAndPhasesDeTestSayWhatTheyCannotOpen)
     QTemporaryDir d;
     const QString doc = d.filePath("QUIL_PED.doc");
     ASSERT_TRUE(QFile::copy(dossier_construit() + "QUIL_PED.doc", doc));
-    Programme p(d.path() + "/");
     erreurs.clear();
-    p.Form1.afficher_erreur = [this](const QString& m) { erreurs << m; };
-    LanceurSysteme systeme;
-    p.Form1.lanceur = &systeme;
+    Programme p{systeme(d.path() + "/", [this](const QString& m) { erreurs << m; })};
     std::vector<std::pair<const char*, QByteArray>> avant;
     for (const char* v : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP"}) {
         avant.emplace_back(v, qgetenv(v));
@@ -190,7 +187,7 @@ TEST_F(SequenceGardee, ClosingAfterWorkWithoutAReportAsksOnce)
              {0, {}, {}, true}, {1, {Reponse::Non}, {rapport}, false}, {1, {Reponse::Oui}, {rapport}, true},
              {1, {Reponse::Autre}, {rapport}, true},
              {2, {Reponse::Non, Reponse::Oui}, {"Enregistrer la séquence avant de quitter ?", rapport}, true}}) {
-        TForm1 g{dossier_construit()};
+        TForm1 g{services()};
         demarrer(g);
         fait == 1 ? g.ui()->BitBtn3->click() : fait == 2 ? g.ionique().tic_enregistrement() : void();
         dialogues.questions.clear();

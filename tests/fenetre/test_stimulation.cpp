@@ -126,7 +126,7 @@ protected:
     QString dossier_initial;
     QStringList erreurs;
     QPoint prise;
-    TForm1 f{dossier_construit()};
+    TForm1 f{services()};
 };
 
 } // namespace
@@ -147,7 +147,7 @@ TEST_F(FenetreStimulation, TheTabLoadsEss0FromTheProgramFolderEachTime)
     QTemporaryDir dossier;
     copier_bitmaps(dossier);
     ecrire_ess0(dossier.path() + "/ess0.nst", [](int k) { return k - 100.0; });
-    TForm1 g(dossier.path() + "/");
+    TForm1 g{services(dossier.path() + "/")};
     demarrer(g);
     QDir::setCurrent(ailleurs.path());
     onglet(g);
@@ -162,7 +162,7 @@ TEST_F(FenetreStimulation, TheTabLoadsEss0FromTheProgramFolderEachTime)
     // No file: nothing is said, the potential stays zero and the trace flat.
     QTemporaryDir vide;
     copier_bitmaps(vide);
-    TForm1 h(vide.path() + "/");
+    TForm1 h{services(vide.path() + "/")};
     demarrer(h);
     onglet(h);
     h.stimulation().ui()->Scroll_i_stim->setValue(0);

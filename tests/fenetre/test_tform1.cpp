@@ -35,7 +35,7 @@ using namespace quillon::essais;
 
 TEST(Fenetre, DesignOfTheMainWindow)
 {
-    TForm1 f(dossier_construit());
+    TForm1 f{systeme(dossier_construit())};
     EXPECT_EQ(f.windowTitle(), "Quillon");
     EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -65,7 +65,7 @@ TEST(Fenetre, DesignOfTheMainWindow)
 
 TEST(Fenetre, MenusAndTheirCaptions)
 {
-    TForm1 f(dossier_construit());
+    TForm1 f{systeme(dossier_construit())};
     const QList<QAction*> haut = f.ui()->MainMenu1->actions();
     ASSERT_EQ(haut.size(), 3);
     EXPECT_EQ(haut[0]->text(), "Fichier");
@@ -80,7 +80,7 @@ TEST(Fenetre, MenusAndTheirCaptions)
 
 TEST(Fenetre, TimersAtCreation)
 {
-    TForm1 f(dossier_construit());
+    TForm1 f{systeme(dossier_construit())};
     struct Attendu {
         QTimer* t;
         int intervalle;
@@ -113,9 +113,8 @@ TEST(Fenetre, CentredOnTheFullScreen)
 
 TEST(Demarrage, FullSequenceBuildsTheExercise)
 {
-    TForm1 f(dossier_construit());
     QString erreur;
-    f.afficher_erreur = [&](const QString& m) { erreur = m; };
+    TForm1 f{systeme(dossier_construit(), [&](const QString& m) { erreur = m; })};
     f.Timer_debutTimer();
     EXPECT_TRUE(erreur.isEmpty()) << erreur.toStdString();
     EXPECT_EQ(f.version_windows, version_vista);
@@ -137,9 +136,8 @@ TEST(Demarrage, AMissingBitmapStopsBeforeTheLegends)
 {
     QTemporaryDir dossier;
     copier_bitmaps(dossier, "na.bmp");
-    TForm1 f(dossier.path() + "/");
     QStringList messages;
-    f.afficher_erreur = [&](const QString& m) { messages << m; };
+    TForm1 f{systeme(dossier.path() + "/", [&](const QString& m) { messages << m; })};
     f.Timer_debutTimer();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], "Impossible d'ouvrir le fichier " + dossier.path() + "/na.bmp");
@@ -161,9 +159,8 @@ TEST(Demarrage, BitmapsAreFoundWhateverTheirCase)
     QTemporaryDir dossier;
     copier_bitmaps(dossier, "k.bmp");
     QFile::copy(dossier_construit() + "k.bmp", dossier.path() + "/K.BMP");
-    TForm1 f(dossier.path() + "/");
     QString erreur;
-    f.afficher_erreur = [&](const QString& m) { erreur = m; };
+    TForm1 f{systeme(dossier.path() + "/", [&](const QString& m) { erreur = m; })};
     f.Timer_debutTimer();
     EXPECT_TRUE(erreur.isEmpty()) << erreur.toStdString();
     EXPECT_EQ(f.accueil().nb_legendes(), 10);
@@ -172,7 +169,7 @@ TEST(Demarrage, BitmapsAreFoundWhateverTheirCase)
 TEST(Demarrage, TheMessageIsAStandardMessageBox)
 {
     QTemporaryDir dossier;
-    TForm1 f(dossier.path() + "/");
+    TForm1 f{systeme(dossier.path() + "/")};
     f.Timer_debut->stop();
     ASSERT_TRUE(montrer(f));
     QString texte;
@@ -195,7 +192,6 @@ class Onglets : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        f.afficher_erreur = [](const QString&) {};
         f.Timer_debutTimer();
         ASSERT_TRUE(montrer(f));
         QDir::setCurrent(ailleurs.path());
@@ -207,7 +203,7 @@ protected:
     QString autre() const { return QDir(ailleurs.path()).canonicalPath(); }
 
     QTemporaryDir ailleurs;
-    TForm1 f{dossier_construit()};
+    TForm1 f{systeme(dossier_construit(), [](const QString&) {})};
 };
 
 } // namespace
@@ -282,8 +278,7 @@ TEST(APropos, AboutBoxDesign)
 
 TEST(APropos, MenuShowsItModallyAndOkClosesIt)
 {
-    Programme p(dossier_construit());
-    p.Form1.afficher_erreur = [](const QString&) {};
+    Programme p{systeme(dossier_construit(), [](const QString&) {})};
     p.Form1.Timer_debutTimer();
     ASSERT_TRUE(montrer(p.Form1));
     bool vu = false;
@@ -299,7 +294,7 @@ TEST(APropos, MenuShowsItModallyAndOkClosesIt)
 
 TEST(Fenetres, CreatedInOrderWithTheirCaptions)
 {
-    Programme p(dossier_construit());
+    Programme p{systeme(dossier_construit())};
     EXPECT_EQ(p.mise_couleur().windowTitle(), "Mise en couleur");
     EXPECT_EQ(p.Form_richedit().windowTitle(), "Description du logiciel");
     EXPECT_EQ(p.Form_image().windowTitle(), "Form_image");
@@ -309,7 +304,7 @@ TEST(Fenetres, CreatedInOrderWithTheirCaptions)
 
 TEST(Quitter, QuitterClosesTheWindowWithoutAQuestion)
 {
-    TForm1 f(dossier_construit());
+    TForm1 f{systeme(dossier_construit())};
     f.Timer_debut->stop();
     ASSERT_TRUE(montrer(f));
     bool fin = false;
@@ -356,7 +351,7 @@ TEST(Demarrage, PicturesReadByTheirNameAndNoImagePluginLoaded)
     // the check holds for a process of its own, as ctest runs each test.
     if (greffon_charge())
         GTEST_SKIP() << "image plugins already loaded by an earlier test of this process";
-    Programme p(dossier_construit());
+    Programme p{systeme(dossier_construit())};
     p.Form1.Timer_debutTimer();
     ASSERT_TRUE(montrer(p.Form1));
     QTest::qWait(50);
@@ -370,7 +365,7 @@ TEST(Demarrage, HiddenPagesBuiltAfterTheWindowShowsOrAtFirstUse)
 {
     const auto construite = [](QWidget* page) { return !page->findChildren<QWidget*>().isEmpty(); };
     {
-        TForm1 f(dossier_construit());
+        TForm1 f{systeme(dossier_construit())};
         EXPECT_FALSE(construite(f.ui()->page_stimulation));
         EXPECT_FALSE(construite(f.ui()->page_equilibres));
         ASSERT_TRUE(montrer(f));
@@ -382,7 +377,7 @@ TEST(Demarrage, HiddenPagesBuiltAfterTheWindowShowsOrAtFirstUse)
         QCoreApplication::processEvents();
         EXPECT_EQ(f.ui()->page_stimulation->findChildren<QWidget*>().size(), nombre);
     }
-    TForm1 f(dossier_construit());
+    TForm1 f{systeme(dossier_construit())};
     QPointer<QWidget> groupe = f.stimulation().ui()->GroupBox7;
     EXPECT_TRUE(construite(f.ui()->page_equilibres));
     QCoreApplication::processEvents();
@@ -400,7 +395,8 @@ TEST(Demarrage, OtherWindowsBuiltAtTheirFirstUse)
         return n;
     };
     const qsizetype avant = dialogues();
-    Programme p(dossier_construit());
+    QString erreur;
+    Programme p{systeme(dossier_construit(), [&](const QString& m) { erreur = m; })};
     p.Form1.Timer_debutTimer();
     ASSERT_TRUE(montrer(p.Form1));
     QCoreApplication::processEvents();
@@ -421,8 +417,7 @@ TEST(Demarrage, OtherWindowsBuiltAtTheirFirstUse)
     EXPECT_EQ(dialogues(), avant + 1);
 
     // A viewer's error, once it is built, still reaches the main window.
-    QString erreur;
-    p.Form1.afficher_erreur = [&](const QString& m) { erreur = m; };
+    EXPECT_TRUE(erreur.isEmpty());
     emit p.Form_richedit().erreur(QStringLiteral("essai"));
     EXPECT_EQ(erreur, QStringLiteral("essai"));
 }
@@ -433,7 +428,7 @@ TEST(Demarrage, TabCaptionFontAndTheIconOnceTheWindowShows)
 {
     if (!QGuiApplication::windowIcon().isNull())
         GTEST_SKIP() << "the application already has an icon";
-    TForm1 f(dossier_construit());
+    TForm1 f{systeme(dossier_construit())};
     const QFont onglets = f.ui()->Notebook1->tabBar()->font();
     EXPECT_EQ(onglets.family(), QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(onglets.pixelSize(), 11);
@@ -492,7 +487,7 @@ TEST(Fenetre, ThePacesKeptDoNotDependOnTheCaptions)
     } renommer;
     QCoreApplication::installTranslator(&renommer);
     retenir_vitesse(Vitesse::moyenne);
-    TForm1 f(dossier_construit());
+    TForm1 f{systeme(dossier_construit())};
     QCoreApplication::removeTranslator(&renommer);
     EXPECT_TRUE(f.ui()->Vitessemoyenne1->text() == "&moyenne" && f.ui()->Vitessemoyenne1->isChecked());
     f.ui()->Vitesserapide1->trigger();

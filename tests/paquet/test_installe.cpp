@@ -50,11 +50,10 @@ protected:
     // The program started on its folder, its messages collected.
     Programme& demarrer(const QString& dossier)
     {
-        programme = std::make_unique<Programme>(dossier);
-        TForm1& f = programme->Form1;
-        faux.brancher(f);
-        f.afficher_erreur = [this](const QString& m) { erreurs << m; };
-        f.Timer_debutTimer();
+        Services s = faux.services(dossier);
+        s.afficher_erreur = [this](const QString& m) { erreurs << m; };
+        programme = std::make_unique<Programme>(s);
+        programme->Form1.Timer_debutTimer();
         return *programme;
     }
 

@@ -136,10 +136,10 @@ TEST(PaquetLectureSeule, EnregistrerInAReadOnlyProgramFolderWritesTheUsersCopyOp
     ASSERT_FALSE(octets.isEmpty());
 
     Branchements faux;
-    Programme p(dossier);
     QStringList erreurs;
-    faux.brancher(p.Form1);
-    p.Form1.afficher_erreur = [&](const QString& m) { erreurs << m; };
+    Services s = faux.services(dossier);
+    s.afficher_erreur = [&](const QString& m) { erreurs << m; };
+    Programme p{s};
     p.Form1.Timer_debutTimer();
     ASSERT_TRUE(erreurs.isEmpty()) << erreurs.join('\n').toStdString();
 
@@ -212,8 +212,7 @@ TEST(PaquetLectureSeule, WorkFileDialogsOfAReadOnlyProgramFolderOpenInTheUsersFo
     const QString courant = QDir::currentPath();
 
     Branchements faux;
-    Programme p(dossier);
-    faux.brancher(p.Form1);
+    Programme p{faux.services(dossier)};
     p.Form1.Timer_debutTimer();
     ASSERT_TRUE(faux.messages.isEmpty()) << faux.messages.join('\n').toStdString();
     std::vector<DialogueFichier>& demandes = faux.dialogues.demandes;
