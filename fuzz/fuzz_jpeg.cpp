@@ -10,12 +10,6 @@
 
 namespace {
 
-void verifier(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 // The largest picture one frame header of the bytes announces (every FF Cn
 // frame marker counted, wherever it lies): a few bytes can announce
 // 20000 x 20000 pixels, legitimately decoded, but slowly.

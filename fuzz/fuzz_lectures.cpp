@@ -28,12 +28,6 @@
 
 namespace {
 
-void verifier(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 // The reading done the slow way, to compare with.
 long long reference_entier(const QString& t)
 {

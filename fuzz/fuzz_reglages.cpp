@@ -7,16 +7,6 @@
 #include <QStringList>
 #include <cstdlib>
 
-namespace {
-
-void verifier(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
-
 void fuzz_reglages(const QByteArray& octets)
 {
     // Whatever was read, writing it and reading it back gives the same colours.

@@ -12,12 +12,6 @@
 
 namespace {
 
-void verifier(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 // RTF begins with "{\rtf" after blanks.
 bool commence_comme_rtf(const QByteArray& octets)
 {

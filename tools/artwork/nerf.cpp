@@ -20,13 +20,13 @@ constexpr int kWidth = 480;
 constexpr int kHeight = 312;
 constexpr qreal kPi = std::numbers::pi;
 
-const QColor kInk(0x2a, 0x22, 0x22);
+const QColor kNerfInk(0x2a, 0x22, 0x22);
 const QColor kEpineurium(0xf2, 0xd6, 0xc2);
 const QColor kEpineuriumLight(0xfb, 0xee, 0xe4);
 const QColor kPerineurium(0xe3, 0xa9, 0x92);
 const QColor kEndoneurium(0xfd, 0xf3, 0xec);
-const QColor kMyelin(0xec, 0xc7, 0x62);
-const QColor kMyelinLight(0xfa, 0xec, 0xb8);
+const QColor kNerfMyelin(0xec, 0xc7, 0x62);
+const QColor kNerfMyelinLight(0xfa, 0xec, 0xb8);
 const QColor kAxoplasm(0xfb, 0xe4, 0xda);
 const QColor kSchwann(0xf5, 0xd9, 0xcb);
 const QColor kSchwannNucleus(0x9c, 0x7b, 0xbd);
@@ -82,7 +82,7 @@ const QPointF kRemakCentre(378, 158);
 
 void drawVessel(QPainter &p, const Circle &v)
 {
-    p.setPen(QPen(kInk, 0.9));
+    p.setPen(QPen(kNerfInk, 0.9));
     p.setBrush(kVessel);
     p.drawEllipse(v.c, v.r, v.r * 0.9);
     p.setPen(Qt::NoPen);
@@ -99,7 +99,7 @@ void drawNerve(QPainter &p)
     QRadialGradient epi(kNerveCentre - QPointF(20, 30), kNerveRy * 1.2);
     epi.setColorAt(0, kEpineuriumLight);
     epi.setColorAt(1, kEpineurium);
-    p.setPen(QPen(kInk, 1.6));
+    p.setPen(QPen(kNerfInk, 1.6));
     p.setBrush(epi);
     p.drawPath(nerve);
 
@@ -136,10 +136,10 @@ void drawNerve(QPainter &p)
             t.translate(-fc.c.x(), -fc.c.y());
             inner = t.map(outer);
         }
-        p.setPen(QPen(kInk, 1.2));
+        p.setPen(QPen(kNerfInk, 1.2));
         p.setBrush(kPerineurium);
         p.drawPath(outer);
-        p.setPen(QPen(kInk, 0.7));
+        p.setPen(QPen(kNerfInk, 0.7));
         p.setBrush(kEndoneurium);
         p.drawPath(inner);
 
@@ -165,7 +165,7 @@ void drawNerve(QPainter &p)
         }
         for (const Circle &o : fibres) {
             p.setPen(QPen(QColor(0x9a, 0x75, 0x2c), 0.5));
-            p.setBrush(kMyelin);
+            p.setBrush(kNerfMyelin);
             p.drawEllipse(o.c, o.r, o.r);
             p.setPen(Qt::NoPen);
             p.setBrush(kAxoplasm);
@@ -197,23 +197,23 @@ void drawMyelinatedFibre(QPainter &p, const Fibre &f)
         p.save();
         p.translate(f.c);
         p.rotate(f.nucleusAngle);
-        p.setPen(QPen(kInk, 0.9));
+        p.setPen(QPen(kNerfInk, 0.9));
         p.setBrush(kSchwann);
         p.drawEllipse(QPointF(f.r - 1, 0), 6.5, 13);
         p.setBrush(kSchwannNucleus);
-        p.setPen(QPen(kInk, 0.7));
+        p.setPen(QPen(kNerfInk, 0.7));
         p.drawEllipse(QPointF(f.r + 0.5, 0), 3.4, 9);
         p.restore();
     }
-    p.setPen(QPen(kInk, 0.9));
+    p.setPen(QPen(kNerfInk, 0.9));
     p.setBrush(kSchwann);
     p.drawEllipse(f.c, f.r, f.r);
 
     // Myelin: compact concentric lamellae.
     QRadialGradient g(f.c, myelinR);
-    g.setColorAt(axonR / myelinR, kMyelinLight);
-    g.setColorAt(1, kMyelin);
-    p.setPen(QPen(kInk, 0.8));
+    g.setColorAt(axonR / myelinR, kNerfMyelinLight);
+    g.setColorAt(1, kNerfMyelin);
+    p.setPen(QPen(kNerfInk, 0.8));
     p.setBrush(g);
     p.drawEllipse(f.c, myelinR, myelinR);
     p.setBrush(Qt::NoBrush);
@@ -225,7 +225,7 @@ void drawMyelinatedFibre(QPainter &p, const Fibre &f)
     }
 
     // Axon with neurofilaments and a mitochondrion or two.
-    p.setPen(QPen(kInk, 0.9));
+    p.setPen(QPen(kNerfInk, 0.9));
     p.setBrush(kAxoplasm);
     p.drawEllipse(f.c, axonR, axonR);
     Random rnd(std::uint64_t(f.c.x() * 1000 + f.c.y()));
@@ -274,15 +274,15 @@ void drawLens(QPainter &p)
             {358, 150}, {366, 138}, {381, 136}, {395, 144}, {399, 160},
             {393, 176}, {378, 182}, {363, 176},
         };
-        p.setPen(QPen(kInk, 0.9));
+        p.setPen(QPen(kNerfInk, 0.9));
         p.setBrush(kSchwann);
         p.drawPath(smoothClosedPath(blob));
         p.setBrush(kSchwannNucleus);
-        p.setPen(QPen(kInk, 0.7));
+        p.setPen(QPen(kNerfInk, 0.7));
         p.drawEllipse(QPointF(388, 166), 5.0, 3.0);
         const Circle axons[] = {{{369, 152}, 5.6}, {{382, 146}, 5.0}, {{372, 167}, 5.2}, {{391, 155}, 4.0},
                                 {{383, 173}, 3.2}};
-        p.setPen(QPen(kInk, 0.8));
+        p.setPen(QPen(kNerfInk, 0.8));
         p.setBrush(kAxoplasm);
         for (const Circle &a : axons)
             p.drawEllipse(a.c, a.r, a.r);
@@ -311,7 +311,7 @@ void drawLens(QPainter &p)
             continue;
         taken.push_back({c, r});
         ++placed;
-        p.setPen(QPen(kInk, 0.8));
+        p.setPen(QPen(kNerfInk, 0.8));
         p.setBrush(kSchwann);
         p.drawEllipse(c, r + 1.8, r + 1.6);
         p.setBrush(kAxoplasm);
@@ -319,7 +319,7 @@ void drawLens(QPainter &p)
     }
     p.restore();
 
-    p.setPen(QPen(kInk, 1.7));
+    p.setPen(QPen(kNerfInk, 1.7));
     p.setBrush(Qt::NoBrush);
     p.drawPath(lens);
 }
@@ -333,7 +333,7 @@ void drawMagnifier(QPainter &p)
     p.setPen(pen);
     p.drawLine(topLeft, lensTangent(topLeft, true));
     p.drawLine(bottomLeft, lensTangent(bottomLeft, false));
-    p.setPen(QPen(kInk, 1.4));
+    p.setPen(QPen(kNerfInk, 1.4));
     p.setBrush(Qt::NoBrush);
     p.drawRect(kMagnifiedSquare);
 }
