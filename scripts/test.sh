@@ -6,15 +6,27 @@
 #  3. the soak run for two minutes, twice side by side: in ./build, where the
 #     resident memory must not grow after the first minute, and in
 #     ./build-san, where no sanitizer report and no leak is allowed;
-#  4. each reader of outside input fuzzed for 30 s (libFuzzer, ASan, UBSan).
-# About 14.5 minutes on two cores from a clean clone.
+#  4. each reader of outside input fuzzed for 30 s of a core (libFuzzer, ASan,
+#     UBSan), all five at once.
+# About 14 minutes on two cores from a clean clone; each stage's duration is
+# said at the end.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 debut=$SECONDS
+# Each stage's duration, said again at the end.
+etapes=()
+marque=$SECONDS
+etape() {
+  etapes+=("$1 $(( (SECONDS - marque) / 60 )) min $(( (SECONDS - marque) % 60 )) s")
+  marque=$SECONDS
+}
 "$racine/scripts/prepare.sh"
+etape "packages and normal build:"
 (cd "$racine/build" && xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
   ctest --output-on-failure -j2 --timeout 300)
+etape "normal suite:"
 "$racine/scripts/sanitizers.sh"
+etape "sanitizer build and suite:"
 
 journal="$(mktemp -d)"
 "$racine/scripts/endurance.sh" --asan 120 > "$journal/asan.log" 2>&1 &
@@ -31,6 +43,9 @@ if [ "$statut" -ne 0 ]; then
   exit 1
 fi
 rm -rf "$journal"
+etape "soak runs:"
 
 "$racine/scripts/fuzz.sh" 30
+etape "fuzz entries:"
+printf '%s\n' "${etapes[@]}"
 echo "Every test passed in $(( (SECONDS - debut) / 60 )) min $(( (SECONDS - debut) % 60 )) s."
