@@ -42,7 +42,7 @@ using namespace quillon::essais;
 
 namespace {
 
-const QString jaune = "#ffff00", gris = "#c0c0c0", blanc = "#ffffff", aucun;
+const QString jaune_nom = "#ffff00", gris_nom = "#c0c0c0", blanc_nom = "#ffffff", aucun;
 
 // Six short lines (none wraps): numbered items "1)" and "12)", a line with a
 // parenthesis beyond its third character, repeated two lines later.
@@ -176,19 +176,19 @@ TEST_F(FenetreDocuments, PhasesDeTestStepsThroughTheScriptWithTheRealButtons)
     EXPECT_EQ(v.ligne_doc(), -1);
     EXPECT_EQ(fonds(), QStringList(6, aucun));
     cliquer(bas);
-    EXPECT_EQ(fonds(), QStringList({jaune, aucun, aucun, aucun, aucun, aucun}));
+    EXPECT_EQ(fonds(), QStringList({jaune_nom, aucun, aucun, aucun, aucun, aucun}));
     cliquer(haut); // stays on the first line
     EXPECT_EQ(v.ligne_doc(), 0);
-    EXPECT_EQ(fonds(), QStringList({jaune, aucun, aucun, aucun, aucun, aucun}));
+    EXPECT_EQ(fonds(), QStringList({jaune_nom, aucun, aucun, aucun, aucun, aucun}));
     cliquer(bas);
-    EXPECT_EQ(fonds(), QStringList({blanc, jaune, aucun, aucun, aucun, aucun}));
+    EXPECT_EQ(fonds(), QStringList({blanc_nom, jaune_nom, aucun, aucun, aucun, aucun}));
     cliquer(bas); // "1)" passed: silver
-    EXPECT_EQ(fonds(), QStringList({blanc, gris, jaune, aucun, aucun, aucun}));
+    EXPECT_EQ(fonds(), QStringList({blanc_nom, gris_nom, jaune_nom, aucun, aucun, aucun}));
     cliquer(bas); // ")" beyond the third character: white
-    EXPECT_EQ(fonds(), QStringList({blanc, gris, blanc, jaune, aucun, aucun}));
+    EXPECT_EQ(fonds(), QStringList({blanc_nom, gris_nom, blanc_nom, jaune_nom, aucun, aucun}));
     cliquer(haut); // back up: "12)" passed, silver
     EXPECT_EQ(v.ligne_doc(), 2);
-    EXPECT_EQ(fonds(), QStringList({blanc, gris, jaune, gris, aucun, aucun}));
+    EXPECT_EQ(fonds(), QStringList({blanc_nom, gris_nom, jaune_nom, gris_nom, aucun, aucun}));
 
     // Reopening reloads a clean script; the next step follows the old line.
     cliquer(p.Form1.ui()->BitBtn24);
@@ -197,22 +197,22 @@ TEST_F(FenetreDocuments, PhasesDeTestStepsThroughTheScriptWithTheRealButtons)
     EXPECT_EQ(v.ligne_doc(), 2);
     cliquer(bas);
     EXPECT_EQ(v.ligne_doc(), 3);
-    EXPECT_EQ(fond(doc, 3), jaune);
+    EXPECT_EQ(fond(doc, 3), jaune_nom);
     for (int i : {0, 1, 2})
-        EXPECT_NE(fond(doc, i), jaune) << i;
+        EXPECT_NE(fond(doc, i), jaune_nom) << i;
     cliquer(bas); // the repeated line: its first occurrence is highlighted
     EXPECT_EQ(v.ligne_doc(), 4);
-    EXPECT_EQ(fond(doc, 2), jaune);
-    EXPECT_EQ(fond(doc, 3), gris);
+    EXPECT_EQ(fond(doc, 2), jaune_nom);
+    EXPECT_EQ(fond(doc, 3), gris_nom);
     EXPECT_EQ(fond(doc, 4), aucun);
     cliquer(bas);
-    EXPECT_EQ(fond(doc, 2), blanc);
+    EXPECT_EQ(fond(doc, 2), blanc_nom);
     EXPECT_EQ(fond(doc, 4), aucun);
-    EXPECT_EQ(fond(doc, 5), jaune);
+    EXPECT_EQ(fond(doc, 5), jaune_nom);
     cliquer(bas); // down on the last line keeps it
     EXPECT_EQ(v.ligne_doc(), 5);
-    EXPECT_EQ(fond(doc, 5), jaune);
-    EXPECT_EQ(fond(doc, 2), blanc);
+    EXPECT_EQ(fond(doc, 5), jaune_nom);
+    EXPECT_EQ(fond(doc, 2), blanc_nom);
     EXPECT_TRUE(erreurs.isEmpty());
 }
 
@@ -271,9 +271,9 @@ TEST_F(FenetreDocuments, EnregistrerWritesTheHighlightsBackOrReportsTheFile)
     QTextDocument relu;
     ASSERT_TRUE(lire_rtf(ecrit, relu));
     EXPECT_EQ(relu.toPlainText(), lignes_script.join('\n'));
-    EXPECT_EQ(fond(relu, 0), blanc);
-    EXPECT_EQ(fond(relu, 1), gris);
-    EXPECT_EQ(fond(relu, 2), jaune);
+    EXPECT_EQ(fond(relu, 0), blanc_nom);
+    EXPECT_EQ(fond(relu, 1), gris_nom);
+    EXPECT_EQ(fond(relu, 2), jaune_nom);
     EXPECT_EQ(fond(relu, 3), aucun);
 
     // The name taken by a folder: the file cannot be created.
@@ -600,7 +600,7 @@ TEST_F(FenetreDocuments, AWrappedParagraphIsSteppedOneLaidOutLineAtATime)
         for (int c = 0; c + 1 < doc.characterCount(); ++c) {
             QTextCursor curseur(&doc);
             curseur.setPosition(c + 1);
-            if (curseur.charFormat().background().color().name() == jaune)
+            if (curseur.charFormat().background().color().name() == jaune_nom)
                 t += doc.characterAt(c);
         }
         return t.trimmed();

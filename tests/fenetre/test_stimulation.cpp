@@ -26,7 +26,7 @@ using namespace quillon::essais;
 
 namespace {
 
-const QColor marine(0, 0, 128), rouge(255, 0, 0), vert(0, 255, 0), noir(0, 0, 0), blanc(255, 255, 255);
+const QColor marine(0, 0, 128), rouge_pur(255, 0, 0), vert(0, 255, 0), noir_pur(0, 0, 0), blanc_pur(255, 255, 255);
 
 // An "ess0.nst" of 84 steps: the count, six whole numbers per step, then pot(k).
 void ecrire_ess0(const QString& chemin, const std::function<double(int)>& pot)
@@ -97,12 +97,12 @@ protected:
             const auto [bas, haut] = std::minmax({y[j > 1 ? j - 1 : j], y[j], y[j < 80 ? j + 1 : j]});
             for (int r = 0; r < 220; ++r) {
                 if (r < bas - 1 || r > haut + 6) {
-                    ASSERT_EQ(QColor(im.pixel(x, r)), blanc) << "row " << r;
+                    ASSERT_EQ(QColor(im.pixel(x, r)), blanc_pur) << "row " << r;
                 }
             }
         }
     }
-    static bool tout_blanc(const QImage& im) { return compter(im, blanc) == im.width() * im.height(); }
+    static bool tout_blanc(const QImage& im) { return compter(im, blanc_pur) == im.width() * im.height(); }
 
     // The mouse pressed at (2, 10) on an electrode, then moved by dx from there.
     void presser(QWidget* w)
@@ -359,7 +359,7 @@ TEST_F(FenetreStimulation, TheCorrectionColoursTheSevenCircles)
     EXPECT_EQ(p()->BitBtn19->text(), "Correction");
     cliquer(p()->BitBtn19);
     for (Forme* c : cercles)
-        EXPECT_EQ(c->pinceau(), rouge) << c->objectName().toStdString();
+        EXPECT_EQ(c->pinceau(), rouge_pur) << c->objectName().toStdString();
 
     choisir(p()->pref_rel, p()->pref_rel->findText("2"));
     EXPECT_EQ(p()->pref_rel->currentIndex(), 20);
@@ -383,7 +383,7 @@ TEST_F(FenetreStimulation, TheCorrectionColoursTheSevenCircles)
         p()->Edit_seuil->selectAll();
         QTest::keyClicks(p()->Edit_seuil, texte);
         cliquer(p()->BitBtn19);
-        EXPECT_EQ(p()->res_seuil->pinceau(), juste ? vert : rouge) << texte;
+        EXPECT_EQ(p()->res_seuil->pinceau(), juste ? vert : rouge_pur) << texte;
     }
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_EQ(cercles[i]->pinceau(), vert) << cercles[i]->objectName().toStdString();
@@ -395,7 +395,7 @@ TEST_F(FenetreStimulation, TheCorrectionColoursTheSevenCircles)
     p()->pref_abs->lineEdit()->selectAll();
     QTest::keyClicks(p()->pref_abs->lineEdit(), "1.6");
     cliquer(p()->BitBtn19);
-    EXPECT_EQ(p()->refr_rel->pinceau(), rouge) << "shows 9 although 2 was chosen before";
+    EXPECT_EQ(p()->refr_rel->pinceau(), rouge_pur) << "shows 9 although 2 was chosen before";
     EXPECT_EQ(p()->refr_abs->pinceau(), vert) << "1.6 typed, never picked";
     p()->pref_rel->lineEdit()->selectAll();
     QTest::keyClicks(p()->pref_rel->lineEdit(), "3,30");

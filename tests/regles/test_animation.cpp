@@ -17,7 +17,7 @@ using namespace quillon;
 namespace {
 
 const QColor noir(0, 0, 0);
-const QColor rouge(255, 0, 0);
+const QColor rouge_k(255, 0, 0);
 const QColor citron(0, 255, 0);
 
 QImage blanche()
@@ -67,7 +67,7 @@ TEST(Animation, AParticleIsAnOutlinedDisc)
     QImage image = blanche();
     AnimationFlux::dessiner_particule(image, 10, 20, 3);
     AnimationFlux::dessiner_particule(image, 30, 20, 4);
-    EXPECT_EQ(image.pixelColor(12, 22), rouge) << "odd: K+";
+    EXPECT_EQ(image.pixelColor(12, 22), rouge_k) << "odd: K+";
     EXPECT_EQ(image.pixelColor(32, 22), citron) << "even: counter-ion";
     EXPECT_EQ(image.pixelColor(12, 20), noir) << "outline at the top";
     EXPECT_EQ(image.pixelColor(10, 22), noir) << "outline at the left";
@@ -82,7 +82,7 @@ TEST(Animation, AParticleIsAnOutlinedDisc)
     AnimationFlux::dessiner_particule(image, 11, 20, 2);
     EXPECT_EQ(image.pixelColor(13, 22), citron);
     AnimationFlux::dessiner_particule(image, 297, 161, 1);
-    EXPECT_EQ(image.pixelColor(299, 163), rouge);
+    EXPECT_EQ(image.pixelColor(299, 163), rouge_k);
 }
 
 TEST(Animation, ResetDrawsTheMembraneAndSizesTheDiffusionArrow)
@@ -289,13 +289,13 @@ TEST(Animation, APictureDrawnAfterATickShowsEveryParticleWhereItStands)
             recouverte = recouverte || QRect(p[static_cast<std::size_t>(j)].x, p[static_cast<std::size_t>(j)].y, 5, 5)
                                            .contains(x + 2, y + 2);
         if (!recouverte) {
-            EXPECT_EQ(b.pe2.pixelColor(x + 2, y + 2), i % 2 ? rouge : citron) << i;
+            EXPECT_EQ(b.pe2.pixelColor(x + 2, y + 2), i % 2 ? rouge_k : citron) << i;
         }
     }
     int colores = 0;
     for (int y = 0; y < b.pe1.height(); ++y)
         for (int x = 0; x < b.pe1.width(); ++x)
-            colores += b.pe1.pixelColor(x, y) == rouge;
+            colores += b.pe1.pixelColor(x, y) == rouge_k;
     EXPECT_GT(colores, 0) << "the picture on screen keeps the last filling";
 }
 

@@ -39,7 +39,7 @@ QByteArray ecrit(const SequenceNernst& s)
     return octets;
 }
 
-ResultatNernst lu(const QByteArray& octets, int maxi = nernst_etapes_maxi)
+ResultatNernst lu_nst(const QByteArray& octets, int maxi = nernst_etapes_maxi)
 {
     QByteArray copie = octets;
     QTextStream flux(&copie, QIODevice::ReadOnly);
@@ -204,7 +204,7 @@ TEST(FichierNernstReel23, EveryMagnitudeKeepsTheLayoutAndReadsBack)
         SequenceNernst s;
         s.etapes.push_back({});
         s.etapes[0].em = x;
-        const ResultatNernst r = lu(ecrit(s));
+        const ResultatNernst r = lu_nst(ecrit(s));
         ASSERT_EQ(r.etat, LectureNernst::Lue);
         const double y = r.sequence.etapes.at(0).em;
         ASSERT_LE(std::abs(y - x), std::abs(x) * 1e-14) << t.toStdString();
@@ -222,7 +222,7 @@ TEST(FichierNernstReel23, SmallestDoublesAreFoundAgainExactly)
         SequenceNernst s;
         s.etapes.push_back({});
         s.etapes[0].em = x;
-        const ResultatNernst r = lu(ecrit(s));
+        const ResultatNernst r = lu_nst(ecrit(s));
         ASSERT_EQ(r.etat, LectureNernst::Lue);
         ASSERT_EQ(r.sequence.etapes.at(0).em, x) << reel_23(x).toStdString();
     }
@@ -276,17 +276,17 @@ TEST(FichierNernstEcriture, RefusedWritesAreReported)
 
 TEST(FichierNernstLecture, RoundTrips)
 {
-    ResultatNernst r = lu(QByteArray(deux_etapes_octets));
+    ResultatNernst r = lu_nst(QByteArray(deux_etapes_octets));
     ASSERT_EQ(r.etat, LectureNernst::Lue);
     EXPECT_EQ(r.sequence, deux_etapes()); // -85.37 and 70 are found again exactly
 
-    r = lu("0\r\n");
+    r = lu_nst("0\r\n");
     EXPECT_EQ(r.etat, LectureNernst::Lue);
     EXPECT_TRUE(r.sequence.etapes.empty());
 
     for (unsigned graine = 1; graine <= 20; ++graine) {
         const SequenceNernst s = sequence_hasard(static_cast<int>(graine * 4 % 84), graine);
-        r = lu(ecrit(s));
+        r = lu_nst(ecrit(s));
         ASSERT_EQ(r.etat, LectureNernst::Lue);
         attendre_proche(r.sequence, s);
     }
@@ -298,9 +298,9 @@ TEST(FichierNernstLecture, LineEndsBlanksAndSigns)
     QStringList l = QString::fromLatin1(deux_etapes_octets).split("\r\n", Qt::SkipEmptyParts);
 
     // LF alone, no last line end, or both.
-    EXPECT_EQ(lu(lignes(l, "\n")).sequence, attendue);
-    EXPECT_EQ(lu(lignes(l, "\r\n", false)).sequence, attendue);
-    const ResultatNernst r = lu(lignes(l, "\n", false));
+    EXPECT_EQ(lu_nst(lignes(l, "\n")).sequence, attendue);
+    EXPECT_EQ(lu_nst(lignes(l, "\r\n", false)).sequence, attendue);
+    const ResultatNernst r = lu_nst(lignes(l, "\n", false));
     EXPECT_EQ(r.etat, LectureNernst::Lue);
     EXPECT_EQ(r.sequence, attendue);
 
@@ -310,50 +310,50 @@ TEST(FichierNernstLecture, LineEndsBlanksAndSigns)
     l[2] = "\t-2";
     l[13] = "  -8.537E1  ";
     l[14] = "70";
-    const ResultatNernst b = lu(lignes(l));
+    const ResultatNernst b = lu_nst(lignes(l));
     ASSERT_EQ(b.etat, LectureNernst::Lue);
     EXPECT_EQ(b.sequence, attendue);
 
-    EXPECT_EQ(lu("-0\r\n").etat, LectureNernst::Lue);
-    EXPECT_EQ(lu("\t0").etat, LectureNernst::Lue);
+    EXPECT_EQ(lu_nst("-0\r\n").etat, LectureNernst::Lue);
+    EXPECT_EQ(lu_nst("\t0").etat, LectureNernst::Lue);
 
     // A last line ended by CR alone, a doubled CR: still the line's end.
-    EXPECT_EQ(lu("0\r").etat, LectureNernst::Lue);
-    EXPECT_EQ(lu("0\r\r\n").etat, LectureNernst::Lue);
-    EXPECT_EQ(lu("1 \r\r\n1\n2\n3\n4\n5\n6\n-70\r").sequence.etapes.at(0),
+    EXPECT_EQ(lu_nst("0\r").etat, LectureNernst::Lue);
+    EXPECT_EQ(lu_nst("0\r\r\n").etat, LectureNernst::Lue);
+    EXPECT_EQ(lu_nst("1 \r\r\n1\n2\n3\n4\n5\n6\n-70\r").sequence.etapes.at(0),
               (EtapeNernst{1, 2, 3, 4, 5, 6, -70}));
 }
 
 TEST(FichierNernstLecture, FirstLineMustBeAWholeNumber)
 {
     for (const char* premiere : {"abc", "", "   ", "12x", "1.5", "- 2", "1 2", "+", "0x10", "2e0", "\xc3\xa9"}) {
-        const ResultatNernst r = lu(QByteArray(premiere) + "\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+        const ResultatNernst r = lu_nst(QByteArray(premiere) + "\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
         EXPECT_EQ(r.etat, LectureNernst::PremiereLigne) << premiere;
         EXPECT_TRUE(r.sequence.etapes.empty()) << premiere;
     }
-    EXPECT_EQ(lu("").etat, LectureNernst::PremiereLigne);
-    EXPECT_EQ(lu("\r\n").etat, LectureNernst::PremiereLigne);
+    EXPECT_EQ(lu_nst("").etat, LectureNernst::PremiereLigne);
+    EXPECT_EQ(lu_nst("\r\n").etat, LectureNernst::PremiereLigne);
 }
 
 TEST(FichierNernstLecture, CountOutsideTheLimits)
 {
     for (const char* compte : {"-1", "84", "-2147483648", "2147483648", "99999999", "99999999999999999999999",
                                "18446744073709551617", "-18446744073709551615"}) { // 2^64 + 1, -(2^64 - 1)
-        const ResultatNernst r = lu(QByteArray(compte) + "\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+        const ResultatNernst r = lu_nst(QByteArray(compte) + "\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
         EXPECT_EQ(r.etat, LectureNernst::HorsLimites) << compte;
         EXPECT_TRUE(r.sequence.etapes.empty()) << compte;
     }
 
     const SequenceNernst s84 = sequence_hasard(84, 3);
     const QByteArray o84 = ecrit(s84);
-    EXPECT_EQ(lu(o84).etat, LectureNernst::HorsLimites);
-    const ResultatNernst r = lu(o84, 84);
+    EXPECT_EQ(lu_nst(o84).etat, LectureNernst::HorsLimites);
+    const ResultatNernst r = lu_nst(o84, 84);
     ASSERT_EQ(r.etat, LectureNernst::Lue);
     attendre_proche(r.sequence, s84);
 
-    EXPECT_EQ(lu(ecrit(sequence_hasard(83, 4))).etat, LectureNernst::Lue);
-    EXPECT_EQ(lu("3\r\n", 2).etat, LectureNernst::HorsLimites);
-    EXPECT_EQ(lu("1\r\n", 0).etat, LectureNernst::HorsLimites);
+    EXPECT_EQ(lu_nst(ecrit(sequence_hasard(83, 4))).etat, LectureNernst::Lue);
+    EXPECT_EQ(lu_nst("3\r\n", 2).etat, LectureNernst::HorsLimites);
+    EXPECT_EQ(lu_nst("1\r\n", 0).etat, LectureNernst::HorsLimites);
 }
 
 TEST(FichierNernstLecture, TruncatedTextsAreIncomplete)
@@ -365,23 +365,23 @@ TEST(FichierNernstLecture, TruncatedTextsAreIncomplete)
     // the middle of the last line (which then still counts as a line).
     for (int garde = 1; garde < 15; ++garde) {
         const QByteArray tronque = l.mid(0, garde).join('\n') + '\n';
-        const ResultatNernst r = lu(tronque);
+        const ResultatNernst r = lu_nst(tronque);
         EXPECT_EQ(r.etat, LectureNernst::Incomplete) << garde;
         EXPECT_TRUE(r.sequence.etapes.empty()) << garde;
     }
-    const ResultatNernst dernier_coupe = lu(complet.left(complet.size() - 10));
+    const ResultatNernst dernier_coupe = lu_nst(complet.left(complet.size() - 10));
     EXPECT_EQ(dernier_coupe.etat, LectureNernst::Lue);
     EXPECT_EQ(dernier_coupe.sequence.etapes.at(1).em, 7.0);
 
     // Extra lines after the announced ones are ignored.
-    const ResultatNernst plus = lu(complet + "junk\r\n12\r\n");
+    const ResultatNernst plus = lu_nst(complet + "junk\r\n12\r\n");
     EXPECT_EQ(plus.etat, LectureNernst::Lue);
     EXPECT_EQ(plus.sequence, deux_etapes());
 }
 
 TEST(FichierNernstLecture, MalformedValuesGiveLeadingDigitsOrZero)
 {
-    const ResultatNernst r = lu(lignes({"2", "12abc", "abc", "", " -7x", "99999999999", "+-3",
+    const ResultatNernst r = lu_nst(lignes({"2", "12abc", "abc", "", " -7x", "99999999999", "+-3",
                                         "4.9", "--1", "-2147483649", "  ", "0012", "x1",
                                         "abc", "1,5"}));
     ASSERT_EQ(r.etat, LectureNernst::Lue);
@@ -399,7 +399,7 @@ TEST(FichierNernstLecture, MalformedValuesGiveLeadingDigitsOrZero)
         {"1e999", 0},       {"-1e999", 0},      {"1e-999", 0},  {"- 5", 0},
     };
     for (const auto& c : reels) {
-        const ResultatNernst lu_reel = lu(lignes({"1", "0", "0", "0", "0", "0", "0", c.texte}));
+        const ResultatNernst lu_reel = lu_nst(lignes({"1", "0", "0", "0", "0", "0", "0", c.texte}));
         ASSERT_EQ(lu_reel.etat, LectureNernst::Lue) << c.texte;
         EXPECT_EQ(lu_reel.sequence.etapes.at(0).em, c.valeur) << c.texte;
     }
@@ -413,13 +413,13 @@ TEST(FichierNernstLecture, LargeOrNoisyTextsCostTheirSize)
     for (char& c : bruit)
         c = static_cast<char>(hasard());
     bruit.replace('\n', 'x');
-    EXPECT_EQ(lu(bruit).etat, LectureNernst::PremiereLigne);
-    EXPECT_EQ(lu("3\n" + bruit).etat, LectureNernst::Incomplete);
+    EXPECT_EQ(lu_nst(bruit).etat, LectureNernst::PremiereLigne);
+    EXPECT_EQ(lu_nst("3\n" + bruit).etat, LectureNernst::Incomplete);
 
     // A huge count with few lines, or a valid count followed by megabytes.
-    EXPECT_EQ(lu("99999999\r\n1\r\n2\r\n").etat, LectureNernst::HorsLimites);
-    EXPECT_EQ(lu("2147483647\r\n", 2147483647).etat, LectureNernst::Incomplete);
-    const ResultatNernst r = lu(QByteArray(deux_etapes_octets) + bruit);
+    EXPECT_EQ(lu_nst("99999999\r\n1\r\n2\r\n").etat, LectureNernst::HorsLimites);
+    EXPECT_EQ(lu_nst("2147483647\r\n", 2147483647).etat, LectureNernst::Incomplete);
+    const ResultatNernst r = lu_nst(QByteArray(deux_etapes_octets) + bruit);
     EXPECT_EQ(r.etat, LectureNernst::Lue);
     EXPECT_EQ(r.sequence, deux_etapes());
 }
