@@ -8,7 +8,7 @@
 #     ./build-san, where no sanitizer report and no leak is allowed;
 #  4. each reader of outside input fuzzed for 30 s of a core (libFuzzer, ASan,
 #     UBSan), all five at once.
-# About 14 minutes on two cores from a clean clone; each stage's duration is
+# About 13 minutes on two cores from a clean clone; each stage's duration is
 # said at the end.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
