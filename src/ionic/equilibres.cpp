@@ -42,25 +42,6 @@ QString prefixe(Barre b)
 
 } // namespace
 
-EquilibresIoniques::EquilibresIoniques()
-    : positions_{300, 299, 300, 300, 100, 100}
-{
-}
-
-// Every member, the recorder rebound to the copy: a new member joins the list.
-EquilibresIoniques::EquilibresIoniques(const EquilibresIoniques& autre)
-    : etat(autre.etat),
-      mode_anim(autre.mode_anim),
-      anim(autre.anim),
-      relancer_animation(autre.relancer_animation),
-      enregistreur(*this, autre.enregistreur),
-      positions_(autre.positions_),
-      tailles_(autre.tailles_),
-      textes_(autre.textes_),
-      pot_eq_visibles_(autre.pot_eq_visibles_)
-{
-}
-
 int EquilibresIoniques::max_barre(Barre b)
 {
     return b == Barre::gk || b == Barre::gna ? max_permeabilite : max_concentration;

@@ -35,16 +35,9 @@ inline constexpr int nb_images_ions = 6;
 enum class Texte { k_int, k_ext, na_int, na_ext, gk, gna, em, e_k, e_na };
 inline constexpr int nb_textes = 9;
 
-class EquilibresIoniques {
+// What the workbench holds beside its recorder, copied member by member.
+class DonneesEquilibres {
 public:
-    static constexpr int max_concentration = 300;
-    static constexpr int max_permeabilite = 100;
-
-    EquilibresIoniques();
-    // A copy whose recorder belongs to the copy.
-    EquilibresIoniques(const EquilibresIoniques& autre);
-    EquilibresIoniques& operator=(const EquilibresIoniques&) = delete;
-
     EtatIonique etat;
 
     // The equilibrium-potential mode and its animation; a K+ change in that
@@ -52,6 +45,23 @@ public:
     bool mode_anim = false;
     AnimationFlux anim;
     std::function<void()> relancer_animation;
+
+protected:
+    std::array<int, nb_barres> positions_{300, 299, 300, 300, 100, 100};
+    std::array<QSize, nb_images_ions> tailles_{};
+    std::array<QString, nb_textes> textes_{};
+    bool pot_eq_visibles_ = false;
+};
+
+class EquilibresIoniques : public DonneesEquilibres {
+public:
+    static constexpr int max_concentration = 300;
+    static constexpr int max_permeabilite = 100;
+
+    EquilibresIoniques() = default;
+    // A copy whose recorder belongs to the copy.
+    EquilibresIoniques(const EquilibresIoniques& autre) : DonneesEquilibres(autre), enregistreur(*this, autre.enregistreur) {}
+    EquilibresIoniques& operator=(const EquilibresIoniques&) = delete;
 
     // ---- Bars, pictures and potentials --------------------------------------
     static int max_barre(Barre b);
@@ -95,11 +105,6 @@ private:
     void changement_permeabilite(Barre b);
     double& concentration(Barre b);
     void taille_et_barre(ImageIon image, Barre b, double rapport);
-
-    std::array<int, nb_barres> positions_{};
-    std::array<QSize, nb_images_ions> tailles_{};
-    std::array<QString, nb_textes> textes_{};
-    bool pot_eq_visibles_ = false;
 };
 
 } // namespace quillon
