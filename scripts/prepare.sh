@@ -19,27 +19,8 @@ paquets=(cmake make g++ pkg-config
          dpkg-dev desktop-file-utils appstream poppler-utils
          clang libclang-rt-14-dev)
 
-manquants=()
-for p in "${paquets[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    manquants+=("$p")
-  fi
-done
-
-if [ "${#manquants[@]}" -gt 0 ]; then
-  echo "Installing: ${manquants[*]}"
-  if [ "$(id -u)" -eq 0 ]; then
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y "${manquants[@]}"
-  elif command -v sudo >/dev/null 2>&1; then
-    sudo apt-get update
-    sudo DEBIAN_FRONTEND=noninteractive apt-get install -y "${manquants[@]}"
-  else
-    echo "These Debian packages are missing: ${manquants[*]}" >&2
-    echo "Install them as root (apt-get install -y ...) or make sudo available, then run this again." >&2
-    exit 1
-  fi
-fi
+source "$racine/scripts/paquets.sh"
+installer_paquets "${paquets[@]}"
 
 cmake -S "$racine" -B "$racine/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$racine/build" -j2

@@ -1,0 +1,16 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the POSIX
+# threads variant, which std::thread and Qt need).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_AR x86_64-w64-mingw32-ar CACHE FILEPATH "")
+set(CMAKE_RANLIB x86_64-w64-mingw32-ranlib CACHE FILEPATH "")
+# Windows libraries and headers come from MinGW's sysroot and the prefixes
+# given on the command line (CMAKE_PREFIX_PATH), never from the build machine.
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
