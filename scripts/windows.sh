@@ -145,6 +145,60 @@ fi
 etape "libjpeg and GoogleTest for Windows:"
 
 if [ "${QUILLON_WINDOWS_CACHE_SEUL:-0}" = 1 ]; then
-  printf '%s\n' "${etapes[@]}"
   exit 0
 fi
+
+# The programs the build runs, built for this machine.
+cmake -S "$racine" -B "$hote" -DCMAKE_BUILD_TYPE=Release -DQUILLON_TESTS=OFF -DQUILLON_BENCH=OFF > /dev/null
+cmake --build "$hote" -j2 --target quillon_artwork quillon_figures
+etape "the build machine's tools:"
+
+# Quillon for Windows, with its tests, from the same sources and CMake files.
+cmake -S "$racine" -B "$sortie" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$prefixe/lib/cmake/Qt6/qt.toolchain.cmake" \
+  -DCMAKE_PREFIX_PATH="$prefixe" -DCMAKE_BUILD_TYPE=Release \
+  -DQUILLON_OUTILS_HOTE="$hote/bin" -DQUILLON_BENCH=OFF -DQUILLON_TESTS="$([ "$tester" -eq 1 ] && echo ON || echo OFF)" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake > /dev/null
+cmake --build "$sortie" -j2
+etape "Quillon for Windows:"
+
+# The folder the installer and the zip hold, stripped.
+installe="$sortie/installe"
+rm -rf "$installe"
+cmake --install "$sortie" --prefix "$installe" > /dev/null
+find "$installe" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+# Each installed file, for the installer to add and its uninstaller to remove.
+fichiers="$sortie/fichiers.nsh"
+effacer="$sortie/effacer.nsh"
+: > "$fichiers"
+: > "$effacer"
+(cd "$installe" && find . -type d | sort) | while read -r d; do
+  d="${d#./}"; [ "$d" = . ] && d=""
+  w="${d//\//\\}"
+  echo "SetOutPath \"\$INSTDIR${w:+\\$w}\"" >> "$fichiers"
+  (cd "$installe/${d:-.}" && find . -maxdepth 1 -type f | sort) | while read -r f; do
+    f="${f#./}"
+    echo "File \"$installe/${d:+$d/}$f\"" >> "$fichiers"
+    echo "Delete \"\$INSTDIR${w:+\\$w}\\$f\"" >> "$effacer"
+  done
+done
+(cd "$installe" && find . -mindepth 1 -type d | sort -r) | while read -r d; do
+  d="${d#./}"
+  echo "RMDir \"\$INSTDIR\\${d//\//\\}\"" >> "$effacer"
+done
+taille_ko=$(du -sk "$installe" | cut -f1)
+makensis -V2 -DSOURCE="$installe" -DSORTIE="$sortie/quillon-setup.exe" \
+  -DVERSION="$(sed -n 's/^project(Quillon VERSION \([0-9.]*\).*/\1/p' "$racine/CMakeLists.txt")" \
+  -DFICHIERS="$fichiers" -DEFFACER="$effacer" -DTAILLE_KO="$taille_ko" \
+  "$racine/packaging/windows/quillon.nsi"
+rm -f "$sortie/quillon-portable.zip"
+(cd "$installe/.." && cp -r installe Quillon && zip -qr "$sortie/quillon-portable.zip" Quillon && rm -rf Quillon)
+etape "installer and zip:"
+echo "Made $sortie/quillon-setup.exe ($(( $(stat -c %s "$sortie/quillon-setup.exe") / 1024 )) KiB; installed: $taille_ko KiB) and $sortie/quillon-portable.zip."
+
+if [ "$tester" -eq 1 ]; then
+  "$racine/scripts/windows/tester.sh" "$sortie" "$prefixe"
+  etape "tests under Wine:"
+fi
+printf '%s\n' "${etapes[@]}"
+echo "Windows build done in $(( (SECONDS - debut) / 60 )) min $(( (SECONDS - debut) % 60 )) s."

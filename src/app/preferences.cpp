@@ -28,7 +28,11 @@ Enregistrement retenir_vitesse(Vitesse v)
 
 QString langue_retenue(const QString& dossier_prog)
 {
-    return langue_de_depart(lire_reglage(reglages::langue), QLocale::system(),
+    // The language the desktop speaks (Windows' display language; LANGUAGE,
+    // LC_MESSAGES or LANG elsewhere), which may not be that of its number formats.
+    const QLocale systeme = QLocale::system();
+    const QStringList parlees = systeme.uiLanguages();
+    return langue_de_depart(lire_reglage(reglages::langue), parlees.isEmpty() ? systeme : QLocale(parlees.constFirst()),
                             langues_disponibles(dossier_prog));
 }
 

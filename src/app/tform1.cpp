@@ -86,6 +86,9 @@ TForm1::TForm1(Services services, QWidget* parent)
     connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
     connect(ui_->Ouvrir1, &QAction::triggered, this, &TForm1::Ouvrir1Click);
     connect(ui_->Sauve1, &QAction::triggered, this, &TForm1::Sauve1Click);
+    // Work files from the keyboard, as every desktop program: Ctrl+O, Ctrl+S.
+    ui_->Ouvrir1->setShortcut(QKeySequence::Open);
+    ui_->Sauve1->setShortcut(QKeySequence::Save);
     // The report from the keyboard: Ctrl+P prints it, Ctrl+Maj+P saves it as PDF.
     ui_->Compterendu1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     ui_->Imprimercompterendu1->setShortcut(QKeySequence::Print);

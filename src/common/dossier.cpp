@@ -29,6 +29,24 @@ QString dossier_depuis_ligne_commande(const QString& ligne)
     return s;
 }
 
+QString programme_de_ligne_commande(const QString& ligne)
+{
+    if (ligne.startsWith(QLatin1Char('"'))) {
+        const qsizetype fin = ligne.indexOf(QLatin1Char('"'), 1);
+        if (fin < 0)
+            return ligne;
+        const bool blanc = fin + 1 < ligne.size() && ligne.at(fin + 1) == QLatin1Char(' ');
+        return ligne.left(fin + 1 + (blanc ? 1 : 0));
+    }
+    for (qsizetype i = ligne.indexOf(QLatin1String(".exe"), 0, Qt::CaseInsensitive); i >= 0;
+         i = ligne.indexOf(QLatin1String(".exe"), i + 1, Qt::CaseInsensitive)) {
+        const qsizetype fin = i + 4;
+        if (fin == ligne.size() || ligne.at(fin) == QLatin1Char(' ') || ligne.at(fin) == QLatin1Char('\t'))
+            return ligne.left(fin);
+    }
+    return ligne;
+}
+
 #ifndef QUILLON_DONNEES_RELATIF
 // The data folder seen from the executable's folder once installed
 // (GNUInstallDirs' bin/ and share/quillon/ by default).
@@ -47,7 +65,7 @@ QString dossier_pour_executable(const QString& dossier_executable)
 QString dossier_programme()
 {
 #ifdef Q_OS_WIN
-    return dossier_depuis_ligne_commande(QString::fromWCharArray(GetCommandLineW()));
+    return dossier_depuis_ligne_commande(programme_de_ligne_commande(QString::fromWCharArray(GetCommandLineW())));
 #else
     // applicationDirPath follows the executable's real path (/proc/self/exe),
     // read directly before the application object exists.

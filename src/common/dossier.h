@@ -12,6 +12,14 @@ namespace quillon {
 // started from its own folder: the result is then ".\".
 QString dossier_depuis_ligne_commande(const QString& ligne);
 
+// The program's own part of a Windows command line, without the arguments
+// that follow it (a work file opened by a double click): up to the closing
+// double quote and the blank after it when the program is quoted, otherwise
+// up to its ".exe" (the whole line when none is there). The program folder is
+// read off that part alone, so that a backslash in an argument is not taken
+// for the program's.
+QString programme_de_ligne_commande(const QString& ligne);
+
 // The program folder of an executable lying in `dossier_executable` (a
 // folder of this system, with or without a trailing separator), ending with a
 // separator: that folder itself when the data files stand beside the

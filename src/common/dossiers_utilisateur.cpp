@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -134,7 +135,13 @@ bool dossier_inscriptible(const QString& dossier)
     // started through a setuid wrapper, or root acting as another user, is not.
     return faccessat(AT_FDCWD, QFile::encodeName(chemin).constData(), W_OK | X_OK, AT_EACCESS) == 0;
 #else
-    return QFileInfo(chemin).isWritable();
+    // Windows grants writing through the folder's access list, which the
+    // read-only attribute Qt reads does not show (Program Files for a
+    // pupil): a file is made there and removed.
+    if (!QFileInfo(chemin).isDir())
+        return false;
+    QTemporaryFile essai(QDir(chemin).filePath(QStringLiteral("quillon_XXXXXX.tmp")));
+    return essai.open();
 #endif
 }
 

@@ -17,9 +17,18 @@ QString disque_plein()
     return QCoreApplication::translate("Enregistrement", "le disque est plein");
 }
 
-Enregistrement echec(const QFileDevice& f)
+// A full disk is a resource error where Qt reads errno; on Windows it is a
+// write error in the system's words: there the free space says it.
+Enregistrement echec(const QFileDevice& f, qint64 taille = 0)
 {
-    return {false, f.error() == QFileDevice::ResourceError ? disque_plein() : f.errorString()};
+    bool plein = f.error() == QFileDevice::ResourceError;
+#ifdef Q_OS_WIN
+    const QStorageInfo disque(QFileInfo(f.fileName()).absolutePath());
+    plein = plein || (f.error() == QFileDevice::WriteError && disque.isValid() && disque.bytesAvailable() < taille);
+#else
+    Q_UNUSED(taille);
+#endif
+    return {false, plein ? disque_plein() : f.errorString()};
 }
 
 // Every byte written, each write's count checked: a short write is a failure.
@@ -51,7 +60,7 @@ Enregistrement en_place(const QString& chemin, const QByteArray& contenu)
         return {false, disque_plein()};
     if (f.seek(0) && ecrire_tout(f, contenu) && f.resize(contenu.size()))
         return {true, {}};
-    const Enregistrement e = echec(f);
+    const Enregistrement e = echec(f, contenu.size() - ancien.size());
     f.unsetError();
     if (f.seek(0))
         ecrire_tout(f, ancien);
@@ -74,7 +83,7 @@ Enregistrement enregistrer_entier(const QString& chemin, const QByteArray& conte
     }
     if (ecrire_tout(f, contenu) && f.commit())
         return {true, {}};
-    const Enregistrement e = echec(f);
+    const Enregistrement e = echec(f, contenu.size());
     f.cancelWriting();
     return e;
 }

@@ -520,3 +520,18 @@ TEST_F(FenetreAcces, DisplaySizeKeys)
     EXPECT_TRUE(faux.lanceur.lancements.empty());
     retenir_taille_affichage(100);
 }
+
+// Work files from the keyboard, as in every desktop program: Ctrl+O asks for
+// the file to open, Ctrl+S for the name to save the recorded steps under.
+TEST_F(FenetreAcces, CtrlOOpensAndCtrlSSaves)
+{
+    QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(faux.dialogues.demandes.size(), 1u);
+    EXPECT_FALSE(faux.dialogues.demandes.back().enregistrer);
+    onglet(2);
+    for (int i = 0; i < 2; ++i)
+        f.Timer_courbeTimer();
+    QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(faux.dialogues.demandes.size(), 2u);
+    EXPECT_TRUE(faux.dialogues.demandes.back().enregistrer);
+}

@@ -29,7 +29,7 @@ TEST_F(FenetreAcces, AFullDiskDestroysNoFileAndEachFailureIsSaid)
     };
     TForm_richedit script;
     QObject::connect(&script, &TForm_richedit::erreur, [&](const QString& m) { erreurs << m; });
-    script.ouvrir_phases(disque.dossier.path() + "/", &f);
+    script.ouvrir_phases(disque.dossier_monte() + "/", &f);
     Services sur_le_disque = services(); // a window keeping its colours there
     sur_le_disque.fichier_couleurs = disque.chemin("a.clr");
     TForm1 g{sur_le_disque};
@@ -57,7 +57,7 @@ TEST_F(FenetreAcces, AFullDiskDestroysNoFileAndEachFailureIsSaid)
                   QStringList("Impossible d'enregistrer le fichier " + disque.chemin(nom) + " : " + raison + "."));
         for (const QString& n : anciens)
             EXPECT_EQ(lire(disque.chemin(n)), "ancien\r\n") << n.toStdString();
-        QStringList vus = QDir(disque.dossier.path()).entryList(QDir::Files | QDir::Hidden);
+        QStringList vus = QDir(disque.dossier_monte()).entryList(QDir::Files | QDir::Hidden);
         vus.removeAll(".plein");
         EXPECT_EQ(vus, anciens) << nom.toStdString();
     }

@@ -14,8 +14,12 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#ifdef Q_OS_WIN
+#include <QDirIterator>
+#else
 #include <sys/mount.h>
 #include <unistd.h>
+#endif
 #include <array>
 #include <limits>
 #include <vector>
@@ -86,12 +90,29 @@ inline double reel_fr(QString champ)
 
 // A real 64 KiB tmpfs mounted for the test (root only, as CI runs), holding
 // the named files ("ancien\r\n") and filled to its last byte; `raison`
-// says why there is none.
+// says why there is none. On Windows (under Wine) the small disk is a drive
+// that scripts/windows.sh maps to a tmpfs, named by QUILLON_DISQUE_PLEIN
+// ("P:/"), emptied for each test.
 struct DisquePlein {
+#ifdef Q_OS_WIN
+    QString racine = qEnvironmentVariable("QUILLON_DISQUE_PLEIN");
+    std::string raison = racine.isEmpty() ? "no small disk given (QUILLON_DISQUE_PLEIN)" : "";
+    bool monte = raison.empty() && vider();
+    bool vider() const
+    {
+        for (QDirIterator it(racine, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot); it.hasNext();) {
+            const QFileInfo f(it.next());
+            if (f.isDir() ? !QDir(f.filePath()).removeRecursively() : !QFile::remove(f.filePath()))
+                return false;
+        }
+        return true;
+    }
+#else
     QTemporaryDir dossier;
     std::string raison = geteuid() != 0 ? "not root: no tmpfs can be mounted" : "";
     bool monte = raison.empty()
         && mount("tmpfs", QFile::encodeName(dossier.path()).constData(), "tmpfs", 0, "size=64k") == 0;
+#endif
     explicit DisquePlein(const QStringList& anciens)
     {
         if (!monte && raison.empty())
@@ -104,12 +125,35 @@ struct DisquePlein {
             while (plein.write("x", 1) == 1) {
             }
     }
+#ifdef Q_OS_WIN
+    ~DisquePlein()
+    {
+        if (monte)
+            vider();
+    }
+    QString chemin(const QString& nom) const { return QDir(racine).filePath(nom); }
+    QString dossier_monte() const { return QDir(racine).absolutePath(); }
+#else
     ~DisquePlein()
     {
         if (monte)
             umount2(QFile::encodeName(dossier.path()).constData(), MNT_DETACH);
     }
     QString chemin(const QString& nom) const { return dossier.filePath(nom); }
+    QString dossier_monte() const { return dossier.path(); }
+#endif
 };
+
+// Whether this process may write where its permissions say it may not:
+// root on Linux. Windows has no such bits on folders (an access list), so
+// the tests of a protected folder are Linux's.
+inline bool ecrit_malgre_les_droits()
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return geteuid() == 0;
+#endif
+}
 
 } // namespace quillon::essais

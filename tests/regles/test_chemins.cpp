@@ -39,6 +39,24 @@ TEST(DossierProgramme, OnlyAsciiLettersAreLoweredAndOneBlankDropped)
     EXPECT_EQ(dossier_depuis_ligne_commande("C:\\"), "c:\\");
 }
 
+// A work file on the command line (a double click): its backslashes are not the program's.
+TEST(DossierProgramme, ArgumentsAfterTheProgramAreNotItsFolder)
+{
+    const struct {
+        const char* ligne;
+        const char* dossier;
+    } cas[] = {
+        {R"("C:\Program Files\Quillon\quillon.exe" "C:\Users\Léa\Documents\tp.nst")", R"(c:\program files\quillon\)"},
+        {R"("C:\Ecole\Bio\Quillon.exe" )", R"(c:\ecole\bio\)"},
+        {R"(C:\ECOLE\QUILLON.EXE D:\TP\a.nst)", R"(c:\ecole\)"},
+        {R"(C:\Program Files\Quillon\quillon.exe)", R"(c:\program files\quillon\)"},
+        {R"("C:\sans fin\quillon.exe)", R"(c:\sans fin\)"},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(dossier_depuis_ligne_commande(programme_de_ligne_commande(QString::fromUtf8(c.ligne))),
+                  QString::fromUtf8(c.dossier)) << c.ligne;
+}
+
 TEST(DossierProgramme, ThisProcessFolderEndsWithASeparator)
 {
     const QString d = dossier_programme();

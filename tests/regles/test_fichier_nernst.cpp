@@ -23,7 +23,6 @@
 #include <iomanip>
 #include <limits>
 #include <random>
-#include <unistd.h>
 
 using namespace quillon;
 using namespace quillon::essais;
@@ -493,7 +492,7 @@ TEST(FichierNernstEnregistrement, FailuresLeaveTheEarlierFile)
               (QStringList{"dossier.nst", "ordinaire.nst"}));
 
     // A folder where nothing may be written (root may write anywhere).
-    if (geteuid() != 0) {
+    if (!ecrit_malgre_les_droits()) {
         const QString protege = dossier.filePath("protege");
         ASSERT_TRUE(QDir(dossier.path()).mkdir("protege"));
         const QString chemin = protege + "/essai.nst";

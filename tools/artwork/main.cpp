@@ -2,15 +2,19 @@
 //
 //   quillon_artwork <output-folder> [--check-image <file.png>]
 //   quillon_artwork --icons <theme-folder>
+//   quillon_artwork --ico <file.ico>
 //
 // --check-image also writes an enlarged copy of the nerve cell picture with
 // the caption places outlined and captioned, for reviewing it by eye.
 // --icons writes the program icon for the desktop's hicolor theme instead:
 // <theme-folder>/<n>x<n>/apps/quillon.png at every size of kIconSizes and
 // <theme-folder>/scalable/apps/quillon.svg, all from the same drawing.
+// --ico writes it as a Windows icon, every size of kIconSizes in one file.
 #include "artwork.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -62,6 +66,39 @@ bool writeIcons(const QString &themeDir)
     return true;
 }
 
+// A Windows icon file: a directory of entries, each a PNG picture (read by
+// Windows since Vista). Qt's own ICO writer keeps one size a file.
+bool writeIco(const QString &path)
+{
+    QByteArray directory, pictures;
+    const auto word = [](QByteArray &b, quint16 v) { b.append(char(v & 0xff)).append(char(v >> 8)); };
+    const auto dword = [&](QByteArray &b, quint32 v) { word(b, quint16(v & 0xffff)); word(b, quint16(v >> 16)); };
+    const int count = int(std::size(artwork::kIconSizes));
+    word(directory, 0);
+    word(directory, 1); // an icon
+    word(directory, quint16(count));
+    const int offset = 6 + 16 * count;
+    for (int size : artwork::kIconSizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (!buffer.open(QIODevice::WriteOnly) || !artwork::drawIcon(size).save(&buffer, "PNG"))
+            return false;
+        directory.append(char(size >= 256 ? 0 : size)).append(char(size >= 256 ? 0 : size));
+        directory.append(char(0)).append(char(0)); // no palette, reserved
+        word(directory, 1); // planes
+        word(directory, 32); // bits per pixel
+        dword(directory, quint32(png.size()));
+        dword(directory, quint32(offset + pictures.size()));
+        pictures += png;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(directory + pictures) != directory.size() + pictures.size()) {
+        complain(QStringLiteral("cannot write %1").arg(path));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -73,6 +110,8 @@ int main(int argc, char **argv)
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && args[0] == QLatin1String("--icons"))
         return writeIcons(args[1]) ? 0 : 1;
+    if (args.size() == 2 && args[0] == QLatin1String("--ico"))
+        return writeIco(args[1]) ? 0 : 1;
     QString outDir, checkImage;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--check-image") && i + 1 < args.size())
