@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QSettings>
 #include <signal.h>
 
 using namespace quillon;
@@ -162,23 +161,14 @@ TEST(TailleAffichage, SizesOfferedAreThoseThatFitMeasuredAt100)
     qputenv("QT_SCALE_FACTOR", facteur);
 }
 
-// The program itself started on a work file by its name in the folder it is
-// started in, as a double click starts it: the file read, its folder is the
-// work folder kept in the settings.
+// Started on a work file named from its folder (a double click), the program reads it and keeps that folder.
 TEST_F(TailleRedemarree, TheProgramStartedOnAWorkFileOpensIt)
 {
-    QTemporaryDir dossier;
-    ASSERT_TRUE(ecrire(dossier.filePath("seq.nst"), texte_nst({{50, 20, 140, 5, 15, 150}})));
+    ASSERT_TRUE(ecrire(config.filePath("seq.nst"), texte_nst({{50, 20, 140, 5, 15, 150}})));
     QProcess p;
-    p.setWorkingDirectory(dossier.path());
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
+    p.setWorkingDirectory(config.path());
     p.start(QStringLiteral(QUILLON_PROGRAMME), {"seq.nst"});
-    ASSERT_TRUE(p.waitForStarted(5000));
-    const QString reglages = config.filePath("Quillon/reglages.ini");
-    for (int essai = 0; essai < 100 && !lire(reglages).contains("dossier="); ++essai)
-        QTest::qWait(200);
-    EXPECT_TRUE(fenetre_lancee().isValid());
-    p.waitForFinished(5000);
-    EXPECT_EQ(QSettings(reglages, QSettings::IniFormat).value("fichiers/dossier").toString(), dossier.path());
+    const QByteArray dossier = "dossier=" + QFile::encodeName(config.path());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lire(config.filePath("Quillon/reglages.ini")).contains(dossier); }, 20000));
+    EXPECT_TRUE(fenetre_lancee().isValid() && p.waitForFinished(5000));
 }
