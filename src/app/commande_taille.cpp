@@ -131,10 +131,11 @@ void CommandeTaille::redemarrer(const QString& echec)
 {
     const QString programme = programme_.isEmpty() ? QCoreApplication::applicationFilePath() : programme_;
     // The new run starts first: when it cannot, this one stays and says so.
-    // It applies its size to the factor the sizes apply to, not to this run's.
+    // It applies its size to the factor the sizes apply to, not to this run's,
+    // and opens no file behind the pupil's back: its pages start afresh.
     const QByteArray facteur = facteur_pour_relancer();
     const bool parti = QFileInfo(programme).isExecutable()
-                       && lanceur_.demarrer({programme, QCoreApplication::arguments().mid(1), f_.dossier_lancement()});
+                       && lanceur_.demarrer({programme, arguments_sans_fichier(f_.ligne_de_commande()), f_.dossier_lancement()});
     remettre_facteur(facteur);
     if (!parti) {
         f_.fichiers().dialogues().message(

@@ -4,6 +4,7 @@
 #include "common/classeur.h"
 #include "ionic/page_ionique.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -39,6 +40,34 @@ DialogueFichier OpenDialog3()
             false, {}};
 }
 
+namespace {
+
+QStringList fichiers_en_argument(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return {};
+    // The program takes no option of its own: any it is given is passed over.
+    QCommandLineParser ligne;
+    ligne.parse(arguments);
+    return ligne.positionalArguments();
+}
+
+} // namespace
+
+QString fichier_en_argument(const QStringList& arguments)
+{
+    return fichiers_en_argument(arguments).value(0);
+}
+
+QStringList arguments_sans_fichier(const QStringList& arguments)
+{
+    QStringList reste = arguments.mid(1);
+    for (const QString& fichier : fichiers_en_argument(arguments))
+        reste.removeOne(fichier);
+    reste.removeOne(QStringLiteral("--"));
+    return reste;
+}
+
 CommandesFichiers::CommandesFichiers(Classeur* notebook, PageIonique* ionique, QTableWidget* grille,
                                      const QString& dossier_prog, const QString& dossier_depart,
                                      Dialogues* dialogues)
@@ -64,13 +93,17 @@ std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
     }
     std::optional<QString> nom = dialogues_->choisir(d);
     // A file dialog leaves the next one, and the current directory, in the chosen file's folder.
-    if (nom) {
-        dossier_dialogues_ = QFileInfo(*nom).absolutePath();
-        QDir::setCurrent(dossier_dialogues_);
-        if (const Enregistrement e = retenir_dossier_travail(QFileInfo(*nom).absolutePath()); !e)
-            dialogues_->message(message_reglages(e));
-    }
+    if (nom)
+        retenir_dossier(*nom);
     return nom;
+}
+
+void CommandesFichiers::retenir_dossier(const QString& nom)
+{
+    dossier_dialogues_ = QFileInfo(nom).absolutePath();
+    QDir::setCurrent(dossier_dialogues_);
+    if (const Enregistrement e = retenir_dossier_travail(dossier_dialogues_); !e)
+        dialogues_->message(message_reglages(e));
 }
 
 void CommandesFichiers::dossier_courant_programme()
@@ -158,16 +191,35 @@ void CommandesFichiers::Ouvrir1Click()
             dossier_courant_programme();
         return;
     }
+    lire_par_son_nom(*nom);
+}
+
+bool CommandesFichiers::ouvrir(const QString& nom)
+{
+    if (!lire_par_son_nom(nom))
+        return false;
+    retenir_dossier(nom);
+    return true;
+}
+
+bool CommandesFichiers::lire_par_son_nom(const QString& nom)
+{
     // Plain, case-sensitive substring tests: a name may hold both. A file
     // that is not read changes nothing, not even the page.
-    const bool nernst = nom->contains(QLatin1String(".nst")) || nom->contains(QLatin1String(".NST"));
-    const bool fechner = nom->contains(QLatin1String(".fch")) || nom->contains(QLatin1String(".FCH"));
-    if (nernst && lec_nernst(*nom, true))
+    const bool nernst = nom.contains(QLatin1String(".nst")) || nom.contains(QLatin1String(".NST"));
+    const bool fechner = nom.contains(QLatin1String(".fch")) || nom.contains(QLatin1String(".FCH"));
+    bool lu = false;
+    if (nernst && lec_nernst(nom, true)) {
         notebook_->montrer(Page::ionique);
-    if (fechner && lec_fechner(*nom))
+        lu = true;
+    }
+    if (fechner && lec_fechner(nom)) {
         notebook_->montrer(Page::discrimination);
+        lu = true;
+    }
     if (!nernst && !fechner)
-        pas_un_fichier_de_travail(*nom);
+        pas_un_fichier_de_travail(nom);
+    return lu;
 }
 
 void CommandesFichiers::pas_un_fichier_de_travail(const QString& nom)

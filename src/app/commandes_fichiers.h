@@ -6,6 +6,7 @@
 #include "workfiles/fichiers_travail.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QTableWidget;
@@ -21,6 +22,14 @@ DialogueFichier SaveDialog2();
 DialogueFichier OpenDialog1();
 DialogueFichier OpenDialog2();
 DialogueFichier OpenDialog3();
+
+// The work file a command line names (QCoreApplication::arguments(), Qt's
+// own options taken out): its first argument that is not an option, as
+// typed; empty when there is none.
+QString fichier_en_argument(const QStringList& arguments);
+// The arguments a new run of the program is given: those of this run but
+// the files, which it does not open again.
+QStringList arguments_sans_fichier(const QStringList& arguments);
 
 class CommandesFichiers {
 public:
@@ -52,6 +61,11 @@ public:
     // Reads a ".fch" file into the hidden weight-discrimination table; false,
     // the table untouched and the reason said, when it is not read.
     bool lec_fechner(const QString& nom);
+    // Opens `nom` as "Ouvrir" opens the file chosen from the home page: by
+    // its name, a ".nst" on the ionic-equilibria page, a ".fch" into the
+    // weight-discrimination table. Once read, its folder is the work folder,
+    // as a dialog's choice makes it. False when nothing was read (said).
+    bool ouvrir(const QString& nom);
 
     // A page that reads the program's files is shown: the dialogs open in
     // the program folder next, which becomes the current directory too.
@@ -59,6 +73,11 @@ public:
 
 private:
     std::optional<QString> choisir(DialogueFichier d);
+    // The next dialog's folder, the current directory and the work folder
+    // kept in the settings: the folder of the file `nom`.
+    void retenir_dossier(const QString& nom);
+    // Reads a file chosen in the dialog that takes both kinds, by its name.
+    bool lire_par_son_nom(const QString& nom);
     // Says that the file is not a work file of the program.
     void pas_un_fichier_de_travail(const QString& nom);
     // The file can be opened and holds text of a work file's size; said otherwise.

@@ -30,7 +30,11 @@ int main(int argc, char* argv[])
     // The icon is decoded in the first turn of the event loop, once the window shows.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(quillon::icone_programme()); });
 
-    quillon::Programme programme;
+    quillon::Services services;
+    // A work file double-clicked comes as an argument (read as Unicode on
+    // Windows too, Qt's own options taken out).
+    services.ligne_de_commande = QCoreApplication::arguments();
+    quillon::Programme programme(std::move(services));
     QObject::connect(&programme.Form1, &quillon::TForm1::ferme, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     programme.Form1.show();

@@ -228,8 +228,15 @@ void TForm1::afficher_erreur(const QString& message)
 
 void TForm1::Timer_debutTimer()
 {
-    if (const std::optional<QString> erreur = executer_demarrage(*this))
+    if (const std::optional<QString> erreur = executer_demarrage(*this)) {
         afficher_erreur(*erreur);
+        return;
+    }
+    // A work file the program was started with (a double click on it), once
+    // every page is in its first state; a relative name is taken from the
+    // folder the program was started in.
+    if (const QString nom = fichier_en_argument(services_.ligne_de_commande); !nom.isEmpty())
+        fichiers().ouvrir(QDir::cleanPath(QDir(dossier_lancement_).absoluteFilePath(nom)));
 }
 
 void TForm1::arreter_timer_debut()

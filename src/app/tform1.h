@@ -54,6 +54,8 @@ public:
     // The folder the program was started from, read once as the window is made:
     // the file dialogs' first folder, and a restart's.
     const QString& dossier_lancement() const { return dossier_lancement_; }
+    // The command line the program was started with (none in tests unless given).
+    const QStringList& ligne_de_commande() const { return services_.ligne_de_commande; }
     MiseEnCouleur& couleurs() const { return *pages().couleurs_; }
 
     // The start-up sequence's timer; the ionic page owns the timers that drive it.

@@ -10,6 +10,7 @@
 #include "shell/lanceur.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QDialog;
@@ -54,6 +55,10 @@ struct Services {
     std::function<bool()> imprimante_installee = imprimante_systeme;
     // The program a restart starts; empty: this one.
     QString programme;
+    // The command line the program was started with, its own name first
+    // (QCoreApplication::arguments()): the work file it names is opened once
+    // the start-up sequence has run, and a restart passes on the rest. Empty: none.
+    QStringList ligne_de_commande;
     // The other windows; none: the commands that show them do nothing.
     FenetresAnnexes* fenetres = nullptr;
     // The random generator, seeded from the clock at start-up.

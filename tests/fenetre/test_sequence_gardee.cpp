@@ -204,3 +204,29 @@ TEST_F(SequenceGardee, ClosingAfterWorkWithoutAReportAsksOnce)
     f.ui()->Quitter1->trigger();
     EXPECT_FALSE(f.isVisible());
 }
+
+// A work file on the command line (from the start folder) opens as "Ouvrir" opens it; a restart passes on the options only.
+TEST_F(FenetreDemarree, AWorkFileOnTheCommandLineOpensOnTheIonicPageOrIsSaidWrong)
+{
+    QTemporaryDir d;
+    ASSERT_TRUE(ecrire(d.filePath("seq.nst"), texte_nst({{50, 20, 140, 5, 15, 150}}))
+                && ecrire(d.filePath("png.nst"), QByteArray("\x89PNG\0", 5)) && QDir::setCurrent(d.path()));
+    const QString travail = dossier_travail(), absent = d.filePath("absent.nst");
+    for (const auto& [ligne, message] :
+         {std::pair{QStringList{"q", "png.nst"}, "Le fichier " + d.filePath("png.nst") + " n'est pas un fichier de travail de Quillon."},
+          {QStringList{"q", absent}, "Impossible d'ouvrir le fichier " + absent}, {QStringList{"q", "--x", "seq.nst", "png.nst"}, ""}}) {
+        Services s = services();
+        s.ligne_de_commande = ligne;
+        TForm1 f{s};
+        demarrer(f);
+        const bool lu = message.isEmpty();
+        EXPECT_EQ(f.ionique().modele().enregistreur.sequence_tracee().etapes.size(), lu ? 1u : 0u);
+        EXPECT_TRUE(f.ui()->Notebook1->page() == (lu ? Page::ionique : Page::accueil) && f.isVisible());
+        EXPECT_EQ(std::exchange(faux.dialogues.messages, {}), lu ? QStringList() : QStringList{message});
+        EXPECT_EQ(dossier_travail(), lu ? d.path() : travail);
+        faux.dialogues.reponses_questions = {Reponse::Oui};
+        f.ui()->Taille125->trigger();
+        retenir_taille_affichage(taille_affichage_en_cours());
+        EXPECT_EQ(std::exchange(faux.lanceur.lancements, {}).at(0).arguments, lu ? QStringList{"--x"} : QStringList());
+    }
+}

@@ -160,3 +160,15 @@ TEST(TailleAffichage, SizesOfferedAreThoseThatFitMeasuredAt100)
     EXPECT_FALSE(f.ui()->Taille150->isEnabled() || f.ui()->Agrandir1->isEnabled());
     qputenv("QT_SCALE_FACTOR", facteur);
 }
+
+// Started on a work file named from its folder (a double click), the program reads it and keeps that folder.
+TEST_F(TailleRedemarree, TheProgramStartedOnAWorkFileOpensIt)
+{
+    ASSERT_TRUE(ecrire(config.filePath("seq.nst"), texte_nst({{50, 20, 140, 5, 15, 150}})));
+    QProcess p;
+    p.setWorkingDirectory(config.path());
+    p.start(QStringLiteral(QUILLON_PROGRAMME), {"seq.nst"});
+    const QByteArray dossier = "dossier=" + QFile::encodeName(config.path());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lire(config.filePath("Quillon/reglages.ini")).contains(dossier); }, 20000));
+    EXPECT_TRUE(fenetre_lancee().isValid() && p.waitForFinished(5000));
+}
