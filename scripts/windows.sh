@@ -46,7 +46,7 @@ paquets=(cmake make g++ pkg-config dpkg-dev
          g++-mingw-w64-x86-64-posix ninja-build nsis wine wine64 zip unzip
          googletest)
 if [ "$tester" -eq 1 ]; then
-  paquets+=(xvfb xauth x11-utils imagemagick fonts-wine fonts-liberation2)
+  paquets+=(xvfb xauth x11-utils imagemagick fonts-wine fonts-liberation2 openbox xdotool poppler-utils)
 fi
 installer_paquets "${paquets[@]}"
 if [ "$(id -u)" -eq 0 ]; then sudo_=(); else sudo_=(sudo); fi
@@ -99,6 +99,24 @@ source_paquet() {
 if [ ! -f "$prefixe/.qt-ok" ]; then
   qtbase="$(source_paquet qt6-base)"
   construction="$cache/qtbase-build"
+  # Debian's Qt sources leave out the tablet header of Wacom's interface (its
+  # licence forbids changes), which the Windows platform plugin includes:
+  # Wine's declarations of the same interface (libwine-dev) stand in for it.
+  wintab="$qtbase/src/3rdparty/wintab"
+  if [ ! -f "$wintab/pktdef.h" ]; then
+    paquet_wine="$(mktemp -d)"
+    (cd "$paquet_wine" && apt-get download libwine-dev >&2 && dpkg-deb -x libwine-dev_*.deb .)
+    mkdir -p "$wintab"
+    {
+      printf '%s\n' '#ifndef WINELIB_NAME_AW' '# ifdef UNICODE' '#  define WINELIB_NAME_AW(n) n##W' \
+        '# else' '#  define WINELIB_NAME_AW(n) n##A' '# endif' '#endif' \
+        '#ifndef DECL_WINELIB_TYPE_AW' '# define DECL_WINELIB_TYPE_AW(t) typedef WINELIB_NAME_AW(t) t;' '#endif' \
+        '#ifndef API' '# define API WINAPI' '#endif'
+      cat "$paquet_wine/usr/include/wine/wine/windows/wintab.h"
+    } > "$wintab/wintab.h"
+    cp "$paquet_wine/usr/include/wine/wine/windows/pktdef.h" "$wintab/pktdef.h"
+    rm -rf "$paquet_wine"
+  fi
   cmake -S "$qtbase" -B "$construction" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$chaine" \
     -DQT_HOST_PATH=/usr \

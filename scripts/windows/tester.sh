@@ -23,6 +23,7 @@ xvfb=""
 plein=""
 nettoyer() {
   wineserver -k >/dev/null 2>&1 || true
+  [ -n "${openbox_pid:-}" ] && kill "$openbox_pid" 2>/dev/null || true
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
   [ -n "$plein" ] && umount -l "$plein" 2>/dev/null || true
   rm -rf "$travail"
@@ -36,6 +37,10 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$travail/affichage" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$travail/affichage")"
 exec 3>&-
+# A window manager, as a desktop has: Wine waits for one to withdraw a
+# hidden window (two seconds a window without one).
+openbox >/dev/null 2>&1 &
+openbox_pid=$!
 
 export HOME="$travail/maison"
 export WINEPREFIX="$travail/wine"
@@ -50,6 +55,13 @@ wineserver -w
 runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
 pthread="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")"
 export WINEPATH="Z:${prefixe//\//\\}\\bin;Z:${runtime//\//\\};Z:${pthread//\//\\}"
+# The report's tests read the PDF with this machine's poppler, which Wine
+# starts under a Windows program's name.
+mkdir -p "$travail/poppler"
+for outil in pdftotext pdfimages pdfinfo pdftoppm; do
+  ln -s "$(command -v "$outil")" "$travail/poppler/$outil.exe"
+done
+WINEPATH="$WINEPATH;Z:${travail//\//\\}\\poppler"
 
 if [ "$(id -u)" -eq 0 ]; then
   plein="$travail/plein"
@@ -66,7 +78,7 @@ gtest() {
   local nom="$1"; shift
   local journal="$essais/$nom.log"
   local r=0
-  (cd "$sortie/bin" && wine "$@") > "$journal" 2>&1 || r=$?
+  (cd "$sortie/bin" && timeout 1500 wine "$@") > "$journal" 2>&1 || r=$?
   local passes sautes echoues
   passes=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$journal" | tail -n 1)
   sautes=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) test.*/\1/p' "$journal" | tail -n 1)

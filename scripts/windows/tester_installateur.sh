@@ -20,7 +20,7 @@ trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$travail"' EXIT
 export HOME="$travail/maison"
 export WINEPREFIX="$travail/wine"
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
-unset WINEPATH QUILLON_DISQUE_PLEIN
+unset WINEPATH QUILLON_DISQUE_PLEIN TMP TEMP
 # Wine links the user's Documents to the home's Documents.
 mkdir -p "$HOME/Documents"
 wineboot --init >/dev/null 2>&1

@@ -1,5 +1,7 @@
 #include "rtf_tables.h"
 
+#include "common/windows_1252.h"
+
 #include <QString>
 #include <QStringDecoder>
 
@@ -12,8 +14,11 @@ const std::array<char16_t, 256>& table_1252()
         for (int b = 0; b < 256; ++b)
             t[b] = static_cast<char16_t>(b);
         QStringDecoder essai("windows-1252");
-        if (!essai.isValid())
+        if (!essai.isValid()) {
+            for (int b = 0x80; b < 0xA0; ++b)
+                t[b] = caractere_1252(static_cast<unsigned char>(b));
             return t;
+        }
         for (int b = 0x80; b < 0x100; ++b) {
             QStringDecoder decodeur("windows-1252");
             const char octet = static_cast<char>(b);

@@ -13,8 +13,7 @@ namespace quillon::rtf_tables {
 
 constexpr int demi_points_maxi = 3276; // 1638 points, the most word processors take
 
-// The character of each byte. Qt finds Windows-1252 through ICU; a Qt built
-// without it knows only Latin-1, which differs in 0x80..0x9F alone.
+// The character of each byte of Windows-1252.
 const std::array<char16_t, 256>& table_1252();
 
 // The byte of each character above 0x7F that Windows-1252 has.

@@ -1,12 +1,12 @@
 #include "workfiles/fichiers_travail.h"
 
 #include "common/nombres.h"
+#include "common/windows_1252.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QIODevice>
 #include <QBuffer>
-#include <QStringDecoder>
 #include <QTextStream>
 #include <algorithm>
 #include <cmath>
@@ -236,13 +236,7 @@ bool texte_travail(QIODevice& fichier)
 
 QString texte_windows_1252(const QByteArray& octets)
 {
-    // Qt finds Windows-1252 through ICU. A Qt built without it knows only
-    // Latin-1, which differs in 0x80..0x9F alone (typographic quotes, the
-    // euro sign, "Œ"): accented letters still read right.
-    QStringDecoder decodeur("windows-1252");
-    if (!decodeur.isValid())
-        return QString::fromLatin1(octets);
-    return decodeur.decode(octets);
+    return texte_1252(octets);
 }
 
 } // namespace quillon

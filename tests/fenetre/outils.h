@@ -57,6 +57,12 @@ inline QString nom_objet(const QWidget* w)
            + (w->parentWidget() != nullptr ? w->parentWidget()->objectName() : QString());
 }
 
+// A path as the program's messages write it: with backslashes on Windows.
+inline QString natif(const QString& chemin)
+{
+    return QDir::toNativeSeparators(chemin);
+}
+
 // Shows the window and waits until the X server has mapped it.
 inline bool montrer(QWidget& w)
 {
@@ -250,10 +256,18 @@ inline QStringList textes_trop_larges(QWidget* racine)
 }
 
 // A poppler tool's standard output, or nothing when it is not installed.
-inline QString poppler(const QString& outil, const QStringList& arguments)
+// Under Wine the tool is the build machine's, which reaches the Windows
+// drives' files through the Wine prefix's dosdevices.
+inline QString poppler(const QString& outil, QStringList arguments)
 {
     if (QStandardPaths::findExecutable(outil).isEmpty())
         return {};
+#ifdef Q_OS_WIN
+    const QString prefixe = qEnvironmentVariable("WINEPREFIX", QDir::homePath() + QStringLiteral("/.wine"));
+    for (QString& a : arguments)
+        if (a.size() > 2 && a.at(1) == QLatin1Char(':') && a.at(0).isLetter())
+            a = prefixe + QStringLiteral("/dosdevices/") + a.left(2).toLower() + QDir::fromNativeSeparators(a.mid(2));
+#endif
     QProcess p;
     p.start(outil, arguments);
     p.waitForFinished(30000);

@@ -54,7 +54,7 @@ TEST_F(FenetreAcces, AFullDiskDestroysNoFileAndEachFailureIsSaid)
         enregistrer();
         const QString raison = nom == "b.csv" ? "le contenu n'a pas pu être préparé" : "le disque est plein";
         EXPECT_EQ(faux.dialogues.messages + erreurs,
-                  QStringList("Impossible d'enregistrer le fichier " + disque.chemin(nom) + " : " + raison + "."));
+                  QStringList("Impossible d'enregistrer le fichier " + natif(disque.chemin(nom)) + " : " + raison + "."));
         for (const QString& n : anciens)
             EXPECT_EQ(lire(disque.chemin(n)), "ancien\r\n") << n.toStdString();
         QStringList vus = QDir(disque.dossier_monte()).entryList(QDir::Files | QDir::Hidden);

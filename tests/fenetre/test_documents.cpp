@@ -561,7 +561,6 @@ TEST_F(FenetreDocuments, UnusableColoursFileAndScriptAreReportedWithTheirPath)
     programmes.push_back(std::make_unique<Programme>(services(preparer(d))));
     Programme& p = *programmes.back();
     p.Form1.Timer_debutTimer();
-    const auto natif = [](const QString& c) { return QDir::toNativeSeparators(c); };
     EXPECT_EQ(erreurs, QStringList{"Impossible d'ouvrir le fichier " + natif(clr)});
     EXPECT_EQ(p.Form1.accueil().nb_legendes(), 10) << "the start-up went on";
     ASSERT_TRUE(montrer(p.Form1));

@@ -5,6 +5,7 @@
 #include "app/commande_taille.h"
 #include "app/commandes_fichiers.h"
 #include "app/taille_affichage.h"
+#include "common/polices.h"
 #include "ionic/page_ionique.h"
 #include "ui_page_ionique.h"
 
@@ -138,7 +139,12 @@ TEST_F(FenetreIonique, DesignOfThePageAndTheEquilibriumOption)
     EXPECT_EQ(echelle.pixelColor(28, 210), QColor(Qt::black));
     EXPECT_EQ(echelle.pixelColor(29, 210), QColor(Qt::black));
     EXPECT_EQ(echelle.pixelColor(27, 210), QColor(Qt::white)) << "short tick at -90";
-    EXPECT_EQ(echelle.pixelColor(23, 200), QColor(Qt::black)) << "long tick at -100";
+    // The label, drawn after its tick, covers the tick's start where the font is wide.
+    QFont police(QStringLiteral("Times New Roman"));
+    police.setPixelSize(pixels_de_points(8));
+    const int apres_etiquette = std::max(23, 2 + QFontMetrics(police).horizontalAdvance(QStringLiteral("-100")));
+    ASSERT_LT(apres_etiquette, 28);
+    EXPECT_EQ(echelle.pixelColor(apres_etiquette, 200), QColor(Qt::black)) << "long tick at -100";
     EXPECT_EQ(echelle.pixelColor(24, 201), QColor(Qt::black));
     EXPECT_EQ(echelle.pixelColor(2, 195), QColor(0, 0, 128)) << "label of -100 from y 195";
     EXPECT_EQ(echelle.pixelColor(2, 95), QColor(0, 0, 128)) << "label of 0 from y 95";

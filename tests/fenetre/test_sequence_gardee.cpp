@@ -158,8 +158,11 @@ TEST_F(SequenceGardee, EnregistrerWorksEverywhereButNeverOverTheProgramsFiles)
         EXPECT_NE(QFileInfo(d.dossier).canonicalFilePath(), QFileInfo(ess0).canonicalPath());
     EXPECT_EQ(lire_nernst(nom).sequence.etapes.size(), 1u);
     EXPECT_EQ(lire(ess0), avant);
-    EXPECT_EQ(dialogues.messages, QStringList("Le fichier " + ess0 + " fait partie de Quillon : il ne peut pas être "
+    EXPECT_EQ(dialogues.messages, QStringList("Le fichier " + natif(ess0) + " fait partie de Quillon : il ne peut pas être "
                                               "remplacé. Choisissez un autre nom ou un autre dossier."));
+#ifdef Q_OS_WIN
+    return; // Windows' own folders for the user, which HOME and TMPDIR do not move
+#endif
     if (dossier_inscriptible("/proc/sys"))
         GTEST_SKIP() << "no folder this user cannot write";
     const QByteArray home = qgetenv("HOME");
@@ -213,8 +216,8 @@ TEST_F(FenetreDemarree, AWorkFileOnTheCommandLineOpensOnTheIonicPageOrIsSaidWron
                 && ecrire(d.filePath("png.nst"), QByteArray("\x89PNG\0", 5)) && QDir::setCurrent(d.path()));
     const QString travail = dossier_travail(), absent = d.filePath("absent.nst");
     for (const auto& [ligne, message] :
-         {std::pair{QStringList{"q", "png.nst"}, "Le fichier " + d.filePath("png.nst") + " n'est pas un fichier de travail de Quillon."},
-          {QStringList{"q", absent}, "Impossible d'ouvrir le fichier " + absent}, {QStringList{"q", "--x", "seq.nst", "png.nst"}, ""}}) {
+         {std::pair{QStringList{"q", "png.nst"}, "Le fichier " + natif(d.filePath("png.nst")) + " n'est pas un fichier de travail de Quillon."},
+          {QStringList{"q", absent}, "Impossible d'ouvrir le fichier " + natif(absent)}, {QStringList{"q", "--x", "seq.nst", "png.nst"}, ""}}) {
         Services s = services();
         s.ligne_de_commande = ligne;
         TForm1 f{s};

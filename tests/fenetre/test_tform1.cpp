@@ -140,7 +140,7 @@ TEST(Demarrage, AMissingBitmapStopsBeforeTheLegends)
     TForm1 f{systeme(dossier.path() + "/", [&](const QString& m) { messages << m; })};
     f.Timer_debutTimer();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0], "Impossible d'ouvrir le fichier " + dossier.path() + "/na.bmp");
+    EXPECT_EQ(messages[0], "Impossible d'ouvrir le fichier " + natif(dossier.path() + "/na.bmp"));
     EXPECT_EQ(f.accueil().nb_legendes(), 0);
     EXPECT_EQ(f.ui()->quillon6->text(), "Gaine de myéline");
     EXPECT_EQ(f.ui()->quillon2->text(), "Synapse ");
@@ -181,7 +181,7 @@ TEST(Demarrage, TheMessageIsAStandardMessageBox)
         }
     });
     f.Timer_debutTimer();
-    EXPECT_EQ(texte, "Impossible d'ouvrir le fichier " + dossier.path() + "/an.bmp");
+    EXPECT_EQ(texte, "Impossible d'ouvrir le fichier " + natif(dossier.path() + "/an.bmp"));
 }
 
 namespace {

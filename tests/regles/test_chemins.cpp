@@ -132,11 +132,22 @@ TEST_F(CheminsTest, BackslashesAreSeparatorsAndDoubledOnesCollapse)
     EXPECT_EQ(chemin_fichier(base(), "Sous\\MERLADE\\Exp1.EXP"), dossier.path() + "/Sous/MERLADE/Exp1.EXP");
 }
 
+// On a case-sensitive system the name is the one on the disk; Windows opens
+// the name as written.
 TEST_F(CheminsTest, NamesAreMatchedWithoutRegardToCase)
 {
-    EXPECT_EQ(chemin_fichier(base(), "\\quil_ped.DOC"), dossier.path() + "/QUIL_PED.doc");
-    EXPECT_EQ(chemin_fichier(base(), "\\sous\\merlade\\exp1.exp"), dossier.path() + "/Sous/MERLADE/Exp1.EXP");
-    EXPECT_EQ(chemin_fichier(base(), "\\AN.BMP"), dossier.path() + "/an.bmp");
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity casse = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity casse = Qt::CaseSensitive;
+#endif
+    const std::pair<const char*, const char*> cas[] = {
+        {"\\quil_ped.DOC", "/QUIL_PED.doc"}, {"\\sous\\merlade\\exp1.exp", "/Sous/MERLADE/Exp1.EXP"}, {"\\AN.BMP", "/an.bmp"}};
+    for (const auto& [nom, sur_le_disque] : cas) {
+        const QString chemin = chemin_fichier(base(), nom);
+        EXPECT_EQ(chemin.compare(dossier.path() + sur_le_disque, casse), 0) << chemin.toStdString();
+        EXPECT_TRUE(QFile(chemin).open(QIODevice::ReadOnly)) << nom;
+    }
 }
 
 TEST_F(CheminsTest, AMissingNameIsReturnedAsWritten)

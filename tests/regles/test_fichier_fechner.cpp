@@ -1,8 +1,10 @@
 // The weight-discrimination work file (".fch"): 51 rows of 12 cells, one a
 // line, in Windows-1252.
+#include "common/windows_1252.h"
 #include "workfiles/fichiers_travail.h"
 
 #include <QByteArray>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -119,4 +121,20 @@ TEST(FichierFechner, Files)
     ASSERT_TRUE(ecrire(chemin, ""));
     ASSERT_TRUE(lire_fechner(chemin, t));
     attendre_table(t, 0);
+}
+
+// The table that stands in for Qt's decoder where Qt has none (no ICU, as
+// the Windows build): each byte as Qt reads it here.
+TEST(FichierFechner, TheWindows1252TableIsQtsOwn)
+{
+    QStringDecoder qt("windows-1252");
+    if (!qt.isValid())
+        GTEST_SKIP() << "this Qt has no Windows-1252 of its own to compare with";
+    for (int b = 0x80; b < 0xA0; ++b) {
+        const char octet = static_cast<char>(b);
+        QStringDecoder d("windows-1252");
+        const QString lu = d.decode(QByteArrayView(&octet, 1));
+        if (!d.hasError() && lu != QChar(0xFFFD))
+            EXPECT_EQ(QChar(caractere_1252(static_cast<unsigned char>(b))), lu.at(0)) << b;
+    }
 }
