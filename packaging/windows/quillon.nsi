@@ -14,7 +14,6 @@ RequestExecutionLevel admin
 ManifestDPIAware true
 
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define NOM "Quillon"
 !define CLE_DESINSTALLATION "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillon"
@@ -55,11 +54,10 @@ LangString Desinstaller ${LANG_ENGLISH} "Uninstall Quillon"
 LangString Description ${LANG_FRENCH} "Physiologie de la cellule nerveuse"
 LangString Description ${LANG_ENGLISH} "Nerve cell physiology"
 
+; Quillon is a 64-bit program: its keys go to the 64-bit registry.
 Function .onInit
   SetShellVarContext all
-  ${If} ${RunningX64}
-    SetRegView 64
-  ${EndIf}
+  SetRegView 64
 FunctionEnd
 
 Function un.onInit

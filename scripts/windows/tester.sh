@@ -56,9 +56,9 @@ runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.
 pthread="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")"
 export WINEPATH="Z:${prefixe//\//\\}\\bin;Z:${runtime//\//\\};Z:${pthread//\//\\}"
 # The report's tests read the PDF with this machine's poppler, which Wine
-# starts under a Windows program's name.
+# starts under a Windows program's name, through this machine's shell.
 mkdir -p "$travail/poppler"
-for outil in pdftotext pdfimages pdfinfo pdftoppm; do
+for outil in pdftotext pdfimages pdfinfo pdftoppm sh; do
   ln -s "$(command -v "$outil")" "$travail/poppler/$outil.exe"
 done
 WINEPATH="$WINEPATH;Z:${travail//\//\\}\\poppler"

@@ -8,8 +8,8 @@
 
 namespace quillon {
 
-// The character of a byte of Windows-1252; U+FFFD for the five bytes it
-// leaves out (0x81, 0x8D, 0x8F, 0x90, 0x9D).
+// The character of a byte of Windows-1252; the five bytes it leaves out
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for themselves, as Windows and ICU read them.
 char16_t caractere_1252(unsigned char octet);
 
 // Windows-1252 bytes as text, through Qt's decoder where Qt has one.

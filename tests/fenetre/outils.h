@@ -256,22 +256,39 @@ inline QStringList textes_trop_larges(QWidget* racine)
 }
 
 // A poppler tool's standard output, or nothing when it is not installed.
-// Under Wine the tool is the build machine's, which reaches the Windows
-// drives' files through the Wine prefix's dosdevices.
 inline QString poppler(const QString& outil, QStringList arguments)
 {
-    if (QStandardPaths::findExecutable(outil).isEmpty())
+    const QString programme = QStandardPaths::findExecutable(outil);
+    if (programme.isEmpty())
         return {};
 #ifdef Q_OS_WIN
+    // Under Wine the tool is the build machine's: it reaches the Windows
+    // drives through the Wine prefix's dosdevices, and it gets no Windows
+    // pipe, so a shell of the build machine writes its output to a file.
     const QString prefixe = qEnvironmentVariable("WINEPREFIX", QDir::homePath() + QStringLiteral("/.wine"));
+    const auto unix_ = [&](const QString& a) {
+        return a.size() > 2 && a.at(1) == QLatin1Char(':') && a.at(0).isLetter()
+                   ? prefixe + QStringLiteral("/dosdevices/") + a.left(2).toLower() + QDir::fromNativeSeparators(a.mid(2))
+                   : a;
+    };
     for (QString& a : arguments)
-        if (a.size() > 2 && a.at(1) == QLatin1Char(':') && a.at(0).isLetter())
-            a = prefixe + QStringLiteral("/dosdevices/") + a.left(2).toLower() + QDir::fromNativeSeparators(a.mid(2));
-#endif
+        a = unix_(a);
+    const QTemporaryDir dossier;
+    const QString sortie = dossier.filePath(QStringLiteral("sortie.txt"));
     QProcess p;
-    p.start(outil, arguments);
+    p.start(QStringLiteral("sh"), QStringList{QStringLiteral("-c"),
+                                              QStringLiteral("\"$0\" \"$@\" > '%1.part'; mv '%1.part' '%1'").arg(unix_(sortie)),
+                                              unix_(programme)} + arguments);
+    p.waitForFinished(30000);
+    QTest::qWaitFor([&] { return QFile::exists(sortie); }, 30000);
+    QFile f(sortie);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+#else
+    QProcess p;
+    p.start(programme, arguments);
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
+#endif
 }
 
 } // namespace quillon::essais
