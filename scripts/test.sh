@@ -12,14 +12,8 @@
 # said at the end.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-debut=$SECONDS
 # Each stage's duration, said again at the end.
-etapes=()
-marque=$SECONDS
-etape() {
-  etapes+=("$1 $(( (SECONDS - marque) / 60 )) min $(( (SECONDS - marque) % 60 )) s")
-  marque=$SECONDS
-}
+source "$racine/scripts/etapes.sh"
 "$racine/scripts/prepare.sh"
 etape "packages and normal build:"
 (cd "$racine/build" && xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
@@ -47,5 +41,4 @@ etape "soak runs:"
 
 "$racine/scripts/fuzz.sh" 30
 etape "fuzz entries:"
-printf '%s\n' "${etapes[@]}"
-echo "Every test passed in $(( (SECONDS - debut) / 60 )) min $(( (SECONDS - debut) % 60 )) s."
+etapes_dites "Every test passed in"

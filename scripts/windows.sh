@@ -30,13 +30,7 @@ sources="$cache/sources"
 sortie="$racine/build-windows"
 hote="$sortie/hote"
 chaine="$racine/scripts/windows/toolchain.cmake"
-debut=$SECONDS
-etapes=()
-marque=$SECONDS
-etape() {
-  etapes+=("$1 $(( (SECONDS - marque) / 60 )) min $(( (SECONDS - marque) % 60 )) s")
-  marque=$SECONDS
-}
+source "$racine/scripts/etapes.sh"
 
 # What the Linux build needs (the programs the build runs are built for this
 # machine), then the cross compiler, Ninja, NSIS, Wine and zip.
@@ -218,5 +212,4 @@ if [ "$tester" -eq 1 ]; then
   "$racine/scripts/windows/tester.sh" "$sortie" "$prefixe"
   etape "tests under Wine:"
 fi
-printf '%s\n' "${etapes[@]}"
-echo "Windows build done in $(( (SECONDS - debut) / 60 )) min $(( (SECONDS - debut) % 60 )) s."
+etapes_dites "Windows build done in"

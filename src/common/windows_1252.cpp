@@ -1,13 +1,12 @@
 #include "windows_1252.h"
 
-#include <QStringDecoder>
-
 #include <array>
 
 namespace quillon {
 
 char16_t caractere_1252(unsigned char octet)
 {
+    // 0x80..0x9F: where Windows-1252 differs from Latin-1.
     static constexpr std::array<char16_t, 32> de_0x80 = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -15,11 +14,8 @@ char16_t caractere_1252(unsigned char octet)
     return octet >= 0x80 && octet < 0xA0 ? de_0x80[octet - 0x80] : char16_t(octet);
 }
 
-QString texte_1252(const QByteArray& octets)
+QString texte_windows_1252(const QByteArray& octets)
 {
-    QStringDecoder decodeur("windows-1252");
-    if (decodeur.isValid())
-        return decodeur.decode(octets);
     QString texte(octets.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < octets.size(); ++i)
         texte[i] = QChar(caractere_1252(static_cast<unsigned char>(octets[i])));

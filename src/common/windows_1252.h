@@ -1,8 +1,7 @@
 #pragma once
-// Windows-1252, the code page of the work files and documents: Qt decodes it
-// through ICU, and a Qt built without ICU (as the Windows build's) knows only
-// Latin-1, which differs from it in the bytes 0x80..0x9F alone. Those 32 are
-// written here (a table no library of the Windows build gives).
+// Windows-1252, the code page of the work files and documents, read the same
+// on every system: Qt decodes it only through ICU, which the Windows build's
+// Qt has not (written by hand for that: 32 characters differ from Latin-1).
 #include <QByteArray>
 #include <QString>
 
@@ -12,7 +11,7 @@ namespace quillon {
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for themselves, as Windows and ICU read them.
 char16_t caractere_1252(unsigned char octet);
 
-// Windows-1252 bytes as text, through Qt's decoder where Qt has one.
-QString texte_1252(const QByteArray& octets);
+// Bytes of a Windows-1252 text (0xE9 is "é", 0x80 is "€").
+QString texte_windows_1252(const QByteArray& octets);
 
 } // namespace quillon

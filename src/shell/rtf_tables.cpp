@@ -3,7 +3,6 @@
 #include "common/windows_1252.h"
 
 #include <QString>
-#include <QStringDecoder>
 
 namespace quillon::rtf_tables {
 
@@ -12,19 +11,7 @@ const std::array<char16_t, 256>& table_1252()
     static const std::array<char16_t, 256> table = [] {
         std::array<char16_t, 256> t{};
         for (int b = 0; b < 256; ++b)
-            t[b] = static_cast<char16_t>(b);
-        QStringDecoder essai("windows-1252");
-        if (!essai.isValid()) {
-            for (int b = 0x80; b < 0xA0; ++b)
-                t[b] = caractere_1252(static_cast<unsigned char>(b));
-            return t;
-        }
-        for (int b = 0x80; b < 0x100; ++b) {
-            QStringDecoder decodeur("windows-1252");
-            const char octet = static_cast<char>(b);
-            const QString s = decodeur.decode(QByteArrayView(&octet, 1));
-            t[b] = (s.size() == 1 && !decodeur.hasError()) ? s.at(0).unicode() : char16_t(0xFFFD);
-        }
+            t[b] = caractere_1252(static_cast<unsigned char>(b));
         return t;
     }();
     return table;

@@ -1,7 +1,6 @@
 #include "workfiles/fichiers_travail.h"
 
 #include "common/nombres.h"
-#include "common/windows_1252.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -232,11 +231,6 @@ bool octets_texte_travail(const QByteArray& octets)
 bool texte_travail(QIODevice& fichier)
 {
     return octets_texte_travail(fichier.read(taille_maxi_travail + 1));
-}
-
-QString texte_windows_1252(const QByteArray& octets)
-{
-    return texte_1252(octets);
 }
 
 } // namespace quillon

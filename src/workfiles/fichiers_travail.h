@@ -4,6 +4,7 @@
 // ended by CR LF, Windows-1252, no header. No dialog here: these read and
 // write streams and files that the caller chose.
 #include "common/enregistrement.h"
+#include "common/windows_1252.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -119,8 +120,5 @@ TableFechner lire_fechner(QTextStream& flux);
 // Reads a ".fch" file, decoded as Windows-1252. False when the file cannot
 // be opened (the table is then untouched).
 bool lire_fechner(const QString& chemin, TableFechner& table);
-
-// Bytes of a Windows-1252 text (0xE9 is "é", 0x80 is "€").
-QString texte_windows_1252(const QByteArray& octets);
 
 } // namespace quillon
