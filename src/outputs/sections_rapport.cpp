@@ -46,7 +46,9 @@ QString distance(const PlaceSurNerf& a, const PlaceSurNerf& b)
 // The answer followed by its unit, unless the pupil typed it already.
 QString avec_unite(const QString& reponse, const QString& unite)
 {
-    if (unite.isEmpty() || QString(reponse).remove(QLatin1Char(' ')).endsWith(unite, Qt::CaseInsensitive))
+    // The box's unit after a bare number: "40" is "40 m/s", "144 km/h" stays.
+    const QString t = reponse.trimmed();
+    if (unite.isEmpty() || t.isEmpty() || !t.back().isDigit())
         return reponse;
     return reponse + QLatin1Char(' ') + unite;
 }
