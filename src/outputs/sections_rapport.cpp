@@ -140,6 +140,8 @@ SectionRapport ionique(Travail& f)
                  << QCoreApplication::translate("SectionsRapport", "ENa : %1 mV").arg(virgule(m.etat.e_na, 2));
     if (!valeur(Texte::em).isEmpty())
         s.lignes << QCoreApplication::translate("SectionsRapport", "Em : %1 mV").arg(valeur(Texte::em));
+    if (m.mode_anim && !m.avis_animation().isEmpty())
+        s.lignes << m.avis_animation();
     s.images = f.images_ionique();
     // The steps the chart holds, recorded or programmed, with the potential it plotted.
     const std::vector<Enregistreur::PasTrace> etapes = m.enregistreur.pas_du_graphe();
