@@ -958,6 +958,10 @@ of action potentials?</translation>
         <source>Résultat : faux</source>
         <translation>Result: wrong</translation>
     </message>
+    <message>
+        <source>Réponse modifiée après la correction : non corrigée</source>
+        <translation>Answer changed since the correction: not checked</translation>
+    </message>
 </context>
 <context>
     <name>SectionsRapport</name>
