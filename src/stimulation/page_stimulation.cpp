@@ -453,7 +453,7 @@ QImage PageStimulation::image_nerf_papier() const
 
 ImageExportee PageStimulation::image_exportee() const
 {
-    return {QStringLiteral("stimulation"), {ui_->Ima_st}, {ui_->Ima_st, ui_->Ima_grad}, [this] { return valeurs(); }};
+    return {QT_TRANSLATE_NOOP("NomsProposes", "stimulation"), {ui_->Ima_st}, {ui_->Ima_st, ui_->Ima_grad}, [this] { return valeurs(); }};
 }
 
 std::vector<QWidget*> PageStimulation::boites_a_colorer() const
