@@ -60,6 +60,10 @@ Save it before restarting?</translation>
         <source>Impossible de redémarrer Quillon : la taille choisie sera appliquée au prochain démarrage.</source>
         <translation>Quillon could not be restarted: the chosen size will be used the next time it starts.</translation>
     </message>
+    <message>
+        <source>Le compte rendu de ce travail n&apos;a pas été enregistré. Redémarrer quand même ?</source>
+        <translation>The report on this work has not been saved. Restart anyway?</translation>
+    </message>
 </context>
 <context>
     <name>CommandesFichiers</name>

@@ -120,9 +120,11 @@ void CommandeTaille::redemarrer_si_accepte(const QString& question, const QStrin
 {
     if (f_.fichiers().dialogues().question(question, false) != Reponse::Oui)
         return;
-    if (!f_.fichiers().proposer_enregistrement(
+    if (!f_.rien_a_perdre(
             QCoreApplication::translate("CommandeTaille", "La séquence de la page \"Equilibres ioniques\" n'a pas été "
-                                                          "enregistrée.\n\nL'enregistrer avant de redémarrer ?")))
+                                                          "enregistrée.\n\nL'enregistrer avant de redémarrer ?"),
+            QCoreApplication::translate("CommandeTaille",
+                                        "Le compte rendu de ce travail n'a pas été enregistré. Redémarrer quand même ?")))
         return;
     redemarrer(echec);
 }

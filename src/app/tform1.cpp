@@ -563,23 +563,27 @@ void TForm1::fermer_sans_question()
     sans_question_ = false;
 }
 
+bool TForm1::rien_a_perdre(const QString& question_sequence, const QString& question_compte_rendu)
+{
+    // A sequence that no file holds is not dropped without a question; then
+    // work that no report saved or printed holds, asked once.
+    if (fichiers_ && !fichiers_->proposer_enregistrement(question_sequence))
+        return false;
+    if (const QString fait = travail_fait(); !fait.isEmpty() && fait != travail_au_compte_rendu_) {
+        const Reponse r = dialogues().question_ou(question_compte_rendu, QCoreApplication::translate("TForm1", "Compte rendu..."));
+        if (r == Reponse::Non || (r == Reponse::Autre && !quillon::Compterendu1Click(*this)))
+            return false;
+    }
+    return true;
+}
+
 void TForm1::closeEvent(QCloseEvent* e)
 {
-    // A sequence that no file holds is not dropped without a question.
-    if (!sans_question_ && fichiers_
-        && !fichiers_->proposer_enregistrement(QCoreApplication::translate("TForm1", "Enregistrer la séquence avant de quitter ?"))) {
+    if (!sans_question_
+        && !rien_a_perdre(QCoreApplication::translate("TForm1", "Enregistrer la séquence avant de quitter ?"),
+                          QCoreApplication::translate("TForm1", "Le compte rendu de ce travail n'a pas été enregistré. Quitter quand même ?"))) {
         e->ignore();
         return;
-    }
-    // Work that no report saved or printed holds: asked once, after the sequence.
-    if (const QString fait = travail_fait(); !sans_question_ && !fait.isEmpty() && fait != travail_au_compte_rendu_) {
-        const Reponse r = dialogues().question_ou(
-            QCoreApplication::translate("TForm1", "Le compte rendu de ce travail n'a pas été enregistré. Quitter quand même ?"),
-            QCoreApplication::translate("TForm1", "Compte rendu..."));
-        if (r == Reponse::Non || (r == Reponse::Autre && !quillon::Compterendu1Click(*this))) {
-            e->ignore();
-            return;
-        }
     }
     FormClose();
     e->accept();

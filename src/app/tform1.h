@@ -76,6 +76,10 @@ public:
     void Quitter1Click();
     // Closes the window once the unsaved sequence has already been dealt with.
     void fermer_sans_question();
+    // What a close asks before work is lost, in its order: the sequence no
+    // file holds, then the work no report holds (the second question offers
+    // "Compte rendu..."). False when the pupil keeps the window.
+    bool rien_a_perdre(const QString& question_sequence, const QString& question_compte_rendu);
     void Apropos1Click();
     void Ouvrir1Click();
     void Sauve1Click();

@@ -9,20 +9,27 @@ namespace quillon {
 QString empreinte_travail(const ExerciceLegendes& legendes, const PageStimulation* stimulation,
                           const EquilibresIoniques* ionique)
 {
+    // What the report prints: the place each legend lies on and whether it
+    // moved since the correction, the answers as typed with their state, the
+    // steps on the chart.
     QString e;
     for (int k = 1; k <= legendes.nb_legendes(); ++k) {
-        if (const int posee = legendes.placement(k).posee; posee != 0)
-            e += QStringLiteral("L%1=%2;").arg(k).arg(posee);
+        if (const Placement p = legendes.placement(k); p.posee != 0)
+            e += QStringLiteral("L%1@%2;").arg(k).arg(p.cible);
+        if (legendes.modifiee_apres_correction(k))
+            e += QStringLiteral("M%1;").arg(k);
     }
     if (legendes.correction_demandee())
         e += QStringLiteral("Correction;");
     if (stimulation != nullptr) {
-        const ReponsesEleve r = stimulation->reponses();
-        const QStringList textes = {r.frequence_relative, r.frequence_absolue, r.vitesse, r.seuil};
-        if (r.periode_relative != -1 || r.periode_absolue != -1 || r.electrode != -1
-            || std::any_of(textes.begin(), textes.end(), [](const QString& t) { return !t.trimmed().isEmpty(); }))
-            e += QStringLiteral("R%1|%2|%3|%4;").arg(r.periode_relative).arg(r.periode_absolue).arg(r.electrode).arg(textes.join('|'));
-        if (stimulation->correction_demandee())
+        const SimulationNerf& s = stimulation->modele();
+        const CorrectionFeuille::Textes& textes = s.textes_reponses();
+        if (std::any_of(textes.begin(), textes.end(), [](const QString& t) { return !t.trimmed().isEmpty(); })
+            || s.correction_demandee()) {
+            for (std::size_t i = 0; i < textes.size(); ++i)
+                e += QStringLiteral("R%1=%2|%3;").arg(i).arg(static_cast<int>(s.etat(i))).arg(textes[i].trimmed());
+        }
+        if (s.correction_demandee())
             e += QStringLiteral("Questions corrigées;");
     }
     if (ionique != nullptr) {

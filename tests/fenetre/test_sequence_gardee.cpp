@@ -8,6 +8,10 @@
 #include "ionic/page_ionique.h"
 #include "shell/lanceur.h"
 #include "ui_page_ionique.h"
+#include "ui_page_stimulation.h"
+#include "labelling/page_accueil.h"
+#include "stimulation/page_stimulation.h"
+#include <QLineEdit>
 #include <QTimer>
 
 using namespace quillon;
@@ -209,6 +213,29 @@ TEST_F(SequenceGardee, ClosingAfterWorkWithoutAReportAsksOnce)
         EXPECT_EQ(g.isVisible(), !fermee);
     }
     EXPECT_GT(QFileInfo(temp.filePath("cr.pdf")).size(), 0) << "\"Compte rendu...\" saved the report";
+    // After the report, what it would print differently counts: a legend on
+    // another place, a text that names no item typed again; a restart asks
+    // as a close does.
+    for (int cas : {0, 1, 2}) {
+        TForm1 g{services()};
+        demarrer(g);
+        PageAccueil& a = g.accueil();
+        glisser_vers(a.legende(1), a.cibles().at(0)->geometry().center());
+        ASSERT_TRUE(cliquer_onglet(g.ui()->Notebook1, 1));
+        QLineEdit* duree = g.stimulation().ui()->pref_rel->lineEdit();
+        duree->setText("environ 3 ms");
+        dialogues.reponses = {temp.filePath("r.pdf")};
+        g.ui()->Compterendu1->trigger();
+        cas == 0 ? glisser_vers(a.legende(1), a.cibles().at(1)->geometry().center()) : duree->setText("environ 4 ms");
+        dialogues.questions.clear();
+        dialogues.reponses_questions = cas == 2 ? std::deque{Reponse::Oui, Reponse::Non} : std::deque{Reponse::Non};
+        retenir_taille_affichage(taille_affichage_en_cours());
+        cas == 2 ? g.ui()->Taille125->trigger() : g.ui()->Quitter1->trigger();
+        retenir_taille_affichage(taille_affichage_en_cours());
+        EXPECT_EQ(dialogues.questions.mid(cas == 2 ? 1 : 0),
+                  QStringList(cas == 2 ? QString(rapport).replace("Quitter", "Redémarrer") : rapport)) << cas;
+        EXPECT_TRUE(g.isVisible() && faux.lanceur.lancements.empty()) << cas;
+    }
     f.ui()->BitBtn3->click(); // saved, then nothing new: nothing asked
     dialogues.reponses = {temp.filePath("cr2.pdf")};
     f.ui()->Compterendu1->trigger();
