@@ -653,19 +653,20 @@ TEST_F(FenetreIonique, DisplaySizeFromTheMenuAndKeysAndARestartThatLosesNoSequen
     ASSERT_TRUE(f.fichiers().sequence_a_enregistrer());
 
     // Restart: "Oui"; then keep the sequence: "Annuler", or "Oui" and the
-    // save dialog cancelled, restart nothing; "Oui" and a name save it first.
+    // save dialog cancelled, restart nothing; "Oui" and a name save it first,
+    // then the report's question as at a close.
     const QString nom = temp.filePath("avant_redemarrage.nst");
     const std::tuple<std::deque<Reponse>, QString, bool> essais[] = {
         {{Reponse::Oui, Reponse::Annuler}, QString(), false},
         {{Reponse::Oui, Reponse::Oui}, QString(), false},
-        {{Reponse::Oui, Reponse::Oui}, nom, true}};
+        {{Reponse::Oui, Reponse::Oui, Reponse::Oui}, nom, true}};
     for (const auto& [reponses, fichier, relance] : essais) {
         u.Taille100->trigger();
         dialogues.questions.clear();
         dialogues.reponses_questions = reponses;
         dialogues.reponses = {fichier};
         u.Taille125->trigger();
-        ASSERT_EQ(dialogues.questions.size(), 2);
+        ASSERT_EQ(dialogues.questions.size(), relance ? 3 : 2);
         EXPECT_TRUE(dialogues.questions[1].contains("n'a pas été enregistrée"));
         EXPECT_EQ(faux.lanceur.lancements.size(), relance ? 1u : 0u);
         EXPECT_EQ(f.isVisible(), !relance);

@@ -262,7 +262,7 @@ TEST_F(FenetreDemarree, AWorkFileOnTheCommandLineOpensOnTheIonicPageOrIsSaidWron
         EXPECT_TRUE(f.ui()->Notebook1->page() == (lu ? Page::ionique : Page::accueil) && f.isVisible());
         EXPECT_EQ(std::exchange(faux.dialogues.messages, {}), lu ? QStringList() : QStringList{message});
         EXPECT_EQ(dossier_travail(), lu ? d.path() : travail);
-        faux.dialogues.reponses_questions = {Reponse::Oui};
+        faux.dialogues.reponses_questions = {Reponse::Oui, Reponse::Oui}; // restart, and without a report
         f.ui()->Taille125->trigger();
         retenir_taille_affichage(taille_affichage_en_cours());
         EXPECT_EQ(std::exchange(faux.lanceur.lancements, {}).at(0).arguments, lu ? QStringList{"--x"} : QStringList());
