@@ -9,6 +9,7 @@
 #include "common/nombres.h"
 #include "stimulation/ess0.h"
 #include "stimulation/questions.h"
+#include "stimulation/unites.h"
 #include "workfiles/fichiers_travail.h"
 
 #include <QBuffer>
@@ -268,13 +269,20 @@ void fuzz_textes(const QByteArray& octets)
     const QString texte = QString::fromUtf8(octets);
     verifier(quillon::lire_entier(texte) == reference_entier(texte));
 
-    // An answer of the stimulation sheet: a finite number or nothing, the
-    // same with a point for the comma and blanks around; an item or none.
-    const std::optional<double> lu = quillon::lire_reel_eleve(texte, QStringLiteral("m/s"));
-    verifier(!lu || std::isfinite(*lu));
+    // An answer of the stimulation sheet: a finite measurement or nothing,
+    // the same with blanks around and a point for the number's comma; an
+    // item or none.
     QString autrement = QStringLiteral(" ") + texte + QStringLiteral(" ");
-    autrement.replace(QLatin1Char(','), QLatin1Char('.'));
-    verifier(quillon::lire_reel_eleve(autrement, QStringLiteral("m/s")) == lu);
+    if (const qsizetype virgule = autrement.indexOf(QLatin1Char(','));
+        virgule >= 0 && QRegularExpression(QStringLiteral("^\\s*[+-]?[0-9]*$")).match(autrement.left(virgule)).hasMatch())
+        autrement[virgule] = QLatin1Char('.');
+    for (const auto g : {quillon::Grandeur::temps, quillon::Grandeur::frequence, quillon::Grandeur::vitesse,
+                         quillon::Grandeur::tension}) {
+        const std::optional<quillon::Mesure> lu = quillon::lire_mesure(texte, g);
+        verifier(!lu || (std::isfinite(lu->valeur) && lu->demi_pas >= 0));
+        const std::optional<quillon::Mesure> lu2 = quillon::lire_mesure(autrement, g);
+        verifier(lu.has_value() == lu2.has_value() && (!lu || (lu->valeur == lu2->valeur && lu->demi_pas == lu2->demi_pas)));
+    }
     const int item = quillon::item_refractaire(texte);
     verifier(item >= -1 && item <= 40);
     const QStringList electrodes{QStringLiteral("l'anode"), QStringLiteral("la cathode")};

@@ -202,6 +202,10 @@ Save the report as a PDF instead?</translation>
         <source>ΔEm : Em non tracé</source>
         <translation>ΔEm: Em not plotted</translation>
     </message>
+    <message>
+        <source>Nouvelles concentrations : aucun ion K+ n&apos;a encore traversé, Em=0. LANCER : ils traversent jusqu&apos;au nouvel équilibre, où Em vaut EeqK.</source>
+        <translation>New concentrations: no K+ ion has crossed yet, Em=0. START: they cross until the new equilibrium, where Em equals EeqK.</translation>
+    </message>
 </context>
 <context>
     <name>ExerciceLegendes</name>

@@ -83,24 +83,6 @@ int lire_entier(const QString& texte)
     return static_cast<int>(negatif ? -valeur : valeur);
 }
 
-std::optional<double> lire_reel_eleve(const QString& texte, const QString& unite)
-{
-    const QRegularExpression forme(
-        QStringLiteral("^([+-]?(?:[0-9]+(?:[.,][0-9]*)?|[.,][0-9]+))\\s*(?:%1)?$")
-            .arg(QRegularExpression::escape(unite)),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
-    const QRegularExpressionMatch m = forme.match(texte.trimmed());
-    if (!m.hasMatch())
-        return std::nullopt;
-    QString nombre = m.captured(1);
-    nombre.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double x = nombre.toDouble(&ok);
-    if (!ok || !std::isfinite(x))
-        return std::nullopt;
-    return x;
-}
-
 long long arrondi(double x)
 {
     // nearbyint follows the current rounding mode, which is to nearest, ties to even.

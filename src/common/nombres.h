@@ -20,12 +20,6 @@ QString format_general(double x, const QString& nom_locale = QString());
 // text (or no digit) gives 0. Values beyond the 32-bit range saturate.
 int lire_entier(const QString& texte);
 
-// A number as a pupil types it in an answer: blanks around it ignored, a
-// decimal comma or point (".2" and "2." too), an optional sign, and the unit
-// given (any case) after it, with or without a blank. Nothing for any other
-// text: letters alone, two numbers, an exponent, another unit.
-std::optional<double> lire_reel_eleve(const QString& texte, const QString& unite);
-
 // Rounding to the nearest whole number, ties to the even one.
 long long arrondi(double x);
 

@@ -150,6 +150,7 @@ void AnimationFlux::remise_zero_anim(const EtatIonique& etat, QImage& sav)
     n_sorties = 0;
     n_entrees = 0;
     quota = 0;
+    texte_em = QStringLiteral("Em=0.00"); // no ion has crossed
     fleches(etat.e_k);
     nb_part = static_cast<int>(std::min<long long>(
         2 * arrondi(etat.k_int / 2) + 2 * arrondi(etat.k_ext / 2), max_particules));

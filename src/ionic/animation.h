@@ -56,7 +56,8 @@ public:
     Fleche fleche_entree{274, 34};
     QString legende_haute;
     QString legende_basse;
-    // The membrane-potential label's text; empty until a tick sets it.
+    // The membrane-potential label's text: ten times the mean net count,
+    // "Em=0.00" after a reset; empty before the first.
     QString texte_em;
 
     // Counters and average to zero, the arrows for the potential, the

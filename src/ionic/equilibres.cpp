@@ -2,6 +2,7 @@
 
 #include "common/nombres.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace quillon {
@@ -133,6 +134,40 @@ void EquilibresIoniques::calcul_em()
 {
     etat.calcul_em();
     textes_[static_cast<int>(Texte::em)] = QStringLiteral("Em=") + fixed(etat.em, 2, 2);
+}
+
+void EquilibresIoniques::choisir_mode_anim(bool anim_choisi)
+{
+    mode_anim = anim_choisi;
+    k_anim_.reset();
+    avis_anim_.clear();
+    if (!anim_choisi) {
+        anim_lancee_ = false;
+        textes_[static_cast<int>(Texte::em)] = QStringLiteral("Em=") + fixed(etat.em, 2, 2);
+    }
+}
+
+void EquilibresIoniques::lancer_animation(bool lancee)
+{
+    anim_lancee_ = lancee;
+    if (lancee)
+        avis_anim_.clear();
+}
+
+void EquilibresIoniques::remise_zero_anim(QImage& sav)
+{
+    // Stopped, new concentrations start the count again: the ions that had
+    // crossed are back in their compartments, and the new equilibrium comes
+    // only once the animation runs.
+    const std::pair k{etat.k_int, etat.k_ext};
+    if (mode_anim && !anim_lancee_ && k_anim_ && *k_anim_ != k)
+        avis_anim_ = QCoreApplication::translate(
+            "EquilibresIoniques",
+            "Nouvelles concentrations : aucun ion K+ n'a encore traversé, Em=0. LANCER : ils traversent jusqu'au "
+            "nouvel équilibre, où Em vaut EeqK.");
+    k_anim_ = k;
+    anim.remise_zero_anim(etat, sav);
+    textes_[static_cast<int>(Texte::em)] = anim.texte_em;
 }
 
 void EquilibresIoniques::tic_animation(Aleatoire& hasard)

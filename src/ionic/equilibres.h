@@ -16,6 +16,8 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace quillon {
 class Aleatoire;
@@ -47,6 +49,11 @@ public:
     std::function<void()> relancer_animation;
 
 protected:
+    bool anim_lancee_ = false;
+    // The K+ concentrations inside and outside the animation was last filled
+    // with in this mode, none before.
+    std::optional<std::pair<double, double>> k_anim_;
+    QString avis_anim_;
     std::array<int, nb_barres> positions_{300, 299, 300, 300, 100, 100};
     std::array<QSize, nb_images_ions> tailles_{};
     std::array<QString, nb_textes> textes_{};
@@ -91,7 +98,17 @@ public:
     const QString& texte(Texte t) const { return textes_[static_cast<int>(t)]; }
 
     // ---- Flux animation -----------------------------------------------------
-    void remise_zero_anim(QImage& sav) { anim.remise_zero_anim(etat, sav); }
+    // Enters or leaves the equilibrium-potential mode: Em shown is then the
+    // animation's own (no ion has crossed yet: 0), or again the membrane's.
+    void choisir_mode_anim(bool anim);
+    // LANCER and STOP.
+    void lancer_animation(bool lancee);
+    bool animation_lancee() const { return anim_lancee_; }
+    // What a change of K+ made while the animation is stopped did, until it
+    // runs again; empty otherwise.
+    const QString& avis_animation() const { return avis_anim_; }
+    // Counters and mean to zero for the concentrations now, Em with them.
+    void remise_zero_anim(QImage& sav);
     void rempl_image(Aleatoire& hasard, const QImage& sav, QImage& image) { anim.rempl_image(etat, hasard, sav, image); }
     // One tick drawn on the hidden compartment picture; the label follows
     // unless the equilibrium potential is 0.

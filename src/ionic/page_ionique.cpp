@@ -108,6 +108,15 @@ PageIonique::PageIonique(QWidget* parent, Aleatoire& hasard)
     for (Etiquette* e : findChildren<Etiquette*>())
         e->adjustSize();
     gauche_lab_gk_ = ui_->lab_gk->x();
+    // What a change of K+ made while the animation is stopped, in the room
+    // right of the vessel.
+    avis_anim_ = new Etiquette(ui_->GroupBox10);
+    avis_anim_->setObjectName(QStringLiteral("avis_anim"));
+    avis_anim_->setFont(ui_->force1->font());
+    avis_anim_->setWordWrap(true);
+    avis_anim_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    avis_anim_->setGeometry(476, 90, 190, 100);
+    avis_anim_->hide();
 
     for (int i = 0; i < nb_barres; ++i) {
         const Barre b = static_cast<Barre>(i);
@@ -325,7 +334,7 @@ void PageIonique::BitBtn12Click()
     ui_->GO->show();
     ui_->lab_gna->hide();
     ui_->lab_gk->hide();
-    modele_.mode_anim = true;
+    modele_.choisir_mode_anim(true);
     calcul_images();
     for (QWidget* w : std::initializer_list<QWidget*>{ui_->ima_nai, ui_->ima_nae, ui_->Scroll_nai, ui_->Scroll_nae,
                                                       ui_->lab_nae, ui_->lab_nai, ui_->Scroll_gna, ui_->Scroll_gk,
@@ -349,7 +358,7 @@ void PageIonique::BitBtn13Click()
     ui_->GO->hide();
     ui_->lab_gna->show();
     ui_->lab_gk->show();
-    modele_.mode_anim = false;
+    modele_.choisir_mode_anim(false);
     for (QWidget* w : std::initializer_list<QWidget*>{ui_->ima_nai, ui_->ima_nae, ui_->ima_ki, ui_->ima_ke, ui_->ane,
                                                       ui_->ani, ui_->Scroll_nai, ui_->Scroll_nae, ui_->lab_nae,
                                                       ui_->lab_nai, ui_->Scroll_gna, ui_->Scroll_gk, ui_->Shape11})
@@ -366,15 +375,18 @@ void PageIonique::BitBtn13Click()
 void PageIonique::GOClick()
 {
     if (ui_->GO->text() == QCoreApplication::translate("PageIonique", "LANCER")) {
+        modele_.lancer_animation(true);
         minuteries_.Timer_anim->start();
         cadence_.demarrer(intervalle_tick_);
         depuis_lancer_.start();
         ui_->GO->setText(QCoreApplication::translate("PageIonique", "STOP"));
     } else {
         ui_->GO->setText(QCoreApplication::translate("PageIonique", "LANCER"));
+        modele_.lancer_animation(false);
         minuteries_.Timer_anim->stop();
         montrer_animation(); // the last tick on screen
     }
+    afficher_avis();
 }
 
 void PageIonique::remise_zero_anim()
@@ -494,6 +506,14 @@ void PageIonique::afficher_animation()
     afficher_texte(ui_->force1, a.legende_haute);
     afficher_texte(ui_->force2, a.legende_basse);
     afficher_texte(ui_->Lab_em, modele_.texte(Texte::em));
+    afficher_avis();
+}
+
+void PageIonique::afficher_avis()
+{
+    if (avis_anim_->text() != modele_.avis_animation())
+        avis_anim_->setText(modele_.avis_animation());
+    avis_anim_->setVisible(modele_.mode_anim && !modele_.avis_animation().isEmpty());
 }
 
 void PageIonique::grad_nernst()
@@ -541,6 +561,7 @@ void PageIonique::actualiser()
     afficher_texte(ui_->lab_gk, modele_.texte(Texte::gk));
     afficher_texte(ui_->lab_gna, modele_.texte(Texte::gna));
     afficher_texte(ui_->Lab_em, modele_.texte(Texte::em));
+    afficher_avis();
     afficher_texte(ui_->Label9, modele_.texte(Texte::e_k));
     afficher_texte(ui_->Label10, modele_.texte(Texte::e_na));
     // "GK=100" is wider than the room left of "GNa=": it grows to the left

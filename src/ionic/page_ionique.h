@@ -24,6 +24,7 @@ namespace quillon {
 
 class Aleatoire;
 class CalqueCurseurs;
+class Etiquette;
 class ImageControle;
 
 class PageIonique : public QWidget {
@@ -121,6 +122,7 @@ private:
     template <typename F>
     void faire(F&& action);
     void afficher_animation();
+    void afficher_avis();
     // The picture of the ticks not shown yet, when the screen can show one.
     void montrer_si_due();
 
@@ -138,6 +140,7 @@ private:
     QElapsedTimer depuis_lancer_; // the cadence's clock
     qint64 ticks_ = 0;
     CalqueCurseurs* curseurs_;
+    Etiquette* avis_anim_;
 };
 
 } // namespace quillon

@@ -46,7 +46,9 @@ QString distance(const PlaceSurNerf& a, const PlaceSurNerf& b)
 // The answer followed by its unit, unless the pupil typed it already.
 QString avec_unite(const QString& reponse, const QString& unite)
 {
-    if (unite.isEmpty() || QString(reponse).remove(QLatin1Char(' ')).endsWith(unite, Qt::CaseInsensitive))
+    // The box's unit after a bare number: "40" is "40 m/s", "144 km/h" stays.
+    const QString t = reponse.trimmed();
+    if (unite.isEmpty() || t.isEmpty() || !t.back().isDigit())
         return reponse;
     return reponse + QLatin1Char(' ') + unite;
 }
@@ -138,6 +140,8 @@ SectionRapport ionique(Travail& f)
                  << QCoreApplication::translate("SectionsRapport", "ENa : %1 mV").arg(virgule(m.etat.e_na, 2));
     if (!valeur(Texte::em).isEmpty())
         s.lignes << QCoreApplication::translate("SectionsRapport", "Em : %1 mV").arg(valeur(Texte::em));
+    if (m.mode_anim && !m.avis_animation().isEmpty())
+        s.lignes << m.avis_animation();
     s.images = f.images_ionique();
     // The steps the chart holds, recorded or programmed, with the potential it plotted.
     const std::vector<Enregistreur::PasTrace> etapes = m.enregistreur.pas_du_graphe();

@@ -1,6 +1,7 @@
 #include "questions.h"
 
 #include "common/nombres.h"
+#include "stimulation/unites.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -11,30 +12,19 @@ namespace quillon {
 
 namespace {
 
-// A whole-number answer is right when the number read the old way (its
-// leading digits) is in range, or when the text is a number as a pupil
-// writes it (decimal comma, blanks, its unit) whose whole part is.
+// A whole-number answer is right when the measurement, converted to the
+// box's unit, has its whole part in range.
 template <typename Juge>
-bool juger_entier(const QString& texte, const QString& unite, Juge dans_les_bornes)
+bool juger_entier(const std::optional<Mesure>& m, Juge dans_les_bornes)
 {
-    if (dans_les_bornes(lire_entier(texte)))
-        return true;
-    const std::optional<double> v = lire_reel_eleve(texte, unite);
-    return v && std::abs(*v) < 1e9 && dans_les_bornes(static_cast<int>(std::trunc(*v)));
+    return m && std::abs(m->valeur) < 1e9 && dans_les_bornes(static_cast<int>(std::trunc(m->valeur)));
 }
 
-// The threshold was compared as text, character by character; what that
-// accepted stays right unless it names another unit than the volt ("0.2 mV",
-// "0.2 kV"), and so does any number from 0.19 to 0.21 V.
+// The threshold: any number from 0.19 to 0.21 V.
 bool seuil_juste(const QString& seuil)
 {
-    const std::optional<double> volts = lire_reel_eleve(seuil, QStringLiteral("V"));
-    if (volts)
-        return 0.19 <= *volts && *volts <= 0.21;
-    for (const QChar c : seuil)
-        if (c.isLetter() && c.toLower() != u'v')
-            return false;
-    return !(seuil < QLatin1String("0.19")) && !(seuil > QLatin1String("0.21"));
+    const std::optional<Mesure> volts = lire_mesure(seuil, Grandeur::tension);
+    return volts && 0.19 - 1e-12 <= volts->valeur && volts->valeur <= 0.21 + 1e-12;
 }
 
 } // namespace
@@ -43,16 +33,17 @@ int item_refractaire(const QString& texte)
 {
     // Read at the box's own precision: the nearest tenth (a careful pupil
     // reads 3.33 or 1.67 ms, the interval moving by 1/6 ms).
-    const std::optional<double> v = lire_reel_eleve(texte, QStringLiteral("ms"));
+    const std::optional<Mesure> v = lire_mesure(texte, Grandeur::temps);
     if (!v)
         return -1;
-    const double dixiemes = std::floor(*v * 10 + 0.5 + 1e-9);
+    const double dixiemes = std::floor(v->valeur * 10 + 0.5 + 1e-9);
     return dixiemes >= 0 && dixiemes <= 40 ? static_cast<int>(dixiemes) : -1;
 }
 
 namespace {
 
-// Lower case, no accent, no surrounding blank, no article ("la", "l'", "the").
+// Lower case, no accent, no surrounding blank or final punctuation, no
+// article ("la", "l'", "the").
 QString sans_article(const QString& texte)
 {
     QString t;
@@ -60,6 +51,8 @@ QString sans_article(const QString& texte)
         if (c.category() != QChar::Mark_NonSpacing)
             t += c.toLower();
     t = t.simplified().replace(u'\u2019', u'\'');
+    while (!t.isEmpty() && (t.back() == u'.' || t.back() == u'!' || t.back() == u' '))
+        t.chop(1);
     for (const QLatin1String article : {QLatin1String("la "), QLatin1String("l'"), QLatin1String("l "), QLatin1String("the ")})
         if (t.startsWith(article))
             return t.mid(article.size()).trimmed();
@@ -118,23 +111,26 @@ std::array<bool, 7> corriger_reponses(const ReponsesEleve& r)
     // besides the ranges it always had (461 to 529, 290 to 320, 540 to 610
     // and 621 to 709 Hz).
     const auto entre = [](int v, int de, int a) { return de <= v && v <= a; };
-    const auto periode_entre = [](int f, double de, double a) {
-        return f > 0 && de <= 1000.0 / f + 1e-9 && 1000.0 / f <= a + 1e-9;
+    // A frequency is the period's when 1000 / T rounds to it at the
+    // precision typed, never coarser than the hertz (3.5 ms: 285.7 Hz as
+    // well as 286 Hz; "1 kHz" is not 500 Hz).
+    const auto periode_entre = [](const std::optional<Mesure>& f, double de, double a) {
+        const double ecart = f ? std::min(f->demi_pas, 0.5) : 0;
+        return f && f->valeur > 0 && f->valeur + ecart >= 1000.0 / a - 1e-9 && f->valeur - ecart <= 1000.0 / de + 1e-9;
     };
-    const QString hz = QStringLiteral("Hz");
+    const std::optional<Mesure> relative = lire_mesure(r.frequence_relative, Grandeur::frequence);
+    const std::optional<Mesure> absolue = lire_mesure(r.frequence_absolue, Grandeur::frequence);
     static const BandeVitesses vitesses = vitesses_mesurables();
     return {
         entre(r.periode_relative, 19, 21) || entre(r.periode_relative, 32, 35),
         entre(r.periode_absolue, 14, 18),
-        juger_entier(r.frequence_relative, hz, [&](int n) {
-            return entre(n, 461, 529) || entre(n, 290, 320) || periode_entre(n, 1.9, 2.1) || periode_entre(n, 3.2, 3.5);
-        }),
-        juger_entier(r.frequence_absolue, hz, [&](int n) {
-            return entre(n, 621, 709) || entre(n, 540, 610) || periode_entre(n, 1.4, 1.8);
-        }),
+        juger_entier(relative, [&](int n) { return entre(n, 461, 529) || entre(n, 290, 320); })
+            || periode_entre(relative, 1.9, 2.1) || periode_entre(relative, 3.2, 3.5),
+        juger_entier(absolue, [&](int n) { return entre(n, 621, 709) || entre(n, 540, 610); })
+            || periode_entre(absolue, 1.4, 1.8),
         // Every velocity a careful measurement gives on the model, and the
         // textbook's 35 to 50 m/s.
-        juger_entier(r.vitesse, QStringLiteral("m/s"),
+        juger_entier(lire_mesure(r.vitesse, Grandeur::vitesse),
                      [&](int n) { return entre(n, std::min(35, vitesses.de), std::max(50, vitesses.a)); }),
         r.electrode == 1,
         seuil_juste(r.seuil),

@@ -6,11 +6,13 @@
 #include "common/aleatoire.h"
 #include "common/image_controle.h"
 #include "ionic/page_ionique.h"
+#include "outputs/sections_rapport.h"
 #include "ui_page_ionique.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
@@ -424,4 +426,57 @@ TEST_F(FenetreAnimation, AtMostAPictureARefreshAndStoppingShowsTheLastTick)
     cliquer(p()->GO);
     montre_particules(visible()->image());
     EXPECT_EQ(p()->Lab_em->text(), a().texte_em);
+}
+
+// Em in this mode is the animation's own: nothing carried from the other
+// mode, kept while stopped, back to 0 with a word when [K] changes while
+// stopped; the report prints what the page shows; every [K] keeps the arrows
+// between the two concentration labels.
+TEST_F(FenetreAnimation, EmIsTheAnimationsOwnAndAChangeWhileStoppedSaysWhatItDid)
+{
+    const auto em_rapport = [this] {
+        for (const SectionRapport& s : sections_utilisees(f))
+            if (s.titre == "Équilibres ioniques")
+                return s.lignes.filter(QRegularExpression("^Em\\W")).join('|') + '|' + s.lignes.filter("LANCER").join('|');
+        return QString();
+    };
+    ASSERT_NE(p()->Lab_em->text(), "Em=0.00");
+    entrer();
+    QWidget* avis = p()->GroupBox10->findChild<QWidget*>("avis_anim");
+    ASSERT_TRUE(avis);
+    EXPECT_EQ(std::pair(p()->Lab_em->text(), avis->isVisible()), std::pair(QString("Em=0.00"), false)) << "no ion crossed yet";
+    cliquer(p()->GO);
+    p()->Scroll_ke->setValue(300); // [K]e = 0
+    for (int t = 0; t < 600; ++t)
+        f.Timer_animTimer();
+    cliquer(p()->GO);
+    const QString arrete = p()->Lab_em->text();
+    EXPECT_TRUE(arrete.startsWith("Em=-19")) << arrete.toStdString();
+    QTest::qWait(50);
+    EXPECT_EQ(std::pair(p()->Lab_em->text(), avis->isVisible()), std::pair(arrete, false)) << "kept while stopped";
+    EXPECT_EQ(em_rapport(), en_francais("Em : " + arrete.mid(3) + " mV|"));
+
+    p()->Scroll_ke->setValue(294); // [K]e back to 6
+    EXPECT_EQ(p()->Label9->text(), "EeqK=-85.37");
+    EXPECT_EQ(p()->Lab_em->text(), "Em=0.00");
+    EXPECT_TRUE(avis->isVisible() && avis->geometry().left() > p()->Scroll_ke->geometry().right());
+    EXPECT_EQ(std::pair(p()->ima_fl_e_i->width(), p()->Ima_fl_i_e->width()), std::pair(0, 85));
+    EXPECT_EQ(em_rapport(), en_francais("Em : 0.00 mV|" + m().avis_animation()));
+    EXPECT_TRUE(m().avis_animation().contains("LANCER"));
+    cliquer(p()->GO);
+    EXPECT_FALSE(avis->isVisible());
+    cliquer(p()->GO);
+
+    for (int ki : {0, 300})
+        for (int ke = 0; ke <= 300; ++ke) {
+            p()->Scroll_ki->setValue(300 - ki);
+            p()->Scroll_ke->setValue(300 - ke);
+            const QRect aire(p()->lab_ki->geometry().right() + 1, 0, p()->lab_ke->x() - p()->lab_ki->geometry().right() - 1, 100);
+            for (ImageControle* fleche : {p()->Ima_fl_i_e, p()->ima_fl_e_i})
+                EXPECT_TRUE(aire.contains(fleche->geometry()) && !fleche->geometry().intersects(p()->GO->geometry()))
+                    << ki << " " << ke;
+        }
+    cliquer(p()->BitBtn13);
+    EXPECT_EQ(p()->Lab_em->text(), "Em=" + QString::number(m().etat.em, 'f', 2)) << "the membrane's again";
+    EXPECT_FALSE(avis->isVisible());
 }

@@ -315,7 +315,7 @@ TEST_F(CompteRendu, WhatChangedSinceTheCorrectionHasNoVerdictEveryPageSeenCounts
     s.Scroll_i_stim->setValue(70);
     glisser(s.Shape_enr2, QPoint(2, 10), QPoint(96, 0)); // to Left 320, the last place short of the box
     s.fib_lpr->setText("300 Hz");
-    s.Edit_seuil->setText("0,20 V");
+    s.Edit_seuil->setText("0,2 volts");
     s.vit_influx->setText("40,5 m/s");
     QTest::mouseClick(s.BitBtn19, Qt::LeftButton);
     s.vit_influx->setText("12");
@@ -338,11 +338,11 @@ TEST_F(CompteRendu, WhatChangedSinceTheCorrectionHasNoVerdictEveryPageSeenCounts
     for (const char* texte : {"Correction : pas de score", "« Segment initial » : modifiée après la correction",
                               "Intensité de stimulation : 0,30 V", "12 m/s — modifiée après la correction",
                               "à longue période réfractaire : 300 Hz — Résultat : juste",
-                              "commence à : (sans réponse)", "sensibles ? 0,20 V — Résultat : juste",
+                              "commence à : (sans réponse)", "sensibles ? 0,2 volts — Résultat : juste",
                               "Électrode d'enregistrement 1 - électrode 2 : électrode 2 hors du nerf", "Équilibres ioniques",
                               "ENa (mV)"})
         EXPECT_TRUE(tout.contains(QString::fromUtf8(texte))) << texte << "\n" << tout.toStdString();
-    for (const char* texte : {"10 %", "Hz Hz", "m/s m/s", "12 m/s — Résultat", "V V", "EeqNa", "EnaK"})
+    for (const char* texte : {"10 %", "Hz Hz", "m/s m/s", "12 m/s — Résultat", "V V", "volts V", "EeqNa", "EnaK"})
         EXPECT_FALSE(tout.contains(QString::fromUtf8(texte))) << texte;
     EXPECT_FALSE(QString(tout).remove("Quillon 1.0").contains(QRegularExpression("\\d\\.\\d")));
     // The twelve steps on one page (the room left on the ionic page holds ten).

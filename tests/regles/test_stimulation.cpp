@@ -332,6 +332,18 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
         // A careful reading of the model, at the box's own precision.
         {rel, "3,33", 0, true}, {rel, "2,05", 0, true}, {rel, "3,54 ms", 0, true}, {rel, "3,55", 0, false},
         {abs_, "1,67", 0, true}, {abs_, "1.86", 0, false}, {abs_, "4,1", 0, false},
+        // Units of the box's quantity, French and English, converted; any other unit is wrong.
+        {seuil, "0,2 volts", 0, true}, {seuil, "0,2 V.", 0, true}, {seuil, "0.20 Volts", 0, true}, {seuil, "200 mV", 0, true},
+        {seuil, "210 millivolts", 0, true}, {seuil, "0,2 V !", 0, true}, {seuil, "0.2 Hz", 0, false}, {seuil, "0.2 environ", 0, false},
+        {rel, "3,3 millisecondes", 0, true}, {rel, "3,3 msec", 0, true}, {rel, "3.3 milliseconds", 0, true},
+        {rel, "0,0033 s", 0, true}, {abs_, "1,5 millisecondes.", 0, true}, {abs_, "1,5 m/s", 0, false},
+        {lpr, "0.3 kHz", 0, true}, {lpr, "300 kHz", 0, false}, {cpr, "600 kHz", 0, false}, {cpr, "0,6 kilohertz", 0, true},
+        {lpr, "285,7 Hz", 0, true}, {lpr, "285,71", 0, true}, {lpr, "285,6", 0, false}, {lpr, "1 kHz", 0, false},
+        {cpr, "714,2 hertz", 0, true}, {cpr, "714,4", 0, false}, {lpr, "300 ms", 0, false},
+        {vit, "39,3 km/h", 0, false}, {vit, "48 km/h", 0, false}, {vit, "39,3 cm/ms", 0, false}, {vit, "144 km/h", 0, true},
+        {vit, "4 cm/ms", 0, true}, {vit, "40 mm/ms", 0, true}, {vit, "40 m.s-1", 0, true}, {vit, "40 m·s⁻¹", 0, true},
+        {vit, "40 m s-1", 0, true}, {vit, "40 M/S.", 0, true}, {vit, "40 mètres par seconde", 0, true},
+        {vit, "40 metres per second", 0, true}, {vit, "40 ms", 0, false}, {vit, "40 environ", 0, false},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(testing::Message() << "question " << c.q << ", \"" << c.texte << "\", item " << c.item);
@@ -399,7 +411,8 @@ TEST(Stimulation, CorrectionRulesAtTheirLimits)
     for (const auto& [texte, item] : std::initializer_list<std::pair<const char*, int>>{
              {"la cathode", 1}, {"cathode", 1}, {"Cathode", 1}, {"CATHODE", 1}, {" la cathode ", 1},
              {"La Cathode", 1}, {"cathodé", 1}, {"anode", 0}, {"L'Anode", 0}, {"l’anode", 0}, {"ANODE ", 0},
-             {"", -1}, {"la", -1}, {"cathodes", -1}, {"électrode", -1}, {"le cathode x", -1}})
+             {"", -1}, {"la", -1}, {"cathodes", -1}, {"électrode", -1}, {"le cathode x", -1},
+             {"cathode.", 1}, {"la cathode !", 1}, {"the cathode.", 1}, {"anode !", 0}})
         EXPECT_EQ(item_nomme(QString::fromUtf8(texte), electrodes), item) << texte;
     // Nothing answered: every answer is wrong.
     for (bool j : corriger_reponses(ReponsesEleve{}))
