@@ -258,7 +258,7 @@ TEST(DocumentsLivres, AsATeacherWritesThemInEachLanguage)
          {" the ", " and ", " of "}, {" le ", " la ", " les ", " des ", " est ", "é", "à", "è"}, ":",
          {
              {"QUIL_PED.rtf", {"3.3", "1.7", "300\u00a0Hz", "600\u00a0Hz", "48\u00a0m/s", "39.3\u00a0m/s",
-                               "35 to 55\u00a0m/s", "2-hour route", "“0,20”", "1.83\u00a0ms", "29\u00a0%"}},
+                               "35 to 55\u00a0m/s", "2-hour route", "“0,20”", "1.83\u00a0ms", "29%"}},
              {"phases_demo.rtf", {"3.3", "1.7", "300", "600", "“0,20”", "1.83\u00a0ms"}},
              {"fiche_eleve.rtf", {}},
          }},
