@@ -335,9 +335,9 @@ TEST(DocumentsLivres, TheirFiguresAreTheRulesOwn)
         const QString t = QString::number(x, 'f', r == 's' ? 2 : 0);
         return corriger_reponses({item, item, t, t, t, -1, t})[std::string("ralcv-s").find(r)];
     };
-    const auto bande = [](double ke) { // the label's |Em| from the 1,000th tick: its 5th and 95th percentiles
-        EtatIonique e{150, ke, 8, 144};
-        e.calcul_pot_eq();
+    const auto etat = [](double ke) { EtatIonique e{150, ke, 8, 144}; e.calcul_pot_eq(); return e; };
+    const auto bande = [&](double ke) { // the label's |Em| from the 1,000th tick: its 5th and 95th percentiles
+        const EtatIonique e = etat(ke);
         std::vector<double> v;
         for (int graine = 1; graine <= 5; ++graine) {
             QImage sav(AnimationFlux::largeur, AnimationFlux::hauteur, QImage::Format_RGB32), image;
@@ -365,9 +365,7 @@ TEST(DocumentsLivres, TheirFiguresAreTheRulesOwn)
                     const double pas = r == 'r' || r == 'a' ? 0.1 : r == 's' ? 0.01 : 1;
                     lues += !b.isEmpty();
                     if (r == 'k') {
-                        EtatIonique e{150, x, 8, 144};
-                        e.calcul_pot_eq();
-                        EXPECT_NEAR(e.e_k, y, 0.5001 * std::pow(10, b.indexOf('.') - b.size() + 1)) << "to its last decimal";
+                        EXPECT_NEAR(etat(x).e_k, y, 0.5001 * std::pow(10, b.indexOf('.') - b.size() + 1)) << "to its last decimal";
                     } else if (r == 'b') {
                         const auto [bas, haut] = bande(l.ke);
                         EXPECT_TRUE(std::abs(x - bas) <= 1.5 && std::abs(y - haut) <= 1.5) << bas << " to " << haut;
