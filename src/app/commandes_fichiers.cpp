@@ -243,36 +243,47 @@ bool CommandesFichiers::lisible(const QString& nom)
     return true;
 }
 
-bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
+std::optional<SequenceNernst> CommandesFichiers::sequence_de(const QString& nom)
 {
     if (!lisible(nom))
-        return false;
-    const ResultatNernst lu = lire_nernst(nom);
+        return std::nullopt;
+    ResultatNernst lu = lire_nernst(nom);
     switch (lu.etat) {
     case LectureNernst::Lue:
         break;
     case LectureNernst::Incomplete:
         dialogues_->message(QCoreApplication::translate("CommandesFichiers", "Le fichier %1 est incomplet : il n'a pas été chargé.")
                                .arg(QDir::toNativeSeparators(nom)));
-        return false;
+        return std::nullopt;
     case LectureNernst::Illisible:
         dialogues_->message(QCoreApplication::translate("CommandesFichiers", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(nom)));
-        return false;
+        return std::nullopt;
     case LectureNernst::PremiereLigne:
     case LectureNernst::HorsLimites:
         // Not a work file of this page: nothing changes.
         pas_un_fichier_de_travail(nom);
-        return false;
+        return std::nullopt;
     }
     if (!lu.possible) {
         // Values no page sets (a permeability of 99999999999): no work file either.
         pas_un_fichier_de_travail(nom);
-        return false;
+        return std::nullopt;
     }
-    // Steps that no file holds are not replaced without a question.
-    if (!proposer_enregistrement(QCoreApplication::translate("CommandesFichiers", "Enregistrer la séquence avant d'ouvrir un autre fichier ?")))
+    return std::move(lu.sequence);
+}
+
+bool CommandesFichiers::lec_nernst(const QString& nom, bool afficher)
+{
+    // Steps that no file holds are not replaced without a question, asked
+    // only about a file that can be opened; the answer may save over this
+    // very file, which is read again after it.
+    if (!sequence_de(nom)
+        || !proposer_enregistrement(QCoreApplication::translate("CommandesFichiers", "Enregistrer la séquence avant d'ouvrir un autre fichier ?")))
         return false;
-    ionique_->charger(lu.sequence);
+    const std::optional<SequenceNernst> sequence = sequence_de(nom);
+    if (!sequence)
+        return false;
+    ionique_->charger(*sequence);
     dans_un_fichier_ = ionique_->modele().enregistreur.sequence_tracee();
     if (afficher) {
         notebook_->montrer(Page::ionique);

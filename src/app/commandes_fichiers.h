@@ -82,6 +82,8 @@ private:
     void pas_un_fichier_de_travail(const QString& nom);
     // The file can be opened and holds text of a work file's size; said otherwise.
     bool lisible(const QString& nom);
+    // The steps of a work file of the ionic page, or nothing with the reason said.
+    std::optional<SequenceNernst> sequence_de(const QString& nom);
 
     Classeur* notebook_;
     PageIonique* ionique_;

@@ -10,12 +10,6 @@
 #include "ui_page_ionique.h"
 #include <QTimer>
 
-#include <QTimer>
-
-#include <QTimer>
-
-#include <QTimer>
-
 using namespace quillon;
 using namespace quillon::essais;
 
@@ -138,6 +132,20 @@ TEST_F(SequenceGardee, OuvrirAsksBeforeReplacingStepsAndARecordingStopsAtTheQues
         EXPECT_EQ(f.ionique().modele().enregistreur.sequence_tracee().etapes.at(0).gk, gk);
     }
     EXPECT_EQ(lire_nernst(gardee).sequence.etapes.size(), 2u);
+    // Saved over the very file being opened: the chart shows what it holds then.
+    dialogues.reponses = {gardee};
+    f.ui()->Ouvrir1->trigger();
+    while (f.ionique().minuteries().Timer_reaff->isActive())
+        f.Timer_reaffTimer(); // the trial run to its end
+    QTest::mouseClick(f.ionique().ui()->BitBtn14, Qt::LeftButton); // "Lancer COURBE"
+    enregistrer(1);
+    const std::size_t pas = f.ionique().modele().enregistreur.sequence_tracee().etapes.size();
+    ASSERT_EQ(pas, 3u);
+    dialogues.reponses = {gardee, gardee};
+    dialogues.reponses_questions = {Reponse::Oui};
+    f.ui()->Ouvrir1->trigger();
+    EXPECT_EQ(lire_nernst(gardee).sequence.etapes.size(), pas);
+    EXPECT_EQ(f.ionique().modele().enregistreur.sequence_tracee().etapes.size(), pas);
 }
 
 // "Enregistrer" from every page, never over the program's files nor in its
