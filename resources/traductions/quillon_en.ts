@@ -5,11 +5,11 @@
     <name>AnimationFlux</name>
     <message>
         <source>Forces de diffusion</source>
-        <translation>Diffusion forces</translation>
+        <translation>Diffusion force</translation>
     </message>
     <message>
         <source>Forces électriques</source>
-        <translation>Electrical forces</translation>
+        <translation>Electrical force</translation>
     </message>
 </context>
 <context>
@@ -44,7 +44,7 @@ Restart now? The pages will then go back to how they were at the start (labels, 
         <source>La taille d&apos;affichage %1 % sera appliquée au prochain démarrage de Quillon.
 
 Redémarrer maintenant ? Les pages reprendront alors leur état de départ (légendes, réglages, réponses).</source>
-        <translation>The display size %1 % will be used the next time Quillon starts.
+        <translation>The display size %1% will be used the next time Quillon starts.
 
 Restart now? The pages will then go back to how they were at the start (labels, settings, answers).</translation>
     </message>
@@ -85,7 +85,7 @@ Save it before restarting?</translation>
     </message>
     <message>
         <source>Nernst (*.nst);;Fechner (*.fch);;Les deux (*.nst *.fch)</source>
-        <translation>Nernst (*.nst);;Fechner (*.fch);;Both (*.nst *.fch)</translation>
+        <translation>Quillon work files (*.nst);;Weight-discrimination files (*.fch);;All Quillon files (*.nst *.fch)</translation>
     </message>
 </context>
 <context>
@@ -164,19 +164,19 @@ Save the report as a PDF instead?</translation>
     <name>EquilibresIoniques</name>
     <message>
         <source>Lancer COURBE</source>
-        <translation>Start CURVE</translation>
+        <translation>Start recording</translation>
     </message>
     <message>
         <source>EFFACER</source>
-        <translation>CLEAR</translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Program.COURBE</source>
-        <translation>Program CURVE</translation>
+        <translation>Program steps</translation>
     </message>
     <message>
         <source>Essai COURBE</source>
-        <translation>Test CURVE</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>STOP</source>
@@ -184,7 +184,7 @@ Save the report as a PDF instead?</translation>
     </message>
     <message>
         <source>Fin program.</source>
-        <translation>End program</translation>
+        <translation>End programming</translation>
     </message>
     <message>
         <source>Pas</source>
@@ -217,6 +217,10 @@ Save the report as a PDF instead?</translation>
         <source>Résultat : faux</source>
         <translation>Result: wrong</translation>
     </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
 </context>
 <context>
     <name>Figures</name>
@@ -234,7 +238,7 @@ Save the report as a PDF instead?</translation>
     </message>
     <message>
         <source>2ᵉ réponse : %1 %</source>
-        <translation>2nd response: %1 %</translation>
+        <translation>2nd response: %1%</translation>
     </message>
     <message>
         <source>pas de 2ᵉ réponse</source>
@@ -314,7 +318,7 @@ Save the report as a PDF instead?</translation>
     </message>
     <message>
         <source>Sous le seuil (0.20 V), aucune fibre ne répond. Au seuil, la réponse vaut déjà 0.2 / 0.7, environ 29&#xa0;% de la réponse maximale dans ce modèle ; au-delà, elle croît avec l&apos;intensité : de plus en plus de fibres sont recrutées. À partir de 0.70 V, toutes les fibres répondent : l&apos;amplitude ne change plus. Unités arbitraires, comme à l&apos;écran.</source>
-        <translation>Below the threshold (0.20 V), no fibre responds. At the threshold the response is already 0.2 / 0.7, about 29&#xa0;% of the maximum response in this model; above it, the response grows with the intensity: more and more fibres are recruited. From 0.70 V on, all the fibres respond: the amplitude does not change any more. Arbitrary units, as on the screen.</translation>
+        <translation>Below the threshold (0.20 V), no fibre responds. At the threshold the response is already 0.2 / 0.7, about 29% of the maximum response in this model; above it, the response grows with the intensity: more and more fibres are recruited. From 0.70 V on, all the fibres respond: the amplitude does not change any more. Arbitrary units, as on the screen.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +429,33 @@ Save the report as a PDF instead?</translation>
     <message>
         <source>Compte rendu Quillon — %1</source>
         <translation>Quillon report — %1</translation>
+    </message>
+</context>
+<context>
+    <name>NomsProposes</name>
+    <message>
+        <source>_yyyy-MM-dd_HH&apos;h&apos;mm.</source>
+        <translation>_yyyy-MM-dd_HHmm.</translation>
+    </message>
+    <message>
+        <source>neurone</source>
+        <translation>neurone</translation>
+    </message>
+    <message>
+        <source>compte_rendu_%1%2.pdf</source>
+        <translation>report_%1%2.pdf</translation>
+    </message>
+    <message>
+        <source>courbe</source>
+        <translation>chart</translation>
+    </message>
+    <message>
+        <source>compartiments</source>
+        <translation>compartments</translation>
+    </message>
+    <message>
+        <source>stimulation</source>
+        <translation>stimulation</translation>
     </message>
 </context>
 <context>
@@ -558,7 +589,7 @@ Save the report as a PDF instead?</translation>
     </message>
     <message>
         <source>EnaK=</source>
-        <translation>EnaK=</translation>
+        <translation>ENa=</translation>
     </message>
     <message>
         <source>Échelle du potentiel de membrane (mV)</source>
@@ -574,15 +605,15 @@ Save the report as a PDF instead?</translation>
     </message>
     <message>
         <source>Lancer COURBE</source>
-        <translation>Start CURVE</translation>
+        <translation>Start recording</translation>
     </message>
     <message>
         <source>EFFACER</source>
-        <translation>CLEAR</translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Program.COURBE</source>
-        <translation>Program CURVE</translation>
+        <translation>Program steps</translation>
     </message>
     <message>
         <source>Pas précédent</source>
@@ -602,7 +633,7 @@ Save the report as a PDF instead?</translation>
     </message>
     <message>
         <source>Essai COURBE</source>
-        <translation>Test CURVE</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Ajouter un pas</source>
@@ -618,11 +649,11 @@ Save the report as a PDF instead?</translation>
     </message>
     <message>
         <source>Flèche des forces de diffusion</source>
-        <translation>Arrow of the diffusion forces</translation>
+        <translation>Diffusion force arrow</translation>
     </message>
     <message>
         <source>Flèche des forces électriques</source>
-        <translation>Arrow of the electrical forces</translation>
+        <translation>Electrical force arrow</translation>
     </message>
     <message>
         <source>Fond des compartiments</source>
@@ -630,11 +661,11 @@ Save the report as a PDF instead?</translation>
     </message>
     <message>
         <source>Forces de diffusion</source>
-        <translation>Diffusion forces</translation>
+        <translation>Diffusion force</translation>
     </message>
     <message>
         <source>Forces électriques</source>
-        <translation>Electrical forces</translation>
+        <translation>Electrical force</translation>
     </message>
     <message>
         <source>LANCER</source>
@@ -824,19 +855,19 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Voir fichier sur la période réfractaire</source>
-        <translation>View file on the refractory period</translation>
+        <translation>Show figure: refractory period</translation>
     </message>
     <message>
         <source>Voir fichier sur le recrutement de fibres</source>
-        <translation>View file on fibre recruitment</translation>
+        <translation>Show figure: fibre recruitment</translation>
     </message>
     <message>
         <source>Période réfractaire relative commence à:</source>
-        <translation>Relative refractory period starts at:</translation>
+        <translation>Relative refractory period ends at:</translation>
     </message>
     <message>
         <source>Début de la période réfractaire relative (ms)</source>
-        <translation>Start of the relative refractory period (ms)</translation>
+        <translation>Relative refractory period ends at: shortest interval with a full 2nd response (ms)</translation>
     </message>
     <message>
         <source>ms</source>
@@ -848,11 +879,11 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Période réfractaire absolue commence à:</source>
-        <translation>Absolute refractory period starts at:</translation>
+        <translation>Absolute refractory period ends at:</translation>
     </message>
     <message>
         <source>Début de la période réfractaire absolue (ms)</source>
-        <translation>Start of the absolute refractory period (ms)</translation>
+        <translation>Absolute refractory period ends at: interval at which the 2nd response disappears (ms)</translation>
     </message>
     <message>
         <source>Réponse : période réfractaire absolue</source>
@@ -888,11 +919,11 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Mesure de la vitesse du potentiel d&apos;action sur la simulation</source>
-        <translation>Measure the speed of the action potential on the simulation</translation>
+        <translation>Conduction velocity measured on the simulation:</translation>
     </message>
     <message>
         <source>Vitesse du potentiel d&apos;action (m/s)</source>
-        <translation>Speed of the action potential (m/s)</translation>
+        <translation>Conduction velocity (m/s)</translation>
     </message>
     <message>
         <source>m/s</source>
@@ -900,7 +931,7 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Réponse : vitesse du potentiel d&apos;action</source>
-        <translation>Answer: speed of the action potential</translation>
+        <translation>Answer: conduction velocity</translation>
     </message>
     <message>
         <source>L&apos;électrode stimulatrice est</source>
@@ -958,6 +989,10 @@ of action potentials?</translation>
         <source>Résultat : faux</source>
         <translation>Result: wrong</translation>
     </message>
+    <message>
+        <source>Réponse modifiée après la correction : non corrigée</source>
+        <translation>Answer changed since the correction: not checked</translation>
+    </message>
 </context>
 <context>
     <name>SectionsRapport</name>
@@ -995,15 +1030,15 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Correction : pas encore demandée</source>
-        <translation>Check: not asked for yet</translation>
+        <translation>Labels not checked</translation>
     </message>
     <message>
         <source>Correction : %1</source>
-        <translation>Check: %1</translation>
+        <translation>Labels: %1 correct</translation>
     </message>
     <message>
         <source>Correction : pas de score, des légendes ont été modifiées après la correction</source>
-        <translation>Check: no score, labels were changed after checking</translation>
+        <translation>Labels: no score, labels were moved after checking</translation>
     </message>
     <message>
         <source>Stimulation d&apos;un nerf ou d&apos;une fibre</source>
@@ -1153,7 +1188,7 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Placez les légendes bleues sur les pointillés</source>
-        <translation>Place the blue labels on the dotted lines</translation>
+        <translation>Place the labels on places marked *****</translation>
     </message>
     <message>
         <source>Coupe transversale d&apos;un nerf</source>
@@ -1185,7 +1220,7 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Terminaison afférente</source>
-        <translation>Afferent ending</translation>
+        <translation>Presynaptic ending</translation>
     </message>
     <message>
         <source>Synapse </source>
@@ -1193,23 +1228,23 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Noyau du corps cellulaire</source>
-        <translation>Cell body nucleus</translation>
+        <translation>Nucleus</translation>
     </message>
     <message>
         <source>Segment initial</source>
-        <translation>Initial segment</translation>
+        <translation>Axon hillock</translation>
     </message>
     <message>
         <source>Arborisation terminale</source>
-        <translation>Terminal arborisation</translation>
+        <translation>Terminal branches</translation>
     </message>
     <message>
         <source>Terminaison axonale</source>
-        <translation>Axon terminal</translation>
+        <translation>Synaptic knob</translation>
     </message>
     <message>
         <source>Arbre dendritique</source>
-        <translation>Dendritic tree</translation>
+        <translation>Dendrites</translation>
     </message>
     <message>
         <source>Correction des légendes</source>
@@ -1217,7 +1252,7 @@ of action potentials?</translation>
     </message>
     <message>
         <source>0 %</source>
-        <translation>0 %</translation>
+        <translation>0%</translation>
     </message>
     <message>
         <source>Correction</source>
@@ -1281,7 +1316,7 @@ of action potentials?</translation>
     </message>
     <message>
         <source>Afficher les pot. d&apos;équilibre</source>
-        <translation>Show equilibrium pot.</translation>
+        <translation>Show equilibrium potentials</translation>
     </message>
     <message>
         <source>Curseurs de mesure</source>
@@ -1305,19 +1340,19 @@ of action potentials?</translation>
     </message>
     <message>
         <source>100 %</source>
-        <translation>100 %</translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>125 %</source>
-        <translation>125 %</translation>
+        <translation>125%</translation>
     </message>
     <message>
         <source>150 %</source>
-        <translation>150 %</translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200 %</source>
-        <translation>200 %</translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>Agrandir</source>

@@ -178,13 +178,17 @@ QString nom_langue(const QString& code, const QString& dossier_prog)
 {
     // Each translation names its own language: the translation of this text.
     static const char* const francais = QT_TRANSLATE_NOOP("Langue", "Français");
-    if (code == QLatin1String("fr"))
-        return QString::fromUtf8(francais);
+    const QString nom = texte_en(code, dossier_prog, "Langue", francais);
+    return code == QLatin1String("fr") || nom != QString::fromUtf8(francais) ? nom : code;
+}
+
+QString texte_en(const QString& code, const QString& dossier_prog, const char* contexte, const char* texte)
+{
     QTranslator traducteur;
-    if (traducteur.load(fichier_traduction(code, dossier_prog)))
-        if (const QString nom = traducteur.translate("Langue", francais); !nom.isEmpty())
-            return nom;
-    return code;
+    if (code != QLatin1String("fr") && traducteur.load(fichier_traduction(code, dossier_prog)))
+        if (const QString traduit = traducteur.translate(contexte, texte); !traduit.isEmpty())
+            return traduit;
+    return QString::fromUtf8(texte);
 }
 
 } // namespace quillon

@@ -30,4 +30,8 @@ bool appliquer_langue(const QString& code, const QString& dossier_prog);
 // A language's name in that language ("Français", "English"), for the menu.
 QString nom_langue(const QString& code, const QString& dossier_prog);
 
+// A text of the program in the language `code`, whichever is shown: its
+// translation in that language, else the French as written.
+QString texte_en(const QString& code, const QString& dossier_prog, const char* contexte, const char* texte);
+
 } // namespace quillon

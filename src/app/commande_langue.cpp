@@ -17,7 +17,7 @@
 namespace quillon {
 
 CommandeLangue::CommandeLangue(TForm1& fenetre, QMenu* menu, CommandeTaille& redemarrage, const QString& dossier_prog)
-    : QObject(&fenetre), f_(fenetre), redemarrage_(redemarrage)
+    : QObject(&fenetre), f_(fenetre), redemarrage_(redemarrage), dossier_prog_(dossier_prog)
 {
     auto* groupe = new QActionGroup(this);
     for (const QString& code : langues_disponibles(dossier_prog)) {
@@ -36,10 +36,14 @@ void CommandeLangue::choisir(const QString& code)
         f_.fichiers().dialogues().message(message_reglages(e));
     if (code == langue_en_cours())
         return;
-    const QString texte = QCoreApplication::translate(
+    // Asked in the language being left and again in the one chosen, so that
+    // whoever chose it reads the question whichever they understand.
+    static const char* const question = QT_TRANSLATE_NOOP(
         "CommandeLangue", "La langue choisie sera appliquée au prochain démarrage de Quillon.\n\n"
                           "Redémarrer maintenant ? Les pages reprendront alors leur état de départ "
                           "(légendes, réglages, réponses).");
+    const QString texte = QCoreApplication::translate("CommandeLangue", question) + QStringLiteral("\n\n") +
+                          texte_en(code, dossier_prog_, "CommandeLangue", question);
     redemarrage_.redemarrer_si_accepte(texte, QCoreApplication::translate(
         "CommandeLangue", "Impossible de redémarrer Quillon : la langue choisie sera appliquée au prochain démarrage."));
 }

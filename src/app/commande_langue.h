@@ -24,6 +24,7 @@ public:
 private:
     TForm1& f_;
     CommandeTaille& redemarrage_;
+    QString dossier_prog_;
 };
 
 } // namespace quillon

@@ -421,7 +421,7 @@ std::vector<ImageExportee> TForm1::images_exportees() const
     std::vector<ImageExportee> images{stimulation().image_exportee()};
     for (const ImageExportee& i : ionique().images_exportees())
         images.push_back(i);
-    images.push_back({QStringLiteral("neurone"), {ui_->Image2}, {ui_->Image2}, {}});
+    images.push_back({QT_TRANSLATE_NOOP("NomsProposes", "neurone"), {ui_->Image2}, {ui_->Image2}, {}});
     return images;
 }
 

@@ -52,6 +52,14 @@ QLocale locale_de_langue(const QString& code)
     return QLocale(code);
 }
 
+QString date_et_heure(const QDateTime& quand, const QString& code, const QLocale& systeme)
+{
+    if (code == QLatin1String("fr"))
+        return locale_de_langue(code).toString(quand, QStringLiteral("dddd d MMMM yyyy, HH:mm"));
+    const QLocale l = QLocale::languageToCode(systeme.language()) == code ? systeme : locale_de_langue(code);
+    return l.toString(quand.date(), QLocale::LongFormat) + QStringLiteral(", ") + l.toString(quand.time(), QLocale::ShortFormat);
+}
+
 QString document_dans_la_langue(const QString& dossier_prog, const QString& nom)
 {
     if (langue_courante != QLatin1String("fr")) {

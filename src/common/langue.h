@@ -3,6 +3,7 @@
 // every other language is a translation, <program folder>/traductions/
 // quillon_<code>.qm, compiled by the build from resources/traductions/
 // quillon_<code>.ts. Files and settings do not depend on the language.
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,12 @@ void definir_langue_en_cours(const QString& code);
 
 // The locale of dates and month names in that language.
 QLocale locale_de_langue(const QString& code);
+
+// A date and time as a reader of that language writes them: French in
+// full ("mercredi 9 décembre 2026, 17:48"); another language in the long
+// form of the system's own variant of it when the system speaks it (an
+// American system writes month before day), else of the language's own.
+QString date_et_heure(const QDateTime& quand, const QString& code, const QLocale& systeme = QLocale::system());
 
 // A document that comes with the program, in the language shown: the copy
 // in <program folder>/<code>/ when there is one, else the French one.

@@ -49,7 +49,7 @@ QImage dessiner_pour_papier(const VuePapier& vue);
 // side by side into the picture, the name proposed for its files, and its
 // values for a spreadsheet (none when empty).
 struct ImageExportee {
-    QString nom;
+    const char* nom; // QT_TRANSLATE_NOOP("NomsProposes", ...)
     std::vector<QWidget*> cibles;
     std::vector<QWidget*> vue;
     std::function<QByteArray()> valeurs;

@@ -2,6 +2,8 @@
 
 #include "common/langue.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace quillon {
@@ -51,9 +53,10 @@ QString TableurCsv::nombre(double x, int d)
     return texte.replace(QLatin1String("."), decimale());
 }
 
-QString nom_propose(const QString& page, const QDateTime& quand, const QString& extension)
+QString nom_propose(const char* page, const QDateTime& quand, const QString& extension)
 {
-    return page + quand.toString(QStringLiteral("_yyyy-MM-dd_HH'h'mm.")) + extension;
+    return QCoreApplication::translate("NomsProposes", page) +
+           quand.toString(QCoreApplication::translate("NomsProposes", "_yyyy-MM-dd_HH'h'mm.")) + extension;
 }
 
 } // namespace quillon

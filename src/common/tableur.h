@@ -30,6 +30,8 @@ private:
 
 // "<page>_<date>_<hour>h<minute>.<extension>", e.g.
 // "stimulation_2026-12-07_18h51.csv": sorted by date in a folder listing.
-QString nom_propose(const QString& page, const QDateTime& quand, const QString& extension);
+// The page's word (marked QT_TRANSLATE_NOOP("NomsProposes", ...)) and the
+// hour are written in the language shown: "chart_2026-12-07_1851.csv".
+QString nom_propose(const char* page, const QDateTime& quand, const QString& extension);
 
 } // namespace quillon

@@ -27,13 +27,22 @@ namespace quillon {
 
 namespace {
 
+// The label sized to its caption; one whose ink runs a pixel past its last
+// advance ("Diffusion force") is widened to its ink rather than lose it.
+void ajuster(Etiquette* e)
+{
+    e->adjustSize();
+    if (const int encre = e->fontMetrics().tightBoundingRect(e->text()).width() - e->contentsRect().width(); encre > 0)
+        e->resize(e->width() + encre, e->height());
+}
+
 void afficher_texte(Etiquette* e, const QString& texte)
 {
     // Nothing computed yet: the design's caption stays.
     if (texte.isEmpty() || e->text() == texte)
         return;
     e->setText(texte);
-    e->adjustSize();
+    ajuster(e);
 }
 
 void arreter_ou_lancer(QTimer* t, bool actif)
@@ -106,7 +115,7 @@ PageIonique::PageIonique(QWidget* parent, Aleatoire& hasard)
         for (ImageControle* c : {ui_->ima_pe1, ui_->ima_pe2})
             c->setAttribute(Qt::WA_OpaquePaintEvent);
     for (Etiquette* e : findChildren<Etiquette*>())
-        e->adjustSize();
+        ajuster(e);
     gauche_lab_gk_ = ui_->lab_gk->x();
     // What a change of K+ made while the animation is stopped, in the room
     // right of the vessel.
@@ -202,8 +211,8 @@ QImage PageIonique::image_graphe_papier() const
 
 std::vector<ImageExportee> PageIonique::images_exportees() const
 {
-    return {{QStringLiteral("courbe"), {ui_->Ima_pa}, {ui_->ima_leg, ui_->Ima_pa}, [this] { return modele_.enregistreur.valeurs(); }},
-            {QStringLiteral("compartiments"), {ui_->ima_pe1, ui_->ima_pe2}, {ui_->ima_pe1, ui_->ima_pe2}, {}}};
+    return {{QT_TRANSLATE_NOOP("NomsProposes", "courbe"), {ui_->Ima_pa}, {ui_->ima_leg, ui_->Ima_pa}, [this] { return modele_.enregistreur.valeurs(); }},
+            {QT_TRANSLATE_NOOP("NomsProposes", "compartiments"), {ui_->ima_pe1, ui_->ima_pe2}, {ui_->ima_pe1, ui_->ima_pe2}, {}}};
 }
 
 QWidget* PageIonique::boite_a_colorer() const
@@ -563,10 +572,17 @@ void PageIonique::actualiser()
     afficher_texte(ui_->Lab_em, modele_.texte(Texte::em));
     afficher_avis();
     afficher_texte(ui_->Label9, modele_.texte(Texte::e_k));
-    afficher_texte(ui_->Label10, modele_.texte(Texte::e_na));
+    // The sodium potential keeps the design's "EnaK=" in French; another
+    // language names it as its textbooks do ("ENa=").
+    QString e_na = modele_.texte(Texte::e_na);
+    if (const QLatin1String ena("EnaK="); e_na.startsWith(ena))
+        e_na.replace(0, ena.size(), QCoreApplication::translate("PageIonique", "EnaK="));
+    afficher_texte(ui_->Label10, e_na);
     // "GK=100" is wider than the room left of "GNa=": it grows to the left
-    // rather than hide its last digit.
-    ui_->lab_gk->move(std::min(gauche_lab_gk_, ui_->lab_gna->x() - ui_->lab_gk->width()), ui_->lab_gk->y());
+    // rather than hide its last digit, and keeps a blank before "GNa=" so
+    // that the two read apart ("GK=100 GNa=10").
+    const int blanc = ui_->lab_gk->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    ui_->lab_gk->move(std::min(gauche_lab_gk_, ui_->lab_gna->x() - blanc - ui_->lab_gk->width()), ui_->lab_gk->y());
     ui_->Label9->setVisible(modele_.pot_eq_visibles());
     ui_->Label10->setVisible(modele_.pot_eq_visibles());
 

@@ -299,7 +299,8 @@ QString ExerciceLegendes::btn_correctionClick()
     // 0 out of 0 legends scores 0 rather than dividing by zero.
     const double score = nb_legendes() == 0 ? 0.0 : static_cast<double>(correct) / nb_legendes() * 100;
     placements_corriges_ = placements_;
-    score_ = format_general(score) + QStringLiteral(" %");
+    // French sets a blank before the sign, English none ("80%").
+    score_ = QCoreApplication::translate("ExerciceLegendes", "%1 %").arg(format_general(score));
     return score_;
 }
 

@@ -26,7 +26,7 @@ class MenuSorties : public QObject {
     Q_OBJECT
 public:
     struct Source {
-        QString page;                        // begins the names proposed ("stimulation")
+        const char* page;                    // begins the names proposed, translated ("stimulation")
         std::function<QImage()> image;       // the picture as shown
         std::function<QByteArray()> valeurs; // the table, empty when there is none now; no function: no item
     };

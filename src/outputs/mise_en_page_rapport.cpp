@@ -144,7 +144,7 @@ private:
             trait_->setPen(Qt::black);
         }
         // The names wrap beside the date, never under it.
-        const QString date = locale_de_langue(langue_en_cours()).toString(quand_, QStringLiteral("dddd d MMMM yyyy, HH:mm"));
+        const QString date = date_et_heure(quand_, langue_en_cours());
         const QString noms =
             QCoreApplication::translate("MiseEnPageRapport", "%1 — classe : %2")
                 .arg(qui_.noms.isEmpty() ? QCoreApplication::translate("MiseEnPageRapport", "(sans nom)") : qui_.noms.simplified(),
@@ -251,7 +251,7 @@ QString nom_compte_rendu(const Identite& qui, const QDate& jour)
 {
     QString noms = qui.noms.simplified();
     noms.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\s]+")), QStringLiteral("_"));
-    return QStringLiteral("compte_rendu_%1%2.pdf")
+    return QCoreApplication::translate("NomsProposes", "compte_rendu_%1%2.pdf")
         .arg(noms.isEmpty() ? QString() : noms + QLatin1Char('_'), jour.toString(Qt::ISODate));
 }
 

@@ -88,8 +88,6 @@ PageStimulation::PageStimulation(QWidget* parent)
     ui_->Scroll_temps->installEventFilter(this);
     // Tab leaves the instructions rather than writing into them.
     ui_->Memo5->setTabChangesFocus(true);
-    for (Forme* c : cercles())
-        c->setAccessibleDescription(QCoreApplication::translate("PageStimulation", "Résultat : non corrigé"));
 
     // Sample j's dot spans columns 5 j to 5 j + 6.
     curseurs_ = new CalqueCurseurs(ui_->Ima_st, ReponseStimulation::pixels_par_echantillon, 3,
@@ -128,7 +126,7 @@ void PageStimulation::relier_reponses()
     const std::array<QWidget*, 7> champs = {ui_->pref_rel, ui_->pref_abs, ui_->fib_lpr, ui_->fib_cpr,
                                             ui_->vit_influx, ui_->combo_electrode, ui_->Edit_seuil};
     for (std::size_t i = 0; i < champs.size(); ++i) {
-        const auto noter = [this, i](const QString& texte) { modele_.changer_reponse(i, texte); };
+        const auto noter = [this, i](const QString& texte) { faire([&] { modele_.changer_reponse(i, texte); }); };
         if (auto* c = qobject_cast<QComboBox*>(champs[i])) {
             connect(c, &QComboBox::currentTextChanged, this, noter);
             connect(c, &QComboBox::editTextChanged, this, noter);
@@ -171,14 +169,32 @@ void PageStimulation::actualiser()
         (modele_.fibre() ? ui_->Radio_nerf_fibre : ui_->Radio_nerf_nerf)->setChecked(true);
     }
     montrer_ecran();
-    if (const auto& verdicts = modele_.verdicts()) {
-        const std::array<Forme*, 7> marques = cercles();
-        for (std::size_t i = 0; i < verdicts->size(); ++i) {
-            const bool juste = (*verdicts)[i];
-            marques[i]->setPinceau(juste ? QColor(0, 255, 0) : QColor(255, 0, 0));
-            marques[i]->setAccessibleDescription(juste ? QCoreApplication::translate("PageStimulation", "Résultat : juste")
-                                                       : QCoreApplication::translate("PageStimulation", "Résultat : faux"));
+    // A circle shows the verdict of its answer as it was corrected; an
+    // answer changed since goes back to the uncorrected look.
+    const std::array<Forme*, 7> marques = cercles();
+    for (std::size_t i = 0; i < marques.size(); ++i) {
+        QColor couleur(255, 255, 255);
+        QString description;
+        switch (modele_.etat(i)) {
+        case EtatReponse::juste:
+            couleur = QColor(0, 255, 0);
+            description = QCoreApplication::translate("PageStimulation", "Résultat : juste");
+            break;
+        case EtatReponse::fausse:
+            couleur = QColor(255, 0, 0);
+            description = QCoreApplication::translate("PageStimulation", "Résultat : faux");
+            break;
+        case EtatReponse::modifiee:
+            description = QCoreApplication::translate("PageStimulation", "Réponse modifiée après la correction : non corrigée");
+            break;
+        case EtatReponse::non_corrigee:
+            description = QCoreApplication::translate("PageStimulation", "Résultat : non corrigé");
+            break;
         }
+        if (marques[i]->pinceau() != couleur)
+            marques[i]->setPinceau(couleur);
+        if (marques[i]->accessibleDescription() != description)
+            marques[i]->setAccessibleDescription(description);
     }
 }
 
@@ -437,7 +453,7 @@ QImage PageStimulation::image_nerf_papier() const
 
 ImageExportee PageStimulation::image_exportee() const
 {
-    return {QStringLiteral("stimulation"), {ui_->Ima_st}, {ui_->Ima_st, ui_->Ima_grad}, [this] { return valeurs(); }};
+    return {QT_TRANSLATE_NOOP("NomsProposes", "stimulation"), {ui_->Ima_st}, {ui_->Ima_st, ui_->Ima_grad}, [this] { return valeurs(); }};
 }
 
 std::vector<QWidget*> PageStimulation::boites_a_colorer() const

@@ -124,7 +124,16 @@ TEST_F(FenetreAcces, TheMarksOfTheSheetAnnounceTheirVerdict)
         EXPECT_TRUE(texte_accessible(m, QAccessible::Name).startsWith("Réponse : ")) << nom(m).toStdString();
     }
 
-    // Corrected again after a change: the verdict follows.
+    // Changed since the correction: back to the uncorrected look, and said;
+    // typed back as it was corrected, the verdict again; corrected again, it follows.
+    st()->fib_lpr->selectAll();
+    QTest::keyClicks(st()->fib_lpr, "12");
+    EXPECT_EQ(st()->freq_long->pinceau(), QColor(255, 255, 255));
+    EXPECT_EQ(texte_accessible(st()->freq_long, QAccessible::Description), "Réponse modifiée après la correction : non corrigée");
+    EXPECT_EQ(st()->freq_court->pinceau(), QColor(0, 255, 0));
+    st()->fib_lpr->selectAll();
+    QTest::keyClicks(st()->fib_lpr, "500");
+    EXPECT_EQ(texte_accessible(st()->freq_long, QAccessible::Description), "Résultat : juste");
     st()->fib_lpr->selectAll();
     QTest::keyClicks(st()->fib_lpr, "12");
     QTest::mouseClick(st()->BitBtn19, Qt::LeftButton);

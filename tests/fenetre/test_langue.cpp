@@ -7,6 +7,8 @@
 #include "app/sonde.h"
 #include "common/dossiers_utilisateur.h"
 #include "common/langue.h"
+#include "common/tableur.h"
+#include "outputs/mise_en_page_rapport.h"
 #include "stimulation/valeurs_stimulation.h"
 #include "shell/jpeg.h"
 #include "shell/tform_image.h"
@@ -93,8 +95,13 @@ TEST_F(TouteLaFenetre, InEnglishNoWindowOrPageShowsAFrenchWord)
     EXPECT_GT(vus, 600);
     // The texts the pages compose themselves.
     EXPECT_EQ(p.Form1.ionique().ui()->GO->text(), "STOP");
-    EXPECT_EQ(p.Form1.ionique().ui()->BitBtn16->text(), "End program");
+    EXPECT_EQ(p.Form1.ionique().ui()->BitBtn16->text(), "End programming");
     EXPECT_EQ(p.Form1.stimulation().ui()->BitBtn19->text(), "Check");
+    EXPECT_EQ(p.Form1.ionique().ui()->Label10->text().left(4), "ENa=");
+    // "GK=100 GNa=10": a blank between the two, GNa where the design puts it.
+    p.Form1.ionique().barre(Barre::gk)->setValue(0);
+    const QLabel* gk = p.Form1.ionique().ui()->lab_gk;
+    EXPECT_GE(p.Form1.ionique().ui()->lab_gna->x() - gk->geometry().right() - 1, gk->fontMetrics().horizontalAdvance(' ')) << gk->text().toStdString();
     // The documents in English: the test-phase script shown, the teachers' guide opened.
     // (The work files it names are the teacher's.)
     const QString script = p.Form_richedit().ui()->RichEdit1->toPlainText().remove(QRegularExpression("\\S+\\.nst"));
@@ -140,6 +147,7 @@ TEST_F(FenetreDemarree, OptionsLangueNamesEachLanguageInItselfAndKeepsTheChoiceF
     f.ui()->Langue1->actions().at(1)->trigger();
     ASSERT_EQ(faux.dialogues.questions.size(), 1);
     EXPECT_TRUE(faux.dialogues.questions[0].startsWith("La langue choisie sera appliquée au prochain démarrage"));
+    EXPECT_TRUE(faux.dialogues.questions[0].contains("\n\nThe chosen language will be used the next time Quillon starts."));
     EXPECT_EQ(reglages_utilisateur().value("affichage/langue").toString(), "en");
     EXPECT_EQ(langue_retenue(dossier_construit()), "en");
     EXPECT_TRUE(faux.lanceur.lancements.empty());
@@ -166,9 +174,11 @@ TEST_F(FenetreDemarree, InEnglishTheReportAndTheTablesAreWrittenForAnEnglishRead
     faux.dialogues.reponses = {temp.filePath("report.pdf")};
     f.ui()->Compterendu1->trigger();
     const QString texte = poppler("pdftotext", {temp.filePath("report.pdf"), "-"});
-    for (const QString& attendu : {QStringLiteral("Labelling the neurone"), QStringLiteral("Check: 0 %"),
+    // The date as the system's English writes it (a British one elsewhere).
+    const QLocale date = QLocale::system().language() == QLocale::English ? QLocale::system() : QLocale(QLocale::English, QLocale::UnitedKingdom);
+    for (const QString& attendu : {QStringLiteral("Labelling the neurone"), QStringLiteral("Labels: 0% correct"),
                                    QStringLiteral("Stimulus intensity: 0.20 V"), QStringLiteral("Tom Smith — class: Year 11"),
-                                   QLocale(QLocale::English).toString(QDate::currentDate(), "dddd d MMMM yyyy")})
+                                   date.toString(QDate::currentDate(), QLocale::LongFormat)})
         EXPECT_TRUE(texte.contains(attendu)) << attendu.toStdString() << "\n" << texte.toStdString();
     EXPECT_FALSE(francais(texte)) << texte.toStdString();
     // The stimulation's values: English headers, "," between fields, a decimal point.
@@ -178,4 +188,12 @@ TEST_F(FenetreDemarree, InEnglishTheReportAndTheTablesAreWrittenForAnEnglishRead
     ASSERT_GT(csv.size(), 20);
     EXPECT_EQ(csv[2], "Nerve or fibre,Nerve");
     EXPECT_TRUE(csv.contains("Time (ms),Electrode 1 (a.u.),Electrode 2 (a.u.),Difference on screen (a.u.)"));
+    // The names proposed for the files taken out (the French ones: Tableur.NumbersFieldsBytesAndNames).
+    const QDateTime quand(QDate(2026, 12, 7), QTime(18, 51));
+    QStringList noms;
+    for (const ImageExportee& i : f.images_exportees())
+        noms << nom_propose(i.nom, quand, "csv");
+    EXPECT_EQ(noms << nom_compte_rendu(*faux.dialogues.eleves, quand.date()),
+              QStringList({"stimulation_2026-12-07_1851.csv", "chart_2026-12-07_1851.csv", "compartments_2026-12-07_1851.csv",
+                           "neurone_2026-12-07_1851.csv", "report_Tom_Smith_2026-12-07.pdf"}));
 }

@@ -91,3 +91,16 @@ TEST(Langue, SpreadsheetsFollowTheLanguageWorkFilesDoNot)
     ASSERT_EQ(r.etat, LectureNernst::Lue);
     EXPECT_EQ(r.sequence, s);
 }
+
+TEST(Langue, TheReportsDateIsWrittenAsTheSystemsVariantOfTheLanguageWritesIt)
+{
+    const QDateTime quand(QDate(2026, 12, 9), QTime(17, 48));
+    for (const auto& [code, systeme, attendue] : std::vector<std::tuple<QString, QString, QString>>{
+             {"fr", "fr_FR", "mercredi 9 décembre 2026, 17:48"},
+             {"fr", "en_US", "mercredi 9 décembre 2026, 17:48"},
+             {"en", "en_US", "Wednesday, December 9, 2026, 5:48 PM"},
+             {"en", "en_GB", "Wednesday, 9 December 2026, 17:48"},
+             {"en", "fr_FR", "Wednesday, 9 December 2026, 17:48"}})
+        EXPECT_EQ(date_et_heure(quand, code, QLocale(systeme)).replace(QChar(0x202F), ' '), attendue)
+            << code.toStdString() << " " << systeme.toStdString();
+}
