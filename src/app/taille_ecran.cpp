@@ -55,18 +55,22 @@ std::unique_ptr<QApplication> application_a_la_taille(int& argc, char** argv, QS
     // The application takes the options it reads out of argv: the second one reads them again.
     const int n = argc;
     const std::vector<char*> arguments(argv, argv + argc + 1);
+    // Qt reads the factor as the application is made; what the program
+    // opens or starts afterwards gets the environment it was started with.
+    const QByteArray donne = qgetenv(variable_qt);
     appliquer_taille_affichage();
     auto app = std::make_unique<QApplication>(argc, argv);
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    if (ecran == nullptr)
-        return app;
-    const double ratio = ecran->devicePixelRatio();
-    if (!ajuster_taille_de_depart(fenetre, (QSizeF(ecran->availableGeometry().size()) * ratio).toSize(), ratio))
-        return app;
-    app.reset();
-    argc = n;
-    std::copy(arguments.begin(), arguments.end(), argv);
-    return std::make_unique<QApplication>(argc, argv);
+    const double ratio = ecran != nullptr ? ecran->devicePixelRatio() : 1;
+    if (ecran != nullptr
+        && ajuster_taille_de_depart(fenetre, (QSizeF(ecran->availableGeometry().size()) * ratio).toSize(), ratio)) {
+        app.reset();
+        argc = n;
+        std::copy(arguments.begin(), arguments.end(), argv);
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    mettre_facteur(donne);
+    return app;
 }
 
 QByteArray facteur_pour_relancer()

@@ -27,7 +27,8 @@ int taille_affichage_en_cours();
 bool ajuster_taille_de_depart(QSize fenetre, QSize ecran, double ratio);
 
 // The application at a size whose window fits the primary screen, made at
-// most twice, never in a second process.
+// most twice, never in a second process; QT_SCALE_FACTOR then as it was
+// given, for what the program opens or starts.
 std::unique_ptr<QApplication> application_a_la_taille(int& argc, char** argv, QSize fenetre);
 
 // QT_SCALE_FACTOR for a new run of the program: the factor its sizes apply
