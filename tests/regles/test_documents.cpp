@@ -1,7 +1,11 @@
+#include "common/aleatoire.h"
+#include "ionic/animation.h"
+#include "ionic/etat_ionique.h"
 #include "shell/merlade.h"
 #include "shell/pas_a_pas.h"
 #include "shell/rtf.h"
 #include "shell/visionneuse.h"
+#include "stimulation/questions.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "impression.h"
@@ -253,7 +258,7 @@ TEST(DocumentsLivres, AsATeacherWritesThemInEachLanguage)
          {" the ", " and ", " of "}, {" le ", " la ", " les ", " des ", " est ", "é", "à", "è"}, ":",
          {
              {"QUIL_PED.rtf", {"3.3", "1.7", "300\u00a0Hz", "600\u00a0Hz", "48\u00a0m/s", "39.3\u00a0m/s",
-                               "35 to 55\u00a0m/s", "2-hour route", "“0,20”", "1.83\u00a0ms", "29\u00a0%"}},
+                               "35 to 55\u00a0m/s", "2-hour route", "“0,20”", "1.83\u00a0ms", "29%"}},
              {"phases_demo.rtf", {"3.3", "1.7", "300", "600", "“0,20”", "1.83\u00a0ms"}},
              {"fiche_eleve.rtf", {}},
          }},
@@ -282,7 +287,7 @@ TEST(DocumentsLivres, AsATeacherWritesThemInEachLanguage)
                 EXPECT_TRUE(texte.contains(QString::fromUtf8(m))) << m;
             // The potentials' symbols written with their subscripts.
             const QString rtf = QString::fromLatin1(lire(QStringLiteral(QUILLON_DOCUMENTS "/") + dossier + doc.nom));
-            const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("[^A-Za-z](EK|ENa)[^A-Za-z]")).match(rtf);
+            const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("[^A-Za-z](EK|ENa)[^A-Za-z=]")).match(rtf);
             EXPECT_FALSE(m.hasMatch()) << "no subscript: " << m.captured().toStdString();
             // A translation keeps the original's answer key: every value,
             // range and duration, in the same order.
@@ -303,5 +308,72 @@ TEST(DocumentsLivres, AsATeacherWritesThemInEachLanguage)
             EXPECT_TRUE(document.contains(m.captured(1) + QString::fromUtf8(l.cle))) << l.dossier << m.captured(1).toStdString();
         }
         EXPECT_EQ(activites, 12) << l.dossier;
+    }
+}
+
+// The documents' figures that the rules compute, in both languages: each
+// range's bounds right and one step beyond them wrong (pairs r/a: refractory
+// periods, l/c: long and short fibres' frequencies, v: velocity, s: threshold),
+// k: EK at a [K]e, b: the band the animation's label keeps to at [K]e `ke`
+// (its bounds within 1.5 mV of the label's 5th and 95th percentiles).
+TEST(DocumentsLivres, TheirFiguresAreTheRulesOwn)
+{
+    const struct { const char *paires, *motif; double ke = 0; } lectures[] = {
+        {"r", R"((\d\.\d) (?:à|to) (\d\.\d).ms \((?:mesure|measured|valeur classique|textbook value)[,)])"},
+        {"a", R"((\d\.\d) (?:à|to) (\d\.\d).ms \((?:mesure.|measured):)"},
+        {"rar", R"((\d\.\d) (?:à|to) (\d\.\d).ms \D+ (\d\.\d) (?:à|to) (\d\.\d).ms \D+ (\d\.\d) (?:à|to) (\d\.\d).ms (?:pour|for) (?:la|the) relative)"},
+        {"ll", R"((\d+) (?:à|to) (\d+).Hz \((?:mesure|measured|valeur classique|textbook value|\d+.Hz (?:mesuré|measured), (?:ou de|or from) (\d+) (?:à|to) (\d+))\))"},
+        {"c", R"((\d+) (?:à|to) (\d+).Hz \((?:mesure comme|measured and|\d+.Hz (?:mesuré|measured)\)))"},
+        {"v", R"((\d+) (?:à|to) (\d+).m/s)"},
+        {"s", R"((0\.\d+) (?:à|to) (0\.\d+).V(?: \(|\x{a0}?;))"},
+        {"k", R"(\[K\+?\]e (?:=|à|to) (\d+)(?:, EK = |\D+\x{2029}EeqK=)(−?[\d.]+))"},
+        {"b", R"((?:souvent entre|mostly between|oscille entre|swings between about) (\d+) (?:et|and) (\d+)(?: environ)?(?:,| lorsque| when))", 6},
+        {"b", R"((?:souvent entre|mostly between|oscille entre|swings between about) (\d+) (?:et|and) (\d+)(?: environ)?[.;\x{a0}])", 60},
+    };
+    const auto juste = [](char r, double x) {
+        const int item = static_cast<int>(std::lround(x * 10));
+        const QString t = QString::number(x, 'f', r == 's' ? 2 : 0);
+        return corriger_reponses({item, item, t, t, t, -1, t})[std::string("ralcv-s").find(r)];
+    };
+    const auto etat = [](double ke) { EtatIonique e{150, ke, 8, 144}; e.calcul_pot_eq(); return e; };
+    const auto bande = [&](double ke) { // the label's |Em| from the 1,000th tick: its 5th and 95th percentiles
+        const EtatIonique e = etat(ke);
+        std::vector<double> v;
+        for (int graine = 1; graine <= 5; ++graine) {
+            QImage sav(AnimationFlux::largeur, AnimationFlux::hauteur, QImage::Format_RGB32), image;
+            sav.fill(Qt::white);
+            Aleatoire hasard(graine);
+            AnimationFlux anim;
+            anim.remise_zero_anim(e, sav);
+            anim.rempl_image(e, hasard, sav, image = sav);
+            for (int t = 0; t < 10000; ++t, anim.tic(e.e_k, hasard))
+                if (t >= 1000)
+                    v.push_back(std::abs(10 * anim.flux_moyen));
+        }
+        std::sort(v.begin(), v.end());
+        return std::pair(v[v.size() / 20], v[v.size() * 19 / 20]);
+    };
+    for (const QString langue : {"", "en/"}) {
+        const QString texte = texte_document(langue + "QUIL_PED.rtf") + texte_document(langue + "phases_demo.rtf");
+        for (const auto& l : lectures) {
+            SCOPED_TRACE(langue.toStdString() + l.motif);
+            int lues = 0;
+            for (const QRegularExpressionMatch& m : QRegularExpression(QString::fromUtf8(l.motif)).globalMatch(texte))
+                for (int i = 0; const char r = l.paires[i]; ++i) {
+                    const QString b = m.captured(2 * i + 2);
+                    const double x = m.captured(2 * i + 1).toDouble(), y = QString(b).replace(u'−', u'-').toDouble();
+                    const double pas = r == 'r' || r == 'a' ? 0.1 : r == 's' ? 0.01 : 1;
+                    lues += !b.isEmpty();
+                    if (r == 'k') {
+                        EXPECT_NEAR(etat(x).e_k, y, 0.5001 * std::pow(10, b.indexOf('.') - b.size() + 1)) << "to its last decimal";
+                    } else if (r == 'b') {
+                        const auto [bas, haut] = bande(l.ke);
+                        EXPECT_TRUE(std::abs(x - bas) <= 1.5 && std::abs(y - haut) <= 1.5) << bas << " to " << haut;
+                    } else if (!b.isEmpty()) {
+                        EXPECT_TRUE(juste(r, x) && juste(r, y) && !juste(r, x - pas) && !juste(r, y + pas)) << x << " to " << y;
+                    }
+                }
+            EXPECT_GT(lues, 0);
+        }
     }
 }
