@@ -92,9 +92,14 @@ std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
             dialogues_->message(aucun_dossier_pour_enregistrer());
     }
     std::optional<QString> nom = dialogues_->choisir(d);
-    // A file dialog leaves the next one, and the current directory, in the chosen file's folder.
-    if (nom)
-        retenir_dossier(*nom);
+    // A file dialog leaves the next one, and the current directory, in the
+    // chosen file's folder; a folder saved in is kept once the file is.
+    if (nom) {
+        dossier_dialogues_ = QFileInfo(*nom).absolutePath();
+        QDir::setCurrent(dossier_dialogues_);
+        if (!d.enregistrer)
+            dialogues_->dire_reglages(retenir_dossier_travail(dossier_dialogues_));
+    }
     return nom;
 }
 
@@ -102,8 +107,7 @@ void CommandesFichiers::retenir_dossier(const QString& nom)
 {
     dossier_dialogues_ = QFileInfo(nom).absolutePath();
     QDir::setCurrent(dossier_dialogues_);
-    if (const Enregistrement e = retenir_dossier_travail(dossier_dialogues_); !e)
-        dialogues_->message(message_reglages(e));
+    dialogues_->dire_reglages(retenir_dossier_travail(dossier_dialogues_));
 }
 
 void CommandesFichiers::dossier_courant_programme()
@@ -138,6 +142,7 @@ bool CommandesFichiers::enregistrer_sequence()
         return false;
     }
     dans_un_fichier_ = sequence;
+    fichier_enregistre(*dialogues_, *nom);
     return true;
 }
 
