@@ -110,7 +110,7 @@ std::optional<Identite> DialoguesFenetre::identite(const Identite& proposee)
 bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
                                      const std::function<bool(QIODevice&)>& ecrire)
 {
-    d.dossier = dossier_pour_enregistrer(dossier_travail());
+    d.dossier = dossier_pour_enregistrer(dialogues.dossier_recent.isEmpty() ? dossier_travail() : dialogues.dossier_recent);
     if (d.dossier.isEmpty())
         dialogues.message(aucun_dossier_pour_enregistrer());
     const std::optional<QString> nom = dialogues.choisir(d);
@@ -137,7 +137,8 @@ void fichier_enregistre(Dialogues& dialogues, const QString& nom)
 {
     if (const QString avis = avis_dossier_de_repli(nom); !avis.isEmpty())
         dialogues.message(avis);
-    dialogues.dire_reglages(retenir_dossier_travail(QFileInfo(nom).absolutePath()));
+    dialogues.dossier_recent = QFileInfo(nom).absolutePath();
+    dialogues.dire_reglages(retenir_dossier_travail(dialogues.dossier_recent));
 }
 
 void Dialogues::dire_reglages(const Enregistrement& e)

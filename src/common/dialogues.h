@@ -46,6 +46,10 @@ public:
     // The settings are the program's business: a settings file that could
     // not be written is said once, after what concerns the pupil's files.
     void dire_reglages(const Enregistrement& e);
+    // The folder a file of the user's was last opened from or saved in,
+    // where the next dialog opens; empty for the work folder kept in the
+    // settings.
+    QString dossier_recent;
 
 private:
     bool reglages_dits_ = false;

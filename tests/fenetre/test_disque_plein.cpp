@@ -113,6 +113,9 @@ TEST_F(FenetreAcces, AReadOnlyHomeSaysWhereThePupilsFilesWentAndTheSettingsOnce)
         EXPECT_TRUE(faux.dialogues.messages[0].startsWith("Le fichier " + natif(temporaire.filePath(nom)) + " a été enregistré " + repli));
         EXPECT_TRUE(nom == "cr.pdf" || faux.dialogues.messages[1].startsWith("Quillon ne peut pas garder ses réglages : "));
     }
+    faux.dialogues.reponses = {QString()};
+    g.ui()->Ouvrir1->trigger();
+    EXPECT_EQ(faux.dialogues.demandes.back().dossier, temporaire.path()) << "where the report was saved";
     g.Timer_courbeTimer(); // work the report does not hold
     faux.dialogues.reponses_questions = {Reponse::Non, Reponse::Autre};
     faux.dialogues.reponses = {maison.filePath("cr2.pdf")};
