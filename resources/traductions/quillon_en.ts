@@ -153,8 +153,8 @@ Save the report as a PDF instead?</translation>
         <translation>The file %1 is part of Quillon: it cannot be replaced. Choose another name or another folder.</translation>
     </message>
     <message>
-        <source>le dossier %1 ne peut pas être créé</source>
-        <translation>the folder %1 cannot be created</translation>
+        <source>son dossier ne peut pas être créé</source>
+        <translation>its folder cannot be created</translation>
     </message>
     <message>
         <source>Quillon ne peut pas garder ses réglages : %1 (%2). Ceux de cette séance valent jusqu&apos;à la fermeture de Quillon.</source>

@@ -72,9 +72,8 @@ Enregistrement garder_reglage(const QString& cle, const QVariant& valeur)
     if (!f.open(QIODevice::ReadOnly))
         return illisible;
     const QByteArray contenu = f.readAll();
-    if (const QString dossier = QFileInfo(chemin).absolutePath(); !QDir().mkpath(dossier))
-        return {false, QCoreApplication::translate("DossiersUtilisateur", "le dossier %1 ne peut pas être créé")
-                           .arg(QDir::toNativeSeparators(dossier))};
+    if (!QDir().mkpath(QFileInfo(chemin).absolutePath()))
+        return {false, QCoreApplication::translate("DossiersUtilisateur", "son dossier ne peut pas être créé")};
     return enregistrer_entier(chemin, contenu);
 }
 
