@@ -530,7 +530,7 @@ TEST_F(FenetreAcces, CtrlOOpensAndCtrlSSaves)
     EXPECT_FALSE(faux.dialogues.demandes.back().enregistrer);
     onglet(2);
     for (int i = 0; i < 2; ++i)
-        f.Timer_courbeTimer();
+        f.ionique().tic_enregistrement();
     QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(faux.dialogues.demandes.size(), 2u);
     EXPECT_TRUE(faux.dialogues.demandes.back().enregistrer);
