@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
 
 #include "impression.h"
@@ -485,7 +486,7 @@ TEST_F(FenetreAcces, EscapeOrTabPutsACarriedLegendBack)
     EXPECT_EQ(e->geometry(), posee);
     EXPECT_EQ(accueil().exercice().legende_portee(), 0);
 
-    // The mouse on another legend while one is carried: the carried one goes back.
+    // The mouse on another legend while one is carried: the carried one is laid where it shows.
     e->setFocus(Qt::TabFocusReason);
     QTest::keyClick(e, Qt::Key_Space);
     QTest::keyClick(e, Qt::Key_Right);
@@ -493,7 +494,8 @@ TEST_F(FenetreAcces, EscapeOrTabPutsACarriedLegendBack)
     Etiquette* autre = accueil().legende(k == 1 ? 2 : 1);
     const QRect ailleurs = autre->geometry();
     QTest::mouseClick(autre, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_EQ(e->geometry(), posee);
+    EXPECT_EQ(e->pos(), place(accueil().exercice().placement(k).cible).topLeft());
+    EXPECT_NE(e->geometry(), posee);
     EXPECT_EQ(autre->geometry(), ailleurs);
     EXPECT_EQ(accueil().exercice().legende_portee(), 0);
 }
@@ -535,3 +537,29 @@ TEST_F(FenetreAcces, CtrlOOpensAndCtrlSSaves)
     ASSERT_EQ(faux.dialogues.demandes.size(), 2u);
     EXPECT_TRUE(faux.dialogues.demandes.back().enregistrer);
 }
+
+
+// Enter lays a carried legend as Space does; a click elsewhere leaves it where it shows.
+TEST_F(FenetreAcces, EnterOrAClickElsewhereLaysTheCarriedLegend)
+{
+    const std::vector<int> ordre = accueil().exercice().ordre_lecture();
+    Etiquette* autre = accueil().legende(ordre.back());
+    const std::function<void(Etiquette*)> cas[] = {
+        [](Etiquette* e) { QTest::keyClick(e, Qt::Key_Return); },
+        [](Etiquette* e) { QTest::keyClick(e, Qt::Key_Enter, Qt::KeypadModifier); },
+        [this](Etiquette*) { QTest::mouseClick(f.ui()->BitBtn3, Qt::LeftButton); },
+        [this](Etiquette*) { QTest::mouseClick(f.ui()->page_accueil, Qt::LeftButton, {}, QPoint(496, 200)); },
+        [autre](Etiquette*) { QTest::mouseClick(autre, Qt::LeftButton, {}, QPoint(3, 3)); }};
+    for (size_t i = 0; i < std::size(cas); ++i) {
+        Etiquette* e = accueil().legende(ordre.at(i));
+        e->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(e, Qt::Key_Space);
+        QTest::keyClick(e, Qt::Key_Right);
+        const int t = accueil().exercice().place_portee();
+        cas[i](e);
+        const Placement& p = accueil().exercice().placement(ordre.at(i));
+        EXPECT_TRUE(t != 0 && p.posee == ordre.at(i) && p.cible == t && e->pos() == place(t).topLeft()) << i;
+        EXPECT_EQ(accueil().exercice().legende_portee(), 0) << i;
+    }
+}
+
