@@ -563,3 +563,23 @@ TEST_F(FenetreAcces, EnterOrAClickElsewhereLaysTheCarriedLegend)
     }
 }
 
+// "Flèche bas : suivante ; flèche haut : retour", wherever the viewer's focus is.
+TEST_F(FenetreAcces, TheArrowKeysStepThroughTheTestPhases)
+{
+    Programme p{services()};
+    demarrer(p.Form1);
+    p.Form1.ui()->BitBtn24->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(p.Form1.ui()->BitBtn24, Qt::Key_Space);
+    TForm_richedit& v = p.Form_richedit();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    const Ui::TForm_richedit& u = *v.ui();
+    const std::tuple<QWidget*, Qt::Key, Qt::KeyboardModifiers, int> cas[] = {
+        {u.RichEdit1, Qt::Key_Down, {}, 0}, {u.RichEdit1, Qt::Key_Down, {}, 1}, {u.btn_bas, Qt::Key_Down, Qt::KeypadModifier, 2},
+        {u.BitBtn1, Qt::Key_Up, {}, 1}, {u.RichEdit1, Qt::Key_Up, {}, 0}, {u.RichEdit1, Qt::Key_Down, Qt::ShiftModifier, 0}};
+    for (const auto& [w, touche, en_plus, ligne] : cas) {
+        w->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w, touche, en_plus);
+        EXPECT_EQ(v.ligne_doc(), ligne) << nom(w).toStdString();
+        EXPECT_FALSE(QTest::qWaitFor([&v] { return !v.isActiveWindow(); }, 100)) << "the next arrow steps on";
+    }
+}
