@@ -11,6 +11,9 @@
 #include "ui_tmise_couleur.h"
 
 #include <QApplication>
+#include <QMenuBar>
+#include <QSet>
+#include <QSignalSpy>
 #include <QScrollBar>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -28,6 +31,21 @@ namespace {
 QPoint centre(const QWidget* w)
 {
     return QPoint(w->x() + w->width() / 2, w->y() + w->height() / 2);
+}
+
+// Every item of a menu, and of its menus, has one access key, none twice in a menu.
+void touches_uniques(const QWidget* menu)
+{
+    QString vues;
+    for (const QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        EXPECT_EQ(a->text().count('&'), 1) << a->text().toStdString();
+        vues += a->text().mid(a->text().indexOf('&') + 1, 1).toLower();
+        if (a->menu() != nullptr)
+            touches_uniques(a->menu());
+    }
+    EXPECT_EQ(QSet<QChar>(vues.begin(), vues.end()).size(), vues.size()) << vues.toStdString();
 }
 
 } // namespace
@@ -561,6 +579,46 @@ TEST_F(FenetreAcces, EnterOrAClickElsewhereLaysTheCarriedLegend)
         EXPECT_TRUE(t != 0 && p.posee == ordre.at(i) && p.cible == t && e->pos() == place(t).topLeft()) << i;
         EXPECT_EQ(accueil().exercice().legende_portee(), 0) << i;
     }
+}
+
+// ---- Menus -----------------------------------------------------------------------
+
+TEST_F(FenetreAcces, EveryMenuAndItemIsReachedFromTheKeyboard)
+{
+    touches_uniques(f.ui()->MainMenu1);
+    {
+        EnLangue anglais("en");
+        touches_uniques(TForm1{services()}.ui()->MainMenu1);
+    }
+    // The access keys underlined while Alt is held, and in the menu bar Alt alone enters.
+    const Ui::TForm1& u = *f.ui();
+    const auto vue = [&u] { return u.MainMenu1->grab(u.MainMenu1->actionGeometry(u.Fichier1->menuAction())).toImage(); };
+    u.BitBtn24->setFocus(Qt::TabFocusReason);
+    const QImage sans = vue();
+    QTest::keyPress(u.BitBtn24, Qt::Key_Alt);
+    EXPECT_NE(vue(), sans);
+    QTest::keyRelease(u.BitBtn24, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(u.MainMenu1->hasFocus() && vue() != sans);
+    QTest::keyClick(u.MainMenu1, Qt::Key_Escape);
+    EXPECT_EQ(vue(), sans);
+
+    const auto norme = [](QKeySequence::StandardKey k) { return QKeySequence(k)[0]; };
+    const std::pair<std::vector<QKeyCombination>, QAction*> cas[] = {
+        {{Qt::ALT | Qt::Key_F, Qt::Key_O}, u.Ouvrir1}, {{Qt::ALT | Qt::Key_F, Qt::Key_L}, u.Informations1},
+        {{Qt::Key_F10, Qt::Key_Return}, u.Ouvrir1}, {{Qt::Key_F10, Qt::Key_Right, Qt::Key_Return}, u.Afficherlespotdquilibre1},
+        {{Qt::Key_Alt, Qt::Key_Right, Qt::Key_Down, Qt::Key_T, Qt::Key_1}, u.Taille100}, {{Qt::ALT | Qt::Key_A}, u.Apropos1},
+        {{norme(QKeySequence::Open)}, u.Ouvrir1}, {{norme(QKeySequence::Save)}, u.Sauve1},
+        {{norme(QKeySequence::HelpContents)}, u.Informations1}, {{norme(QKeySequence::Quit)}, u.Quitter1}}; // last: it closes
+    for (const auto& [touches, action] : cas) {
+        u.BitBtn24->setFocus(Qt::TabFocusReason);
+        QSignalSpy choisie(action, &QAction::triggered);
+        for (QKeyCombination t : touches) { // to the open menu, else to the focus
+            QWidget* menu = QApplication::activePopupWidget();
+            QTest::keyClick(menu != nullptr ? menu : QApplication::focusWidget(), t.key(), t.keyboardModifiers());
+        }
+        EXPECT_TRUE(choisie.count() == 1 && QApplication::activePopupWidget() == nullptr) << action->objectName().toStdString();
+    }
+    EXPECT_EQ(faux.lanceur.documents.size(), 2); // the teachers' document, twice
 }
 
 // "Flèche bas : suivante ; flèche haut : retour", wherever the viewer's focus is.
