@@ -36,16 +36,14 @@ QPoint centre(const QWidget* w)
 // Every item of a menu, and of its menus, has one access key, none twice in a menu.
 void touches_uniques(const QWidget* menu)
 {
-    QString vues;
+    QSet<QString> vues;
     for (const QAction* a : menu->actions()) {
-        if (a->isSeparator())
-            continue;
-        EXPECT_EQ(a->text().count('&'), 1) << a->text().toStdString();
-        vues += a->text().mid(a->text().indexOf('&') + 1, 1).toLower();
+        const QString touche = a->text().mid(a->text().indexOf('&') + 1, 1).toLower();
+        EXPECT_TRUE(a->isSeparator() || (a->text().count('&') == 1 && !vues.contains(touche))) << a->text().toStdString();
+        vues << touche;
         if (a->menu() != nullptr)
             touches_uniques(a->menu());
     }
-    EXPECT_EQ(QSet<QChar>(vues.begin(), vues.end()).size(), vues.size()) << vues.toStdString();
 }
 
 } // namespace
@@ -561,13 +559,11 @@ TEST_F(FenetreAcces, CtrlOOpensAndCtrlSSaves)
 TEST_F(FenetreAcces, EnterOrAClickElsewhereLaysTheCarriedLegend)
 {
     const std::vector<int> ordre = accueil().exercice().ordre_lecture();
-    Etiquette* autre = accueil().legende(ordre.back());
     const std::function<void(Etiquette*)> cas[] = {
         [](Etiquette* e) { QTest::keyClick(e, Qt::Key_Return); },
         [](Etiquette* e) { QTest::keyClick(e, Qt::Key_Enter, Qt::KeypadModifier); },
         [this](Etiquette*) { QTest::mouseClick(f.ui()->BitBtn3, Qt::LeftButton); },
-        [this](Etiquette*) { QTest::mouseClick(f.ui()->page_accueil, Qt::LeftButton, {}, QPoint(496, 200)); },
-        [autre](Etiquette*) { QTest::mouseClick(autre, Qt::LeftButton, {}, QPoint(3, 3)); }};
+        [this](Etiquette*) { QTest::mouseClick(f.ui()->page_accueil, Qt::LeftButton, {}, QPoint(496, 200)); }};
     for (size_t i = 0; i < std::size(cas); ++i) {
         Etiquette* e = accueil().legende(ordre.at(i));
         e->setFocus(Qt::TabFocusReason);
@@ -581,24 +577,20 @@ TEST_F(FenetreAcces, EnterOrAClickElsewhereLaysTheCarriedLegend)
     }
 }
 
-// ---- Menus -----------------------------------------------------------------------
-
 TEST_F(FenetreAcces, EveryMenuAndItemIsReachedFromTheKeyboard)
 {
     touches_uniques(f.ui()->MainMenu1);
-    {
-        EnLangue anglais("en");
-        touches_uniques(TForm1{services()}.ui()->MainMenu1);
-    }
+    const EnLangue anglais("en");
+    touches_uniques(TForm1{services()}.ui()->MainMenu1);
     // The access keys underlined while Alt is held, and in the menu bar Alt alone enters.
     const Ui::TForm1& u = *f.ui();
     const auto vue = [&u] { return u.MainMenu1->grab(u.MainMenu1->actionGeometry(u.Fichier1->menuAction())).toImage(); };
     u.BitBtn24->setFocus(Qt::TabFocusReason);
     const QImage sans = vue();
     QTest::keyPress(u.BitBtn24, Qt::Key_Alt);
-    EXPECT_NE(vue(), sans);
+    const QImage avec = vue();
     QTest::keyRelease(u.BitBtn24, Qt::Key_Alt, Qt::AltModifier);
-    EXPECT_TRUE(u.MainMenu1->hasFocus() && vue() != sans);
+    EXPECT_TRUE(avec != sans && u.MainMenu1->hasFocus() && vue() != sans);
     QTest::keyClick(u.MainMenu1, Qt::Key_Escape);
     EXPECT_EQ(vue(), sans);
 
@@ -612,10 +604,8 @@ TEST_F(FenetreAcces, EveryMenuAndItemIsReachedFromTheKeyboard)
     for (const auto& [touches, action] : cas) {
         u.BitBtn24->setFocus(Qt::TabFocusReason);
         QSignalSpy choisie(action, &QAction::triggered);
-        for (QKeyCombination t : touches) { // to the open menu, else to the focus
-            QWidget* menu = QApplication::activePopupWidget();
-            QTest::keyClick(menu != nullptr ? menu : QApplication::focusWidget(), t.key(), t.keyboardModifiers());
-        }
+        for (QKeyCombination t : touches) // to the open menu, else to the focus
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget(), t.key(), t.keyboardModifiers());
         EXPECT_TRUE(choisie.count() == 1 && QApplication::activePopupWidget() == nullptr) << action->objectName().toStdString();
     }
     EXPECT_EQ(faux.lanceur.documents.size(), 2); // the teachers' document, twice
@@ -626,17 +616,16 @@ TEST_F(FenetreAcces, TheArrowKeysStepThroughTheTestPhases)
 {
     Programme p{services()};
     demarrer(p.Form1);
-    p.Form1.ui()->BitBtn24->setFocus(Qt::TabFocusReason);
     QTest::keyClick(p.Form1.ui()->BitBtn24, Qt::Key_Space);
     TForm_richedit& v = p.Form_richedit();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
     const Ui::TForm_richedit& u = *v.ui();
-    const std::tuple<QWidget*, Qt::Key, Qt::KeyboardModifiers, int> cas[] = {
-        {u.RichEdit1, Qt::Key_Down, {}, 0}, {u.RichEdit1, Qt::Key_Down, {}, 1}, {u.btn_bas, Qt::Key_Down, Qt::KeypadModifier, 2},
-        {u.BitBtn1, Qt::Key_Up, {}, 1}, {u.RichEdit1, Qt::Key_Up, {}, 0}, {u.RichEdit1, Qt::Key_Down, Qt::ShiftModifier, 0}};
-    for (const auto& [w, touche, en_plus, ligne] : cas) {
+    const std::tuple<QWidget*, QKeyCombination, int> cas[] = {
+        {u.RichEdit1, Qt::Key_Down, 0}, {u.RichEdit1, Qt::Key_Down, 1}, {u.btn_bas, Qt::KeypadModifier | Qt::Key_Down, 2},
+        {u.BitBtn1, Qt::Key_Up, 1}, {u.RichEdit1, Qt::Key_Up, 0}, {u.RichEdit1, Qt::SHIFT | Qt::Key_Down, 0}};
+    for (const auto& [w, touche, ligne] : cas) {
         w->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w, touche, en_plus);
+        QTest::keyClick(w, touche.key(), touche.keyboardModifiers());
         EXPECT_EQ(v.ligne_doc(), ligne) << nom(w).toStdString();
         EXPECT_FALSE(QTest::qWaitFor([&v] { return !v.isActiveWindow(); }, 100)) << "the next arrow steps on";
     }
