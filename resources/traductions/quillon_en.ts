@@ -152,6 +152,22 @@ Save the report as a PDF instead?</translation>
         <source>Le fichier %1 fait partie de Quillon : il ne peut pas être remplacé. Choisissez un autre nom ou un autre dossier.</source>
         <translation>The file %1 is part of Quillon: it cannot be replaced. Choose another name or another folder.</translation>
     </message>
+    <message>
+        <source>son dossier ne peut pas être créé</source>
+        <translation>its folder cannot be created</translation>
+    </message>
+    <message>
+        <source>Quillon ne peut pas garder ses réglages : %1 (%2). Ceux de cette séance valent jusqu&apos;à la fermeture de Quillon.</source>
+        <translation>Quillon cannot keep its settings: %1 (%2). Those of this session hold until Quillon closes.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a été enregistré dans le dossier temporaire, car le dossier %2 n&apos;accepte pas de fichier. Le dossier temporaire peut être vidé à tout moment : copiez ce fichier sur une clé USB ou un partage.</source>
+        <translation>The file %1 was saved in the temporary folder, because the folder %2 does not accept files. The temporary folder may be emptied at any time: copy this file to a USB stick or a shared folder.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a été enregistré dans le dossier %2, car le dossier %3 n&apos;accepte pas de fichier.</source>
+        <translation>The file %1 was saved in the folder %2, because the folder %3 does not accept files.</translation>
+    </message>
 </context>
 <context>
     <name>Enregistrement</name>

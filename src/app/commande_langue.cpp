@@ -33,8 +33,7 @@ CommandeLangue::CommandeLangue(TForm1& fenetre, QMenu* menu, CommandeTaille& red
 
 void CommandeLangue::choisir(const QString& code)
 {
-    if (const Enregistrement e = retenir_langue(code); !e)
-        f_.fichiers().dialogues().message(message_reglages(e));
+    f_.fichiers().dialogues().dire_reglages(retenir_langue(code));
     if (code == langue_en_cours())
         return;
     // Asked in the language being left and again in the one chosen, so that

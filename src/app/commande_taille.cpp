@@ -101,8 +101,7 @@ void CommandeTaille::choisir(int taille)
 {
     if (taille != 100 && !taille_possible(taille, fenetre_a_100(), ecran_a_100()))
         taille = cochee_;
-    if (const Enregistrement e = retenir_taille_affichage(taille); !e)
-        f_.fichiers().dialogues().message(message_reglages(e));
+    f_.fichiers().dialogues().dire_reglages(retenir_taille_affichage(taille));
     cochee_ = taille;
     actualiser();
     if (taille == taille_affichage_en_cours())

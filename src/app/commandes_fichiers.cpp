@@ -72,17 +72,20 @@ CommandesFichiers::CommandesFichiers(Classeur* notebook, PageIonique* ionique, Q
                                      const QString& dossier_prog, const QString& dossier_depart,
                                      Dialogues* dialogues)
     : notebook_(notebook), ionique_(ionique), grille_(grille), dossier_prog_(dossier_prog),
-      dossier_dialogues_(dossier_depart), dialogues_(dialogues)
+      dialogues_(dialogues)
 {
+    // A copy unpacked beside its data opens its dialogs where it was started.
+    dialogues_->dossier_recent = dossier_inscriptible(dossier_prog_) ? dossier_depart : QString();
 }
 
 std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
 {
-    // A copy unpacked beside its data opens the dialogs where the last one
-    // was left, or in the program folder once a page reading it was shown;
-    // an installed program's folder is no place for the pupil's files: the
-    // dialogs open where the user last left them, or in the documents folder.
-    d.dossier = dossier_inscriptible(dossier_prog_) ? dossier_dialogues_ : dossier_travail();
+    // The dialogs open where the last file of the user's was opened or
+    // saved in this run, else in the work folder kept in the settings (the
+    // documents folder at first); a copy unpacked beside its data starts
+    // where it was started, and goes back to its folder once a page reading
+    // it was shown.
+    d.dossier = dialogues_->dossier_recent.isEmpty() ? dossier_travail() : dialogues_->dossier_recent;
     // A folder a file was opened from (a teacher's read-only share) takes no
     // new file, nor does the program's own folder.
     if (d.enregistrer) {
@@ -92,24 +95,28 @@ std::optional<QString> CommandesFichiers::choisir(DialogueFichier d)
             dialogues_->message(aucun_dossier_pour_enregistrer());
     }
     std::optional<QString> nom = dialogues_->choisir(d);
-    // A file dialog leaves the next one, and the current directory, in the chosen file's folder.
-    if (nom)
-        retenir_dossier(*nom);
+    // A file dialog leaves the next one, and the current directory, in the
+    // chosen file's folder; a folder saved in is kept once the file is.
+    if (nom) {
+        QDir::setCurrent(QFileInfo(*nom).absolutePath());
+        if (!d.enregistrer)
+            retenir_dossier(*nom);
+    }
     return nom;
 }
 
 void CommandesFichiers::retenir_dossier(const QString& nom)
 {
-    dossier_dialogues_ = QFileInfo(nom).absolutePath();
-    QDir::setCurrent(dossier_dialogues_);
-    if (const Enregistrement e = retenir_dossier_travail(dossier_dialogues_); !e)
-        dialogues_->message(message_reglages(e));
+    dialogues_->dossier_recent = QFileInfo(nom).absolutePath();
+    QDir::setCurrent(dialogues_->dossier_recent);
+    dialogues_->dire_reglages(retenir_dossier_travail(dialogues_->dossier_recent));
 }
 
 void CommandesFichiers::dossier_courant_programme()
 {
-    dossier_dialogues_ = QDir::fromNativeSeparators(dossier_prog_);
-    QDir::setCurrent(dossier_dialogues_);
+    QDir::setCurrent(QDir::fromNativeSeparators(dossier_prog_));
+    if (dossier_inscriptible(dossier_prog_))
+        dialogues_->dossier_recent = QDir::fromNativeSeparators(dossier_prog_);
 }
 
 void CommandesFichiers::Sauve1Click()
@@ -138,6 +145,7 @@ bool CommandesFichiers::enregistrer_sequence()
         return false;
     }
     dans_un_fichier_ = sequence;
+    fichier_enregistre(*dialogues_, *nom);
     return true;
 }
 

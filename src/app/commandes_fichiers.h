@@ -92,7 +92,6 @@ private:
     // Where the next open dialog opens when the program folder can be
     // written: the folder of the last file chosen, or the program folder
     // since a page that reads it was shown.
-    QString dossier_dialogues_;
     Dialogues* dialogues_;
     SequenceNernst dans_un_fichier_;
 };

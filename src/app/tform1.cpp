@@ -342,16 +342,14 @@ void TForm1::Afficherlespotdquilibre1Click()
 void TForm1::Curseursdemesure1Click()
 {
     const bool actifs = ui_->Curseursdemesure1->isChecked();
-    if (const Enregistrement e = retenir_curseurs_mesure(actifs); !e)
-        fichiers().dialogues().message(message_reglages(e));
+    fichiers().dialogues().dire_reglages(retenir_curseurs_mesure(actifs));
     stimulation().activer_curseurs(actifs);
     ionique().activer_curseurs(actifs);
 }
 
 void TForm1::VitesseClick(Vitesse v)
 {
-    if (const Enregistrement e = retenir_vitesse(v); !e)
-        fichiers().dialogues().message(message_reglages(e));
+    fichiers().dialogues().dire_reglages(retenir_vitesse(v));
     // Only the intervals change; a running animation goes on at the new pace.
     vitesse_ = v;
     ionique().regler_vitesse(v);

@@ -110,7 +110,7 @@ std::optional<Identite> DialoguesFenetre::identite(const Identite& proposee)
 bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
                                      const std::function<bool(QIODevice&)>& ecrire)
 {
-    d.dossier = dossier_pour_enregistrer(dossier_travail());
+    d.dossier = dossier_pour_enregistrer(dialogues.dossier_recent.isEmpty() ? dossier_travail() : dialogues.dossier_recent);
     if (d.dossier.isEmpty())
         dialogues.message(aucun_dossier_pour_enregistrer());
     const std::optional<QString> nom = dialogues.choisir(d);
@@ -120,16 +120,33 @@ bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
         dialogues.message(refus_fichier_du_programme(*nom));
         return false;
     }
-    if (const Enregistrement e = retenir_dossier_travail(QFileInfo(*nom).absolutePath()); !e)
-        dialogues.message(message_reglages(e));
     // Made in memory, then written whole: a failure leaves any older file as it was.
     QBuffer memoire;
     memoire.open(QIODevice::WriteOnly);
     const Enregistrement e = ecrire(memoire) ? enregistrer_entier(*nom, memoire.data())
                                              : Enregistrement{false, QCoreApplication::translate("Dialogues", "le contenu n'a pas pu être préparé")};
-    if (!e)
+    if (!e) {
         dialogues.message(message_enregistrement(*nom, e));
-    return e.reussi;
+        return false;
+    }
+    fichier_enregistre(dialogues, *nom);
+    return true;
+}
+
+void fichier_enregistre(Dialogues& dialogues, const QString& nom)
+{
+    if (const QString avis = avis_dossier_de_repli(nom); !avis.isEmpty())
+        dialogues.message(avis);
+    dialogues.dossier_recent = QFileInfo(nom).absolutePath();
+    dialogues.dire_reglages(retenir_dossier_travail(dialogues.dossier_recent));
+}
+
+void Dialogues::dire_reglages(const Enregistrement& e)
+{
+    if (e || reglages_dits_)
+        return;
+    reglages_dits_ = true;
+    message(message_reglages(e));
 }
 
 } // namespace quillon

@@ -2,6 +2,8 @@
 // The file dialogs, messages and questions of the program, through an
 // interface that tests answer themselves, and the one way to save a file of
 // the user's own.
+#include "common/enregistrement.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -41,6 +43,16 @@ public:
     virtual Reponse question_ou(const QString& texte, const QString& autre) = 0;
     // The pupils' names and class for the report, or nothing when cancelled.
     virtual std::optional<Identite> identite(const Identite& proposee) = 0;
+    // The settings are the program's business: a settings file that could
+    // not be written is said once, after what concerns the pupil's files.
+    void dire_reglages(const Enregistrement& e);
+    // The folder a file of the user's was last opened from or saved in,
+    // where the next dialog opens; empty for the work folder kept in the
+    // settings.
+    QString dossier_recent;
+
+private:
+    bool reglages_dits_ = false;
 };
 
 // Qt's file dialogs and message boxes over a window.
@@ -63,5 +75,8 @@ private:
 // reason said then). False when cancelled or not written.
 bool enregistrer_fichier_utilisateur(Dialogues& dialogues, DialogueFichier d,
                                      const std::function<bool(QIODevice&)>& ecrire);
+// After a file of the user's was saved: where it went when that is not the
+// work folder's fallback, then its folder kept for the next dialog.
+void fichier_enregistre(Dialogues& dialogues, const QString& nom);
 
 } // namespace quillon

@@ -72,7 +72,8 @@ Enregistrement garder_reglage(const QString& cle, const QVariant& valeur)
     if (!f.open(QIODevice::ReadOnly))
         return illisible;
     const QByteArray contenu = f.readAll();
-    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    if (!QDir().mkpath(QFileInfo(chemin).absolutePath()))
+        return {false, QCoreApplication::translate("DossiersUtilisateur", "son dossier ne peut pas être créé")};
     return enregistrer_entier(chemin, contenu);
 }
 
@@ -124,7 +125,10 @@ Enregistrement garder_reglage(const Reglage<const char*>& r, const QString& vale
 
 QString message_reglages(const Enregistrement& e)
 {
-    return message_enregistrement(fichier_reglages(), e);
+    return QCoreApplication::translate("DossiersUtilisateur",
+                                       "Quillon ne peut pas garder ses réglages : %1 (%2). Ceux de cette séance valent "
+                                       "jusqu'à la fermeture de Quillon.")
+        .arg(e.raison, QDir::toNativeSeparators(fichier_reglages()));
 }
 
 bool dossier_inscriptible(const QString& dossier)
@@ -183,6 +187,26 @@ QString dossier_pour_enregistrer(const QString& propose)
             return d;
     }
     return {};
+}
+
+QString avis_dossier_de_repli(const QString& nom)
+{
+    const QString habituel = dossier_travail();
+    const QString dossier = QFileInfo(nom).absolutePath();
+    const auto meme = [](const QString& a, const QString& b) {
+        return !b.isEmpty() && QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+    };
+    if (dossier_inscriptible(habituel) || !meme(dossier, dossier_pour_enregistrer(habituel)))
+        return {};
+    if (meme(dossier, QDir::tempPath()))
+        return QCoreApplication::translate("DossiersUtilisateur",
+                                           "Le fichier %1 a été enregistré dans le dossier temporaire, car le dossier %2 "
+                                           "n'accepte pas de fichier. Le dossier temporaire peut être vidé à tout moment : "
+                                           "copiez ce fichier sur une clé USB ou un partage.")
+            .arg(QDir::toNativeSeparators(nom), QDir::toNativeSeparators(habituel));
+    return QCoreApplication::translate("DossiersUtilisateur",
+                                       "Le fichier %1 a été enregistré dans le dossier %2, car le dossier %3 n'accepte pas de fichier.")
+        .arg(QDir::toNativeSeparators(nom), QDir::toNativeSeparators(dossier), QDir::toNativeSeparators(habituel));
 }
 
 QString aucun_dossier_pour_enregistrer()

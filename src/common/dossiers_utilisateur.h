@@ -30,7 +30,8 @@ QString lire_reglage(const Reglage<const char*>& r);
 Enregistrement garder_reglage(const Reglage<bool>& r, bool valeur);
 Enregistrement garder_reglage(const Reglage<int>& r, int valeur);
 Enregistrement garder_reglage(const Reglage<const char*>& r, const QString& valeur);
-// "Impossible d'enregistrer le fichier <reglages.ini> : <raison>."
+// A settings file that could not be written, in the pupil's words: the
+// settings hold until Quillon closes.
 QString message_reglages(const Enregistrement& e);
 
 // True when this process may create files in `dossier` (checked for the
@@ -52,6 +53,9 @@ Enregistrement retenir_dossier_travail(const QString& dossier);
 QString dossier_pour_enregistrer(const QString& propose);
 // Said when dossier_pour_enregistrer finds no folder.
 QString aucun_dossier_pour_enregistrer();
+// Where a file just saved went, when that is the folder the save dialogs
+// fall back on because the work folder accepts no file; empty otherwise.
+QString avis_dossier_de_repli(const QString& nom);
 
 // A file that comes with the program (in its data or executable folder):
 // never replaced by a file of the user's.

@@ -90,6 +90,11 @@ TEST_F(SequenceGardee, SaveDialogsNeverOpenInAFolderThatCannotBeWritten)
     ASSERT_EQ(dialogues.demandes.size(), 3u);
     for (std::size_t i : {1u, 2u})
         EXPECT_TRUE(dossier_inscriptible(dialogues.demandes[i].dossier)) << dialogues.demandes[i].dossier.toStdString();
+    // The next dialog opens where the last file was saved, a table's too.
+    dialogues.reponses = {temp.filePath("t.csv"), QString()};
+    enregistrer_fichier_utilisateur(dialogues, {}, [](QIODevice&) { return true; });
+    f.ui()->Ouvrir1->trigger();
+    EXPECT_EQ(dialogues.demandes.back().dossier, temp.path());
     QFile::setPermissions(partage, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -179,6 +184,7 @@ TEST_F(SequenceGardee, EnregistrerWorksEverywhereButNeverOverTheProgramsFiles)
         GTEST_SKIP() << "no folder this user cannot write";
     const QByteArray home = qgetenv("HOME");
     retenir_dossier_travail("/proc/sys");
+    dialogues.dossier_recent = "/proc/sys"; // the last folder saved in, read-only since
     qputenv("HOME", "/proc/sys");
     for (const QString& t : {temp.path(), QStringLiteral("/proc/sys")}) {
         qputenv("TMPDIR", QFile::encodeName(t));

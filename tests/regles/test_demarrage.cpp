@@ -180,7 +180,8 @@ TEST(Reglages, AFullDiskLeavesTheSettingsFileAsItWasAndSaysSo)
     if (disque.raison.empty()) {
         const Enregistrement e = garder_reglage("mesure/curseurs", true);
         EXPECT_FALSE(e.reussi);
-        EXPECT_EQ(message_reglages(e), "Impossible d'enregistrer le fichier " + QDir::toNativeSeparators(disque.chemin(relatif)) + " : le disque est plein.");
+        EXPECT_EQ(message_reglages(e), "Quillon ne peut pas garder ses réglages : le disque est plein (" + QDir::toNativeSeparators(disque.chemin(relatif))
+                                           + "). Ceux de cette séance valent jusqu'à la fermeture de Quillon.");
         EXPECT_EQ(essais::lire(disque.chemin(relatif)), "ancien\r\n");
         QFile::remove(disque.chemin(".plein"));
         EXPECT_TRUE(garder_reglage("mesure/curseurs", true).reussi);
