@@ -39,6 +39,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWindow>
@@ -89,9 +90,25 @@ TForm1::TForm1(Services services, QWidget* parent)
     connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
     connect(ui_->Ouvrir1, &QAction::triggered, this, &TForm1::Ouvrir1Click);
     connect(ui_->Sauve1, &QAction::triggered, this, &TForm1::Sauve1Click);
-    // Work files from the keyboard, as every desktop program: Ctrl+O, Ctrl+S.
+    // Work files from the keyboard, as every desktop program: Ctrl+O, Ctrl+S,
+    // Ctrl+Q (the system's own keys: Windows has none to quit, Alt+F4 does).
     ui_->Ouvrir1->setShortcut(QKeySequence::Open);
     ui_->Sauve1->setShortcut(QKeySequence::Save);
+    ui_->Quitter1->setShortcut(QKeySequence::Quit);
+    // F1 opens the teachers' document, whichever page shows: it is the
+    // program's only help, and it explains each page in turn (the test
+    // phases' script checks the program, it does not explain it).
+    ui_->Informations1->setShortcut(QKeySequence::HelpContents);
+    connect(ui_->Informations1, &QAction::triggered, this, &TForm1::BitBtn2Click);
+    // F10 opens the first menu, as on the desktops where Qt leaves it to the program.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+        ui_->MainMenu1->setActiveAction(ui_->Fichier1->menuAction());
+        for (QAction* a : ui_->Fichier1->actions())
+            if (!a->isSeparator() && a->isEnabled()) {
+                ui_->Fichier1->setActiveAction(a);
+                break;
+            }
+    });
     // The report from the keyboard: Ctrl+P prints it, Ctrl+Maj+P saves it as PDF.
     ui_->Compterendu1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     ui_->Imprimercompterendu1->setShortcut(QKeySequence::Print);

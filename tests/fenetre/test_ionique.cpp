@@ -616,10 +616,10 @@ TEST_F(FenetreIonique, DisplaySizeFromTheMenuAndKeysAndARestartThatLosesNoSequen
     retenir_taille_affichage(100);
     Ui::TForm1& u = *f.ui();
     f.taille().actualiser();
-    EXPECT_EQ(u.Tailledaffichage1->title(), "Taille d'affichage");
+    EXPECT_EQ(u.Tailledaffichage1->title(), "&Taille d'affichage");
     const std::tuple<QAction*, const char*, bool> tailles[] = {
-        {u.Taille100, "100 %", true}, {u.Taille125, "125 %", true}, {u.Taille150, "150 %", false},
-        {u.Taille200, "200 %", false}, {u.Agrandir1, "Agrandir", true}, {u.Reduire1, "Réduire", false}};
+        {u.Taille100, "&100 %", true}, {u.Taille125, "1&25 %", true}, {u.Taille150, "1&50 %", false},
+        {u.Taille200, "2&00 %", false}, {u.Agrandir1, "&Agrandir", true}, {u.Reduire1, "&Réduire", false}};
     for (const auto& [a, texte, active] : tailles) {
         EXPECT_EQ(a->text(), QString::fromUtf8(texte));
         EXPECT_EQ(a->isEnabled(), active) << texte;

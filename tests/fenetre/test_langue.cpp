@@ -142,7 +142,7 @@ TEST_F(FenetreDemarree, OptionsLangueNamesEachLanguageInItselfAndKeepsTheChoiceF
     QStringList noms;
     for (QAction* a : f.ui()->Langue1->actions())
         noms << a->text() + (a->isChecked() ? "*" : "");
-    EXPECT_EQ(noms, QStringList({"Français*", "English"}));
+    EXPECT_EQ(noms, QStringList({"&Français*", "&English"}));
     // English chosen, the restart declined: kept for the next start, nothing restarted.
     f.ui()->Langue1->actions().at(1)->trigger();
     ASSERT_EQ(faux.dialogues.questions.size(), 1);
