@@ -312,6 +312,7 @@ QString ExerciceLegendes::btn_correctionClick()
     placements_corriges_ = placements_;
     // French sets a blank before the sign, English none ("80%").
     score_ = QCoreApplication::translate("ExerciceLegendes", "%1 %").arg(format_general(score));
+    score_affiche_ = score_;
     return score_;
 }
 

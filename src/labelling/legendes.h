@@ -118,6 +118,9 @@ public:
     // The score of the last correction while it is the score of the legends
     // as they lie; empty before any correction and once one has moved.
     QString score_valable() const;
+    // The score the home page shows: the last correction's, kept when the
+    // legends are taken off; empty before any.
+    const QString& score_affiche() const { return score_affiche_; }
 
     int nb_legendes() const { return static_cast<int>(legendes_.size()); }
     // Legend by its number, 1..nb_legendes.
@@ -142,6 +145,7 @@ private:
     bool correction_demandee_ = false;
     std::vector<Placement> placements_corriges_;
     QString score_;
+    QString score_affiche_;
     int depart_x_ = 0;
     int depart_y_ = 0;
     int portee_ = 0;

@@ -115,7 +115,7 @@ void PageAccueil::affichage_legendes()
 
 void PageAccueil::btn_correctionClick()
 {
-    lab_result_->setText(exercice_.btn_correctionClick());
+    exercice_.btn_correctionClick();
     montrer_tout();
 }
 
@@ -139,6 +139,9 @@ void PageAccueil::montrer(int k)
 
 void PageAccueil::montrer_tout()
 {
+    // The design's "0 %" until the first correction.
+    if (const QString& score = exercice_.score_affiche(); !score.isEmpty() && lab_result_->text() != score)
+        lab_result_->setText(score);
     for (int k = 1; k <= exercice_.nb_legendes(); ++k)
         montrer(k);
     // A place's stars go while a legend lies on it.
