@@ -12,6 +12,7 @@
 #include "app/travail_fait.h"
 #include "app/demarrage_fenetre.h"
 #include "app/travail_fenetre.h"
+#include "app/commandes_documents.h"
 #include "outputs/menu_images.h"
 #include "common/aleatoire.h"
 #include "common/chemins.h"
@@ -57,6 +58,8 @@ TForm1::TForm1(Services services, QWidget* parent)
         services_.dialogues = dialogues_fenetre_.get();
     }
     travail_ = std::make_unique<TravailFenetre>(*this, services_);
+    documents_ = std::make_unique<CommandesDocuments>(this, services_, version_windows,
+                                                      [this](const QString& m) { afficher_erreur(m); });
     ui_->setupUi(this);
     polices_en_pixels(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -86,10 +89,14 @@ TForm1::TForm1(Services services, QWidget* parent)
 
     connect(ui_->BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
     connect(ui_->BitBtn24, &QPushButton::clicked, this, &TForm1::BitBtn24Click);
-    connect(ui_->Miseencouleur1, &QAction::triggered, this, &TForm1::Miseencouleur1Click);
-    connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
-    connect(ui_->Ouvrir1, &QAction::triggered, this, &TForm1::Ouvrir1Click);
-    connect(ui_->Sauve1, &QAction::triggered, this, &TForm1::Sauve1Click);
+    for (const auto& [action, gestionnaire] :
+         {std::pair{ui_->Miseencouleur1, &TForm1::Miseencouleur1Click}, {ui_->Quitter1, &TForm1::Quitter1Click},
+          {ui_->Ouvrir1, &TForm1::Ouvrir1Click}, {ui_->Sauve1, &TForm1::Sauve1Click},
+          {ui_->Informations1, &TForm1::BitBtn2Click}, {ui_->Compterendu1, &TForm1::Compterendu1Click},
+          {ui_->Imprimercompterendu1, &TForm1::Imprimercompterendu1Click},
+          {ui_->Afficherlespotdquilibre1, &TForm1::Afficherlespotdquilibre1Click},
+          {ui_->Apropos1, &TForm1::Apropos1Click}, {ui_->Curseursdemesure1, &TForm1::Curseursdemesure1Click}})
+        connect(action, &QAction::triggered, this, gestionnaire);
     // Work files from the keyboard, as every desktop program: Ctrl+O, Ctrl+S,
     // Ctrl+Q (the system's own keys: Windows has none to quit, Alt+F4 does).
     ui_->Ouvrir1->setShortcut(QKeySequence::Open);
@@ -99,7 +106,6 @@ TForm1::TForm1(Services services, QWidget* parent)
     // program's only help, and it explains each page in turn (the test
     // phases' script checks the program, it does not explain it).
     ui_->Informations1->setShortcut(QKeySequence::HelpContents);
-    connect(ui_->Informations1, &QAction::triggered, this, &TForm1::BitBtn2Click);
     // F10 opens the first menu, as on the desktops where Qt leaves it to the program.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
         ui_->MainMenu1->setActiveAction(ui_->Fichier1->menuAction());
@@ -112,12 +118,7 @@ TForm1::TForm1(Services services, QWidget* parent)
     // The report from the keyboard: Ctrl+P prints it, Ctrl+Maj+P saves it as PDF.
     ui_->Compterendu1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     ui_->Imprimercompterendu1->setShortcut(QKeySequence::Print);
-    connect(ui_->Compterendu1, &QAction::triggered, this, &TForm1::Compterendu1Click);
-    connect(ui_->Imprimercompterendu1, &QAction::triggered, this, &TForm1::Imprimercompterendu1Click);
-    connect(ui_->Afficherlespotdquilibre1, &QAction::triggered, this, &TForm1::Afficherlespotdquilibre1Click);
-    connect(ui_->Apropos1, &QAction::triggered, this, &TForm1::Apropos1Click);
     ui_->Curseursdemesure1->setChecked(curseurs_mesure_retenus());
-    connect(ui_->Curseursdemesure1, &QAction::triggered, this, &TForm1::Curseursdemesure1Click);
     auto* rythmes = new QActionGroup(this);
     const Vitesse retenue = vitesse_retenue();
     // Each pace tied to its action, whatever its caption says.
@@ -326,48 +327,22 @@ void TForm1::Miseencouleur1Click()
 
 void TForm1::BitBtn24Click()
 {
-    if (services_.fenetres != nullptr)
-        services_.fenetres->Form_richedit().ouvrir_phases(services_.dossier_prog, this);
+    documents_->phases_de_test();
 }
 
 void TForm1::BitBtn2Click()
 {
-    const QString chemin = document_dans_la_langue(services_.dossier_prog, QStringLiteral("\\QUIL_PED.doc"));
-    const QString affiche = QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(chemin)));
-    if (!QFile::exists(chemin))
-        afficher_erreur(QCoreApplication::translate("TForm1", "Impossible d'ouvrir le fichier %1").arg(affiche));
-    else if (!services_.lanceur->ouvrir_document(chemin))
-        afficher_erreur(QCoreApplication::translate("TForm1", "Aucun programme de cet ordinateur ne peut ouvrir le document des "
-                                       "enseignants :\n%1").arg(affiche));
+    documents_->document_enseignants();
 }
 
 void TForm1::BitBtn8Click()
 {
-    document_stimulation(QCoreApplication::translate("TForm1", "Mesure de la période réfractaire"), "\\refract.jpg", "&refr~A.exw");
+    documents_->figure_refractaire();
 }
 
 void TForm1::BitBtn9Click()
 {
-    document_stimulation(QCoreApplication::translate("TForm1", "Mesure du recrutement des fibres"), "\\recrut.jpg", "&recr~A.exw");
-}
-
-void TForm1::document_stimulation(const QString& titre, const char* image, const char* experience)
-{
-    if (version_windows == version_vista) {
-        if (services_.fenetres == nullptr)
-            return;
-        TForm_image& Form_image = services_.fenetres->Form_image();
-        Form_image.definir_titre(titre);
-        if (const std::optional<QString> m = Form_image.lire_image(document_dans_la_langue(services_.dossier_prog, QString::fromLatin1(image))))
-            afficher_erreur(*m);
-        return;
-    }
-    // Older systems: the acquisition program runs the experiment of the
-    // program folder, started in its own folder.
-    const QString programme = QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(services_.dossier_prog)).absolutePath());
-    if (const std::optional<LancementMerlade> l
-        = lancement_merlade(services_.dossier_mrl, programme, QString::fromLatin1(experience)))
-        services_.lanceur->demarrer(*l);
+    documents_->figure_recrutement();
 }
 
 void TForm1::Notebook1Click()

@@ -29,6 +29,7 @@ class CommandeTaille;
 class Dialogues;
 
 class TravailFenetre;
+class CommandesDocuments;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -138,13 +139,13 @@ private:
     QString dossier_lancement_;
     std::unique_ptr<Dialogues> dialogues_fenetre_; // Qt's, when none is given
     std::unique_ptr<TravailFenetre> travail_;
+    std::unique_ptr<CommandesDocuments> documents_;
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;
     CommandeTaille* taille_ = nullptr;
     PageIonique* ionique_ = nullptr;
     PageStimulation* stimulation_ = nullptr;
     std::unique_ptr<MiseEnCouleur> couleurs_;
-    void document_stimulation(const QString& titre, const char* image, const char* experience);
     std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;
     bool sans_question_ = false;
