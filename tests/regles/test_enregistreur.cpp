@@ -91,8 +91,8 @@ TEST(Enregistreur, ACopiedWorkbenchRecordsItsOwnSettings)
     copie.enregistreur.lancer_ou_arreter();
     copie.enregistreur.tic_enregistrement();
     EXPECT_EQ(copie.enregistreur.prog_gk[1], 100);
-    // Halfway from 0 to EeqK = -26.52 ln(150 / 6) = -85.37 (toward ENa, +38.33, from the original's).
-    EXPECT_NEAR(copie.enregistreur.em_trace(1), -42.69, 0.005);
+    // Halfway from 0 to EeqK = -26.5217 ln(150 / 6) = -85.370 (toward ENa, +38.33, from the original's).
+    EXPECT_NEAR(copie.enregistreur.em_trace(1), -42.685, 0.001);
     // Two steps programmed on the copy, then "<--": the copy's bars go back
     // to its first step (GK 10, [K]e 8).
     copie.enregistreur.effacer();

@@ -55,17 +55,18 @@ TEST(SimulationNerf, EachSettingImpliesWhatTheStimulatorDoes)
         const char* texte;
         int position_i_stim, pos;
         bool deux_stim, fibre, trace;
+        int intensite; // of the recording drawn: the volts shown, in hundredths
     };
     const Cas cas[] = {
-        {{}, "", 100, 50, false, false, false},
-        {{{intensite, 80}}, "0.20 V", 80, 50, false, false, true},
-        {{{intensite, 95}, {intensite, 0}}, "1.00 V", 0, 50, false, false, true},
-        {{{temps, 40}}, "", 100, 40, true, false, true},
-        {{{deux, 0}, {temps, 12}}, "", 100, 12, true, false, true},
-        {{{deux, 0}, {deux, 0}}, "", 100, 50, false, false, true},
-        {{{temps, 40}, {fibre, 0}}, "", 100, 40, false, true, false},
-        {{{fibre, 0}, {intensite, 75}}, "0.25 V", 75, 50, false, true, true},
-        {{{fibre, 0}, {temps, 3}, {nerf, 0}}, "", 100, 3, false, false, false},
+        {{}, "", 100, 50, false, false, false, 0},
+        {{{intensite, 80}}, "0.20 V", 80, 50, false, false, true, 20},
+        {{{intensite, 95}, {intensite, 0}}, "1.00 V", 0, 50, false, false, true, 100},
+        {{{temps, 40}}, "", 100, 40, true, false, true, 0},
+        {{{deux, 0}, {temps, 12}}, "", 100, 12, true, false, true, 0},
+        {{{deux, 0}, {deux, 0}}, "", 100, 50, false, false, true, 0},
+        {{{temps, 40}, {fibre, 0}}, "", 100, 40, false, true, false, 0},
+        {{{fibre, 0}, {intensite, 75}}, "0.25 V", 75, 50, false, true, true, 25},
+        {{{fibre, 0}, {temps, 3}, {nerf, 0}}, "", 100, 3, false, false, false, 0},
     };
     for (const Cas& c : cas) {
         SimulationNerf m;
@@ -82,10 +83,9 @@ TEST(SimulationNerf, EachSettingImpliesWhatTheStimulatorDoes)
         EXPECT_EQ(m.texte_intensite(), QString::fromLatin1(c.texte)) << c.actions.size();
         EXPECT_EQ(std::tuple(r.position_i_stim, r.pos, r.deux_stim, r.fibre),
                   std::tuple(c.position_i_stim, c.pos, c.deux_stim, c.fibre)) << c.texte << c.actions.size();
-        EXPECT_EQ(m.marque_seconde_visible(), c.deux_stim);
         ASSERT_EQ(m.trace().has_value(), c.trace) << c.actions.size();
         if (c.trace) {
-            EXPECT_EQ(m.reponse().intensite, 100 - c.position_i_stim);
+            EXPECT_EQ(m.reponse().intensite, c.intensite) << c.texte;
         }
     }
 }
