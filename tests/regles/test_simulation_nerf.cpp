@@ -10,24 +10,24 @@ TEST(SimulationNerf, AnElectrodeFollowsTheHeldMouseAndStopsShortOfEveryLimit)
 {
     struct Cas {
         Electrode e;
-        int panel2_left, prise_x, x, attendu; // attendu: the Left after the move
+        int gauche_stimulateur, prise_x, x, attendu; // attendu: the Left after the move
     };
     const Cas cas[] = {
         {Electrode::cathode, 331, 2, 124, 202}, {Electrode::cathode, 331, 2, 125, 80},  // right edge 208 = enr1
         {Electrode::anode, 331, 0, 138, 202},   {Electrode::anode, 331, 0, 139, 64},    // the same for the anode
         {Electrode::enr1, 331, 3, -119, 86},    {Electrode::enr1, 331, 3, -120, 208},   // Left 85 = cathode's right edge
-        {Electrode::enr2, 331, 0, 96, 320},     {Electrode::enr2, 331, 0, 97, 224},     // Left 321 = Panel2 - 10
+        {Electrode::enr2, 331, 0, 96, 320},     {Electrode::enr2, 331, 0, 97, 224},     // Left 321 = the box - 10
         {Electrode::enr2, 300, 0, 65, 289},     {Electrode::enr2, 300, 0, 66, 224},     // the box bounds it
         {Electrode::anode, 331, 4, -49, 11},    {Electrode::anode, 331, 4, -50, 64},    // right edge 15 on the left
         {Electrode::anode, 331, 0, 30, 94},     // past the cathode: allowed
     };
     for (const Cas& c : cas) {
-        SimulationNerf m(c.panel2_left);
+        SimulationNerf m(c.gauche_stimulateur);
         EXPECT_FALSE(m.glisser(c.e, c.x)) << "no button held";
         m.saisir(c.prise_x);
         EXPECT_EQ(m.glisser(c.e, c.x), c.attendu != PlaceElectrodes{}.left(c.e));
         EXPECT_EQ(m.left(c.e), c.attendu) << static_cast<int>(c.e) << " to " << c.x;
-        EXPECT_EQ(m.reglages().bout_nerf, c.panel2_left - 20);
+        EXPECT_EQ(m.reglages().bout_nerf, c.gauche_stimulateur - 20);
         EXPECT_FALSE(m.trace()) << "moving does not draw";
         m.lacher();
         EXPECT_FALSE(m.glisser(c.e, c.x + 1)) << "released";
