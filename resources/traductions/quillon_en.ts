@@ -1299,96 +1299,8 @@ of action potentials?</translation>
         <translation>Main menu</translation>
     </message>
     <message>
-        <source>Fichier</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Vitesse</source>
-        <translation>Speed</translation>
-    </message>
-    <message>
-        <source>Taille d&apos;affichage</source>
-        <translation>Display size</translation>
-    </message>
-    <message>
-        <source>Ouvrir</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Save</translation>
-    </message>
-    <message>
         <source>Compte rendu...</source>
         <translation>Report...</translation>
-    </message>
-    <message>
-        <source>Imprimer le compte rendu...</source>
-        <translation>Print report...</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Afficher les pot. d&apos;équilibre</source>
-        <translation>Show equilibrium potentials</translation>
-    </message>
-    <message>
-        <source>Curseurs de mesure</source>
-        <translation>Measuring cursors</translation>
-    </message>
-    <message>
-        <source>lente</source>
-        <translation>slow</translation>
-    </message>
-    <message>
-        <source>moyenne</source>
-        <translation>medium</translation>
-    </message>
-    <message>
-        <source>rapide</source>
-        <translation>fast</translation>
-    </message>
-    <message>
-        <source>Mise en couleur</source>
-        <translation>Colours</translation>
-    </message>
-    <message>
-        <source>100 %</source>
-        <translation>100%</translation>
-    </message>
-    <message>
-        <source>125 %</source>
-        <translation>125%</translation>
-    </message>
-    <message>
-        <source>150 %</source>
-        <translation>150%</translation>
-    </message>
-    <message>
-        <source>200 %</source>
-        <translation>200%</translation>
-    </message>
-    <message>
-        <source>Agrandir</source>
-        <translation>Enlarge</translation>
-    </message>
-    <message>
-        <source>Réduire</source>
-        <translation>Reduce</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Langue</source>
-        <translation>Language</translation>
     </message>
     <message>
         <source>Onglets des pages</source>
@@ -1427,6 +1339,102 @@ of action potentials?</translation>
     <message>
         <source>Le compte rendu de ce travail n&apos;a pas été enregistré. Quitter quand même ?</source>
         <translation>The report on this work has not been saved. Quit anyway?</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Vitesse</source>
+        <translation>S&amp;peed</translation>
+    </message>
+    <message>
+        <source>&amp;Taille d&apos;affichage</source>
+        <translation>&amp;Display size</translation>
+    </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Compte rendu...</source>
+        <translation>&amp;Report...</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer le compte rendu...</source>
+        <translation>&amp;Print report...</translation>
+    </message>
+    <message>
+        <source>Informations sur le &amp;logiciel</source>
+        <translation>Program &amp;information</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Afficher les pot. d&apos;équilibre</source>
+        <translation>&amp;Show equilibrium potentials</translation>
+    </message>
+    <message>
+        <source>&amp;Curseurs de mesure</source>
+        <translation>&amp;Measuring cursors</translation>
+    </message>
+    <message>
+        <source>&amp;lente</source>
+        <translation>&amp;slow</translation>
+    </message>
+    <message>
+        <source>&amp;moyenne</source>
+        <translation>&amp;medium</translation>
+    </message>
+    <message>
+        <source>&amp;rapide</source>
+        <translation>&amp;fast</translation>
+    </message>
+    <message>
+        <source>&amp;Mise en couleur</source>
+        <translation>&amp;Colours</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100%</translation>
+    </message>
+    <message>
+        <source>1&amp;25 %</source>
+        <translation>1&amp;25%</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50%</translation>
+    </message>
+    <message>
+        <source>2&amp;00 %</source>
+        <translation>2&amp;00%</translation>
+    </message>
+    <message>
+        <source>&amp;Agrandir</source>
+        <translation>&amp;Enlarge</translation>
+    </message>
+    <message>
+        <source>&amp;Réduire</source>
+        <translation>&amp;Reduce</translation>
+    </message>
+    <message>
+        <source>&amp;A propos</source>
+        <translation>&amp;About</translation>
     </message>
 </context>
 <context>

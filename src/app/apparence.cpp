@@ -11,8 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -25,10 +28,10 @@ namespace quillon {
 
 namespace {
 
-// Fusion, but for the menu bar's extension arrow, which every menu bar asks
-// for when it is built: Qt would load it by guessing its format from the
-// content, loading every image plugin at start-up; it is read as the PNG it is,
-// and only when it first shows.
+// Fusion, but for the menus' keyboard hints (below) and the menu bar's
+// extension arrow, which every menu bar asks for when it is built: Qt would
+// load it by guessing its format from the content, loading every image plugin
+// at start-up; it is read as the PNG it is, and only when it first shows.
 class StyleQuillon : public QProxyStyle {
 public:
     explicit StyleQuillon(QStyle* base) : QProxyStyle(base) {}
@@ -52,6 +55,52 @@ public:
             return icone;
         });
     }
+
+    // The menus' access keys are underlined while Alt is held, while the
+    // menu bar has the keyboard (Alt alone enters it) and in an open menu,
+    // where a letter chooses; Fusion would underline them always.
+    int styleHint(StyleHint quoi, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* retour) const override
+    {
+        if (quoi == SH_UnderlineShortcut)
+            return alt_tenu_ || qobject_cast<const QMenu*>(widget) != nullptr
+                   || (qobject_cast<const QMenuBar*>(widget) != nullptr && widget->hasFocus());
+        return QProxyStyle::styleHint(quoi, option, widget, retour);
+    }
+
+    void polish(QApplication* app) override
+    {
+        QProxyStyle::polish(app);
+        app->installEventFilter(this);
+    }
+
+    void unpolish(QApplication* app) override
+    {
+        app->removeEventFilter(this);
+        QProxyStyle::unpolish(app);
+    }
+
+    bool eventFilter(QObject* objet, QEvent* e) override
+    {
+        bool tenu = alt_tenu_;
+        if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
+            const auto* touche = static_cast<const QKeyEvent*>(e);
+            tenu = touche->key() == Qt::Key_Alt ? e->type() == QEvent::KeyPress
+                                                : touche->modifiers().testFlag(Qt::AltModifier);
+        } else if (e->type() == QEvent::ApplicationDeactivate) {
+            tenu = false; // Alt released in another program
+        }
+        if (tenu != alt_tenu_) {
+            alt_tenu_ = tenu;
+            if (QWidget* fenetre = QApplication::activeWindow())
+                for (QMenuBar* barre : fenetre->findChildren<QMenuBar*>())
+                    barre->update();
+        }
+        return QProxyStyle::eventFilter(objet, e);
+    }
+
+private:
+    bool alt_tenu_ = false;
 };
 
 } // namespace

@@ -21,7 +21,8 @@ CommandeLangue::CommandeLangue(TForm1& fenetre, QMenu* menu, CommandeTaille& red
 {
     auto* groupe = new QActionGroup(this);
     for (const QString& code : langues_disponibles(dossier_prog)) {
-        QAction* a = menu->addAction(nom_langue(code, dossier_prog));
+        // Its first letter as its access key ("&Français", "&English").
+        QAction* a = menu->addAction(QLatin1Char('&') + nom_langue(code, dossier_prog).replace(QLatin1Char('&'), QLatin1String("&&")));
         a->setObjectName(QStringLiteral("Langue_") + code);
         a->setCheckable(true);
         a->setChecked(code == langue_en_cours());

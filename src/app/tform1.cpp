@@ -10,6 +10,8 @@
 #include "app/preferences.h"
 #include "app/sonde.h"
 #include "app/travail_fait.h"
+#include "app/demarrage_fenetre.h"
+#include "app/travail_fenetre.h"
 #include "outputs/menu_images.h"
 #include "common/aleatoire.h"
 #include "common/chemins.h"
@@ -37,6 +39,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWindow>
@@ -53,6 +56,7 @@ TForm1::TForm1(Services services, QWidget* parent)
         dialogues_fenetre_ = std::make_unique<DialoguesFenetre>(this);
         services_.dialogues = dialogues_fenetre_.get();
     }
+    travail_ = std::make_unique<TravailFenetre>(*this, services_);
     ui_->setupUi(this);
     polices_en_pixels(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -86,9 +90,25 @@ TForm1::TForm1(Services services, QWidget* parent)
     connect(ui_->Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
     connect(ui_->Ouvrir1, &QAction::triggered, this, &TForm1::Ouvrir1Click);
     connect(ui_->Sauve1, &QAction::triggered, this, &TForm1::Sauve1Click);
-    // Work files from the keyboard, as every desktop program: Ctrl+O, Ctrl+S.
+    // Work files from the keyboard, as every desktop program: Ctrl+O, Ctrl+S,
+    // Ctrl+Q (the system's own keys: Windows has none to quit, Alt+F4 does).
     ui_->Ouvrir1->setShortcut(QKeySequence::Open);
     ui_->Sauve1->setShortcut(QKeySequence::Save);
+    ui_->Quitter1->setShortcut(QKeySequence::Quit);
+    // F1 opens the teachers' document, whichever page shows: it is the
+    // program's only help, and it explains each page in turn (the test
+    // phases' script checks the program, it does not explain it).
+    ui_->Informations1->setShortcut(QKeySequence::HelpContents);
+    connect(ui_->Informations1, &QAction::triggered, this, &TForm1::BitBtn2Click);
+    // F10 opens the first menu, as on the desktops where Qt leaves it to the program.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+        ui_->MainMenu1->setActiveAction(ui_->Fichier1->menuAction());
+        for (QAction* a : ui_->Fichier1->actions())
+            if (!a->isSeparator() && a->isEnabled()) {
+                ui_->Fichier1->setActiveAction(a);
+                break;
+            }
+    });
     // The report from the keyboard: Ctrl+P prints it, Ctrl+Maj+P saves it as PDF.
     ui_->Compterendu1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     ui_->Imprimercompterendu1->setShortcut(QKeySequence::Print);
@@ -159,7 +179,7 @@ void TForm1::construire_pages()
     connect(stimulation_, &PageStimulation::ess0_demande, this, &TForm1::BitBtn21Click);
     connect(stimulation_, &PageStimulation::figure_refractaire_demandee, this, &TForm1::BitBtn8Click);
     connect(stimulation_, &PageStimulation::figure_recrutement_demandee, this, &TForm1::BitBtn9Click);
-    brancher_sorties(*this);
+    brancher_sorties(*travail_);
 }
 
 QPoint TForm1::position_centree(const QSize& ecran)
@@ -228,7 +248,8 @@ void TForm1::afficher_erreur(const QString& message)
 
 void TForm1::Timer_debutTimer()
 {
-    if (const std::optional<QString> erreur = executer_demarrage(*this)) {
+    DemarrageFenetre etapes(*this, services_, chemin_merlade_);
+    if (const std::optional<QString> erreur = executer_demarrage(etapes)) {
         afficher_erreur(*erreur);
         return;
     }
@@ -237,84 +258,6 @@ void TForm1::Timer_debutTimer()
     // folder the program was started in.
     if (const QString nom = fichier_en_argument(services_.ligne_de_commande); !nom.isEmpty())
         fichiers().ouvrir(QDir::cleanPath(QDir(dossier_lancement_).absoluteFilePath(nom)));
-}
-
-void TForm1::arreter_timer_debut()
-{
-    Timer_debut->stop();
-}
-
-void TForm1::sonder_version()
-{
-    version_windows = sonder_windows();
-}
-
-void TForm1::double_tampon()
-{
-    // Nothing to do: Qt paints every widget through a back buffer already.
-}
-
-void TForm1::semer_aleatoire()
-{
-    services_.hasard->randomize();
-}
-
-void TForm1::lec_couleurs()
-{
-    couleurs().lec_couleurs();
-}
-void TForm1::Scroll_gkChange()
-{
-    ionique().barre_changee(Barre::gk);
-}
-
-void TForm1::Scroll_gnaChange()
-{
-    ionique().barre_changee(Barre::gna);
-}
-
-void TForm1::adap_merlade()
-{
-    const ResultatMerlade r = quillon::adap_merlade(services_.dossier_prog, services_.dossier_mrl);
-    if (r.prepare)
-        chemin_merlade_ = r.chemin_merlade;
-    if (r.erreur)
-        throw ErreurDemarrage(*r.erreur);
-}
-
-void TForm1::rapports_images()
-{
-    ionique().rapports_images();
-}
-
-void TForm1::concentrations_depart()
-{
-    ionique().concentrations_depart();
-}
-
-void TForm1::calcul_images()
-{
-    ionique().calcul_images();
-}
-
-void TForm1::calcul_em()
-{
-    ionique().calcul_em();
-}
-
-void TForm1::Timer_courbeTimer()
-{
-    ionique().tic_enregistrement();
-}
-
-void TForm1::Timer_reaffTimer()
-{
-    ionique().tic_essai();
-}
-
-void TForm1::Timer_animTimer()
-{
-    ionique().Timer_animTimer();
 }
 
 void TForm1::Afficherlespotdquilibre1Click()
@@ -358,80 +301,15 @@ void TForm1::nettoyer_merlade()
     quillon::nettoyer_merlade(services_.dossier_mrl);
 }
 
-Dialogues& TForm1::dialogues() const
-{
-    return *services_.dialogues;
-}
-
-bool TForm1::imprimante_installee() const
-{
-    return services_.imprimante_installee();
-}
-
-const ExerciceLegendes& TForm1::exercice_legendes() const
-{
-    return accueil().exercice();
-}
-
-QImage TForm1::dessin_legendes() const
-{
-    PageAccueil& page = accueil();
-    const ExerciceLegendes& e = page.exercice();
-    QWidget* dessin = ui_->Image2;
-    std::vector<QWidget*> parmi{dessin};
-    for (QWidget* c : page.cibles())
-        parmi.push_back(c);
-    for (int k = 1; k <= e.nb_legendes(); ++k)
-        if (e.placement(k).posee != 0)
-            parmi.push_back(page.legende(e.placement(k).posee));
-    VuePapier vue{dessin->parentWidget(), {}, montres(dessin->parentWidget(), parmi)};
-    vue.zone = etendue(vue.elements, 0);
-    return dessiner_pour_papier(vue);
-}
-
-ReglagesStimulation TForm1::reglages_stimulation() const
-{
-    return stimulation().reglages();
-}
-
-std::vector<QuestionRemplie> TForm1::questions() const
-{
-    return stimulation().feuille();
-}
-
-std::vector<QImage> TForm1::images_stimulation() const
-{
-    return {stimulation().image_nerf_papier(), stimulation().image_ecran_papier()};
-}
-
-const EquilibresIoniques& TForm1::equilibres() const
-{
-    return ionique().modele();
-}
-
-std::vector<QImage> TForm1::images_ionique() const
-{
-    return {ionique().image_cuve_papier(), ionique().image_graphe_papier()};
-}
-
-std::vector<ImageExportee> TForm1::images_exportees() const
-{
-    std::vector<ImageExportee> images{stimulation().image_exportee()};
-    for (const ImageExportee& i : ionique().images_exportees())
-        images.push_back(i);
-    images.push_back({QT_TRANSLATE_NOOP("NomsProposes", "neurone"), {ui_->Image2}, {ui_->Image2}, {}});
-    return images;
-}
-
 void TForm1::Compterendu1Click()
 {
-    if (quillon::Compterendu1Click(*this))
+    if (quillon::Compterendu1Click(*travail_))
         travail_au_compte_rendu_ = travail_fait();
 }
 
 void TForm1::Imprimercompterendu1Click()
 {
-    if (quillon::Imprimercompterendu1Click(*this))
+    if (quillon::Imprimercompterendu1Click(*travail_))
         travail_au_compte_rendu_ = travail_fait();
 }
 
@@ -492,12 +370,6 @@ void TForm1::document_stimulation(const QString& titre, const char* image, const
         services_.lanceur->demarrer(*l);
 }
 
-void TForm1::charger_images()
-{
-    if (const std::optional<QString> chemin = ionique().charger_images(services_.dossier_prog))
-        throw ErreurDemarrage(QCoreApplication::translate("TForm1", "Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(*chemin)));
-}
-
 void TForm1::Notebook1Click()
 {
     retenir_page_vue();
@@ -510,7 +382,7 @@ void TForm1::Notebook1Click()
         BitBtn21Click();
         break;
     case Page::ionique:
-        calcul_images();
+        ionique().calcul_images();
         break;
     case Page::champs_recepteurs:
     case Page::activite_reflexe:
@@ -528,19 +400,14 @@ void TForm1::retenir_page_vue()
         pages_vues_ |= 1u << onglet(*p);
 }
 
-void TForm1::construire_legendes()
+Travail& TForm1::travail() const
 {
-    accueil_->construire_legendes();
+    return *travail_;
 }
 
-void TForm1::melanger_legendes()
+QWidget* TForm1::dessin_neurone() const
 {
-    accueil_->melanger_legendes(*services_.hasard);
-}
-
-void TForm1::affichage_legendes()
-{
-    accueil_->affichage_legendes();
+    return ui_->Image2;
 }
 
 void TForm1::Quitter1Click()
@@ -568,8 +435,8 @@ bool TForm1::rien_a_perdre(const QString& question_sequence, const QString& ques
     if (fichiers_ && !fichiers_->proposer_enregistrement(question_sequence))
         return false;
     if (const QString fait = travail_fait(); !fait.isEmpty() && fait != travail_au_compte_rendu_) {
-        const Reponse r = dialogues().question_ou(question_compte_rendu, QCoreApplication::translate("TForm1", "Compte rendu..."));
-        if (r == Reponse::Non || (r == Reponse::Autre && !quillon::Compterendu1Click(*this)))
+        const Reponse r = services_.dialogues->question_ou(question_compte_rendu, QCoreApplication::translate("TForm1", "Compte rendu..."));
+        if (r == Reponse::Non || (r == Reponse::Autre && !quillon::Compterendu1Click(*travail_)))
             return false;
     }
     return true;

@@ -1,7 +1,6 @@
 #pragma once
-// The main window: notebook of six pages, menus, timers, program folder and
-// the start-up sequence.
-#include "app/demarrage.h"
+// The main window: notebook of six pages, menus and their handlers, each a
+// call to the page or command that owns the work.
 #include "app/commandes_fichiers.h"
 #include "common/dossier.h"
 #include "ionic/vitesse_animation.h"
@@ -29,7 +28,9 @@ class CommandesFichiers;
 class CommandeTaille;
 class Dialogues;
 
-class TForm1 : public QMainWindow, public EtapesDemarrage, public Travail {
+class TravailFenetre;
+
+class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     // Outer size of the window, fixed.
@@ -72,7 +73,7 @@ public:
     static QPoint position_depart(const QRect& ecran, const QRect& disponible);
 
     void Timer_debutTimer();
-    void Notebook1Click() override;
+    void Notebook1Click();
     void Quitter1Click();
     // Closes the window once the unsaved sequence has already been dealt with.
     void fermer_sans_question();
@@ -92,48 +93,16 @@ public:
     void Compterendu1Click();
     void Imprimercompterendu1Click();
     // Whether page i has been shown during this run, however it was reached.
-    bool page_vue(Page p) const override { return pages_vues_ & (1u << onglet(p)); }
-    // What the report and the pictures' menus read of the window.
-    Dialogues& dialogues() const override;
-    bool imprimante_installee() const override;
-    const ExerciceLegendes& exercice_legendes() const override;
-    QImage dessin_legendes() const override;
-    ReglagesStimulation reglages_stimulation() const override;
-    std::vector<QuestionRemplie> questions() const override;
-    std::vector<QImage> images_stimulation() const override;
-    const EquilibresIoniques& equilibres() const override;
-    std::vector<QImage> images_ionique() const override;
-    std::vector<ImageExportee> images_exportees() const override;
-    // The names and class given for the report, kept for the run.
-    Identite& eleves() override { return eleves_; }
-    QWidget* fenetre() override { return this; }
+    bool page_vue(Page p) const { return pages_vues_ & (1u << onglet(p)); }
+    // What the report and the pictures' menus read of the pages.
+    Travail& travail() const;
+    // The neurone drawing of the home page, for paper.
+    QWidget* dessin_neurone() const;
     void BitBtn24Click();
     void BitBtn2Click();
     void BitBtn8Click();
     void BitBtn9Click();
-    void Timer_courbeTimer();
-    void Timer_reaffTimer();
-    void Timer_animTimer();
 
-    // Start-up steps.
-    void arreter_timer_debut() override;
-    void sonder_version() override;
-    void double_tampon() override;
-    void semer_aleatoire() override;
-    void lec_couleurs() override;
-    void Scroll_gkChange() override;
-    void Scroll_gnaChange() override;
-    void adap_merlade() override;
-    void rapports_images() override;
-    void concentrations_depart() override;
-    void calcul_images() override;
-    void charger_images() override;
-    void construire_legendes() override;
-    void melanger_legendes() override;
-    void affichage_legendes() override;
-
-    // Routines of the other pages, called from here.
-    void calcul_em();
     // The hidden "Charger": reads the recorded action potential, shows the page.
     void BitBtn21Click();
     void nettoyer_merlade();
@@ -168,9 +137,9 @@ private:
     QString chemin_merlade_;
     QString dossier_lancement_;
     std::unique_ptr<Dialogues> dialogues_fenetre_; // Qt's, when none is given
+    std::unique_ptr<TravailFenetre> travail_;
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;
-    Identite eleves_;
     CommandeTaille* taille_ = nullptr;
     PageIonique* ionique_ = nullptr;
     PageStimulation* stimulation_ = nullptr;

@@ -136,17 +136,26 @@ void AnimationFlux::recopier(const QImage& sav, QImage& image)
 
 void AnimationFlux::remise_zero_anim(const EtatIonique& etat, QImage& sav)
 {
-    flux_moyen = 0;
-    nb_tops = 0;
-    ecart_ = 0;
-    x_membrane = static_cast<std::uint8_t>(largeur / 2);
+    dessiner_membrane(sav);
+    remettre_a_zero(etat);
+}
 
+void AnimationFlux::dessiner_membrane(QImage& sav)
+{
     // The dotted membrane line, one pixel in two.
     const int x = sav.width() / 2 + 3;
     if (x < sav.width()) {
         for (int y = 0; y < sav.height(); y += 2)
             sav.setPixel(x, y, noir);
     }
+}
+
+void AnimationFlux::remettre_a_zero(const EtatIonique& etat)
+{
+    flux_moyen = 0;
+    nb_tops = 0;
+    ecart_ = 0;
+    x_membrane = static_cast<std::uint8_t>(largeur / 2);
     n_sorties = 0;
     n_entrees = 0;
     quota = 0;
@@ -187,11 +196,12 @@ void AnimationFlux::fleches(double e_k)
 
 void AnimationFlux::rempl_image(const EtatIonique& etat, Aleatoire& hasard, const QImage& sav, QImage& image)
 {
-    recopier(sav, image);
-    if (image.depth() != 32)
-        image = image.convertToFormat(QImage::Format_RGB32);
-    const Toile toile(image);
-    const Points& motif = points_motif();
+    remplir(etat, hasard);
+    dessiner_particules(sav, image);
+}
+
+void AnimationFlux::remplir(const EtatIonique& etat, Aleatoire& hasard)
+{
     const int w = largeur;
     const int h = hauteur;
     const int interieur = static_cast<int>(std::min<long long>(arrondi(etat.k_int), max_particules));
@@ -200,13 +210,11 @@ void AnimationFlux::rempl_image(const EtatIonique& etat, Aleatoire& hasard, cons
         const int x = hasard.random(w / 2 - 10) + 5;
         const int y = hasard.random(h - 10) + 5;
         particules[static_cast<std::size_t>(i)] = {x, y};
-        dessiner(toile, x, y, i, motif);
     }
     for (int i = static_cast<int>(arrondi(etat.k_int + 1)); i <= tous; ++i) {
         const int x = hasard.random(w / 2 - 10) + w / 2 + 5;
         const int y = hasard.random(h - 10) + 5;
         particules[static_cast<std::size_t>(i)] = {x, y};
-        dessiner(toile, x, y, i, motif);
     }
 }
 

@@ -61,10 +61,15 @@ public:
     QString texte_em;
 
     // Counters and average to zero, the arrows for the potential, the
-    // number of particles for the concentrations; draws the dotted membrane
-    // line on the background picture `sav`.
+    // number of particles for the concentrations.
+    void remettre_a_zero(const EtatIonique& etat);
+    // The dotted membrane line on the background picture `sav`.
+    static void dessiner_membrane(QImage& sav);
+    // Both.
     void remise_zero_anim(const EtatIonique& etat, QImage& sav);
 
+    // Every particle scattered in its compartment.
+    void remplir(const EtatIonique& etat, Aleatoire& hasard);
     // Fills a compartment picture: a copy of `sav` with every particle
     // scattered in its compartment and drawn.
     void rempl_image(const EtatIonique& etat, Aleatoire& hasard, const QImage& sav, QImage& image);

@@ -83,8 +83,8 @@ void EquilibresIoniques::changement_concentration(Barre b)
     enregistreur.noter(b, c);
     textes_[static_cast<int>(texte_de(b))] = prefixe(b) + fixed(c, 2, 0);
     calcul_images();
-    if ((b == Barre::ki || b == Barre::ke) && mode_anim && relancer_animation)
-        relancer_animation();
+    if ((b == Barre::ki || b == Barre::ke) && mode_anim)
+        remise_zero_anim(true);
 }
 
 void EquilibresIoniques::changement_permeabilite(Barre b)
@@ -136,25 +136,33 @@ void EquilibresIoniques::calcul_em()
     textes_[static_cast<int>(Texte::em)] = QStringLiteral("Em=") + fixed(etat.em, 2, 2);
 }
 
-void EquilibresIoniques::choisir_mode_anim(bool anim_choisi)
+void EquilibresIoniques::entrer_mode_anim()
 {
-    mode_anim = anim_choisi;
+    mode_anim = true;
     k_anim_.reset();
     avis_anim_.clear();
-    if (!anim_choisi) {
-        anim_lancee_ = false;
-        textes_[static_cast<int>(Texte::em)] = QStringLiteral("Em=") + fixed(etat.em, 2, 2);
-    }
+    calcul_images();
+    remise_zero_anim(false);
+    barre_changee(Barre::ki); // which fills it
+}
+
+void EquilibresIoniques::quitter_mode_anim()
+{
+    mode_anim = false;
+    anim_lancee_ = false;
+    k_anim_.reset();
+    avis_anim_.clear();
+    textes_[static_cast<int>(Texte::em)] = QStringLiteral("Em=") + fixed(etat.em, 2, 2);
 }
 
 void EquilibresIoniques::lancer_animation(bool lancee)
 {
-    anim_lancee_ = lancee;
-    if (lancee)
+    anim_lancee_ = lancee && mode_anim;
+    if (anim_lancee_)
         avis_anim_.clear();
 }
 
-void EquilibresIoniques::remise_zero_anim(QImage& sav)
+void EquilibresIoniques::remise_zero_anim(bool remplir)
 {
     // Stopped, new concentrations start the count again: the ions that had
     // crossed are back in their compartments, and the new equilibrium comes
@@ -166,8 +174,11 @@ void EquilibresIoniques::remise_zero_anim(QImage& sav)
             "Nouvelles concentrations : aucun ion K+ n'a encore traversé, Em=0. LANCER : ils traversent jusqu'au "
             "nouvel équilibre, où Em vaut EeqK.");
     k_anim_ = k;
-    anim.remise_zero_anim(etat, sav);
+    anim.remettre_a_zero(etat);
+    if (remplir && hasard_ != nullptr)
+        anim.remplir(etat, *hasard_);
     textes_[static_cast<int>(Texte::em)] = anim.texte_em;
+    ++version_anim_;
 }
 
 void EquilibresIoniques::tic_animation(Aleatoire& hasard)

@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 #include <utility>
 
@@ -43,12 +42,13 @@ public:
     EtatIonique etat;
 
     // The equilibrium-potential mode and its animation; a K+ change in that
-    // mode calls relancer_animation, which resets and refills it.
+    // mode resets and refills it.
     bool mode_anim = false;
     AnimationFlux anim;
-    std::function<void()> relancer_animation;
 
 protected:
+    Aleatoire* hasard_ = nullptr;
+    unsigned version_anim_ = 0;
     bool anim_lancee_ = false;
     // The K+ concentrations inside and outside the animation was last filled
     // with in this mode, none before.
@@ -98,18 +98,21 @@ public:
     const QString& texte(Texte t) const { return textes_[static_cast<int>(t)]; }
 
     // ---- Flux animation -----------------------------------------------------
-    // Enters or leaves the equilibrium-potential mode: Em shown is then the
-    // animation's own (no ion has crossed yet: 0), or again the membrane's.
-    void choisir_mode_anim(bool anim);
+    // The particles are scattered with the draws of `hasard`.
+    void brancher_hasard(Aleatoire& hasard) { hasard_ = &hasard; }
+    // "Travail sur le potentiel d'équilibre": the mode, its animation reset
+    // and filled; Em shown is the animation's own (no ion crossed yet: 0).
+    void entrer_mode_anim();
+    // Back to the permeabilities, the animation stopped; Em the membrane's again.
+    void quitter_mode_anim();
     // LANCER and STOP.
     void lancer_animation(bool lancee);
     bool animation_lancee() const { return anim_lancee_; }
     // What a change of K+ made while the animation is stopped did, until it
     // runs again; empty otherwise.
     const QString& avis_animation() const { return avis_anim_; }
-    // Counters and mean to zero for the concentrations now, Em with them.
-    void remise_zero_anim(QImage& sav);
-    void rempl_image(Aleatoire& hasard, const QImage& sav, QImage& image) { anim.rempl_image(etat, hasard, sav, image); }
+    // Counts each reset and refill of the animation: its pictures are drawn again.
+    unsigned version_animation() const { return version_anim_; }
     // One tick drawn on the hidden compartment picture; the label follows
     // unless the equilibrium potential is 0.
     void tic_animation(Aleatoire& hasard);
@@ -118,6 +121,9 @@ public:
     Enregistreur enregistreur{*this};
 
 private:
+    // Counters and mean to zero for the concentrations now, Em with them;
+    // the particles scattered again when `remplir`.
+    void remise_zero_anim(bool remplir);
     void changement_concentration(Barre b);
     void changement_permeabilite(Barre b);
     double& concentration(Barre b);

@@ -153,10 +153,7 @@ PageIonique::PageIonique(QWidget* parent, Aleatoire& hasard)
     // Step n's membrane-potential dot spans columns 5 n to 5 n + 6.
     curseurs_ = new CalqueCurseurs(ui_->Ima_pa, Enregistreur::pixels_par_pas, 3,
                                    [this](const CurseursMesure& c) { return lectures_courbe(c, modele_.enregistreur); });
-    modele_.relancer_animation = [this] {
-        remise_zero_anim();
-        rempl_image(!ui_->ima_pe1->isHidden() ? ui_->ima_pe1 : ui_->ima_pe2);
-    };
+    modele_.brancher_hasard(hasard);
     ordonner_images();
     actualiser();
 }
@@ -337,94 +334,88 @@ void PageIonique::charger(const SequenceNernst& sequence)
 
 void PageIonique::BitBtn12Click()
 {
-    afficher_texte(ui_->Label12, QCoreApplication::translate("PageIonique", "Travail sur le potentiel d'équilibre"));
-    ui_->BitBtn12->hide();
-    ui_->BitBtn13->show();
-    ui_->GO->show();
-    ui_->lab_gna->hide();
-    ui_->lab_gk->hide();
-    modele_.choisir_mode_anim(true);
-    calcul_images();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui_->ima_nai, ui_->ima_nae, ui_->Scroll_nai, ui_->Scroll_nae,
-                                                      ui_->lab_nae, ui_->lab_nai, ui_->Scroll_gna, ui_->Scroll_gk,
-                                                      ui_->Shape11})
-        w->hide();
-    // The recorder's buttons are disabled by the mode (actualiser).
-    remise_zero_anim();
-    faire([this] { modele_.barre_changee(Barre::ki); });
+    faire([this] { modele_.entrer_mode_anim(); });
 }
 
 void PageIonique::BitBtn13Click()
 {
-    image_en_retard_ = false; // the compartments are wiped, not shown with their particles
-    ui_->BitBtn13->hide();
-    ui_->BitBtn12->show();
-    afficher_texte(ui_->Label12, QCoreApplication::translate("PageIonique", "Travail sur la perméabilité membrannaire"));
-    AnimationFlux::recopier(ui_->Ima_sav->image(), ui_->ima_pe1->image_a_modifier());
-    AnimationFlux::recopier(ui_->Ima_sav->image(), ui_->ima_pe2->image_a_modifier());
-    ui_->ima_pe1->update();
-    ui_->ima_pe2->update();
-    ui_->GO->hide();
-    ui_->lab_gna->show();
-    ui_->lab_gk->show();
-    modele_.choisir_mode_anim(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{ui_->ima_nai, ui_->ima_nae, ui_->ima_ki, ui_->ima_ke, ui_->ane,
-                                                      ui_->ani, ui_->Scroll_nai, ui_->Scroll_nae, ui_->lab_nae,
-                                                      ui_->lab_nai, ui_->Scroll_gna, ui_->Scroll_gk, ui_->Shape11})
-        w->show();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui_->Ima_fl_i_e, ui_->ima_fl_e_i, ui_->force1, ui_->force2})
-        w->hide();
-    if (ui_->GO->text() == QCoreApplication::translate("PageIonique", "STOP"))
-        GOClick();
-    minuteries_.Timer_k->start();
-    minuteries_.Timer_na->start();
-    actualiser();
+    faire([this] { modele_.quitter_mode_anim(); });
 }
 
 void PageIonique::GOClick()
 {
-    if (ui_->GO->text() == QCoreApplication::translate("PageIonique", "LANCER")) {
-        modele_.lancer_animation(true);
-        minuteries_.Timer_anim->start();
-        cadence_.demarrer(intervalle_tick_);
-        depuis_lancer_.start();
-        ui_->GO->setText(QCoreApplication::translate("PageIonique", "STOP"));
-    } else {
-        ui_->GO->setText(QCoreApplication::translate("PageIonique", "LANCER"));
-        modele_.lancer_animation(false);
-        minuteries_.Timer_anim->stop();
-        montrer_animation(); // the last tick on screen
+    faire([this] { modele_.lancer_animation(!modele_.animation_lancee()); });
+}
+
+void PageIonique::montrer_mode()
+{
+    // The equilibrium-potential mode shows potassium alone, its animation
+    // and the forces' arrows; the permeabilities' mode all the ions and bars.
+    const bool anim = modele_.mode_anim;
+    if (mode_montre_ == anim)
+        return;
+    mode_montre_ = anim;
+    afficher_texte(ui_->Label12, anim ? QCoreApplication::translate("PageIonique", "Travail sur le potentiel d'équilibre")
+                                      : QCoreApplication::translate("PageIonique", "Travail sur la perméabilité membrannaire"));
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->BitBtn13, ui_->GO, ui_->Ima_fl_i_e, ui_->ima_fl_e_i,
+                                                      ui_->force1, ui_->force2})
+        w->setVisible(anim);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->BitBtn12, ui_->lab_gna, ui_->lab_gk, ui_->ima_nai,
+                                                      ui_->ima_nae, ui_->ima_ki, ui_->ima_ke, ui_->ane, ui_->ani,
+                                                      ui_->Scroll_nai, ui_->Scroll_nae, ui_->lab_nae, ui_->lab_nai,
+                                                      ui_->Scroll_gna, ui_->Scroll_gk, ui_->Shape11})
+        w->setVisible(!anim);
+    if (!anim) {
+        image_en_retard_ = false; // the compartments are wiped, not shown with their particles
+        for (ImageControle* c : {ui_->ima_pe1, ui_->ima_pe2}) {
+            AnimationFlux::recopier(ui_->Ima_sav->image(), c->image_a_modifier());
+            c->update();
+        }
     }
-    afficher_avis();
 }
 
-void PageIonique::remise_zero_anim()
+void PageIonique::montrer_remise()
 {
-    modele_.remise_zero_anim(ui_->Ima_sav->image_a_modifier());
+    // Reset and refilled: the membrane on the background, the particles
+    // where they were scattered on the picture shown and the other alike.
+    if (version_anim_montree_ == modele_.version_animation())
+        return;
+    version_anim_montree_ = modele_.version_animation();
+    AnimationFlux::dessiner_membrane(ui_->Ima_sav->image_a_modifier());
     ui_->Ima_sav->update();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui_->ima_ki, ui_->ima_ke, ui_->ani, ui_->ane})
-        w->hide();
-    minuteries_.Timer_k->stop();
-    minuteries_.Timer_na->stop();
-    afficher_animation();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui_->Ima_fl_i_e, ui_->ima_fl_e_i, ui_->force1, ui_->force2})
-        w->show();
-}
-
-void PageIonique::rempl_image(ImageControle* image)
-{
-    modele_.rempl_image(*hasard_, ui_->Ima_sav->image(), image->image_a_modifier());
-    image->update();
-    // The other picture the same, ready for the first flip.
     ImageControle* pe1 = ui_->ima_pe1;
     ImageControle* pe2 = ui_->ima_pe2;
-    if (!pe1->isHidden()) {
-        AnimationFlux::recopier(pe1->image(), pe2->image_a_modifier());
-        pe2->update();
-    } else if (!pe2->isHidden()) {
-        AnimationFlux::recopier(pe2->image(), pe1->image_a_modifier());
-        pe1->update();
+    ImageControle* montree = !pe1->isHidden() || pe2->isHidden() ? pe1 : pe2;
+    modele_.anim.dessiner_particules(ui_->Ima_sav->image(), montree->image_a_modifier());
+    montree->update();
+    ImageControle* autre = montree == pe1 ? pe2 : pe1;
+    AnimationFlux::recopier(montree->image(), autre->image_a_modifier());
+    autre->update();
+    image_en_retard_ = false;
+    afficher_animation();
+}
+
+void PageIonique::montrer_marche()
+{
+    // LANCER or STOP on the button; the animation's timer runs with it.
+    const bool lancee = modele_.animation_lancee();
+    const QString legende = lancee ? QCoreApplication::translate("PageIonique", "STOP")
+                                   : QCoreApplication::translate("PageIonique", "LANCER");
+    if (ui_->GO->text() != legende)
+        ui_->GO->setText(legende);
+    if (lancee != lancee_montree_) {
+        lancee_montree_ = lancee;
+        if (lancee) {
+            minuteries_.Timer_anim->start();
+            cadence_.demarrer(intervalle_tick_);
+            depuis_lancer_.start();
+        } else {
+            minuteries_.Timer_anim->stop();
+            montrer_animation(); // the last tick on screen
+        }
     }
+    arreter_ou_lancer(minuteries_.Timer_k, !modele_.mode_anim);
+    arreter_ou_lancer(minuteries_.Timer_na, !modele_.mode_anim);
 }
 
 namespace {
@@ -563,6 +554,9 @@ void PageIonique::actualiser()
         return;
     actualisation_ = true;
 
+    montrer_mode();
+    montrer_remise();
+    montrer_marche();
     afficher_texte(ui_->lab_ki, modele_.texte(Texte::k_int));
     afficher_texte(ui_->lab_ke, modele_.texte(Texte::k_ext));
     afficher_texte(ui_->lab_nai, modele_.texte(Texte::na_int));

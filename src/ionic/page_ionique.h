@@ -73,8 +73,6 @@ public:
     void BitBtn12Click();
     void BitBtn13Click();
     void GOClick();
-    void remise_zero_anim();
-    void rempl_image(ImageControle* image);
     // One tick of the animation, shown when a picture is due.
     void Timer_animTimer();
     // The animation timer's wake-up: the ticks due since the last, then a
@@ -123,6 +121,11 @@ private:
     void faire(F&& action);
     void afficher_animation();
     void afficher_avis();
+    // What actualiser shows of the animation's state in the rules: the
+    // mode's widgets, the pictures after a reset, LANCER/STOP and the timers.
+    void montrer_mode();
+    void montrer_remise();
+    void montrer_marche();
     // The picture of the ticks not shown yet, when the screen can show one.
     void montrer_si_due();
 
@@ -141,6 +144,9 @@ private:
     qint64 ticks_ = 0;
     CalqueCurseurs* curseurs_;
     Etiquette* avis_anim_;
+    bool mode_montre_ = false;
+    bool lancee_montree_ = false;
+    unsigned version_anim_montree_ = 0;
 };
 
 } // namespace quillon

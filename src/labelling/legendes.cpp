@@ -118,12 +118,12 @@ void ExerciceLegendes::affichage_legendes()
 void ExerciceLegendes::labelMouseDown(int k, int x, int y)
 {
     // The mouse takes over from the keyboard: the carried legend pressed
-    // goes on from where it is, another one carried goes back.
+    // goes on from where it is, another one carried is left where it is.
     if (portee_ == k) {
         portee_ = 0;
         place_portee_ = 0;
     }
-    reposer();
+    laisser();
     depart_x_ = x;
     depart_y_ = y;
     en_deplacement_ = true;
@@ -269,6 +269,17 @@ void ExerciceLegendes::poser()
     portee_ = 0;
     place_portee_ = 0;
     labelMouseup(k);
+}
+
+void ExerciceLegendes::laisser()
+{
+    if (portee_ == 0)
+        return;
+    // Not moved: as it was, its colour (a verdict) kept.
+    if (legende(portee_).rect == rect_avant_prise_)
+        reposer();
+    else
+        poser();
 }
 
 void ExerciceLegendes::reposer()

@@ -66,7 +66,7 @@ public:
 
     // Mouse events of legend k, positions in the legend's own coordinates.
     // A press on a legend carried with the keyboard takes it from where it
-    // is; on another legend, puts the carried one back.
+    // is; on another legend, leaves the carried one where it is (laisser).
     void labelMouseDown(int k, int x, int y);
     // Returns true if the legend moved.
     bool labelMouseMove(int k, int x, int y);
@@ -100,6 +100,9 @@ public:
     void poser();
     // Puts the picked legend back where it was when picked.
     void reposer();
+    // The pupil turns to something else: the picked legend stays where it
+    // shows, dropped there when it was carried away, untouched otherwise.
+    void laisser();
     // The legend carried, 0 when none; the place it is on, 0 in none.
     int legende_portee() const { return portee_; }
     int place_portee() const { return place_portee_; }

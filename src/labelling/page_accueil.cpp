@@ -25,6 +25,15 @@ PageAccueil::PageAccueil(QWidget* page, Etiquette* lab_result, QPushButton* corr
 {
     connect(correction, &QPushButton::clicked, this, &PageAccueil::btn_correctionClick);
     connect(enlever, &QPushButton::clicked, this, &PageAccueil::btn_enlever_legendesClick);
+    page->installEventFilter(this); // clicks on the page beside the legends
+}
+
+void PageAccueil::laisser()
+{
+    if (exercice_.legende_portee() != 0) {
+        exercice_.laisser();
+        montrer_tout();
+    }
 }
 
 std::vector<QWidget*> PageAccueil::cibles() const
@@ -146,6 +155,9 @@ void PageAccueil::montrer_tout()
 
 bool PageAccueil::eventFilter(QObject* objet, QEvent* evenement)
 {
+    // A click elsewhere on the page leaves the carried legend where it shows.
+    if (objet == page_ && evenement->type() == QEvent::MouseButtonPress)
+        laisser();
     const QVariant numero = objet->property(propriete_numero);
     auto* etiquette = qobject_cast<Etiquette*>(objet);
     if (etiquette == nullptr || !numero.isValid())
@@ -161,20 +173,18 @@ bool PageAccueil::eventFilter(QObject* objet, QEvent* evenement)
         const int portee = exercice_.legende_portee();
         exercice_.labelMouseDown(k, p.x(), p.y());
         if (portee != 0)
-            montrer(portee);
+            montrer_tout();
         return true;
     }
     case QEvent::KeyPress:
         return touche(k, static_cast<QKeyEvent*>(evenement));
     case QEvent::FocusOut: {
-        // Tab or a click elsewhere puts back the legend carried; the window
-        // losing the focus does not.
+        // A click elsewhere leaves the carried legend where it shows (Tab has
+        // put it back already); the window losing the focus or the menus do not.
         const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
         if (exercice_.legende_portee() == k && raison != Qt::ActiveWindowFocusReason
-            && raison != Qt::PopupFocusReason) {
-            exercice_.reposer();
-            montrer(k);
-        }
+            && raison != Qt::PopupFocusReason && raison != Qt::MenuBarFocusReason)
+            laisser();
         return QObject::eventFilter(objet, evenement);
     }
     case QEvent::MouseMove: {
@@ -196,6 +206,21 @@ bool PageAccueil::touche(int k, QKeyEvent* e)
 {
     const bool portee = exercice_.legende_portee() == k;
     switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: // the keypad's
+        if (!portee || e->isAutoRepeat())
+            return portee;
+        exercice_.poser();
+        montrer_tout();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // Leaving it with Tab puts it back; Tab then goes on.
+        if (portee) {
+            exercice_.reposer();
+            montrer(k);
+        }
+        return false;
     case Qt::Key_Space:
         if (e->isAutoRepeat())
             return true;

@@ -2,8 +2,8 @@
 // The home page: wires the legend labels' mouse and key events and the two
 // buttons to the labelling exercise, and shows its legends. From the
 // keyboard a legend (reached with Tab) is picked with Space, carried from
-// blank place to blank place with the arrows, dropped with Space; Escape
-// or leaving it puts it back.
+// blank place to blank place with the arrows, dropped with Space or Enter;
+// Escape or Tab puts it back, a click elsewhere leaves it where it shows.
 #include "labelling/legendes.h"
 
 #include <QObject>
@@ -44,6 +44,8 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    // The carried legend left where it shows (ExerciceLegendes::laisser).
+    void laisser();
     void montrer(int k);
     void montrer_tout();
     bool touche(int k, QKeyEvent* e);

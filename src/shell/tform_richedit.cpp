@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBlock>
@@ -47,6 +48,29 @@ TForm_richedit::TForm_richedit(QWidget* parent) : QDialog(parent), ui_(std::make
     });
     connect(ui_->BitBtn1, &QToolButton::clicked, this, &TForm_richedit::BitBtn1Click);
     connect(ui_->btn_bas, &QToolButton::clicked, this, &TForm_richedit::btn_basClick);
+    for (QWidget* w : {static_cast<QWidget*>(ui_->RichEdit1), static_cast<QWidget*>(ui_->BitBtn1),
+                       static_cast<QWidget*>(ui_->btn_bas)})
+        w->installEventFilter(this);
+}
+
+bool TForm_richedit::eventFilter(QObject* objet, QEvent* e)
+{
+    // What the script's first lines say: the down arrow steps on, the up
+    // arrow back, wherever the viewer's focus is (Shift+arrow still selects
+    // in the text, to edit it). Stepped from the keyboard, the viewer keeps
+    // the keyboard: sent back to the main window, the next arrow would move
+    // whatever has the focus there.
+    if (e->type() == QEvent::KeyPress) {
+        const auto* touche = static_cast<const QKeyEvent*>(e);
+        if ((touche->key() == Qt::Key_Down || touche->key() == Qt::Key_Up)
+            && (touche->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            garder_clavier_ = true;
+            bas_haut(touche->key() == Qt::Key_Down ? +1 : -1);
+            garder_clavier_ = false;
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objet, e);
 }
 
 TForm_richedit::~TForm_richedit() = default;
@@ -196,7 +220,7 @@ void TForm_richedit::bas_haut(int d)
     edit->ensureCursorVisible();
     // Side by side, the keyboard goes back to the main window; over it, the
     // viewer stays in front for the next step.
-    if (fenetre_principale_ != nullptr && a_cote_)
+    if (fenetre_principale_ != nullptr && a_cote_ && !garder_clavier_)
         fenetre_principale_->activateWindow();
 }
 

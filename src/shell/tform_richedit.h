@@ -61,6 +61,8 @@ protected:
     // A window manager gives the window its frame after it has shown: the
     // main window is placed beside the frame once it is known.
     void moveEvent(QMoveEvent* e) override;
+    // The arrow keys step as the two buttons do.
+    bool eventFilter(QObject* objet, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
@@ -70,6 +72,7 @@ private:
     bool retrecir();
     int largeur_placee_ = -1;
     bool a_cote_ = false; // beside the main window, nothing over it
+    bool garder_clavier_ = false; // a step from the viewer's keys
 
     std::unique_ptr<Ui::TForm_richedit> ui_;
     PasAPas pas_;

@@ -293,7 +293,7 @@ void Endurance::enregistrement()
             s->setFocus();
             touche(s, au_hasard(0, 1) ? Qt::Key_Up : Qt::Key_Down);
         }
-        p_.Form1.Timer_courbeTimer();
+        p_.Form1.ionique().tic_enregistrement();
         souffler();
     }
     verifier(m.enregistreur.pas == Enregistreur::dernier_pas, QStringLiteral("the recording ended at step %1").arg(m.enregistreur.pas));
@@ -340,7 +340,7 @@ void Endurance::programmation()
 void Endurance::finir_essai()
 {
     for (int n = 0; n < 1000 && p_.Form1.ionique().minuteries().Timer_reaff->isActive(); ++n) {
-        p_.Form1.Timer_reaffTimer();
+        p_.Form1.ionique().tic_essai();
         souffler();
     }
     verifier(!p_.Form1.ionique().minuteries().Timer_reaff->isActive(), "the trial run never ended");

@@ -11,9 +11,13 @@
 #include "ui_tmise_couleur.h"
 
 #include <QApplication>
+#include <QMenuBar>
+#include <QSet>
+#include <QSignalSpy>
 #include <QScrollBar>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
 
 #include "impression.h"
@@ -27,6 +31,19 @@ namespace {
 QPoint centre(const QWidget* w)
 {
     return QPoint(w->x() + w->width() / 2, w->y() + w->height() / 2);
+}
+
+// Every item of a menu, and of its menus, has one access key, none twice in a menu.
+void touches_uniques(const QWidget* menu)
+{
+    QSet<QString> vues;
+    for (const QAction* a : menu->actions()) {
+        const QString touche = a->text().mid(a->text().indexOf('&') + 1, 1).toLower();
+        EXPECT_TRUE(a->isSeparator() || (a->text().count('&') == 1 && !vues.contains(touche))) << a->text().toStdString();
+        vues << touche;
+        if (a->menu() != nullptr)
+            touches_uniques(a->menu());
+    }
 }
 
 } // namespace
@@ -485,7 +502,7 @@ TEST_F(FenetreAcces, EscapeOrTabPutsACarriedLegendBack)
     EXPECT_EQ(e->geometry(), posee);
     EXPECT_EQ(accueil().exercice().legende_portee(), 0);
 
-    // The mouse on another legend while one is carried: the carried one goes back.
+    // The mouse on another legend while one is carried: the carried one is laid where it shows.
     e->setFocus(Qt::TabFocusReason);
     QTest::keyClick(e, Qt::Key_Space);
     QTest::keyClick(e, Qt::Key_Right);
@@ -493,7 +510,8 @@ TEST_F(FenetreAcces, EscapeOrTabPutsACarriedLegendBack)
     Etiquette* autre = accueil().legende(k == 1 ? 2 : 1);
     const QRect ailleurs = autre->geometry();
     QTest::mouseClick(autre, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_EQ(e->geometry(), posee);
+    EXPECT_EQ(e->pos(), place(accueil().exercice().placement(k).cible).topLeft());
+    EXPECT_NE(e->geometry(), posee);
     EXPECT_EQ(autre->geometry(), ailleurs);
     EXPECT_EQ(accueil().exercice().legende_portee(), 0);
 }
@@ -530,8 +548,86 @@ TEST_F(FenetreAcces, CtrlOOpensAndCtrlSSaves)
     EXPECT_FALSE(faux.dialogues.demandes.back().enregistrer);
     onglet(2);
     for (int i = 0; i < 2; ++i)
-        f.Timer_courbeTimer();
+        f.ionique().tic_enregistrement();
     QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(faux.dialogues.demandes.size(), 2u);
     EXPECT_TRUE(faux.dialogues.demandes.back().enregistrer);
+}
+
+
+// Enter lays a carried legend as Space does; a click elsewhere leaves it where it shows.
+TEST_F(FenetreAcces, EnterOrAClickElsewhereLaysTheCarriedLegend)
+{
+    const std::vector<int> ordre = accueil().exercice().ordre_lecture();
+    const std::function<void(Etiquette*)> cas[] = {
+        [](Etiquette* e) { QTest::keyClick(e, Qt::Key_Return); },
+        [](Etiquette* e) { QTest::keyClick(e, Qt::Key_Enter, Qt::KeypadModifier); },
+        [this](Etiquette*) { QTest::mouseClick(f.ui()->BitBtn3, Qt::LeftButton); },
+        [this](Etiquette*) { QTest::mouseClick(f.ui()->page_accueil, Qt::LeftButton, {}, QPoint(496, 200)); }};
+    for (size_t i = 0; i < std::size(cas); ++i) {
+        Etiquette* e = accueil().legende(ordre.at(i));
+        e->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(e, Qt::Key_Space);
+        QTest::keyClick(e, Qt::Key_Right);
+        const int t = accueil().exercice().place_portee();
+        cas[i](e);
+        const Placement& p = accueil().exercice().placement(ordre.at(i));
+        EXPECT_TRUE(t != 0 && p.posee == ordre.at(i) && p.cible == t && e->pos() == place(t).topLeft()) << i;
+        EXPECT_EQ(accueil().exercice().legende_portee(), 0) << i;
+    }
+}
+
+TEST_F(FenetreAcces, EveryMenuAndItemIsReachedFromTheKeyboard)
+{
+    touches_uniques(f.ui()->MainMenu1);
+    const EnLangue anglais("en");
+    touches_uniques(TForm1{services()}.ui()->MainMenu1);
+    // The access keys underlined while Alt is held, then no more.
+    const Ui::TForm1& u = *f.ui();
+    const auto vue = [&u] { return u.MainMenu1->grab(u.MainMenu1->actionGeometry(u.Fichier1->menuAction())).toImage(); };
+    u.BitBtn24->setFocus(Qt::TabFocusReason);
+    const QImage sans = vue();
+    QTest::keyPress(u.BitBtn24, Qt::Key_Alt);
+    EXPECT_NE(vue(), sans);
+    QTest::keyRelease(u.BitBtn24, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(u.MainMenu1, Qt::Key_Escape);
+    EXPECT_EQ(vue(), sans);
+
+    const auto norme = [](QKeySequence::StandardKey k) { return QKeySequence(k)[0]; };
+    const std::pair<std::vector<QKeyCombination>, QAction*> cas[] = {
+        {{Qt::ALT | Qt::Key_F, Qt::Key_O}, u.Ouvrir1}, {{Qt::ALT | Qt::Key_F, Qt::Key_L}, u.Informations1},
+        {{Qt::Key_F10, Qt::Key_Return}, u.Ouvrir1}, {{Qt::Key_F10, Qt::Key_Right, Qt::Key_Return}, u.Afficherlespotdquilibre1},
+        {{Qt::Key_Alt, Qt::Key_Right, Qt::Key_Down, Qt::Key_T, Qt::Key_1}, u.Taille100}, {{Qt::ALT | Qt::Key_A}, u.Apropos1},
+        {{norme(QKeySequence::Open)}, u.Ouvrir1}, {{norme(QKeySequence::Save)}, u.Sauve1},
+        {{norme(QKeySequence::HelpContents)}, u.Informations1}, {{norme(QKeySequence::Quit)}, u.Quitter1}}; // last: it closes
+    for (const auto& [touches, action] : cas) {
+        if (touches.front().toCombined() == 0)
+            continue; // no such key on this system (on Windows, none quits)
+        u.BitBtn24->setFocus(Qt::TabFocusReason);
+        QSignalSpy choisie(action, &QAction::triggered);
+        for (QKeyCombination t : touches) // to the open menu, else to the focus
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget(), t.key(), t.keyboardModifiers());
+        EXPECT_TRUE(choisie.count() == 1 && QApplication::activePopupWidget() == nullptr) << action->objectName().toStdString();
+    }
+    EXPECT_EQ(faux.lanceur.documents.size(), 2); // the teachers' document, twice
+}
+
+// "Flèche bas : suivante ; flèche haut : retour", wherever the viewer's focus is.
+TEST_F(FenetreAcces, TheArrowKeysStepThroughTheTestPhases)
+{
+    Programme p{services()};
+    demarrer(p.Form1);
+    QTest::keyClick(p.Form1.ui()->BitBtn24, Qt::Key_Space);
+    TForm_richedit& v = p.Form_richedit();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    const Ui::TForm_richedit& u = *v.ui();
+    const std::tuple<QWidget*, QKeyCombination, int> cas[] = {
+        {u.RichEdit1, Qt::Key_Down, 0}, {u.RichEdit1, Qt::Key_Down, 1}, {u.btn_bas, Qt::KeypadModifier | Qt::Key_Down, 2},
+        {u.BitBtn1, Qt::Key_Up, 1}, {u.RichEdit1, Qt::Key_Up, 0}, {u.RichEdit1, Qt::SHIFT | Qt::Key_Down, 0}};
+    for (const auto& [w, touche, ligne] : cas) {
+        w->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w, touche.key(), touche.keyboardModifiers());
+        EXPECT_EQ(v.ligne_doc(), ligne) << nom(w).toStdString();
+        EXPECT_FALSE(QTest::qWaitFor([&v] { return !v.isActiveWindow(); }, 100)) << "the next arrow steps on";
+    }
 }

@@ -133,7 +133,7 @@ protected:
         for (int t = 0; t < n && (deja || !HasFailure()); ++t) {
             SCOPED_TRACE(t);
             ImageControle* cachee = visible() == p()->ima_pe1 ? p()->ima_pe2 : p()->ima_pe1;
-            f.Timer_animTimer();
+            f.ionique().Timer_animTimer();
             f.ionique().montrer_animation(); // shown now, not at the next refresh
             // The picture drawn comes on screen, the other is wiped.
             EXPECT_TRUE(!cachee->isHidden() && visible() == cachee);
@@ -374,7 +374,7 @@ TEST_F(FenetreAnimation, OpeningAWorkFileWhileTheAnimationRunsReplaysItThere)
     cliquer(p()->GO);
     ASSERT_TRUE(f.ionique().minuteries().Timer_anim->isActive());
     for (int t = 0; t < 20; ++t)
-        f.Timer_animTimer();
+        f.ionique().Timer_animTimer();
     // Three steps whose K+ concentrations differ; the last: 100 inside, 40 outside.
     QTemporaryDir d;
     const QString nom = d.filePath("trois.nst");
@@ -386,8 +386,8 @@ TEST_F(FenetreAnimation, OpeningAWorkFileWhileTheAnimationRunsReplaysItThere)
     ASSERT_TRUE(f.ionique().minuteries().Timer_reaff->isActive());
     f.ionique().minuteries().Timer_reaff->setInterval(3'600'000); // our calls are the only ticks
     for (int i = 0; i < 500 && f.ionique().minuteries().Timer_reaff->isActive(); ++i) {
-        f.Timer_reaffTimer();
-        f.Timer_animTimer();
+        f.ionique().tic_essai();
+        f.ionique().Timer_animTimer();
     }
     EXPECT_FALSE(f.ionique().minuteries().Timer_reaff->isActive());
     // Still the equilibrium-potential mode, its animation refilled for the last step.
@@ -418,7 +418,7 @@ TEST_F(FenetreAnimation, AtMostAPictureARefreshAndStoppingShowsTheLastTick)
     int images = 0;
     for (int t = 0; t < 100; ++t) {
         ImageControle* avant = visible();
-        f.Timer_animTimer();
+        f.ionique().Timer_animTimer();
         images += visible() != avant;
     }
     const double hz = f.screen()->refreshRate() > 0 ? f.screen()->refreshRate() : 60;
@@ -435,7 +435,7 @@ TEST_F(FenetreAnimation, AtMostAPictureARefreshAndStoppingShowsTheLastTick)
 TEST_F(FenetreAnimation, EmIsTheAnimationsOwnAndAChangeWhileStoppedSaysWhatItDid)
 {
     const auto em_rapport = [this] {
-        for (const SectionRapport& s : sections_utilisees(f))
+        for (const SectionRapport& s : sections_utilisees(f.travail()))
             if (s.titre == "Équilibres ioniques")
                 return s.lignes.filter(QRegularExpression("^Em\\W")).join('|') + '|' + s.lignes.filter("LANCER").join('|');
         return QString();
@@ -448,7 +448,7 @@ TEST_F(FenetreAnimation, EmIsTheAnimationsOwnAndAChangeWhileStoppedSaysWhatItDid
     cliquer(p()->GO);
     p()->Scroll_ke->setValue(300); // [K]e = 0
     for (int t = 0; t < 600; ++t)
-        f.Timer_animTimer();
+        f.ionique().Timer_animTimer();
     cliquer(p()->GO);
     const QString arrete = p()->Lab_em->text();
     EXPECT_TRUE(arrete.startsWith("Em=-19")) << arrete.toStdString();

@@ -112,7 +112,7 @@ TEST_F(CompteRendu, AScriptedPracticalGivesOnePagePerPartWithItsPicturesAndAnswe
     QTest::mouseClick(io.BitBtn14, Qt::LeftButton);
     for (int gk : {30, 60, 100}) {
         io.Scroll_gk->setValue(100 - gk);
-        f.Timer_courbeTimer();
+        f.ionique().tic_enregistrement();
     }
     QTest::mouseClick(io.BitBtn14, Qt::LeftButton);
 
@@ -264,7 +264,7 @@ TEST_F(CompteRendu, PrintingHonoursThePageRangeDrawsAsThePdfAndWithNoPrinterOffe
     for (std::size_t i = 0; i < mots.size(); ++i)
         for (std::size_t j = i + 1; j < mots.size(); ++j)
             EXPECT_FALSE(mots[i].intersects(mots[j])) << i << " " << j;
-    const std::vector<SectionRapport> sections = sections_utilisees(f);
+    const std::vector<SectionRapport> sections = sections_utilisees(f.travail());
     const auto imprimer = [&](const QString& nom, int de, int a) {
         QPrinter imprimante(QPrinter::HighResolution);
         imprimante.setOutputFileName(temp.filePath(nom));
@@ -295,7 +295,7 @@ TEST_F(CompteRendu, WhatChangedSinceTheCorrectionHasNoVerdictEveryPageSeenCounts
     faux.dialogues.reponses = {temp.filePath("dix.nst")};
     f.ui()->Ouvrir1->trigger();
     for (int i = 0; i < 500 && f.ionique().minuteries().Timer_reaff->isActive(); ++i)
-        f.Timer_reaffTimer();
+        f.ionique().tic_essai();
     // "Segment initial" on its place, corrected, then moved onto the myelin's.
     PageAccueil& a = f.accueil();
     int segment = 0, myeline = 0;

@@ -28,7 +28,7 @@ TEST_F(FenetreAcces, AFullDiskDestroysNoFileAndEachFailureIsSaid)
         GTEST_SKIP() << disque.raison;
     onglet(2);
     for (int i = 0; i < 2; ++i)
-        f.Timer_courbeTimer();
+        f.ionique().tic_enregistrement();
     const auto menu_courbe = [&](int item) {
         io()->Ima_pa->setFocus(Qt::TabFocusReason);
         QTest::keyClick(io()->Ima_pa, Qt::Key_Menu);
@@ -101,7 +101,7 @@ TEST_F(FenetreAcces, AReadOnlyHomeSaysWhereThePupilsFilesWentAndTheSettingsOnce)
     TForm1 g{services(programme.path() + "/")};
     demarrer(g);
     ASSERT_TRUE(cliquer_onglet(g.ui()->Notebook1, 2));
-    g.Timer_courbeTimer();
+    g.ionique().tic_enregistrement();
     faux.dialogues.eleves = Identite{"Léa Martin", "1re B"};
     const QString repli = "dans le dossier temporaire, car le dossier " + natif(maison.path()) + " n'accepte pas de fichier.";
     for (const auto& [nom, action] : std::vector<std::pair<QString, QAction*>>{{"ro_test.nst", g.ui()->Sauve1}, {"cr.pdf", g.ui()->Compterendu1}}) {
@@ -116,7 +116,7 @@ TEST_F(FenetreAcces, AReadOnlyHomeSaysWhereThePupilsFilesWentAndTheSettingsOnce)
     faux.dialogues.reponses = {QString()};
     g.ui()->Ouvrir1->trigger();
     EXPECT_EQ(faux.dialogues.demandes.back().dossier, temporaire.path()) << "where the report was saved";
-    g.Timer_courbeTimer(); // work the report does not hold
+    g.ionique().tic_enregistrement(); // work the report does not hold
     faux.dialogues.reponses_questions = {Reponse::Non, Reponse::Autre};
     faux.dialogues.reponses = {maison.filePath("cr2.pdf")};
     g.ui()->Quitter1->trigger();

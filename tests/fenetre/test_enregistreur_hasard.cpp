@@ -144,10 +144,10 @@ public:
             break;
         }
         case Geste::bascule: presser(a.a == 0 ? p->BitBtn12 : a.a == 1 ? p->BitBtn13 : p->GO); break;
-        case Geste::tics_courbe: tics(f.ionique().minuteries().Timer_courbe, a.a, [&] { f.Timer_courbeTimer(); }); break;
-        case Geste::tics_essai: tics(f.ionique().minuteries().Timer_reaff, a.a, [&] { f.Timer_reaffTimer(); }); break;
-        case Geste::tic_relaxation: tics(f.ionique().minuteries().Timer_k, 1, [&] { f.calcul_em(); }); break;
-        case Geste::tic_anim: tics(f.ionique().minuteries().Timer_anim, 1, [&] { f.Timer_animTimer(); }); break;
+        case Geste::tics_courbe: tics(f.ionique().minuteries().Timer_courbe, a.a, [&] { f.ionique().tic_enregistrement(); }); break;
+        case Geste::tics_essai: tics(f.ionique().minuteries().Timer_reaff, a.a, [&] { f.ionique().tic_essai(); }); break;
+        case Geste::tic_relaxation: tics(f.ionique().minuteries().Timer_k, 1, [&] { f.ionique().calcul_em(); }); break;
+        case Geste::tic_anim: tics(f.ionique().minuteries().Timer_anim, 1, [&] { f.ionique().Timer_animTimer(); }); break;
         case Geste::sauver_ouvrir: {
             if (std::string e = sauver_ouvrir(); !e.empty())
                 return e;

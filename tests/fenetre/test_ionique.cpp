@@ -90,7 +90,7 @@ protected:
         std::vector<double> em;
         for (int i = 0; i < 500 && f.ionique().minuteries().Timer_reaff->isActive(); ++i) {
             const int avant = m().enregistreur.pas;
-            f.Timer_reaffTimer();
+            f.ionique().tic_essai();
             if (m().enregistreur.pas != avant && f.ionique().minuteries().Timer_reaff->isActive())
                 em.push_back(m().etat.em);
         }
@@ -183,7 +183,7 @@ TEST_F(FenetreIonique, StartUpValuesWithAPointInAFrenchLocale)
     const QStringList valeurs = {p()->lab_ki->text(), p()->lab_ke->text(), p()->lab_nai->text(),
                                  p()->lab_nae->text(), p()->lab_gk->text(), p()->lab_gna->text()};
     EXPECT_EQ(valeurs, QStringList({"[K]i=150", "[K]e= 6", "[Na]i= 8", "[Na]e=144", "GK=0", "GNa=0"}));
-    f.calcul_em();
+    f.ionique().calcul_em();
     EXPECT_EQ(p()->Lab_em->text(), "Em=0.00");
     // -610/23 ln(150/6) and -610/23 ln(8/144).
     EXPECT_EQ(p()->Label9->text(), "EeqK=-85.37");
@@ -278,7 +278,7 @@ TEST_F(FenetreIonique, RelaxationTimersBringEmTowardTheWeightedPotential)
     for (QTimer* t : {f.ionique().minuteries().Timer_k, f.ionique().minuteries().Timer_na})
         EXPECT_EQ(std::pair(t->isActive(), t->interval()), std::pair(true, 100)) << t->objectName().toStdString();
     figer();
-    f.calcul_em();
+    f.ionique().calcul_em();
     ASSERT_EQ(p()->Lab_em->text(), "Em=0.00");
     touche(Barre::gk, Qt::Key_Home);
     ASSERT_EQ(p()->lab_gk->text(), "GK=100");
@@ -286,7 +286,7 @@ TEST_F(FenetreIonique, RelaxationTimersBringEmTowardTheWeightedPotential)
     EXPECT_EQ(p()->Lab_em->text(), "Em=0.00"); // follows at the next tick only
     // Each tick halves the distance to EeqK = -85.3702.
     for (const char* attendu : {"Em=-42.69", "Em=-64.03", "Em=-74.70", "Em=-80.03"}) {
-        f.calcul_em();
+        f.ionique().calcul_em();
         EXPECT_EQ(p()->Lab_em->text(), attendu);
     }
     // The timers themselves carry it the rest of the way.
@@ -296,7 +296,7 @@ TEST_F(FenetreIonique, RelaxationTimersBringEmTowardTheWeightedPotential)
     figer();
     // GK = GNa = 100: the whole way to the mean of EeqK and ENa in one tick.
     touche(Barre::gna, Qt::Key_Home);
-    f.calcul_em();
+    f.ionique().calcul_em();
     EXPECT_EQ(p()->Lab_em->text(), "Em=-4.36");
 }
 
@@ -304,7 +304,7 @@ TEST_F(FenetreIonique, RecordingPlotsPotentialAndPermeabilitiesStepByStep)
 {
     const QColor marine(0, 0, 128), rouge(255, 0, 0), bleu(0, 0, 255);
     figer();
-    f.calcul_em();
+    f.ionique().calcul_em();
     ASSERT_EQ(p()->Lab_em->text(), "Em=0.00");
     touche(Barre::gk, Qt::Key_Home); // GK 100, GNa 0
 
@@ -316,7 +316,7 @@ TEST_F(FenetreIonique, RecordingPlotsPotentialAndPermeabilitiesStepByStep)
     f.ionique().minuteries().Timer_courbe->setInterval(3'600'000); // our calls are the only ticks
 
     // Step 1 at x = 5: Em -42.69 in (5, 143)-(11, 149), GK at y 100, GNa at y 200.
-    f.Timer_courbeTimer();
+    f.ionique().tic_enregistrement();
     EXPECT_EQ(p()->Lab_em->text(), "Em=-42.69");
     EXPECT_GT(compte(QRect(5, 143, 6, 6), marine), 0);
     EXPECT_GT(compte(QRect(5, 143, 6, 6), Qt::black), 0);
@@ -330,7 +330,7 @@ TEST_F(FenetreIonique, RecordingPlotsPotentialAndPermeabilitiesStepByStep)
     EXPECT_EQ(compte(QRect(5, 200, 3, 3), bleu), 1);
 
     // Step 2 at x = 10: Em -64.03 at y = 164; lines join the dots.
-    f.Timer_courbeTimer();
+    f.ionique().tic_enregistrement();
     EXPECT_EQ(p()->Lab_em->text(), "Em=-64.03");
     EXPECT_GT(compte(QRect(10, 164, 6, 6), marine), 0);
     EXPECT_GT(compte(QRect(8, 150, 4, 12), marine), 0); // the line between
@@ -388,18 +388,18 @@ TEST_F(FenetreIonique, ProgrammingThenTrialRunReplaysTheSteps)
 
     f.ionique().minuteries().Timer_reaff->setInterval(3'600'000);
     for (int i = 0; i < 500 && m().enregistreur.pas == 0; ++i)
-        f.Timer_reaffTimer();
+        f.ionique().tic_essai();
     ASSERT_EQ(m().enregistreur.pas, 1);
     montre_pas(1);
     EXPECT_EQ(p()->Lab_em->text(), "Em=-4.36"); // GK = GNa = 100: the mean at once
-    f.Timer_reaffTimer();
+    f.ionique().tic_essai();
     montre_pas(2);
-    f.Timer_reaffTimer();
+    f.ionique().tic_essai();
     montre_pas(3);
     EXPECT_EQ(p()->Lab_em->text(), "Em=23.76"); // (-610/23 ln(150/50) + ENa) / 2
     EXPECT_TRUE(f.ionique().minuteries().Timer_reaff->isActive());
 
-    f.Timer_reaffTimer();
+    f.ionique().tic_essai();
     EXPECT_FALSE(f.ionique().minuteries().Timer_reaff->isActive());
     EXPECT_EQ(f.ionique().minuteries().Timer_k->interval(), 100);
     EXPECT_EQ(f.ionique().minuteries().Timer_na->interval(), 100);
@@ -617,10 +617,10 @@ TEST_F(FenetreIonique, DisplaySizeFromTheMenuAndKeysAndARestartThatLosesNoSequen
     retenir_taille_affichage(100);
     Ui::TForm1& u = *f.ui();
     f.taille().actualiser();
-    EXPECT_EQ(u.Tailledaffichage1->title(), "Taille d'affichage");
+    EXPECT_EQ(u.Tailledaffichage1->title(), "&Taille d'affichage");
     const std::tuple<QAction*, const char*, bool> tailles[] = {
-        {u.Taille100, "100 %", true}, {u.Taille125, "125 %", true}, {u.Taille150, "150 %", false},
-        {u.Taille200, "200 %", false}, {u.Agrandir1, "Agrandir", true}, {u.Reduire1, "Réduire", false}};
+        {u.Taille100, "&100 %", true}, {u.Taille125, "1&25 %", true}, {u.Taille150, "1&50 %", false},
+        {u.Taille200, "2&00 %", false}, {u.Agrandir1, "&Agrandir", true}, {u.Reduire1, "&Réduire", false}};
     for (const auto& [a, texte, active] : tailles) {
         EXPECT_EQ(a->text(), QString::fromUtf8(texte));
         EXPECT_EQ(a->isEnabled(), active) << texte;

@@ -47,7 +47,7 @@ protected:
         QTest::mouseClick(f.ionique().ui()->BitBtn16, Qt::LeftButton);
         QTest::mouseClick(f.ionique().ui()->BitBtn12, Qt::LeftButton);
         QTest::mouseClick(f.ionique().ui()->GO, Qt::LeftButton);
-        f.Timer_animTimer();
+        f.ionique().Timer_animTimer();
         f.ionique().montrer_animation();
         p.AboutBox().show();
         p.mise_couleur().show();
@@ -142,7 +142,7 @@ TEST_F(FenetreDemarree, OptionsLangueNamesEachLanguageInItselfAndKeepsTheChoiceF
     QStringList noms;
     for (QAction* a : f.ui()->Langue1->actions())
         noms << a->text() + (a->isChecked() ? "*" : "");
-    EXPECT_EQ(noms, QStringList({"Français*", "English"}));
+    EXPECT_EQ(noms, QStringList({"&Français*", "&English"}));
     // English chosen, the restart declined: kept for the next start, nothing restarted.
     f.ui()->Langue1->actions().at(1)->trigger();
     ASSERT_EQ(faux.dialogues.questions.size(), 1);
@@ -191,7 +191,7 @@ TEST_F(FenetreDemarree, InEnglishTheReportAndTheTablesAreWrittenForAnEnglishRead
     // The names proposed for the files taken out (the French ones: Tableur.NumbersFieldsBytesAndNames).
     const QDateTime quand(QDate(2026, 12, 7), QTime(18, 51));
     QStringList noms;
-    for (const ImageExportee& i : f.images_exportees())
+    for (const ImageExportee& i : f.travail().images_exportees())
         noms << nom_propose(i.nom, quand, "csv");
     EXPECT_EQ(noms << nom_compte_rendu(*faux.dialogues.eleves, quand.date()),
               QStringList({"stimulation_2026-12-07_1851.csv", "chart_2026-12-07_1851.csv", "compartments_2026-12-07_1851.csv",

@@ -72,7 +72,7 @@ TEST_F(FenetreAcces, CursorsReadTheScreenAndTheChartWithMouseAndKeys)
     io()->Scroll_gk->setValue(0); // GK 100: Em falls step after step
     QTest::mouseClick(io()->BitBtn14, Qt::LeftButton);
     for (int i = 0; i < 3; ++i)
-        f.Timer_courbeTimer();
+        f.ionique().tic_enregistrement();
     QTest::mouseClick(io()->BitBtn14, Qt::LeftButton);
     const CalqueCurseurs* g = f.ionique().curseurs();
     const EquilibresIoniques& m = f.ionique().modele();

@@ -29,7 +29,7 @@ protected:
     }
     void enregistrer(int n) // n ticks of the recorder, GK lowered before each
     {
-        for (int i = 1; i <= n; ++i, f.Timer_courbeTimer())
+        for (int i = 1; i <= n; ++i, f.ionique().tic_enregistrement())
             f.ionique().barre(Barre::gk)->setValue(10 * i);
     }
     QTemporaryDir temp;
@@ -145,7 +145,7 @@ TEST_F(SequenceGardee, OuvrirAsksBeforeReplacingStepsAndARecordingStopsAtTheQues
     dialogues.reponses = {gardee};
     f.ui()->Ouvrir1->trigger();
     while (f.ionique().minuteries().Timer_reaff->isActive())
-        f.Timer_reaffTimer(); // the trial run to its end
+        f.ionique().tic_essai(); // the trial run to its end
     QTest::mouseClick(f.ionique().ui()->BitBtn14, Qt::LeftButton); // "Lancer COURBE"
     enregistrer(1);
     const std::size_t pas = f.ionique().modele().enregistreur.sequence_tracee().etapes.size();

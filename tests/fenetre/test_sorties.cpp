@@ -33,7 +33,7 @@ TEST_F(FenetreAcces, EachPictureIsCopiedSavedAndExportedAsTheScreenShowsIt)
     io()->Scroll_gk->setValue(40);
     QTest::mouseClick(io()->BitBtn14, Qt::LeftButton);
     for (int i = 0; i < 3; ++i)
-        f.Timer_courbeTimer();
+        f.ionique().tic_enregistrement();
     QTest::mouseClick(io()->BitBtn14, Qt::LeftButton);
     int geste = 0;
     // Item `item` of the menu of w, opened by the next of the three gestures; the items it showed.
@@ -72,7 +72,7 @@ TEST_F(FenetreAcces, EachPictureIsCopiedSavedAndExportedAsTheScreenShowsIt)
             QTest::mouseClick(io()->BitBtn12, Qt::LeftButton);
             io()->ima_pe1->setFocus(Qt::TabFocusReason);
             for (QWidget* montree : {io()->ima_pe2, io()->ima_pe1}) {
-                f.Timer_animTimer();
+                f.ionique().Timer_animTimer();
                 f.ionique().montrer_animation();
                 EXPECT_TRUE(montree->isVisible() && montree->hasFocus()) << "the focus follows the picture shown";
             }

@@ -68,14 +68,14 @@ TEST(Fenetre, MenusAndTheirCaptions)
     TForm1 f{systeme(dossier_construit())};
     const QList<QAction*> haut = f.ui()->MainMenu1->actions();
     ASSERT_EQ(haut.size(), 3);
-    EXPECT_EQ(haut[0]->text(), "Fichier");
-    EXPECT_EQ(haut[1]->text(), "Options");
-    EXPECT_EQ(haut[2]->text(), "A propos");
-    EXPECT_EQ(f.ui()->Ouvrir1->text(), "Ouvrir");
-    EXPECT_EQ(f.ui()->Sauve1->text(), "Enregistrer");
-    EXPECT_EQ(f.ui()->Quitter1->text(), "Quitter");
-    EXPECT_EQ(f.ui()->Afficherlespotdquilibre1->text(), "Afficher les pot. d'équilibre");
-    EXPECT_EQ(f.ui()->Miseencouleur1->text(), "Mise en couleur");
+    EXPECT_EQ(haut[0]->text(), "&Fichier");
+    EXPECT_EQ(haut[1]->text(), "&Options");
+    EXPECT_EQ(haut[2]->text(), "&A propos");
+    EXPECT_EQ(f.ui()->Ouvrir1->text(), "&Ouvrir");
+    EXPECT_EQ(f.ui()->Sauve1->text(), "&Enregistrer");
+    EXPECT_EQ(f.ui()->Quitter1->text(), "&Quitter");
+    EXPECT_EQ(f.ui()->Afficherlespotdquilibre1->text(), "&Afficher les pot. d'équilibre");
+    EXPECT_EQ(f.ui()->Miseencouleur1->text(), "&Mise en couleur");
 }
 
 TEST(Fenetre, TimersAtCreation)

@@ -217,7 +217,7 @@ TEST(PaquetLectureSeule, WorkFileDialogsOfAReadOnlyProgramFolderOpenInTheUsersFo
     ASSERT_TRUE(faux.messages.isEmpty()) << faux.messages.join('\n').toStdString();
     std::vector<DialogueFichier>& demandes = faux.dialogues.demandes;
     // One recorded step to save.
-    p.Form1.Timer_courbeTimer();
+    p.Form1.ionique().tic_enregistrement();
     // The stimulation tab visited, then "Enregistrer" on the ionic page.
     const auto enregistrer = [&](const QString& reponse) {
         p.Form1.ui()->Notebook1->setCurrentIndex(1);

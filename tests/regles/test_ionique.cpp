@@ -155,18 +155,17 @@ TEST(Ionique, AConcentrationAtZeroShowsZeroButComputesWithATenth)
 TEST(Ionique, OnlyPotassiumChangesResetTheAnimation)
 {
     EquilibresIoniques m = page_ionique_au_demarrage();
-    int remises = 0;
-    m.relancer_animation = [&] { ++remises; };
+    const auto remises = [&] { return static_cast<int>(m.version_animation()); };
     regler(m, Barre::ki, 100);
-    EXPECT_EQ(remises, 0) << "not in the equilibrium-potential mode";
+    EXPECT_EQ(remises(), 0) << "not in the equilibrium-potential mode";
     m.mode_anim = true;
     regler(m, Barre::ke, 20);
-    EXPECT_GE(remises, 1);
-    const int avant = remises;
+    EXPECT_GE(remises(), 1);
+    const int avant = remises();
     regler(m, Barre::nai, 40);
     regler(m, Barre::nae, 40);
     regler(m, Barre::gk, 40);
-    EXPECT_EQ(remises, avant);
+    EXPECT_EQ(remises(), avant);
 }
 
 TEST(Ionique, HandlersRecordIntoTheCurrentStep)

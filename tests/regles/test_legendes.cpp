@@ -492,23 +492,31 @@ TEST_F(Legendes, PickingAnotherOrTheMousePutsTheCarriedOneBack)
     ex.prendre(2);
     EXPECT_EQ(ex.legende(1).rect, un);
     EXPECT_EQ(ex.legende_portee(), 2);
-    const Rect deux = ex.legende(2).rect;
+    // The mouse on another legend: the carried one is laid where it shows,
+    // or, not moved, left as it was (its verdict kept).
     ex.porter(+1);
+    const int t = ex.place_portee();
     ex.labelMouseDown(7, 3, 3);
-    EXPECT_EQ(ex.legende(2).rect, deux);
+    EXPECT_TRUE(ex.placement(2).posee == 2 && ex.placement(2).cible == t && t != 0);
     EXPECT_EQ(ex.legende_portee(), 0);
     ex.labelMouseup(7);
+    ex.btn_correctionClick();
+    const CouleurLegende verdict = ex.legende(2).couleur;
+    ex.prendre(2);
+    ex.labelMouseDown(7, 3, 3);
+    EXPECT_EQ(ex.legende(2).couleur, verdict);
 
     // The mouse pressed on the carried legend takes it from where it is.
     ex.prendre(3);
     ex.porter(+1);
     const Rect portee = ex.legende(3).rect;
+    const int place = ex.place_portee(); // the first blank one
     ex.labelMouseDown(3, 5, 5);
     EXPECT_EQ(ex.legende_portee(), 0);
     EXPECT_EQ(ex.legende(3).rect, portee);
     ex.labelMouseMove(3, 6, 5);
     ex.labelMouseup(3);
-    EXPECT_EQ(ex.placement(3).cible, ex.ordre_places().front());
+    EXPECT_EQ(ex.placement(3).cible, place);
     EXPECT_EQ(ex.legende(3).couleur, CouleurLegende::Argent);
 
     ex.prendre(4);
