@@ -14,25 +14,25 @@
 
 namespace quillon {
 
-DialogueFichier SaveDialog2()
+DialogueFichier dialogue_enregistrer_nernst()
 {
     return {QStringLiteral("SaveDialog2"), QStringLiteral("nst"), QStringLiteral("nst (*.nst)"),
             QStringLiteral("*.nst"), true, {}};
 }
 
-DialogueFichier OpenDialog1()
+DialogueFichier dialogue_ouvrir_fechner()
 {
     return {QStringLiteral("OpenDialog1"), QStringLiteral("fch"), QStringLiteral("*.fch"), QStringLiteral("*.fch"),
             false, {}};
 }
 
-DialogueFichier OpenDialog2()
+DialogueFichier dialogue_ouvrir_nernst()
 {
     return {QStringLiteral("OpenDialog2"), QStringLiteral("nst"), QStringLiteral("nst (*.nst)"),
             QStringLiteral("*.nst"), false, {}};
 }
 
-DialogueFichier OpenDialog3()
+DialogueFichier dialogue_ouvrir_nernst_ou_fechner()
 {
     return {QStringLiteral("OpenDialog3"), QStringLiteral("nst"),
             QCoreApplication::translate("CommandesFichiers", "Nernst (*.nst);;Fechner (*.fch);;Les deux (*.nst *.fch)"),
@@ -133,7 +133,7 @@ bool CommandesFichiers::enregistrer_sequence()
                                            "sur la page \"Equilibres ioniques\"."));
         return false;
     }
-    const std::optional<QString> nom = choisir(SaveDialog2());
+    const std::optional<QString> nom = choisir(dialogue_enregistrer_nernst());
     if (!nom)
         return false;
     if (fichier_du_programme(*nom)) {
@@ -182,18 +182,18 @@ void CommandesFichiers::Ouvrir1Click()
 {
     const std::optional<Page> page = notebook_->page();
     if (page == Page::discrimination) {
-        if (const std::optional<QString> nom = choisir(OpenDialog1()))
+        if (const std::optional<QString> nom = choisir(dialogue_ouvrir_fechner()))
             lec_fechner(*nom);
         else
             dossier_courant_programme();
         return;
     }
     if (page == Page::ionique) {
-        if (const std::optional<QString> nom = choisir(OpenDialog2()))
+        if (const std::optional<QString> nom = choisir(dialogue_ouvrir_nernst()))
             lec_nernst(*nom, true);
         return;
     }
-    const std::optional<QString> nom = choisir(OpenDialog3());
+    const std::optional<QString> nom = choisir(dialogue_ouvrir_nernst_ou_fechner());
     if (!nom) {
         if (page == Page::stimulation || page == Page::champs_recepteurs || page == Page::activite_reflexe)
             dossier_courant_programme();

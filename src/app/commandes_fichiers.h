@@ -17,11 +17,16 @@ namespace quillon {
 class Classeur;
 class PageIonique;
 
-// The dialogs of the main window, as the Fichier menu shows them.
-DialogueFichier SaveDialog2();
-DialogueFichier OpenDialog1();
-DialogueFichier OpenDialog2();
-DialogueFichier OpenDialog3();
+// The dialogs of the main window, as the Fichier menu shows them (each
+// keeps its name in the window's design as its `nom`).
+// "Enregistrer": the ionic page's sequence, a ".nst".
+DialogueFichier dialogue_enregistrer_nernst();
+// "Ouvrir" on the weight-discrimination page: a ".fch".
+DialogueFichier dialogue_ouvrir_fechner();
+// "Ouvrir" on the ionic-equilibria page: a ".nst".
+DialogueFichier dialogue_ouvrir_nernst();
+// "Ouvrir" on any other page: either kind, read by its name.
+DialogueFichier dialogue_ouvrir_nernst_ou_fechner();
 
 // The work file a command line names (QCoreApplication::arguments(), Qt's
 // own options taken out): its first argument that is not an option, as

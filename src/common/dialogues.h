@@ -15,7 +15,7 @@ namespace quillon {
 
 // One of the file dialogs of the program.
 struct DialogueFichier {
-    QString nom;              // SaveDialog2, OpenDialog1, ...
+    QString nom;              // its name in the window's design: SaveDialog2, OpenDialog1, ...
     QString extension_defaut; // added to a name typed without one
     QString filtre;           // Qt's form: "Nernst (*.nst);;Fechner (*.fch)"
     QString nom_fichier;      // the name field at opening ("*.nst")

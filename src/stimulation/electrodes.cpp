@@ -21,7 +21,7 @@ int PlaceElectrodes::left(Electrode e) const
 std::optional<int> deplace_shape(const PlaceElectrodes& p, Electrode e, int x, int prise_x)
 {
     const int l = p.left(e) + x - prise_x;
-    if (l >= p.panel2_left - 10 || l + p.largeur <= 15)
+    if (l >= p.gauche_stimulateur - 10 || l + p.largeur <= 15)
         return std::nullopt;
     if (e == Electrode::anode || e == Electrode::cathode) {
         // A stimulating electrode stays strictly left of both recording ones.

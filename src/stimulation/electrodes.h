@@ -13,7 +13,7 @@ struct PlaceElectrodes {
     int enr1 = 208;
     int enr2 = 224;
     int largeur = 5;       // every electrode is 5 pixels wide
-    int panel2_left = 331; // the stimulator box bounds the drags
+    int gauche_stimulateur = 331; // the stimulator box's left edge bounds the drags
 
     int& left(Electrode e);
     int left(Electrode e) const;

@@ -18,11 +18,11 @@ struct ReglagesStimulation {
     int cathode = 80;
     int enr1 = 208;
     int enr2 = 224;
-    int bout_nerf = 311;  // first column past the nerve: Panel2's Left - 20
-    int position_i_stim = 100; // Scroll_i_stim's Position: intensity 100 - Position
-    int pos = 50;         // Scroll_temps's Position: delay of the second stimulation in samples
+    int bout_nerf = 311;  // first column past the nerve: the stimulator box's left edge - 20
+    int position_i_stim = 100; // the intensity bar's position, 0 at its top: intensity 100 - position
+    int pos = 50;         // the interval bar's position: delay of the second stimulation in samples
     bool deux_stim = false;
-    bool fibre = false;   // Radio_nerf on "Fibre"
+    bool fibre = false;   // the Nerf/Fibre choice on "Fibre"
 };
 
 struct Echantillon {

@@ -4,9 +4,9 @@
 
 namespace quillon {
 
-SimulationNerf::SimulationNerf(int panel2_left)
+SimulationNerf::SimulationNerf(int gauche_stimulateur)
 {
-    places_.panel2_left = panel2_left;
+    places_.gauche_stimulateur = gauche_stimulateur;
 }
 
 void SimulationNerf::saisir(int x)
@@ -76,7 +76,7 @@ ReglagesStimulation SimulationNerf::reglages() const
     r.cathode = places_.cathode;
     r.enr1 = places_.enr1;
     r.enr2 = places_.enr2;
-    r.bout_nerf = places_.panel2_left - 20;
+    r.bout_nerf = places_.gauche_stimulateur - 20;
     r.position_i_stim = position_i_stim_;
     r.pos = pos_;
     r.deux_stim = deux_stim_;

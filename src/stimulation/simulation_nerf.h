@@ -18,9 +18,9 @@ namespace quillon {
 
 class SimulationNerf {
 public:
-    // panel2_left: the stimulator box's Left, which bounds the drags and
-    // the nerve's end as the model sees it.
-    explicit SimulationNerf(int panel2_left = PlaceElectrodes{}.panel2_left);
+    // gauche_stimulateur: the stimulator box's left edge, which bounds the
+    // drags and the nerve's end as the model sees it.
+    explicit SimulationNerf(int gauche_stimulateur = PlaceElectrodes{}.gauche_stimulateur);
 
     // ---- Electrodes ---------------------------------------------------------
     const PlaceElectrodes& places() const { return places_; }

@@ -582,8 +582,9 @@ TEST(DialoguesDeFichiers, TheNameFieldShowsThePatternThatEnterTakesAsAFilter)
     QTemporaryDir d;
     const QString avant = QDir::currentPath();
     QDir::setCurrent(d.path());
-    for (const auto& [dialogue, motif] : {std::pair{SaveDialog2(), "*.nst"}, std::pair{OpenDialog1(), "*.fch"},
-                                          std::pair{OpenDialog2(), "*.nst"}, std::pair{OpenDialog3(), "*.nst"}}) {
+    for (const auto& [dialogue, motif] :
+         {std::pair{dialogue_enregistrer_nernst(), "*.nst"}, std::pair{dialogue_ouvrir_fechner(), "*.fch"},
+          std::pair{dialogue_ouvrir_nernst(), "*.nst"}, std::pair{dialogue_ouvrir_nernst_ou_fechner(), "*.nst"}}) {
         SCOPED_TRACE(dialogue.nom.toStdString());
         QString nom;
         QStringList filtres;

@@ -86,7 +86,7 @@ TEST_F(SequenceGardee, SaveDialogsNeverOpenInAFolderThatCannotBeWritten)
     f.ui()->Ouvrir1->trigger();
     enregistrer(1);
     f.ui()->Sauve1->trigger();
-    enregistrer_fichier_utilisateur(dialogues, SaveDialog2(), [](QIODevice&) { return true; });
+    enregistrer_fichier_utilisateur(dialogues, dialogue_enregistrer_nernst(), [](QIODevice&) { return true; });
     ASSERT_EQ(dialogues.demandes.size(), 3u);
     for (std::size_t i : {1u, 2u})
         EXPECT_TRUE(dossier_inscriptible(dialogues.demandes[i].dossier)) << dialogues.demandes[i].dossier.toStdString();

@@ -1,7 +1,9 @@
 #!/bin/sh
 # The folders of src/ include one another one way only: every
 # `#include "folder/..."` between two folders is an edge, and the edges must
-# sort (tsort) without a loop. Prints the loop and fails otherwise.
+# sort (tsort) without a loop. Prints the loop and fails otherwise; fails
+# too on a file that includes another class's window design, and on a rules
+# file that names a widget by its design name.
 set -eu
 src="${1:?usage: dossiers_a_sens_unique.sh <src folder>}"
 cd "$src"
@@ -32,6 +34,32 @@ etrangers=$(grep -o '^[[:space:]]*#[[:space:]]*include[[:space:]]*"ui_[^"]*\.h"'
 if [ -n "$etrangers" ]; then
   echo "Files of src/ that include the window design of another class:" >&2
   echo "$etrangers" >&2
+  exit 1
+fi
+# The rules (the files of the quillon_regles library, listed in
+# CMakeLists.txt) name what things are, not the widgets that show them: no
+# name in the form of the window designs' (BitBtn12, Label3, Panel2,
+# GroupBox10, Shape4, Scroll_gk, in any case) in their code or comments.
+# Allowed: the two start-up steps that run the permeability bars' change
+# handlers while the concentrations are still zero, named after them.
+regles=$(awk '/^add_library\(quillon_regles[[:space:]]/ { dans = 1; next } dans && /^\)/ { dans = 0 } dans' CMakeLists.txt)
+if [ -z "$regles" ]; then
+  echo "No file of quillon_regles found in $src/CMakeLists.txt" >&2
+  exit 1
+fi
+permis='Scroll_gkChange Scroll_gnaChange'
+noms_de_widgets=$(for fichier in $regles; do
+    grep -noiE '(^|[^[:alnum:]])(BitBtn[0-9]+|Label[0-9]+|Panel[0-9]+|GroupBox[0-9]+|Shape[0-9]+|Scroll_)[[:alnum:]_]*' "$fichier" \
+      | sed 's/^\([0-9]*\):[^[:alnum:]]\{0,1\}/\1 /' | while read -r ligne nom; do
+          case " $permis " in
+            *" $nom "*) ;;
+            *) echo "  $fichier:$ligne: $nom" ;;
+          esac
+        done
+  done)
+if [ -n "$noms_de_widgets" ]; then
+  echo "Files of the rules that name a widget by its design name (say what it is):" >&2
+  echo "$noms_de_widgets" >&2
   exit 1
 fi
 if ! tsort "$aretes" > /dev/null 2> "$aretes.err"; then

@@ -81,15 +81,26 @@ TEST(Enregistreur, RecordingPlotsEachStepAndJoinsItToTheLast)
 
 TEST(Enregistreur, ACopiedWorkbenchRecordsItsOwnSettings)
 {
+    // The original with its Na+ channels open, the copy with its K+ ones:
+    // whatever the copy's recorder read or set on the original would show.
     EquilibresIoniques m = page_ionique_au_demarrage();
+    regler(m, Barre::gna, 100);
     EquilibresIoniques copie(m);
+    regler(copie, Barre::gna, 0);
     regler(copie, Barre::gk, 100);
     copie.enregistreur.lancer_ou_arreter();
     copie.enregistreur.tic_enregistrement();
     EXPECT_EQ(copie.enregistreur.prog_gk[1], 100);
-    EXPECT_DOUBLE_EQ(copie.enregistreur.em_trace(1), copie.etat.em);
-    EXPECT_EQ(m.enregistreur.prog_gk[0], 0) << "the original's bars and sequence stay as they were";
-    EXPECT_DOUBLE_EQ(m.etat.em, 0);
+    // Halfway from 0 to EeqK = -26.5217 ln(150 / 6) = -85.370 (toward ENa, +38.33, from the original's).
+    EXPECT_NEAR(copie.enregistreur.em_trace(1), -42.685, 0.001);
+    // Two steps programmed on the copy, then "<--": the copy's bars go back
+    // to its first step (GK 10, [K]e 8).
+    copie.enregistreur.effacer();
+    programmer(copie, 2);
+    copie.enregistreur.pas_precedent();
+    EXPECT_EQ(std::tuple(m.valeur(Barre::gk), m.valeur(Barre::ke), m.enregistreur.prog_gk[0], m.enregistreur.prog_k_ext[0]),
+              std::tuple(0, 6, 0, 6)) << "the original's bars and sequence stay as they were";
+    EXPECT_DOUBLE_EQ(m.etat.em, 0) << "no tick of its own: its potential has not moved";
 }
 
 TEST(Enregistreur, RecordingStopsAtTheEightyFourthTickUntilCleared)

@@ -10,24 +10,24 @@ TEST(SimulationNerf, AnElectrodeFollowsTheHeldMouseAndStopsShortOfEveryLimit)
 {
     struct Cas {
         Electrode e;
-        int panel2_left, prise_x, x, attendu; // attendu: the Left after the move
+        int gauche_stimulateur, prise_x, x, attendu; // attendu: the Left after the move
     };
     const Cas cas[] = {
         {Electrode::cathode, 331, 2, 124, 202}, {Electrode::cathode, 331, 2, 125, 80},  // right edge 208 = enr1
         {Electrode::anode, 331, 0, 138, 202},   {Electrode::anode, 331, 0, 139, 64},    // the same for the anode
         {Electrode::enr1, 331, 3, -119, 86},    {Electrode::enr1, 331, 3, -120, 208},   // Left 85 = cathode's right edge
-        {Electrode::enr2, 331, 0, 96, 320},     {Electrode::enr2, 331, 0, 97, 224},     // Left 321 = Panel2 - 10
+        {Electrode::enr2, 331, 0, 96, 320},     {Electrode::enr2, 331, 0, 97, 224},     // Left 321 = the box - 10
         {Electrode::enr2, 300, 0, 65, 289},     {Electrode::enr2, 300, 0, 66, 224},     // the box bounds it
         {Electrode::anode, 331, 4, -49, 11},    {Electrode::anode, 331, 4, -50, 64},    // right edge 15 on the left
         {Electrode::anode, 331, 0, 30, 94},     // past the cathode: allowed
     };
     for (const Cas& c : cas) {
-        SimulationNerf m(c.panel2_left);
+        SimulationNerf m(c.gauche_stimulateur);
         EXPECT_FALSE(m.glisser(c.e, c.x)) << "no button held";
         m.saisir(c.prise_x);
         EXPECT_EQ(m.glisser(c.e, c.x), c.attendu != PlaceElectrodes{}.left(c.e));
         EXPECT_EQ(m.left(c.e), c.attendu) << static_cast<int>(c.e) << " to " << c.x;
-        EXPECT_EQ(m.reglages().bout_nerf, c.panel2_left - 20);
+        EXPECT_EQ(m.reglages().bout_nerf, c.gauche_stimulateur - 20);
         EXPECT_FALSE(m.trace()) << "moving does not draw";
         m.lacher();
         EXPECT_FALSE(m.glisser(c.e, c.x + 1)) << "released";
@@ -55,17 +55,18 @@ TEST(SimulationNerf, EachSettingImpliesWhatTheStimulatorDoes)
         const char* texte;
         int position_i_stim, pos;
         bool deux_stim, fibre, trace;
+        int intensite; // of the recording drawn: the volts shown, in hundredths
     };
     const Cas cas[] = {
-        {{}, "", 100, 50, false, false, false},
-        {{{intensite, 80}}, "0.20 V", 80, 50, false, false, true},
-        {{{intensite, 95}, {intensite, 0}}, "1.00 V", 0, 50, false, false, true},
-        {{{temps, 40}}, "", 100, 40, true, false, true},
-        {{{deux, 0}, {temps, 12}}, "", 100, 12, true, false, true},
-        {{{deux, 0}, {deux, 0}}, "", 100, 50, false, false, true},
-        {{{temps, 40}, {fibre, 0}}, "", 100, 40, false, true, false},
-        {{{fibre, 0}, {intensite, 75}}, "0.25 V", 75, 50, false, true, true},
-        {{{fibre, 0}, {temps, 3}, {nerf, 0}}, "", 100, 3, false, false, false},
+        {{}, "", 100, 50, false, false, false, 0},
+        {{{intensite, 80}}, "0.20 V", 80, 50, false, false, true, 20},
+        {{{intensite, 95}, {intensite, 0}}, "1.00 V", 0, 50, false, false, true, 100},
+        {{{temps, 40}}, "", 100, 40, true, false, true, 0},
+        {{{deux, 0}, {temps, 12}}, "", 100, 12, true, false, true, 0},
+        {{{deux, 0}, {deux, 0}}, "", 100, 50, false, false, true, 0},
+        {{{temps, 40}, {fibre, 0}}, "", 100, 40, false, true, false, 0},
+        {{{fibre, 0}, {intensite, 75}}, "0.25 V", 75, 50, false, true, true, 25},
+        {{{fibre, 0}, {temps, 3}, {nerf, 0}}, "", 100, 3, false, false, false, 0},
     };
     for (const Cas& c : cas) {
         SimulationNerf m;
@@ -82,10 +83,9 @@ TEST(SimulationNerf, EachSettingImpliesWhatTheStimulatorDoes)
         EXPECT_EQ(m.texte_intensite(), QString::fromLatin1(c.texte)) << c.actions.size();
         EXPECT_EQ(std::tuple(r.position_i_stim, r.pos, r.deux_stim, r.fibre),
                   std::tuple(c.position_i_stim, c.pos, c.deux_stim, c.fibre)) << c.texte << c.actions.size();
-        EXPECT_EQ(m.marque_seconde_visible(), c.deux_stim);
         ASSERT_EQ(m.trace().has_value(), c.trace) << c.actions.size();
         if (c.trace) {
-            EXPECT_EQ(m.reponse().intensite, 100 - c.position_i_stim);
+            EXPECT_EQ(m.reponse().intensite, c.intensite) << c.texte;
         }
     }
 }
