@@ -62,6 +62,17 @@ if [ -n "$noms_de_widgets" ]; then
   echo "$noms_de_widgets" >&2
   exit 1
 fi
+# A file in the rules library holds no widget (src/README.md): none includes
+# Qt Widgets, Print Support or a window design.
+widgets=$(for fichier in $regles; do
+    grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](QtWidgets/|QtPrintSupport/|ui_|Q(Widget|MainWindow|Dialog|Label|PushButton|ScrollBar|MessageBox|Application|Menu|LineEdit|ComboBox|Printer)[>"])' "$fichier" \
+      | sed "s#^#  $fichier:#"
+  done)
+if [ -n "$widgets" ]; then
+  echo "Files of quillon_regles that include widgets (they belong in quillon_ui):" >&2
+  echo "$widgets" >&2
+  exit 1
+fi
 if ! tsort "$aretes" > /dev/null 2> "$aretes.err"; then
   echo "Folders of src/ that include each other:" >&2
   cat "$aretes.err" >&2
