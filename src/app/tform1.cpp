@@ -58,6 +58,13 @@ TForm1::TForm1(Services services, QWidget* parent)
         services_.dialogues = dialogues_fenetre_.get();
     }
     travail_ = std::make_unique<TravailFenetre>(*this, services_);
+    garde_ = std::make_unique<GardeTravail>(
+        [this] {
+            return empreinte_travail(accueil().exercice(), pages_construites_ ? &stimulation() : nullptr,
+                                     pages_construites_ ? &ionique().modele() : nullptr);
+        },
+        [this](const QString& question) { return !fichiers_ || fichiers_->proposer_enregistrement(question); },
+        [this] { return quillon::Compterendu1Click(*travail_); }, *services_.dialogues);
     documents_ = std::make_unique<CommandesDocuments>(this, services_, version_windows,
                                                       [this](const QString& m) { afficher_erreur(m); });
     ui_->setupUi(this);
@@ -304,20 +311,12 @@ void TForm1::nettoyer_merlade()
 
 void TForm1::Compterendu1Click()
 {
-    if (quillon::Compterendu1Click(*travail_))
-        travail_au_compte_rendu_ = travail_fait();
+    garde_->compte_rendu_fait(quillon::Compterendu1Click(*travail_));
 }
 
 void TForm1::Imprimercompterendu1Click()
 {
-    if (quillon::Imprimercompterendu1Click(*travail_))
-        travail_au_compte_rendu_ = travail_fait();
-}
-
-QString TForm1::travail_fait() const
-{
-    return empreinte_travail(accueil().exercice(), pages_construites_ ? &stimulation() : nullptr,
-                             pages_construites_ ? &ionique().modele() : nullptr);
+    garde_->compte_rendu_fait(quillon::Imprimercompterendu1Click(*travail_));
 }
 
 void TForm1::Miseencouleur1Click()
@@ -405,16 +404,7 @@ void TForm1::fermer_sans_question()
 
 bool TForm1::rien_a_perdre(const QString& question_sequence, const QString& question_compte_rendu)
 {
-    // A sequence that no file holds is not dropped without a question; then
-    // work that no report saved or printed holds, asked once.
-    if (fichiers_ && !fichiers_->proposer_enregistrement(question_sequence))
-        return false;
-    if (const QString fait = travail_fait(); !fait.isEmpty() && fait != travail_au_compte_rendu_) {
-        const Reponse r = services_.dialogues->question_ou(question_compte_rendu, QCoreApplication::translate("TForm1", "Compte rendu..."));
-        if (r == Reponse::Non || (r == Reponse::Autre && !quillon::Compterendu1Click(*travail_)))
-            return false;
-    }
-    return true;
+    return garde_->rien_a_perdre(question_sequence, question_compte_rendu);
 }
 
 void TForm1::closeEvent(QCloseEvent* e)

@@ -30,6 +30,7 @@ class Dialogues;
 
 class TravailFenetre;
 class CommandesDocuments;
+class GardeTravail;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -140,6 +141,7 @@ private:
     std::unique_ptr<Dialogues> dialogues_fenetre_; // Qt's, when none is given
     std::unique_ptr<TravailFenetre> travail_;
     std::unique_ptr<CommandesDocuments> documents_;
+    std::unique_ptr<GardeTravail> garde_;
     std::unique_ptr<Ui::TForm1> ui_;
     PageAccueil* accueil_ = nullptr;
     CommandeTaille* taille_ = nullptr;
@@ -149,9 +151,6 @@ private:
     std::unique_ptr<CommandesFichiers> fichiers_;
     bool cadre_ajuste_ = false;
     bool sans_question_ = false;
-    // The work a report would hold (empreinte_travail), as the last report saved or printed held it.
-    QString travail_fait() const;
-    QString travail_au_compte_rendu_;
     unsigned pages_vues_ = 0;
     bool pages_construites_ = false;
     Vitesse vitesse_ = Vitesse::rapide; // the pace chosen

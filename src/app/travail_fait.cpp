@@ -1,8 +1,11 @@
 #include "travail_fait.h"
 
+#include "common/dialogues.h"
 #include "ionic/equilibres.h"
 #include "labelling/legendes.h"
 #include "stimulation/page_stimulation.h"
+
+#include <QCoreApplication>
 
 namespace quillon {
 
@@ -37,6 +40,24 @@ QString empreinte_travail(const ExerciceLegendes& legendes, const PageStimulatio
             e += QStringLiteral("P%1,%2,%3,%4,%5,%6;").arg(p.gk).arg(p.gna).arg(p.k_int).arg(p.k_ext).arg(p.na_int).arg(p.na_ext);
     }
     return e;
+}
+
+void GardeTravail::compte_rendu_fait(bool fait)
+{
+    if (fait)
+        au_compte_rendu_ = empreinte_();
+}
+
+bool GardeTravail::rien_a_perdre(const QString& question_sequence, const QString& question_compte_rendu)
+{
+    if (!sequence_gardee_(question_sequence))
+        return false;
+    if (const QString fait = empreinte_(); !fait.isEmpty() && fait != au_compte_rendu_) {
+        const Reponse r = dialogues_.question_ou(question_compte_rendu, QCoreApplication::translate("TForm1", "Compte rendu..."));
+        if (r == Reponse::Non || (r == Reponse::Autre && !compte_rendu_()))
+            return false;
+    }
+    return true;
 }
 
 } // namespace quillon
