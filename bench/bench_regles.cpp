@@ -133,7 +133,7 @@ void BM_ReaffTout83(benchmark::State& s)
     quillon::EquilibresIoniques m = page_ionique();
     m.enregistreur.programmer_ou_finir();
     for (int i = 1; i <= 83; ++i) {
-        m.enregistreur.pas_suivant();
+        m.pas_suivant();
         m.changer_position(quillon::Barre::gk, 100 - (i * 7) % 101);
         m.changer_position(quillon::Barre::gna, 100 - (i * 13) % 101);
     }

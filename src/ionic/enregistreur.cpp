@@ -243,46 +243,27 @@ void Enregistreur::programmer_ou_finir()
     }
 }
 
-void Enregistreur::restaurer_pas()
-{
-    EtatIonique& etat = banc_->etat;
-    etat.perm_k = prog_gk[pas];
-    banc_->changer_position(Barre::gk, permeabilite_max - etat.perm_k);
-    etat.perm_na = prog_gna[pas];
-    banc_->changer_position(Barre::gna, permeabilite_max - etat.perm_na);
-    const auto placer = [this](Barre b, double& c, int valeur) {
-        c = valeur;
-        banc_->changer_position(b, static_cast<int>(arrondi(concentration_max - c)));
-    };
-    placer(Barre::ki, etat.k_int, prog_k_int[pas]);
-    placer(Barre::ke, etat.k_ext, prog_k_ext[pas]);
-    placer(Barre::nai, etat.na_int, prog_na_int[pas]);
-    placer(Barre::nae, etat.na_ext, prog_na_ext[pas]);
-}
-
-void Enregistreur::pas_precedent()
+bool Enregistreur::reculer()
 {
     mode_edition = true;
     if (pas <= 1)
-        return;
+        return false;
     --pas;
     reaff_tout();
     marqueur();
-    restaurer_pas();
-    marqueur();
+    return true;
 }
 
-void Enregistreur::pas_suivant()
+bool Enregistreur::avancer()
 {
     mode_edition = true;
     if (pas >= pas_max) {
         ajouter_pas();
-        return;
+        return false;
     }
     ++pas;
     reaff_tout();
-    restaurer_pas();
-    marqueur();
+    return true;
 }
 
 void Enregistreur::ajouter_pas()
@@ -315,7 +296,7 @@ void Enregistreur::lancer_essai()
     reaff_active_ = true;
 }
 
-void Enregistreur::tic_essai()
+bool Enregistreur::tic_essai()
 {
     EtatIonique& etat = banc_->etat;
     if (pas == 0) {
@@ -336,7 +317,7 @@ void Enregistreur::tic_essai()
             etat.na_ext = prog_na_ext[0];
             banc_->calcul_em();
             em_prec = etat.em;
-            return;
+            return false;
         }
     }
     ++pas;
@@ -348,7 +329,7 @@ void Enregistreur::tic_essai()
         reaff_active_ = false;
         intervalle_relaxation_ = intervalle_normal;
         mode_essai = false;
-        return;
+        return false;
     }
     etat.perm_k = prog_gk[pas];
     etat.perm_na = prog_gna[pas];
@@ -356,15 +337,13 @@ void Enregistreur::tic_essai()
     etat.k_ext = prog_k_ext[pas];
     etat.na_int = prog_na_int[pas];
     etat.na_ext = prog_na_ext[pas];
-    banc_->calcul_pot_eq();
-    banc_->changer_position(Barre::gk, permeabilite_max - etat.perm_k);
-    banc_->changer_position(Barre::gna, permeabilite_max - etat.perm_na);
-    banc_->changer_position(Barre::ki, static_cast<int>(arrondi(concentration_max - etat.k_int)));
-    banc_->changer_position(Barre::ke, static_cast<int>(arrondi(concentration_max - etat.k_ext)));
-    banc_->changer_position(Barre::nai, static_cast<int>(arrondi(concentration_max - etat.na_int)));
-    banc_->changer_position(Barre::nae, static_cast<int>(arrondi(concentration_max - etat.na_ext)));
+    return true;
+}
+
+void Enregistreur::tracer_pas_joue()
+{
     trace_point(false, pas);
-    prog_em[pas] = etat.em;
+    prog_em[pas] = banc_->etat.em;
 }
 
 // ---- Work files ---------------------------------------------------------------

@@ -81,11 +81,19 @@ public:
     void tic_enregistrement();
     void effacer();              // "EFFACER"
     void programmer_ou_finir();  // "Program.COURBE" / "Fin program."
-    void pas_precedent();        // "<--"
-    void pas_suivant();          // "-->"
+    // "<--" and "-->" as far as the recorder goes: the step before or after
+    // becomes the current one and the chart is drawn again; true when the
+    // workbench is then to take that step's settings (its bars), after which
+    // the step's marker is drawn ("-->" past the last step appends one).
+    bool reculer();
+    bool avancer();
     void ajouter_pas();          // appends a step
     void lancer_essai();         // "Essai COURBE"
-    void tic_essai();
+    // A tick of the trial run: true when it set the next step's settings into
+    // the workbench's state, which then shows them on its bars before the
+    // step is drawn (tracer_pas_joue).
+    bool tic_essai();
+    void tracer_pas_joue();
 
     const Bouton& bouton(BoutonCourbe b) const { return boutons_[static_cast<int>(b)]; }
     // Whether the pupil can press it now: none in the equilibrium-potential
@@ -140,7 +148,6 @@ private:
     void effacer_courbe();
     void trace_point(QPainter& p, bool force_em, int n);
     void marqueur(QPainter& p);
-    void restaurer_pas();
     // The current settings into step pas of the sequence.
     void noter_reglages();
     int pas_borne() const;

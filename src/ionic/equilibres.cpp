@@ -181,6 +181,57 @@ void EquilibresIoniques::remise_zero_anim(bool remplir)
     ++version_anim_;
 }
 
+void EquilibresIoniques::pas_precedent()
+{
+    if (enregistreur.reculer()) {
+        placer_barres_du_pas();
+        enregistreur.marqueur();
+    }
+}
+
+void EquilibresIoniques::pas_suivant()
+{
+    if (enregistreur.avancer()) {
+        placer_barres_du_pas();
+        enregistreur.marqueur();
+    }
+}
+
+void EquilibresIoniques::placer_barres_du_pas()
+{
+    // One bar after the other: each handler runs with the settings moved so far.
+    const Enregistreur& r = enregistreur;
+    const std::size_t pas = static_cast<std::size_t>(r.pas);
+    etat.perm_k = r.prog_gk[pas];
+    changer_position(Barre::gk, max_permeabilite - etat.perm_k);
+    etat.perm_na = r.prog_gna[pas];
+    changer_position(Barre::gna, max_permeabilite - etat.perm_na);
+    for (const auto& [b, valeur] : {std::pair{Barre::ki, r.prog_k_int[pas]}, {Barre::ke, r.prog_k_ext[pas]},
+                                    {Barre::nai, r.prog_na_int[pas]}, {Barre::nae, r.prog_na_ext[pas]}}) {
+        concentration(b) = valeur;
+        changer_position(b, static_cast<int>(arrondi(max_concentration - concentration(b))));
+    }
+}
+
+void EquilibresIoniques::tic_essai()
+{
+    if (!enregistreur.tic_essai())
+        return;
+    calcul_pot_eq();
+    placer_barres();
+    enregistreur.tracer_pas_joue();
+}
+
+void EquilibresIoniques::placer_barres()
+{
+    changer_position(Barre::gk, max_permeabilite - etat.perm_k);
+    changer_position(Barre::gna, max_permeabilite - etat.perm_na);
+    changer_position(Barre::ki, static_cast<int>(arrondi(max_concentration - etat.k_int)));
+    changer_position(Barre::ke, static_cast<int>(arrondi(max_concentration - etat.k_ext)));
+    changer_position(Barre::nai, static_cast<int>(arrondi(max_concentration - etat.na_int)));
+    changer_position(Barre::nae, static_cast<int>(arrondi(max_concentration - etat.na_ext)));
+}
+
 void EquilibresIoniques::tic_animation(Aleatoire& hasard)
 {
     anim.tic(etat.e_k, hasard);

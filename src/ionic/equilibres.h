@@ -117,6 +117,12 @@ public:
     // unless the equilibrium potential is 0.
     void tic_animation(Aleatoire& hasard);
 
+    // The recorder's "<--", "-->" and trial-run tick: the bars take the
+    // settings of the step it makes current.
+    void pas_precedent();
+    void pas_suivant();
+    void tic_essai();
+
     // The strip-chart recorder of this workbench's settings.
     Enregistreur enregistreur{*this};
 
@@ -125,6 +131,10 @@ private:
     // the particles scattered again when `remplir`.
     void remise_zero_anim(bool remplir);
     void changement_concentration(Barre b);
+    // The bars moved to the recorder's current step, as its settings.
+    void placer_barres_du_pas();
+    // The bars moved to the settings now.
+    void placer_barres();
     void changement_permeabilite(Barre b);
     double& concentration(Barre b);
     void taille_et_barre(ImageIon image, Barre b, double rapport);

@@ -143,8 +143,8 @@ PageIonique::PageIonique(QWidget* parent, Aleatoire& hasard)
     relier(ui_->BitBtn14, &Enregistreur::lancer_ou_arreter);
     relier(ui_->BitBtn15, &Enregistreur::effacer);
     relier(ui_->BitBtn16, &Enregistreur::programmer_ou_finir);
-    relier(ui_->recule1, &Enregistreur::pas_precedent);
-    relier(ui_->BitBtn17, &Enregistreur::pas_suivant);
+    connect(ui_->recule1, &QPushButton::clicked, this, [this] { faire([this] { modele_.pas_precedent(); }); });
+    connect(ui_->BitBtn17, &QPushButton::clicked, this, [this] { faire([this] { modele_.pas_suivant(); }); });
     relier(ui_->avance1, &Enregistreur::ajouter_pas);
     relier(ui_->BitBtn18, &Enregistreur::lancer_essai);
     connect(ui_->BitBtn12, &QPushButton::clicked, this, &PageIonique::BitBtn12Click);
@@ -319,7 +319,7 @@ void PageIonique::arreter_enregistrement()
 
 void PageIonique::tic_essai()
 {
-    faire([this] { modele_.enregistreur.tic_essai(); });
+    faire([this] { modele_.tic_essai(); });
 }
 
 void PageIonique::lancer_essai()

@@ -34,7 +34,7 @@ void programmer(EquilibresIoniques& m, int n)
 {
     m.enregistreur.programmer_ou_finir();
     for (int i = 1; i <= n; ++i) {
-        m.enregistreur.pas_suivant();
+        m.pas_suivant();
         regler(m, Barre::gk, 10 * i);
         regler(m, Barre::ke, 6 + 2 * i);
     }
@@ -97,7 +97,7 @@ TEST(Enregistreur, ACopiedWorkbenchRecordsItsOwnSettings)
     // to its first step (GK 10, [K]e 8).
     copie.enregistreur.effacer();
     programmer(copie, 2);
-    copie.enregistreur.pas_precedent();
+    copie.pas_precedent();
     EXPECT_EQ(std::tuple(m.valeur(Barre::gk), m.valeur(Barre::ke), m.enregistreur.prog_gk[0], m.enregistreur.prog_k_ext[0]),
               std::tuple(0, 6, 0, 6)) << "the original's bars and sequence stay as they were";
     EXPECT_DOUBLE_EQ(m.etat.em, 0) << "no tick of its own: its potential has not moved";
@@ -179,12 +179,12 @@ TEST(Enregistreur, BackAtTheFirstStepOnlySetsTheEditingFlag)
     m.enregistreur.pas = 1;
     m.enregistreur.pas_max = 3;
     const unsigned dessin = m.enregistreur.version_courbe();
-    m.enregistreur.pas_precedent();
+    m.pas_precedent();
     EXPECT_TRUE(m.enregistreur.mode_edition);
     EXPECT_EQ(m.enregistreur.pas, 1);
     EXPECT_EQ(m.enregistreur.version_courbe(), dessin);
     m.enregistreur.pas = 0;
-    m.enregistreur.pas_precedent();
+    m.pas_precedent();
     EXPECT_EQ(m.enregistreur.pas, 0);
 }
 
@@ -194,7 +194,7 @@ TEST(Enregistreur, ForwardAtTheLastStepAppendsTheCurrentSettings)
     m.enregistreur.programmer_ou_finir();
     regler(m, Barre::gk, 40);
     regler(m, Barre::gna, 20);
-    m.enregistreur.pas_suivant();
+    m.pas_suivant();
     EXPECT_EQ(m.enregistreur.pas, 1);
     EXPECT_EQ(m.enregistreur.pas_max, 1);
     EXPECT_EQ(m.enregistreur.prog_gk[1], 40);
@@ -217,7 +217,7 @@ TEST(Enregistreur, StepsAreRestoredWhenMovingBackAndForth)
     EXPECT_EQ(m.enregistreur.prog_k_ext[2], 10);
     EXPECT_EQ(m.enregistreur.prog_gk[2], 20);
 
-    m.enregistreur.pas_precedent();
+    m.pas_precedent();
     EXPECT_EQ(m.enregistreur.pas, 2);
     EXPECT_EQ(m.etat.perm_k, 20);
     EXPECT_EQ(m.position(Barre::gk), 80);
@@ -226,10 +226,10 @@ TEST(Enregistreur, StepsAreRestoredWhenMovingBackAndForth)
     EXPECT_EQ(m.texte(Texte::k_ext), "[K]e=10");
     EXPECT_EQ(m.enregistreur.courbe().pixelColor(10, 50), vert);
 
-    m.enregistreur.pas_precedent();
+    m.pas_precedent();
     EXPECT_EQ(m.enregistreur.pas, 1);
     EXPECT_EQ(m.texte(Texte::gk), "GK=10");
-    m.enregistreur.pas_suivant();
+    m.pas_suivant();
     EXPECT_EQ(m.enregistreur.pas, 2);
     EXPECT_EQ(m.texte(Texte::gk), "GK=20");
     EXPECT_EQ(m.enregistreur.pas_max, 3) << "moving within the program appends nothing";
@@ -244,7 +244,7 @@ TEST(Enregistreur, NoStepIsAppendedPastTheLast)
     EquilibresIoniques m = page_ionique_au_demarrage();
     m.enregistreur.programmer_ou_finir();
     for (int i = 0; i < 90; ++i)
-        m.enregistreur.pas_suivant();
+        m.pas_suivant();
     EXPECT_EQ(m.enregistreur.pas, 83);
     EXPECT_EQ(m.enregistreur.pas_max, 83);
     EXPECT_EQ(m.enregistreur.sequence().etapes.size(), 83u);
@@ -273,7 +273,7 @@ TEST(Enregistreur, TrialRunWithOneStepSettlesPlaysAndStops)
 
     int reglage = 0;
     while (m.enregistreur.pas == 0 && reglage < 200) {
-        m.enregistreur.tic_essai();
+        m.tic_essai();
         ++reglage;
     }
     ASSERT_EQ(m.enregistreur.pas, 1) << "settling ends once the potential moves by 1 mV or less";
@@ -289,7 +289,7 @@ TEST(Enregistreur, TrialRunWithOneStepSettlesPlaysAndStops)
     EXPECT_EQ(m.enregistreur.prog_em[1], m.etat.em);
     EXPECT_GT(compter_colonnes(m.enregistreur.courbe(), bleu_marine), 0) << "a trial run plots the potential";
 
-    m.enregistreur.tic_essai();
+    m.tic_essai();
     EXPECT_FALSE(m.enregistreur.mode_essai);
     EXPECT_FALSE(m.enregistreur.essai_en_cours());
     EXPECT_EQ(m.enregistreur.intervalle_relaxation(), Enregistreur::intervalle_normal);
@@ -305,7 +305,7 @@ TEST(Enregistreur, TrialRunWithNoStepStopsWithoutPlotting)
     m.enregistreur.lancer_essai();
     EXPECT_FALSE(m.enregistreur.enregistrement_en_cours()) << "a trial run stops the recording";
     for (int i = 0; i < 50 && m.enregistreur.essai_en_cours(); ++i)
-        m.enregistreur.tic_essai();
+        m.tic_essai();
     EXPECT_FALSE(m.enregistreur.essai_en_cours());
     EXPECT_TRUE(toute_blanche(m.enregistreur.courbe()));
 }
@@ -349,7 +349,7 @@ TEST(Enregistreur, AFinishedTrialRunAddsNoStepToTheProgram)
         m.enregistreur.lancer_essai();
         for (int cycle = 0; cycle < 3; ++cycle) {
             for (int i = 0; i < 5000 && m.enregistreur.essai_en_cours(); ++i) {
-                m.enregistreur.tic_essai();
+                m.tic_essai();
                 ASSERT_LE(m.enregistreur.pas, m.enregistreur.pas_max);
             }
             ASSERT_FALSE(m.enregistreur.essai_en_cours());
@@ -367,13 +367,13 @@ TEST(Enregistreur, EditingOnePermeabilityKeepsTheOtherAsItsBarShows)
     // Step 1: GK 10, GNa 40; step 2: GK 20, GNa 0. Back at step 1, GK moved to 60.
     EquilibresIoniques m = page_ionique_au_demarrage();
     m.enregistreur.programmer_ou_finir();
-    m.enregistreur.pas_suivant();
+    m.pas_suivant();
     regler(m, Barre::gk, 10);
     regler(m, Barre::gna, 40);
-    m.enregistreur.pas_suivant();
+    m.pas_suivant();
     regler(m, Barre::gk, 20);
     regler(m, Barre::gna, 0);
-    m.enregistreur.pas_precedent();
+    m.pas_precedent();
     ASSERT_EQ(m.enregistreur.pas, 1);
     ASSERT_EQ(m.valeur(Barre::gna), 40);
     regler(m, Barre::gk, 60);
@@ -401,11 +401,11 @@ TEST(Enregistreur, TrialRunSettlesTowardSodiumWhenStepOneHasOnlySodium)
     m.enregistreur.charger(s);
     m.enregistreur.lancer_essai();
     for (int tic = 1; tic <= 4; ++tic) {
-        m.enregistreur.tic_essai();
+        m.tic_essai();
         ASSERT_EQ(m.enregistreur.pas, 0) << "still settling at tick " << tic;
     }
     EXPECT_NEAR(m.enregistreur.em_prec, 76.6577 - 1.9624, 1e-3);
-    m.enregistreur.tic_essai();
+    m.tic_essai();
     ASSERT_EQ(m.enregistreur.pas, 1);
     EXPECT_EQ(m.etat.perm_k, 0);
     EXPECT_EQ(m.etat.perm_na, 40);

@@ -81,7 +81,7 @@ TEST(Curseurs, ChartReadsTheStepAndItsPlottedPotential)
     EXPECT_EQ(lectures_courbe(c, m.enregistreur).curseurs[0], "Pas 1 ; Em = -42.7 mV") << "halfway to EeqK -85.37";
     m.enregistreur.lancer_ou_arreter(); // a programmed step plots no potential until a trial plays it
     m.enregistreur.programmer_ou_finir();
-    m.enregistreur.pas_suivant();
+    m.pas_suivant();
     c.bornes(1, m.enregistreur.pas_traces());
     c.cliquer(2);
     EXPECT_EQ(lectures_courbe(c, m.enregistreur).curseurs[1], "Pas 2 ; Em non tracé");

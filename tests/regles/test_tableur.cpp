@@ -85,7 +85,7 @@ TEST(Tableur, TheRecordersStepsReadBackWithThePotentialsTheChartPlots)
             EXPECT_GT(em.isEmpty() ? 99 : compter(m.enregistreur.courbe(), QColor(0, 0, 128), point), 12) << i;
         }
         m.enregistreur.programmer_ou_finir();
-        m.enregistreur.pas_suivant();
+        m.pas_suivant();
     }
     m.enregistreur.effacer();
     EXPECT_TRUE(m.enregistreur.valeurs().isEmpty()) << "an empty chart, nothing to export";
