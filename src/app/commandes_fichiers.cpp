@@ -68,12 +68,15 @@ QStringList arguments_sans_fichier(const QStringList& arguments)
     return reste;
 }
 
-CommandesFichiers::CommandesFichiers(Classeur* notebook, PageIonique* ionique, QTableWidget* grille,
+CommandesFichiers::CommandesFichiers(Classeur* notebook, PageIonique* ionique, QWidget* boite_fechner,
                                      const QString& dossier_prog, const QString& dossier_depart,
                                      Dialogues* dialogues)
-    : notebook_(notebook), ionique_(ionique), grille_(grille), dossier_prog_(dossier_prog),
-      dialogues_(dialogues)
+    : notebook_(notebook), ionique_(ionique), grille_(new QTableWidget(51, 12, boite_fechner)),
+      dossier_prog_(dossier_prog), dialogues_(dialogues)
 {
+    grille_->setObjectName(QStringLiteral("grille_fechner"));
+    grille_->setAccessibleName(QCoreApplication::translate("TForm1", "Tableau de mesures"));
+    grille_->setGeometry(8, 16, 600, 480);
     // A copy unpacked beside its data opens its dialogs where it was started.
     dialogues_->dossier_recent = dossier_inscriptible(dossier_prog_) ? dossier_depart : QString();
 }
@@ -208,6 +211,12 @@ bool CommandesFichiers::ouvrir(const QString& nom)
         return false;
     retenir_dossier(nom);
     return true;
+}
+
+void CommandesFichiers::ouvrir_en_argument(const QStringList& ligne_de_commande, const QString& dossier_lancement)
+{
+    if (const QString nom = fichier_en_argument(ligne_de_commande); !nom.isEmpty())
+        ouvrir(QDir::cleanPath(QDir(dossier_lancement).absoluteFilePath(nom)));
 }
 
 bool CommandesFichiers::lire_par_son_nom(const QString& nom)

@@ -39,8 +39,10 @@ QStringList arguments_sans_fichier(const QStringList& arguments);
 class CommandesFichiers {
 public:
     // The dialogs open first in dossier_depart (where the program was started).
-    CommandesFichiers(Classeur* notebook, PageIonique* ionique, QTableWidget* grille, const QString& dossier_prog,
+    // The hidden measurement table that ".fch" files fill is made in `boite_fechner`.
+    CommandesFichiers(Classeur* notebook, PageIonique* ionique, QWidget* boite_fechner, const QString& dossier_prog,
                       const QString& dossier_depart, Dialogues* dialogues);
+    QTableWidget* grille() const { return grille_; }
     Dialogues& dialogues() const { return *dialogues_; }
 
     void Sauve1Click();
@@ -71,6 +73,9 @@ public:
     // weight-discrimination table. Once read, its folder is the work folder,
     // as a dialog's choice makes it. False when nothing was read (said).
     bool ouvrir(const QString& nom);
+    // The work file given on the command line (a double click on it), if
+    // any; a relative name is taken from the folder the program was started in.
+    void ouvrir_en_argument(const QStringList& ligne_de_commande, const QString& dossier_lancement);
 
     // A page that reads the program's files is shown: the dialogs open in
     // the program folder next, which becomes the current directory too.

@@ -8,19 +8,14 @@
 #include "app/commandes_fichiers.h"
 #include "outputs/compte_rendu.h"
 #include "app/preferences.h"
-#include "app/sonde.h"
 #include "app/travail_fait.h"
 #include "app/demarrage_fenetre.h"
 #include "app/travail_fenetre.h"
 #include "app/commandes_documents.h"
+#include "app/placement_fenetre.h"
 #include "outputs/menu_images.h"
-#include "common/aleatoire.h"
-#include "common/chemins.h"
-#include "common/dossiers_utilisateur.h"
-#include "common/langue.h"
 #include "common/lecture_image.h"
 #include "common/icones.h"
-#include "common/image_controle.h"
 #include "common/barre_onglets.h"
 #include "ionic/page_ionique.h"
 #include "labelling/page_accueil.h"
@@ -28,20 +23,16 @@
 #include "colours/mise_en_couleur.h"
 #include "shell/lanceur.h"
 #include "shell/merlade.h"
-#include "shell/tform_image.h"
-#include "shell/tform_richedit.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
-#include <QTableWidget>
 #include <QTimer>
 #include <QWindow>
 
@@ -167,12 +158,7 @@ void TForm1::construire_pages()
         stimulation_->activer_curseurs(true);
         ionique_->activer_curseurs(true);
     }
-    // The hidden measurement table that ".fch" files fill, 51 x 12.
-    grille_fechner_ = new QTableWidget(51, 12, ui_->GroupBox3);
-    grille_fechner_->setObjectName(QStringLiteral("grille_fechner"));
-    grille_fechner_->setAccessibleName(QCoreApplication::translate("TForm1", "Tableau de mesures"));
-    grille_fechner_->setGeometry(8, 16, 600, 480);
-    fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, grille_fechner_, services_.dossier_prog,
+    fichiers_ = std::make_unique<CommandesFichiers>(ui_->Notebook1, ionique_, ui_->GroupBox3, services_.dossier_prog,
                                                     dossier_lancement_, services_.dialogues);
 
     couleurs_ = std::make_unique<MiseEnCouleur>(
@@ -190,20 +176,6 @@ void TForm1::construire_pages()
     brancher_sorties(*travail_);
 }
 
-QPoint TForm1::position_centree(const QSize& ecran)
-{
-    return QPoint((ecran.width() - largeur) / 2, (ecran.height() - hauteur) / 2);
-}
-
-QPoint TForm1::position_depart(const QRect& ecran, const QRect& disponible)
-{
-    if (largeur > disponible.width() || hauteur > disponible.height())
-        return disponible.topLeft();
-    const QPoint p = ecran.topLeft() + position_centree(ecran.size());
-    return {std::clamp(p.x(), disponible.left(), disponible.right() + 1 - largeur),
-            std::clamp(p.y(), disponible.top(), disponible.bottom() + 1 - hauteur)};
-}
-
 void TForm1::FormCreate()
 {
     // The client area holds the menu bar and the notebook; the outer size
@@ -215,7 +187,7 @@ void TForm1::FormCreate()
 void TForm1::centrer()
 {
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
-        move(position_depart(ecran->geometry(), ecran->availableGeometry()));
+        move(position_depart(ecran->geometry(), ecran->availableGeometry(), {largeur, hauteur}));
 }
 
 void TForm1::showEvent(QShowEvent* e)
@@ -261,11 +233,8 @@ void TForm1::Timer_debutTimer()
         afficher_erreur(*erreur);
         return;
     }
-    // A work file the program was started with (a double click on it), once
-    // every page is in its first state; a relative name is taken from the
-    // folder the program was started in.
-    if (const QString nom = fichier_en_argument(services_.ligne_de_commande); !nom.isEmpty())
-        fichiers().ouvrir(QDir::cleanPath(QDir(dossier_lancement_).absoluteFilePath(nom)));
+    // A work file the program was started with, once every page is in its first state.
+    fichiers().ouvrir_en_argument(services_.ligne_de_commande, dossier_lancement_);
 }
 
 void TForm1::Afficherlespotdquilibre1Click()

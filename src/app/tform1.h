@@ -51,7 +51,8 @@ public:
     CommandesFichiers& fichiers() const { return *pages().fichiers_; }
     // Options > "Taille d'affichage".
     CommandeTaille& taille() const { return *taille_; }
-    QTableWidget* grille_fechner() const { return pages().grille_fechner_; }
+    // The hidden measurement table that ".fch" files fill, 51 x 12.
+    QTableWidget* grille_fechner() const { return fichiers().grille(); }
 
     std::uint8_t version_windows = 0;
     // The folder the program was started from, read once as the window is made:
@@ -67,12 +68,6 @@ public:
     // Says an error to the user, the way the window was given.
     void afficher_erreur(const QString& message);
 
-    // Where a window of this outer size goes on a screen of that size.
-    static QPoint position_centree(const QSize& ecran);
-    // Where it starts: centred on the screen within the available area; at
-    // the area's top-left when it does not fit there, so that its title bar
-    // and menus show.
-    static QPoint position_depart(const QRect& ecran, const QRect& disponible);
 
     void Timer_debutTimer();
     void Notebook1Click();
@@ -154,7 +149,6 @@ private:
     unsigned pages_vues_ = 0;
     bool pages_construites_ = false;
     Vitesse vitesse_ = Vitesse::rapide; // the pace chosen
-    QTableWidget* grille_fechner_ = nullptr;
 };
 
 } // namespace quillon

@@ -1,5 +1,7 @@
 #include "outils.h"
 
+#include "app/placement_fenetre.h"
+
 #include "app/preferences.h"
 #include "app/sonde.h"
 #include "common/icones.h"
@@ -105,12 +107,12 @@ TEST(Fenetre, TimersAtCreation)
 
 TEST(Fenetre, CentredOnTheFullScreen)
 {
-    EXPECT_EQ(TForm1::position_centree(QSize(1280, 1024)), QPoint(162, 194));
-    EXPECT_EQ(TForm1::position_centree(QSize(1025, 768)), QPoint(34, 66));
-    EXPECT_EQ(TForm1::position_centree(QSize(800, 600)), QPoint(-78, -17)); // truncation toward zero
+    EXPECT_EQ(position_centree(QSize(1280, 1024), {TForm1::largeur, TForm1::hauteur}), QPoint(162, 194));
+    EXPECT_EQ(position_centree(QSize(1025, 768), {TForm1::largeur, TForm1::hauteur}), QPoint(34, 66));
+    EXPECT_EQ(position_centree(QSize(800, 600), {TForm1::largeur, TForm1::hauteur}), QPoint(-78, -17)); // truncation toward zero
     // Within the available area; at its top-left when the window does not fit it.
-    EXPECT_EQ(TForm1::position_depart({0, 0, 1025, 768}, {0, 0, 1025, 700}), QPoint(34, 65));
-    EXPECT_EQ(TForm1::position_depart({0, 0, 1024, 600}, {0, 30, 1024, 570}), QPoint(0, 30));
+    EXPECT_EQ(position_depart({0, 0, 1025, 768}, {0, 0, 1025, 700}, {TForm1::largeur, TForm1::hauteur}), QPoint(34, 65));
+    EXPECT_EQ(position_depart({0, 0, 1024, 600}, {0, 30, 1024, 570}, {TForm1::largeur, TForm1::hauteur}), QPoint(0, 30));
 }
 
 TEST(Demarrage, FullSequenceBuildsTheExercise)
