@@ -274,7 +274,7 @@ void fuzz_textes(const QByteArray& octets)
     // item or none.
     QString autrement = QStringLiteral(" ") + texte + QStringLiteral(" ");
     if (const qsizetype virgule = autrement.indexOf(QLatin1Char(','));
-        virgule >= 0 && QRegularExpression(QStringLiteral("^\\s*[+-]?[0-9]*$")).match(autrement.left(virgule)).hasMatch())
+        virgule >= 0 && QRegularExpression(QStringLiteral("\\A\\s*[+-]?[0-9]*\\z")).match(autrement.left(virgule)).hasMatch())
         autrement[virgule] = QLatin1Char('.');
     for (const auto g : {quillon::Grandeur::temps, quillon::Grandeur::frequence, quillon::Grandeur::vitesse,
                          quillon::Grandeur::tension}) {
