@@ -506,7 +506,6 @@ void PageIonique::afficher_animation()
     afficher_texte(ui_->force1, a.legende_haute);
     afficher_texte(ui_->force2, a.legende_basse);
     afficher_texte(ui_->Lab_em, modele_.texte(Texte::em));
-    afficher_avis();
 }
 
 void PageIonique::afficher_avis()
